@@ -1,0 +1,87 @@
+#include "ui/application.h"
+
+#include <vector>
+
+#include "desktop/app_title.h"
+
+namespace ui {
+
+namespace {
+
+constexpr wchar_t kApplicationClass[] = L"KestrelApplication";
+
+std::wstring ProgramTitle() {
+  std::vector<wchar_t> path(MAX_PATH * 4);
+  GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  return kestrel::ApplicationTitle(path.data());
+}
+
+}  // namespace
+
+void ApplicationWindow::Create(const std::wstring& title, HICON icon) {
+  // A zero-sized, captioned top-level window: it is what the taskbar shows as
+  // the program's button, while the forms it owns stay off the taskbar.
+  WindowSpec spec;
+  spec.className = kApplicationClass;
+  spec.caption = title;
+  spec.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+  spec.x = GetSystemMetrics(SM_CXSCREEN) / 2;
+  spec.y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  spec.icon = icon;
+  CreateFromSpec(spec);
+}
+
+Application::Application() : title_(ProgramTitle()) {
+  window_.Create(title_, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+}
+
+Application::~Application() { DestroyForms(); }
+
+void DispatchOne(MSG& message) {
+  HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  if (root && (GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &message)) return;
+  TranslateMessage(&message);
+  DispatchMessageW(&message);
+}
+
+bool Application::RunUntil(const std::function<bool()>& done) {
+  MSG message{};
+  while (!done()) {
+    const BOOL got = GetMessageW(&message, nullptr, 0, 0);
+    if (got == 0 || got == -1) return false;
+    DispatchOne(message);
+  }
+  return true;
+}
+
+void Application::ProcessMessages() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (message.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(message.wParam));
+      return;
+    }
+    DispatchOne(message);
+  }
+}
+
+int Application::Run() {
+  if (showMainForm_ && mainForm_) mainForm_->Show();
+  if (!terminated_) RunUntil([] { return false; });
+  terminated_ = true;
+  DestroyForms();
+  return 0;
+}
+
+void Application::Terminate() {
+  if (terminated_) return;
+  terminated_ = true;
+  PostQuitMessage(0);
+}
+
+void Application::DestroyForms() {
+  while (!forms_.empty()) forms_.pop_back();
+  mainForm_ = nullptr;
+}
+
+}  // namespace ui

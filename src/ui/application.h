@@ -1,0 +1,72 @@
+// The application object: the hidden application window that owns every form
+// and carries the program's taskbar button, the forms in their creation
+// order, and the message loop.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/form.h"
+
+namespace ui {
+
+class ApplicationWindow : public Window {
+ public:
+  void Create(const std::wstring& title, HICON icon);
+};
+
+class Application {
+ public:
+  Application();
+  ~Application();
+  Application(const Application&) = delete;
+  Application& operator=(const Application&) = delete;
+
+  HWND Window() const { return window_.Handle(); }
+  // The program file's name in its title form ("Kestrel99" for Kestrel99.exe).
+  const std::wstring& Title() const { return title_; }
+
+  // Creates a form; the first form created this way is the main form.
+  template <typename T, typename... Args>
+  T* CreateForm(Args&&... args) {
+    auto form = std::make_unique<T>(*this, std::forward<Args>(args)...);
+    T* raw = form.get();
+    forms_.push_back(std::move(form));
+    if (!mainForm_) mainForm_ = raw;
+    return raw;
+  }
+  Form* MainForm() const { return mainForm_; }
+
+  // Whether Run shows the main form before it starts the loop.
+  bool ShowMainForm() const { return showMainForm_; }
+  void SetShowMainForm(bool show) { showMainForm_ = show; }
+
+  // Runs the message loop until Terminate; then destroys the forms, the last
+  // created first.
+  int Run();
+  void Terminate();
+  bool Terminated() const { return terminated_; }
+
+  // Runs the message loop until done() holds. Returns false when the quit
+  // message arrived first (the caller passes it on).
+  bool RunUntil(const std::function<bool()>& done);
+  // Handles every message that is waiting, then returns.
+  static void ProcessMessages();
+  void DestroyForms();
+
+ private:
+  ApplicationWindow window_;
+  std::wstring title_;
+  std::vector<std::unique_ptr<Form>> forms_;
+  Form* mainForm_ = nullptr;
+  bool showMainForm_ = true;
+  bool terminated_ = false;
+};
+
+// Translates and dispatches one message, letting the dialog manager handle
+// keyboard navigation (Tab, mnemonics) inside our forms.
+void DispatchOne(MSG& message);
+
+}  // namespace ui

@@ -1,0 +1,42 @@
+#include "ui/control.h"
+
+#include "ui/window.h"
+
+namespace ui {
+
+void Control::CreateControl(const ControlSpec& spec) {
+  HWND window = CreateWindowExW(spec.exStyle, spec.className, spec.text.c_str(), spec.style, spec.x, spec.y,
+                                spec.width, spec.height, spec.parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)), GetModuleHandleW(nullptr),
+                                nullptr);
+  if (!window) throw UserError(L"Could not create a control of class " + std::wstring(spec.className) + L".");
+  window_.reset(window);
+  SetFont(DefaultGuiFont());
+}
+
+void Control::SetEnabled(bool enabled) {
+  if (IsEnabled() != enabled) EnableWindow(window_.get(), enabled ? TRUE : FALSE);
+}
+
+void Control::SetText(const std::wstring& text) { SetWindowTextW(window_.get(), text.c_str()); }
+
+std::wstring Control::Text() const {
+  const int length = GetWindowTextLengthW(window_.get());
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window_.get(), text.data(), length + 1)));
+  return text;
+}
+
+HFONT DefaultGuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+
+unique_hfont MakeFont(const wchar_t* face, int characterHeight, int weight) {
+  LOGFONTW font{};
+  font.lfHeight = -characterHeight;
+  font.lfWeight = weight;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = DEFAULT_QUALITY;
+  lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+  return unique_hfont(CreateFontIndirectW(&font));
+}
+
+}  // namespace ui

@@ -1,0 +1,86 @@
+#include "ui/form.h"
+
+#include <vector>
+
+#include "ui/application.h"
+
+namespace ui {
+
+namespace {
+
+BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
+  if (IsWindowVisible(window) && IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
+
+}  // namespace
+
+void Form::CreateForm(const FormSpec& spec) {
+  RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
+  AdjustWindowRectEx(&frame, spec.style, FALSE, spec.exStyle);
+  const int width = frame.right - frame.left;
+  const int height = frame.bottom - frame.top;
+  int x = spec.x;
+  int y = spec.y;
+  if (x == CW_USEDEFAULT) {
+    x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  }
+  WindowSpec window;
+  window.className = spec.className;
+  window.caption = spec.caption;
+  window.style = spec.style & ~WS_VISIBLE;
+  window.exStyle = spec.exStyle;
+  window.x = x;
+  window.y = y;
+  window.width = width;
+  window.height = height;
+  window.parent = application_.Window();
+  window.background = GetSysColorBrush(COLOR_BTNFACE);
+  window.icon = spec.icon;
+  CreateFromSpec(window);
+}
+
+void Form::Show() {
+  ShowWindow(Handle(), SW_SHOW);
+  SetForegroundWindow(Handle());
+  BringWindowToTop(Handle());
+}
+
+void Form::Hide() { ShowWindow(Handle(), SW_HIDE); }
+
+int Form::ShowModal() {
+  if (modal_) return kModalNone;
+  std::vector<HWND> disabled;
+  EnumThreadWindows(GetCurrentThreadId(), &CollectEnabledWindow, reinterpret_cast<LPARAM>(&disabled));
+  for (HWND window : disabled) EnableWindow(window, FALSE);
+  modal_ = true;
+  modalResult_ = kModalNone;
+  Show();
+  const bool quit = !application_.RunUntil([this] { return modalResult_ != kModalNone || !IsVisible(); });
+  for (HWND window : disabled) EnableWindow(window, TRUE);
+  modal_ = false;
+  if (HasHandle()) Hide();
+  if (quit) PostQuitMessage(0);
+  return modalResult_ == kModalNone ? kModalCancel : modalResult_;
+}
+
+void Form::Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
+
+void Form::OnClose() {
+  if (application_.MainForm() == this) {
+    application_.Terminate();
+    return;
+  }
+  if (modal_ && modalResult_ == kModalNone) modalResult_ = kModalCancel;
+  Hide();
+}
+
+LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CLOSE: OnClose(); return 0;
+    default: return DefaultHandling(message, wParam, lParam);
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,57 @@
+// A top-level window of the program. Every form is owned by the application
+// window, so none of them gets a taskbar button of its own. Closing a form
+// only hides it, except for the application's main form, whose closing ends
+// the program.
+#pragma once
+
+#include "ui/window.h"
+
+namespace ui {
+
+class Application;
+
+struct FormSpec {
+  const wchar_t* className = nullptr;
+  std::wstring caption;
+  DWORD style = WS_CAPTION | WS_SYSMENU;
+  DWORD exStyle = WS_EX_CONTROLPARENT;
+  int clientWidth = 0;
+  int clientHeight = 0;
+  int x = CW_USEDEFAULT;  // CW_USEDEFAULT: centred on the screen
+  int y = CW_USEDEFAULT;
+  HICON icon = nullptr;
+};
+
+// Modal results.
+constexpr int kModalNone = 0;
+constexpr int kModalOk = IDOK;
+constexpr int kModalCancel = IDCANCEL;
+
+class Form : public Window {
+ public:
+  explicit Form(Application& application) : application_(application) {}
+
+  // Makes the form visible and brings it to the front.
+  void Show();
+  void Hide();
+  // Shows the form and runs a nested message loop until it closes; the
+  // program's other windows are disabled meanwhile.
+  int ShowModal();
+  void Close();
+  bool IsModal() const { return modal_; }
+  void SetModalResult(int result) { modalResult_ = result; }
+
+ protected:
+  void CreateForm(const FormSpec& spec);
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // WM_CLOSE: hide, or end the program for the main form.
+  virtual void OnClose();
+  Application& App() const { return application_; }
+
+ private:
+  Application& application_;
+  bool modal_ = false;
+  int modalResult_ = kModalNone;
+};
+
+}  // namespace ui

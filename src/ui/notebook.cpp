@@ -1,0 +1,77 @@
+#include "ui/notebook.h"
+
+#include <commctrl.h>
+
+#include "ui/control.h"
+
+namespace ui {
+
+void Notebook::Create(HWND parent, int x, int y, int width, int height, const std::vector<std::wstring>& pages) {
+  WindowSpec spec;
+  spec.className = L"KestrelNotebook";
+  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+  spec.exStyle = WS_EX_CONTROLPARENT;
+  spec.x = x;
+  spec.y = y;
+  spec.width = width;
+  spec.height = height;
+  spec.parent = parent;
+  spec.background = GetSysColorBrush(COLOR_BTNFACE);
+  CreateFromSpec(spec);
+
+  tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, width,
+                          height, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGuiFont()), FALSE);
+  for (size_t i = 0; i < pages.size(); ++i) {
+    TCITEMW item{};
+    item.mask = TCIF_TEXT;
+    std::wstring caption = pages[i];
+    item.pszText = caption.data();
+    SendMessageW(tabs_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+  }
+  const RECT area = PageRect();
+  for (size_t i = 0; i < pages.size(); ++i) {
+    auto page = std::make_unique<Panel>();
+    page->Create(Handle(), area.left, area.top, area.right - area.left, area.bottom - area.top);
+    // Pages sit above the tab control in the z-order so they paint over it.
+    SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    pages_.push_back(std::move(page));
+  }
+  ShowSelectedPage();
+}
+
+RECT Notebook::PageRect() const {
+  RECT area{};
+  GetClientRect(tabs_, &area);
+  SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+  return area;
+}
+
+int Notebook::PageIndex() const { return static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)); }
+
+void Notebook::SetPageIndex(int index) {
+  if (index < 0 || index >= PageCount() || index == PageIndex()) return;
+  SendMessageW(tabs_, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+  ShowSelectedPage();
+  if (onPageChanged) onPageChanged();
+}
+
+void Notebook::ShowSelectedPage() {
+  const int selected = PageIndex();
+  for (int i = 0; i < PageCount(); ++i) ShowWindow(Page(i), i == selected ? SW_SHOW : SW_HIDE);
+}
+
+LRESULT Notebook::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NOTIFY) {
+    const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+    if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) {
+      ShowSelectedPage();
+      if (onPageChanged) onPageChanged();
+      return 0;
+    }
+  }
+  if (IsChildNotification(message)) return SendMessageW(GetParent(Handle()), message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
+}
+
+}  // namespace ui

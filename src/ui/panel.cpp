@@ -1,0 +1,45 @@
+#include "ui/panel.h"
+
+namespace ui {
+
+bool IsChildNotification(UINT message) {
+  switch (message) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_DRAWITEM:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void Panel::Create(HWND parent, int x, int y, int width, int height, Bevel bevel) {
+  bevel_ = bevel;
+  EnablePainting();
+  WindowSpec spec;
+  spec.className = ClassName();
+  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+  spec.exStyle = WS_EX_CONTROLPARENT;
+  spec.x = x;
+  spec.y = y;
+  spec.width = width;
+  spec.height = height;
+  spec.parent = parent;
+  CreateFromSpec(spec);
+}
+
+LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (IsChildNotification(message)) return SendMessageW(GetParent(Handle()), message, wParam, lParam);
+  return DefaultHandling(message, wParam, lParam);
+}
+
+void Panel::PaintContent(HDC dc, const RECT& clientRect) {
+  RECT rect = clientRect;
+  FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
+  if (bevel_ == Bevel::Raised) DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
+}
+
+}  // namespace ui

@@ -1,0 +1,29 @@
+// A plain container window: button-face background, an optional raised
+// bevel, and notifications of its child controls passed up to its parent, so
+// the form that lays out the controls handles them.
+#pragma once
+
+#include "ui/window.h"
+
+namespace ui {
+
+enum class Bevel { None, Raised };
+
+class Panel : public Window {
+ public:
+  void Create(HWND parent, int x, int y, int width, int height, Bevel bevel = Bevel::None);
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PaintContent(HDC dc, const RECT& clientRect) override;
+  // Registered class name; panels that paint more use their own.
+  virtual const wchar_t* ClassName() const { return L"KestrelPanel"; }
+
+ private:
+  Bevel bevel_ = Bevel::None;
+};
+
+// Messages a container passes to its parent untouched.
+bool IsChildNotification(UINT message);
+
+}  // namespace ui

@@ -1,0 +1,136 @@
+#include "ui/window.h"
+
+#include <exception>
+#include <vector>
+
+#include "desktop/app_title.h"
+#include "ui/handles.h"
+
+namespace ui {
+
+namespace {
+
+void RegisterClassOnce(const WindowSpec& spec, WNDPROC procedure) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  WNDCLASSEXW existing{sizeof(existing)};
+  if (GetClassInfoExW(instance, spec.className, &existing)) return;
+  WNDCLASSEXW wc{sizeof(wc)};
+  wc.style = spec.classStyle;
+  wc.lpfnWndProc = procedure;
+  wc.hInstance = instance;
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = spec.background;
+  wc.lpszClassName = spec.className;
+  wc.hIcon = spec.icon;
+  RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+Window::~Window() { DestroyHandle(); }
+
+void Window::CreateFromSpec(const WindowSpec& spec) {
+  RegisterClassOnce(spec, &Window::Thunk);
+  HWND window = CreateWindowExW(spec.exStyle, spec.className, spec.caption.c_str(), spec.style, spec.x, spec.y,
+                                spec.width, spec.height, spec.parent, reinterpret_cast<HMENU>(spec.childId),
+                                GetModuleHandleW(nullptr), this);
+  if (!window) throw UserError(L"Could not create a window of class " + std::wstring(spec.className) + L".");
+}
+
+void Window::DestroyHandle() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+void Window::SetBounds(int x, int y, int width, int height) {
+  SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Window::SetCaption(const std::wstring& caption) {
+  if (Caption() != caption) SetWindowTextW(hwnd_, caption.c_str());
+}
+
+std::wstring Window::Caption() const {
+  const int length = GetWindowTextLengthW(hwnd_);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), length + 1)));
+  return text;
+}
+
+bool Window::IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
+
+void Window::Invalidate() {
+  if (hwnd_) InvalidateRect(hwnd_, nullptr, FALSE);
+}
+
+LRESULT Window::DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefWindowProcW(hwnd_, message, wParam, lParam);
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return DefaultHandling(message, wParam, lParam);
+}
+
+LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (paints_ && message == WM_PAINT) {
+    PaintGuard paint(hwnd_);
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    PaintContent(paint.dc(), client);
+    return 0;
+  }
+  if (paints_ && message == WM_PRINTCLIENT) {
+    RECT client{};
+    GetClientRect(hwnd_, &client);
+    PaintContent(reinterpret_cast<HDC>(wParam), client);
+    return 0;
+  }
+  if (paints_ && message == WM_ERASEBKGND) return 1;
+  return HandleMessage(message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::Thunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Window* self = nullptr;
+  if (message == WM_NCCREATE) {
+    self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    self->hwnd_ = window;
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  } else {
+    self = reinterpret_cast<Window*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+  }
+  if (!self) return DefWindowProcW(window, message, wParam, lParam);
+
+  LRESULT result = 0;
+  try {
+    result = self->Dispatch(message, wParam, lParam);
+  } catch (const UserError& error) {
+    ShowErrorBox(error.Text());
+  } catch (const std::exception& error) {
+    ShowErrorBox(Widen(error.what()));
+  } catch (...) {
+    ShowErrorBox(L"An unexpected error occurred.");
+  }
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+    self->hwnd_ = nullptr;
+    self->OnHandleDestroyed();
+  }
+  return result;
+}
+
+std::wstring Widen(const char* text) {
+  const int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+  if (length <= 0) return L"";
+  std::wstring wide(static_cast<size_t>(length), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text, -1, wide.data(), length);
+  wide.resize(static_cast<size_t>(length) - 1);
+  return wide;
+}
+
+void ShowErrorBox(const std::wstring& text) {
+  std::vector<wchar_t> path(MAX_PATH * 4);
+  GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  const std::wstring title = kestrel::ApplicationTitle(path.data());
+  MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+}
+
+}  // namespace ui

@@ -1,0 +1,84 @@
+// Base of every window class of the program: registers its window class on
+// first use, routes messages through one thunk to HandleMessage, and owns
+// its HWND for the object's lifetime.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+struct WindowSpec {
+  const wchar_t* className = nullptr;
+  std::wstring caption;
+  DWORD style = WS_CHILD | WS_VISIBLE;
+  DWORD exStyle = 0;
+  int x = 0;
+  int y = 0;
+  int width = 0;
+  int height = 0;
+  HWND parent = nullptr;  // parent of a child, owner of a top-level window
+  UINT_PTR childId = 0;
+  UINT classStyle = CS_DBLCLKS;
+  HBRUSH background = nullptr;  // null: the window paints its whole client area
+  HICON icon = nullptr;
+};
+
+class Window {
+ public:
+  Window() = default;
+  virtual ~Window();
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  HWND Handle() const { return hwnd_; }
+  bool HasHandle() const { return hwnd_ != nullptr; }
+
+  void SetBounds(int x, int y, int width, int height);
+  void SetCaption(const std::wstring& caption);
+  std::wstring Caption() const;
+  bool IsVisible() const;
+  void Invalidate();
+
+ protected:
+  // Creates the window; the window class is registered on first use.
+  void CreateFromSpec(const WindowSpec& spec);
+  void DestroyHandle();
+
+  virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
+
+  // The one paint path: WM_PAINT and WM_PRINTCLIENT both end here.
+  virtual void PaintContent(HDC dc, const RECT& clientRect) {}
+  bool HandlesPaint() const { return paints_; }
+  void EnablePainting() { paints_ = true; }
+
+  // Called while WM_NCDESTROY is handled, after the handle is forgotten.
+  virtual void OnHandleDestroyed() {}
+
+ private:
+  static LRESULT CALLBACK Thunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+
+  HWND hwnd_ = nullptr;
+  bool paints_ = false;
+};
+
+// Shows an error the way every command failure is shown: a stop box captioned
+// with the application title.
+void ShowErrorBox(const std::wstring& text);
+
+// Raised by commands to end with a message to the user.
+class UserError {
+ public:
+  explicit UserError(std::wstring text) : text_(std::move(text)) {}
+  const std::wstring& Text() const { return text_; }
+
+ private:
+  std::wstring text_;
+};
+
+std::wstring Widen(const char* text);
+
+}  // namespace ui
