@@ -1,0 +1,83 @@
+// TClipboardViewer: a control that joins the clipboard-viewer chain, keeps the
+// chain intact, raises OnChange on every clipboard change and shows the
+// current clipboard content inside itself.
+#pragma once
+
+#include <functional>
+#include <memory>
+
+#include "desktop/clipboard_view_format.h"
+#include "ui/memo.h"
+#include "ui/picture.h"
+#include "ui/window.h"
+
+namespace desktop {
+
+using kestrel::TClipboardViewFormat;
+
+// Shows one picture at its own size.
+class PictureView : public ui::Window {
+ public:
+  void Create(HWND parent, ui::Picture picture);
+  const ui::Picture& GetPicture() const { return picture_; }
+
+ protected:
+  void PaintContent(HDC dc, const RECT& clientRect) override;
+
+ private:
+  ui::Picture picture_;
+};
+
+class TCustomClipboardViewer : public ui::Window {
+ public:
+  // How long a forwarded chain message may take before the next viewer is
+  // treated as hung; a hung viewer must never hang us.
+  static constexpr UINT kForwardTimeoutMs = 3000;
+  static constexpr int kDefaultWidth = 185;
+  static constexpr int kDefaultHeight = 41;
+
+  TCustomClipboardViewer() = default;
+  ~TCustomClipboardViewer() override;
+
+  // Creates the control's window and joins the chain.
+  void Create(HWND parent, int id, int x, int y, int width = kDefaultWidth, int height = kDefaultHeight);
+
+  HWND NextViewer() const { return nextViewer_; }
+  TClipboardViewFormat ViewFormat() const { return viewFormat_; }
+  void SetViewFormat(TClipboardViewFormat format);
+  // The child now showing the clipboard, if any (a memo or a picture view).
+  HWND DisplayControl() const;
+
+  std::function<void()> OnChange;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void OnDrawClipboard(WPARAM wParam, LPARAM lParam);
+  void OnChangeCbChain(HWND leaving, HWND next, WPARAM wParam, LPARAM lParam);
+  void OnDestroyClipboard();
+  void OnSize();
+  void Forward(UINT message, WPARAM wParam, LPARAM lParam);
+  void LeaveChain();
+  void RaiseChange();
+  void RebuildDisplay();
+  void ShowMemo(bool oemFont);
+  void ShowPicture(TClipboardViewFormat kind);
+  void CentreDisplay();
+  void FreeDisplay();
+
+  HWND nextViewer_ = nullptr;
+  TClipboardViewFormat viewFormat_ = TClipboardViewFormat::cvDefault;
+  std::unique_ptr<ui::Memo> memo_;
+  std::unique_ptr<PictureView> picture_;
+  ui::unique_hfont oemFont_;
+};
+
+// The published control; it adds no behaviour.
+class TClipboardViewer : public TCustomClipboardViewer {};
+
+// Whether the clipboard offers the format a view format stands for.
+bool ClipboardOffers(TClipboardViewFormat format);
+
+}  // namespace desktop

@@ -1,0 +1,43 @@
+#include "history/cell_grid_panel.h"
+
+#include "history/cell_grid.h"
+#include "ui/handles.h"
+
+namespace history {
+
+RECT ToRECT(const kestrel::Rect& rect) { return RECT{rect.left, rect.top, rect.Right(), rect.Bottom()}; }
+
+void CellGridPanel::Create(HWND parent) { Panel::Create(parent, 0, 0, kestrel::kPanelWidth, kestrel::kPanelHeight); }
+
+void CellGridPanel::InvalidateCell(int n) {
+  const RECT frame = ToRECT(kestrel::FrameRect(n));
+  InvalidateRect(Handle(), &frame, FALSE);
+}
+
+void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
+  // Paint into a buffer so selection changes and scrolling do not flicker.
+  const int width = clientRect.right;
+  const int height = clientRect.bottom;
+  RECT clip{};
+  GetClipBox(dc, &clip);
+  ui::unique_hdc buffer(CreateCompatibleDC(dc));
+  ui::unique_hbitmap bitmap(CreateCompatibleBitmap(dc, width, height));
+  ui::SelectGuard selectBitmap(buffer.get(), bitmap.get());
+  FillRect(buffer.get(), &clientRect, GetSysColorBrush(COLOR_BTNFACE));
+
+  ui::unique_hbrush selected(CreateSolidBrush(kSelectionColour));
+  ui::SelectGuard selectPen(buffer.get(), GetStockObject(BLACK_PEN));
+  for (int n = 1; n <= kestrel::kCellCount; ++n) {
+    const RECT frame = ToRECT(kestrel::FrameRect(n));
+    RECT overlap{};
+    if (!IntersectRect(&overlap, &frame, &clip)) continue;
+    HBRUSH brush = store_.IsSelected(kind_, n) ? selected.get() : GetSysColorBrush(COLOR_BTNFACE);
+    ui::SelectGuard selectBrush(buffer.get(), brush);
+    Rectangle(buffer.get(), frame.left, frame.top, frame.right, frame.bottom);
+    if (paintContent) paintContent(buffer.get(), n, ToRECT(kestrel::ContentRect(n)));
+  }
+  BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, buffer.get(), clip.left, clip.top,
+         SRCCOPY);
+}
+
+}  // namespace history

@@ -1,0 +1,36 @@
+// The panel behind one notebook page: it draws the 55 cell frames, showing
+// which cell is selected, and leaves the cell contents to its owner.
+#pragma once
+
+#include <functional>
+
+#include "core/geometry.h"
+#include "history/cell_store.h"
+#include "ui/panel.h"
+
+namespace history {
+
+// TColor $FFAAAA: blue FF, green AA, red AA.
+inline constexpr COLORREF kSelectionColour = RGB(0xAA, 0xAA, 0xFF);
+
+class CellGridPanel : public ui::Panel {
+ public:
+  CellGridPanel(const kestrel::CellStore& store, kestrel::CellKind kind) : store_(store), kind_(kind) {}
+  void Create(HWND parent);
+  // Paints the content of cell n into its content rectangle (image cells).
+  std::function<void(HDC, int, const RECT&)> paintContent;
+  void InvalidateCell(int n);
+  void InvalidateFrames() { Invalidate(); }
+
+ protected:
+  void PaintContent(HDC dc, const RECT& clientRect) override;
+  const wchar_t* ClassName() const override { return L"KestrelCellGrid"; }
+
+ private:
+  const kestrel::CellStore& store_;
+  kestrel::CellKind kind_;
+};
+
+RECT ToRECT(const kestrel::Rect& rect);
+
+}  // namespace history

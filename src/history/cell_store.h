@@ -1,0 +1,107 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace kestrel {
+
+/// The two kinds of clipboard history the main window keeps side by side.
+enum class CellKind { Image, Text };
+
+/// The notebook page that is showing decides which kind a command works on.
+enum class NotebookPage : int { Images = 0, Text = 1 };
+
+/// The kind of cell shown on a notebook page.
+constexpr CellKind KindShownOn(NotebookPage page) {
+    return page == NotebookPage::Images ? CellKind::Image : CellKind::Text;
+}
+
+/// Cells of each kind, numbered 1..kCellCount.
+constexpr int kCellCount = 55;
+/// Highest value a count can hold. One less than kCellCount, so once the
+/// gauge is full the last cell keeps being overwritten instead of the count
+/// running past the grid.
+constexpr int kMaxCount = 54;
+/// Count at which the user is told that only five cells are left.
+constexpr int kLowCellsThreshold = 49;
+/// The cell that a new store selects for both kinds.
+constexpr int kInitialSelectedCell = 1;
+
+/// What a capture of one kind has to do.
+struct CaptureTarget {
+    /// Cell (1..kCellCount) that receives the new content: count + 1.
+    int targetCell = 1;
+    /// True when the capture starts a pending period, i.e. the caller must
+    /// start the one-shot advance timer. False while a period is already
+    /// running: the running timer must not be restarted.
+    bool startTimer = false;
+};
+
+/// The rules of the clipboard history: per kind a fill count, a selected
+/// cell and the pending state of a capture. The cell contents themselves live
+/// in the window's controls; this class decides which cell they go into.
+class CellStore {
+public:
+    /// A new store: both counts 0, cell 1 of both kinds selected, idle.
+    CellStore() = default;
+
+    /// Number of filled cells of a kind (0..kMaxCount). Cells 1..count are
+    /// filled; cell count + 1 receives the next capture.
+    int Count(CellKind kind) const;
+    /// Shorthand for Count(CellKind::Image).
+    int ImageCount() const { return Count(CellKind::Image); }
+    /// Shorthand for Count(CellKind::Text).
+    int TextCount() const { return Count(CellKind::Text); }
+
+    /// Sets a count. Values above kMaxCount leave kMaxCount, negative values
+    /// leave 0, so the count always names a real cell prefix.
+    void SetCount(CellKind kind, int value);
+    /// Raises a count by one, staying at kMaxCount once there.
+    void Advance(CellKind kind);
+
+    /// Selects cell n (1..kCellCount) of a kind; the other kind's selection
+    /// is untouched. Returns false, changing nothing, when n is out of range.
+    bool Select(CellKind kind, int n);
+    /// The selected cell of a kind (1..kCellCount). It may be an empty cell.
+    int SelectedCell(CellKind kind) const;
+    /// Whether cell n of a kind is the selected one (false for any n out of
+    /// range), so a window can colour frame n from it.
+    bool IsSelected(CellKind kind, int n) const;
+
+    /// A clipboard change offers content of this kind: says which cell to
+    /// fill and whether to start the advance timer, and enters the pending
+    /// state. A second capture while pending targets the same cell again.
+    CaptureTarget BeginCapture(CellKind kind);
+    /// Whether a capture of this kind waits for its advance timer.
+    bool IsPending(CellKind kind) const;
+    /// The advance timer of a kind fired: advances the count once (saturating)
+    /// and returns to idle. Returns false and changes nothing when no capture
+    /// was pending, so a stray late tick cannot advance the count twice.
+    bool AdvanceTimerFired(CellKind kind);
+
+private:
+    struct KindState {
+        // Mirrors the gauge, an unsigned 16-bit position.
+        std::uint16_t count = 0;
+        int selected = kInitialSelectedCell;
+        bool pending = false;
+    };
+
+    KindState& State(CellKind kind);
+    const KindState& State(CellKind kind) const;
+
+    std::array<KindState, 2> states_{};
+};
+
+/// Which low-cell warnings one clipboard change shows, in the order they are
+/// shown: the image warning first, then the text warning. Empty when
+/// warnLowCells is off or neither count is at kLowCellsThreshold. Decided on
+/// the counts before any pending advance, and also when capture is disabled.
+std::vector<CellKind> LowCellsWarnings(int imageCount, int textCount, bool warnLowCells);
+
+/// The text of the low-cell warning box for a kind.
+std::wstring_view LowCellsWarningText(CellKind kind);
+
+}  // namespace kestrel

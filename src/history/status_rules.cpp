@@ -1,0 +1,41 @@
+#include "history/status_rules.h"
+
+#include <string_view>
+
+namespace kestrel {
+
+namespace {
+
+constexpr std::wstring_view kSaveCaption = L"&Save";
+constexpr std::wstring_view kEditCaption = L"Ed&it";
+constexpr std::wstring_view kActiveWindowCaption = L"Kestrel 99 Version 1.2  [Active]";
+constexpr std::wstring_view kDisabledWindowCaption = L"Kestrel 99 Version 1.2  [Disabled]";
+constexpr std::wstring_view kActiveHint = L"Kestrel 99 is ACTIVE";
+constexpr std::wstring_view kDisabledHint = L"Kestrel 99 is DISABLED";
+
+}  // namespace
+
+StatusDecision DecideStatus(const StatusInput& input) {
+    StatusDecision decision;
+    const bool imagesPage = input.page == NotebookPage::Images;
+    const int shownCount = imagesPage ? input.imageCount : input.textCount;
+
+    decision.deleteEnabled = shownCount > 0;
+    decision.fullscreenEnabled = imagesPage;
+    if (!input.onlyBitmapsOnButtons) {
+        decision.editSaveCaption = std::wstring(imagesPage ? kSaveCaption : kEditCaption);
+    }
+
+    const bool active = !input.disableCapture;
+    decision.windowCaption = std::wstring(active ? kActiveWindowCaption : kDisabledWindowCaption);
+    decision.activeIconShown = active;
+    decision.disabledIconShown = !active;
+    if (active) {
+        decision.activeHint = std::wstring(kActiveHint);
+    } else {
+        decision.disabledHint = std::wstring(kDisabledHint);
+    }
+    return decision;
+}
+
+}  // namespace kestrel

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kestrel {
+
+/// The on/off options. WallpaperTiled is "on" for tiled and "off" for the
+/// normal (centred) wallpaper.
+enum class Option {
+    BeepOnAdd,
+    OnlyBitmapsOnButtons,
+    WarnLowCells,
+    NoTaskbar,
+    DisableCapture,
+    ConfirmDelete,
+    ConfirmDeleteAll,
+    ConfirmExit,
+    WallpaperTiled,
+};
+
+/// One on/off option and the value it has until the user changes it.
+struct OptionDefault {
+    Option option;
+    bool on;
+};
+
+/// Every on/off option with its default, in enum order.
+inline constexpr std::array<OptionDefault, 9> kOptionDefaults{{
+    {Option::BeepOnAdd, true},
+    {Option::OnlyBitmapsOnButtons, false},
+    {Option::WarnLowCells, true},
+    {Option::NoTaskbar, true},
+    {Option::DisableCapture, false},
+    {Option::ConfirmDelete, true},
+    {Option::ConfirmDeleteAll, true},
+    {Option::ConfirmExit, false},
+    {Option::WallpaperTiled, false},
+}};
+
+/// Default folder for the wallpaper bitmap. It ends in a backslash because
+/// the file name is appended to it unchanged.
+inline constexpr std::wstring_view kDefaultWallpaperDirectory = L"C:\\WINDOWS\\";
+
+/// The user's options: the single copy of every option for the whole run.
+/// Code that depends on an option asks this object at the moment it needs
+/// the value, so a change is seen at once everywhere. Copying is disabled so
+/// that no part of the program can keep a stale snapshot by accident.
+class Settings {
+public:
+    /// Settings holding every default.
+    Settings();
+    Settings(const Settings&) = delete;
+    Settings& operator=(const Settings&) = delete;
+
+    /// Current state of an on/off option.
+    bool IsOn(Option option) const;
+    /// Switches an on/off option.
+    void Set(Option option, bool on);
+
+    /// Folder the wallpaper bitmap is written to, used exactly as stored.
+    std::wstring WallpaperDirectory() const;
+    /// Replaces the wallpaper folder.
+    void SetWallpaperDirectory(std::wstring directory);
+
+private:
+    std::array<bool, kOptionDefaults.size()> on_{};
+    std::wstring wallpaperDirectory_;
+};
+
+}  // namespace kestrel

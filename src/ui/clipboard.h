@@ -1,0 +1,41 @@
+// Clipboard formats of our own and the markers other programs put on
+// clipboard content that must not be kept.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace ui {
+
+// Registered once per session by the system; asking again returns the same id.
+UINT PictureFormat();
+UINT ComponentFormat();
+UINT IconFormat();
+
+// True when the content on the (open) clipboard is marked as private:
+// password managers put these markers on secrets so that history tools
+// leave them alone.
+bool CarriesPrivacyMarker();
+
+// Opens the clipboard, retrying briefly while another program holds it.
+class ClipboardSession {
+ public:
+  static constexpr int kOpenAttempts = 10;
+  static constexpr DWORD kRetryDelayMs = 10;
+
+  explicit ClipboardSession(HWND owner);
+  ~ClipboardSession();
+  ClipboardSession(const ClipboardSession&) = delete;
+  ClipboardSession& operator=(const ClipboardSession&) = delete;
+  bool IsOpen() const { return open_; }
+
+ private:
+  bool open_ = false;
+};
+
+// The clipboard's text (Unicode, up to its first terminating zero) from the
+// open clipboard; empty when there is none or it cannot be read.
+std::wstring ReadClipboardText();
+
+}  // namespace ui

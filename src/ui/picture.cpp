@@ -1,0 +1,173 @@
+#include "ui/picture.h"
+
+#include <new>
+
+#include "ui/clipboard.h"
+#include "ui/window.h"
+
+namespace ui {
+
+namespace {
+
+constexpr wchar_t kInvalidFormat[] = L"Invalid clipboard format";
+constexpr wchar_t kUnreadablePicture[] =
+    L"The picture on the clipboard could not be read. It is damaged, empty or too large to keep.";
+constexpr int kBitsPerPixel = 32;
+constexpr int kBytesPerPixel = 4;
+// Metafile frames are in 0.01 mm; this many make one inch.
+constexpr int kHimetricPerInch = 2540;
+
+BITMAPINFOHEADER PixelHeader(int width, int height) {
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof(header);
+  header.biWidth = width;
+  header.biHeight = height;  // bottom-up
+  header.biPlanes = 1;
+  header.biBitCount = kBitsPerPixel;
+  header.biCompression = BI_RGB;
+  return header;
+}
+
+void Refuse() { throw UserError(kUnreadablePicture); }
+
+}  // namespace
+
+Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
+  BITMAP info{};
+  if (!bitmap || GetObjectW(bitmap, sizeof(info), &info) == 0) Refuse();
+  const int width = info.bmWidth;
+  const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) Refuse();
+  const uint64_t bytes = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * kBytesPerPixel;
+  if (bytes > kMaxBytes) Refuse();
+
+  Picture picture;
+  try {
+    picture.pixels_.resize(static_cast<size_t>(bytes));
+  } catch (const std::bad_alloc&) {
+    Refuse();
+  }
+  unique_hdc dc(CreateCompatibleDC(nullptr));
+  HPALETTE previous = palette ? SelectPalette(dc.get(), palette, FALSE) : nullptr;
+  if (palette) RealizePalette(dc.get());
+  BITMAPINFO bmi{};
+  bmi.bmiHeader = PixelHeader(width, height);
+  const int lines = GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(height), picture.pixels_.data(), &bmi,
+                              DIB_RGB_COLORS);
+  if (previous) SelectPalette(dc.get(), previous, FALSE);
+  if (lines != height) Refuse();
+  picture.kind_ = Kind::Bitmap;
+  picture.width_ = width;
+  picture.height_ = height;
+  return picture;
+}
+
+Picture Picture::FromEnhMetaFile(HENHMETAFILE metafile) {
+  unique_henhmetafile copy(metafile ? CopyEnhMetaFileW(metafile, nullptr) : nullptr);
+  if (!copy) Refuse();
+  ENHMETAHEADER header{};
+  GetEnhMetaFileHeader(copy.get(), sizeof(header), &header);
+  Picture picture;
+  picture.kind_ = Kind::Metafile;
+  picture.width_ = header.rclBounds.right - header.rclBounds.left + 1;
+  picture.height_ = header.rclBounds.bottom - header.rclBounds.top + 1;
+  picture.metafile_ = std::move(copy);
+  return picture;
+}
+
+Picture Picture::FromMetaFilePict(HANDLE data) {
+  if (!data || GlobalSize(data) < sizeof(METAFILEPICT)) Refuse();
+  const auto* pict = static_cast<const METAFILEPICT*>(GlobalLock(data));
+  if (!pict) Refuse();
+  const METAFILEPICT copy = *pict;
+  GlobalUnlock(data);
+  const UINT size = copy.hMF ? GetMetaFileBitsEx(copy.hMF, 0, nullptr) : 0;
+  if (size == 0) Refuse();
+  std::vector<BYTE> bits(size);
+  GetMetaFileBitsEx(copy.hMF, size, bits.data());
+  unique_henhmetafile converted(SetWinMetaFileBits(size, bits.data(), nullptr, &copy));
+  if (!converted) Refuse();
+  Picture picture = FromEnhMetaFile(converted.get());
+  if (copy.xExt > 0 && copy.yExt > 0) {
+    WindowDC screen(nullptr);
+    picture.width_ = MulDiv(copy.xExt, GetDeviceCaps(screen.get(), LOGPIXELSX), kHimetricPerInch);
+    picture.height_ = MulDiv(copy.yExt, GetDeviceCaps(screen.get(), LOGPIXELSY), kHimetricPerInch);
+  }
+  return picture;
+}
+
+Picture Picture::FromIconData(HANDLE data) {
+  // Our icon format carries an icon file image; the first image is used.
+  const SIZE_T size = data ? GlobalSize(data) : 0;
+  const auto* bytes = static_cast<const BYTE*>(data ? GlobalLock(data) : nullptr);
+  if (!bytes) Refuse();
+  HICON icon = nullptr;
+  constexpr SIZE_T kDirectorySize = 6;
+  constexpr SIZE_T kEntrySize = 16;
+  constexpr DWORD kIconVersion = 0x00030000;
+  if (size >= kDirectorySize + kEntrySize) {
+    const DWORD imageSize = *reinterpret_cast<const DWORD*>(bytes + kDirectorySize + 8);
+    const DWORD offset = *reinterpret_cast<const DWORD*>(bytes + kDirectorySize + 12);
+    if (offset < size && imageSize > 0 && imageSize <= size - offset) {
+      icon = CreateIconFromResourceEx(const_cast<BYTE*>(bytes + offset), imageSize, TRUE, kIconVersion, 0, 0,
+                                      LR_DEFAULTCOLOR);
+    }
+  }
+  GlobalUnlock(data);
+  if (!icon) Refuse();
+  Picture picture;
+  picture.icon_.reset(icon);
+  picture.kind_ = Kind::Icon;
+  ICONINFO info{};
+  if (GetIconInfo(icon, &info)) {
+    BITMAP mask{};
+    GetObjectW(info.hbmMask, sizeof(mask), &mask);
+    picture.width_ = mask.bmWidth;
+    picture.height_ = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
+    if (info.hbmColor) DeleteObject(info.hbmColor);
+    if (info.hbmMask) DeleteObject(info.hbmMask);
+  }
+  return picture;
+}
+
+Picture Picture::FromOpenClipboard() {
+  const UINT iconFormat = IconFormat();
+  HPALETTE palette = IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
+                                                            : nullptr;
+  // The clipboard's own order decides: a program that lists a metafile
+  // before its bitmap gets a metafile picture.
+  for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+    if (format == CF_BITMAP) return FromBitmap(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)), palette);
+    if (format == CF_ENHMETAFILE) return FromEnhMetaFile(static_cast<HENHMETAFILE>(GetClipboardData(format)));
+    if (format == CF_METAFILEPICT) return FromMetaFilePict(GetClipboardData(format));
+    if (format == iconFormat) return FromIconData(GetClipboardData(format));
+  }
+  // The system may offer a bitmap it would convert from a DIB without
+  // listing it; ask for it directly before giving up.
+  if (IsClipboardFormatAvailable(CF_BITMAP)) {
+    return FromBitmap(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)), palette);
+  }
+  throw UserError(kInvalidFormat);
+}
+
+void Picture::Draw(HDC dc, const RECT& target) const {
+  const int width = target.right - target.left;
+  const int height = target.bottom - target.top;
+  switch (kind_) {
+    case Kind::Bitmap: {
+      BITMAPINFO bmi{};
+      bmi.bmiHeader = PixelHeader(width_, height_);
+      const int oldMode = SetStretchBltMode(dc, HALFTONE);
+      SetBrushOrgEx(dc, 0, 0, nullptr);
+      StretchDIBits(dc, target.left, target.top, width, height, 0, 0, width_, height_, pixels_.data(), &bmi,
+                    DIB_RGB_COLORS, SRCCOPY);
+      SetStretchBltMode(dc, oldMode);
+      break;
+    }
+    case Kind::Metafile: PlayEnhMetaFile(dc, metafile_.get(), &target); break;
+    case Kind::Icon: DrawIconEx(dc, target.left, target.top, icon_.get(), width, height, 0, nullptr, DI_NORMAL); break;
+    case Kind::Empty: break;
+  }
+}
+
+}  // namespace ui

@@ -1,0 +1,59 @@
+// A picture: a bitmap, a metafile or an icon, as the image cells and the
+// clipboard viewer hold them. How a picture is stored is known only here, so
+// the storage can change without touching its users.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "ui/handles.h"
+
+namespace ui {
+
+class Picture {
+ public:
+  enum class Kind { Empty, Bitmap, Metafile, Icon };
+
+  // Bitmaps larger than this are refused rather than risking the process.
+  static constexpr int kMaxSide = 32768;
+  static constexpr uint64_t kMaxBytes = 512ull * 1024 * 1024;
+
+  Picture() = default;
+  Picture(Picture&&) = default;
+  Picture& operator=(Picture&&) = default;
+
+  Kind GetKind() const { return kind_; }
+  bool IsEmpty() const { return kind_ == Kind::Empty; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+
+  // Draws the picture scaled to the target rectangle (aspect not kept).
+  void Draw(HDC dc, const RECT& target) const;
+
+  // Loads the first format the clipboard lists that a picture can be made
+  // from (bitmap, metafiles, our icon format), with the clipboard's palette.
+  // The clipboard must be open. Throws UserError when nothing can be
+  // loaded or the picture is damaged, empty or too large.
+  static Picture FromOpenClipboard();
+
+  // A bitmap picture from a bitmap handle (copied; the handle stays the
+  // caller's). Throws UserError as above.
+  static Picture FromBitmap(HBITMAP bitmap, HPALETTE palette);
+
+ private:
+  static Picture FromEnhMetaFile(HENHMETAFILE metafile);
+  static Picture FromMetaFilePict(HANDLE data);
+  static Picture FromIconData(HANDLE data);
+
+  Kind kind_ = Kind::Empty;
+  int width_ = 0;
+  int height_ = 0;
+  // Bitmap: 32-bit bottom-up pixels, as GetDIBits gives them.
+  std::vector<uint8_t> pixels_;
+  unique_henhmetafile metafile_;
+  unique_hicon icon_;
+};
+
+}  // namespace ui
