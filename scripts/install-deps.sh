@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ googletest
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   mingw-w64-tools
-  wine wine64 wine32:i386
+  wine wine64 wine32:i386 fonts-wine
   xvfb x11-utils xdotool imagemagick
 )
 
