@@ -1,0 +1,25 @@
+// Resource ids shared by kestrel99.rc and the program's code. The resource
+// compiler reads this file too, so it holds plain #defines and nothing else.
+#ifndef KESTREL99_RESOURCE_IDS_H
+#define KESTREL99_RESOURCE_IDS_H
+
+// Icons. The program icon has the lowest id because Explorer shows the
+// first icon group of an .exe as its icon.
+#define IDI_KESTREL99 1
+#define IDI_TRAY_ACTIVE 2
+#define IDI_TRAY_DISABLED 3
+
+// The splash picture, 400 x 200.
+#define IDB_SPLASH 100
+
+// 16 x 16 button glyphs; magenta (255, 0, 255) marks their transparent pixels.
+#define IDB_GLYPH_EXIT 110
+#define IDB_GLYPH_OPTIONS 111
+#define IDB_GLYPH_FULLSCREEN 112
+#define IDB_GLYPH_SAVE 113
+#define IDB_GLYPH_DELETE 114
+#define IDB_GLYPH_DELETEALL 115
+#define IDB_GLYPH_ABOUT 116
+#define IDB_GLYPH_HIDE 117
+
+#endif
