@@ -1,0 +1,61 @@
+#include "app/splash_form.h"
+
+#include "resource_ids.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kClientWidth = 406;
+constexpr int kClientHeight = 203;
+constexpr wchar_t kLoading[] = L"Loading...";
+constexpr POINT kLoadingAt{104, 160};
+
+// The start-up signal: four tones, low-high-low-high, each followed by a
+// short pause.
+constexpr int kToneCount = 4;
+constexpr int kLowToneHz = 80;
+constexpr int kLowToneMs = 150;
+constexpr int kHighToneHz = 200;
+constexpr int kHighToneMs = 300;
+constexpr int kPauseMs = 30;
+
+}  // namespace
+
+TSplashForm::TSplashForm(ui::Application& application) : Form(application) {
+  picture_.reset(static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  EnablePainting();
+  ui::FormSpec spec;
+  spec.className = L"TSplashForm";
+  spec.style = WS_POPUP;
+  spec.exStyle = WS_EX_TOPMOST;
+  spec.clientWidth = kClientWidth;
+  spec.clientHeight = kClientHeight;
+  CreateForm(spec);
+  FormCreate();
+}
+
+TSplashForm::~TSplashForm() { DestroyHandle(); }
+
+void TSplashForm::FormCreate() {
+  for (int i = 1; i <= kToneCount; ++i) {
+    if (i % 2 == 1) {
+      Spk.PlayTone(kLowToneHz, kLowToneMs);
+    } else {
+      Spk.PlayTone(kHighToneHz, kHighToneMs);
+    }
+    Spk.Pause(kPauseMs);
+  }
+}
+
+void TSplashForm::ShowNow() {
+  Show();
+  UpdateWindow(Handle());
+}
+
+void TSplashForm::PaintContent(HDC dc, const RECT& clientRect) {
+  painter_.Paint(dc, clientRect, picture_.get(), kLoading, kLoadingAt);
+}
+
+}  // namespace app
