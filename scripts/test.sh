@@ -40,8 +40,8 @@ passed=0; failed=0; skipped=0
 for log in "$logs"/host.log "$logs"/win32.log "$logs"/win64.log; do
   [ -f "$log" ] || continue
   passed=$((passed + $(grep -cE 'Test +#[0-9]+: .* Passed' "$log")))
-  failed=$((failed + $(grep -cE 'Test +#[0-9]+: .* (\*\*\*Failed|\*\*\*Timeout|\*\*\*Exception|Not Run)' "$log")))
-  skipped=$((skipped + $(grep -cE 'Test +#[0-9]+: .* \*\*\*Skipped' "$log")))
+  failed=$((failed + $(grep -cE 'Test +#[0-9]+: .*(\*\*\*Failed|\*\*\*Timeout|\*\*\*Exception|\*\*\*Not Run)' "$log")))
+  skipped=$((skipped + $(grep -cE 'Test +#[0-9]+: .*\*\*\*Skipped' "$log")))
 done
 [ "$failed" -eq 0 ] || status=1
 echo

@@ -58,6 +58,14 @@ wine64 reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Kestrel /f >/dev/null
 wine64 reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Kestrel /d 1280x1024 /f >/dev/null 2>&1
 wineserver -w
 wineserver -p
+# Start the desktop ourselves, detached from our output: a desktop started by
+# the first test program would inherit that program's output pipe and keep
+# the test runner waiting for it.
+wine64 explorer.exe /desktop=Kestrel,1280x1024 </dev/null >/dev/null 2>&1 &
+for _ in $(seq 50); do
+  xwininfo -root -tree 2>/dev/null | grep -q 'Kestrel' && break
+  sleep 0.2
+done
 export KESTREL_WINE_SESSION=1
 
 set +e
