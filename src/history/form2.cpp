@@ -2,6 +2,8 @@
 
 #include "history/cell_grid.h"
 #include "history/form2_layout.h"
+#include "resource_ids.h"
+#include "ui/application.h"
 #include "ui/clipboard.h"
 #include "ui/message_box.h"
 
@@ -19,6 +21,21 @@ constexpr int kTextPage = 1;
 constexpr wchar_t kFontFace[] = L"MS Sans Serif";
 constexpr int kFontHeight = 11;
 constexpr UINT kSimpleBeep = 0;
+constexpr UINT_PTR kClockTimerId = 2;
+// The hide button and the clock stand out in a heavy face.
+constexpr wchar_t kHeavyFontFace[] = L"Arial Black";
+constexpr COLORREF kClockColour = RGB(0, 0, 0);
+// Room for the locale's date or time, whatever its format.
+constexpr int kDateTimeBufferLength = 128;
+
+// The locale's short date and long time, as the clock shows them.
+std::wstring CurrentDateAndTime() {
+  wchar_t date[kDateTimeBufferLength] = L"";
+  wchar_t time[kDateTimeBufferLength] = L"";
+  GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, kDateTimeBufferLength, nullptr);
+  GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, time, kDateTimeBufferLength);
+  return std::wstring(date) + L" " + time;
+}
 
 }  // namespace
 
@@ -34,6 +51,13 @@ TForm2::TForm2(ui::Application& application, kestrel::Settings& settings) : Form
   spec.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
   CreateForm(spec);
   CreateControls();
+  closeMainForm = [this] {
+    if (ui::Form* main = App().MainForm()) main->Close();
+  };
+  // The captions the user sees from the start, and the first status, so
+  // the caption and the tray are right before anything changes.
+  ApplyButtonCaptions(settings_.IsOn(Option::OnlyBitmapsOnButtons));
+  Timer2Timer();
 }
 
 TForm2::~TForm2() { DestroyHandle(); }
@@ -41,7 +65,10 @@ TForm2::~TForm2() { DestroyHandle(); }
 void TForm2::CreateControls() {
   font_ = ui::MakeFont(kFontFace, kFontHeight);
   TabbedNotebook1_.Create(Handle(), 0, 0, kestrel::kNotebookWidth, kestrel::kNotebookHeight, {L"Images", L"Text"});
-  TabbedNotebook1_.onPageChanged = [this] { Panel1_.InvalidateFrames(); };
+  TabbedNotebook1_.onPageChanged = [this] {
+    Panel1_.InvalidateFrames();
+    Timer2Timer();
+  };
   CreatePage(kImagesPage, ScrollBox1_, Panel1_);
   CreatePage(kTextPage, ScrollBox2_, Panel2_);
   Panel1_.paintContent = [this](HDC dc, int n, const RECT& content) {
@@ -60,6 +87,52 @@ void TForm2::CreateControls() {
                        kestrel::kGaugeWidth, kestrel::kGaugeHeight, 0, kestrel::kMaxCount);
   Timer1_.Attach(Handle(), kTimer1Id, kestrel::kAdvanceIntervalMs);
   Timer3_.Attach(Handle(), kTimer3Id, kestrel::kAdvanceIntervalMs);
+  CreateButtons();
+  CreateClock();
+}
+
+void TForm2::CreateButtons() {
+  using namespace kestrel;
+  const int top = kButtonRowTop;
+  CreateButton(BitBtn1_, kBitBtn1Id, 0 * kButtonPitch, top, kButtonWidth, kButtonHeight, kExitCaption,
+               IDB_GLYPH_EXIT);
+  CreateButton(options_, kOptionsId, 1 * kButtonPitch, top, kButtonWidth, kButtonHeight, kOptionsCaption,
+               IDB_GLYPH_OPTIONS);
+  CreateButton(BitBtn4_, kBitBtn4Id, 2 * kButtonPitch, top, kButtonWidth, kButtonHeight, kFullscreenCaption,
+               IDB_GLYPH_FULLSCREEN);
+  CreateButton(BitBtn5_, kBitBtn5Id, 3 * kButtonPitch, top, kButtonWidth, kButtonHeight, kEditSaveDesignCaption,
+               IDB_GLYPH_SAVE);
+  CreateButton(BitBtn3_, kBitBtn3Id, 4 * kButtonPitch, top, kButtonWidth, kButtonHeight, kDeleteCaption,
+               IDB_GLYPH_DELETE);
+  CreateButton(deleteall_, kDeleteAllId, 5 * kButtonPitch, top, kButtonWidth, kButtonHeight, kDeleteAllCaption,
+               IDB_GLYPH_DELETEALL);
+  CreateButton(BitBtn2_, kBitBtn2Id, 6 * kButtonPitch, top, kButtonWidth, kButtonHeight, kAboutDesignCaption,
+               IDB_GLYPH_ABOUT);
+  CreateButton(BitBtn6_, kBitBtn6Id, kHideButtonLeft, kHideButtonTop, kHideButtonWidth, kHideButtonHeight,
+               kHideDesignCaption, IDB_GLYPH_HIDE);
+  // The face is heavy by design; asking for its weight keeps a stand-in
+  // face heavy too.
+  hideFont_ = ui::MakeFont(kHeavyFontFace, kHideButtonFontHeight, FW_BLACK);
+  BitBtn6_.SetFont(hideFont_.get());
+}
+
+void TForm2::CreateButton(ui::FlatButton& button, int id, int left, int top, int width, int height,
+                          const wchar_t* caption, int glyphId) {
+  button.Create(Handle(), id, left, top, width, height, caption);
+  button.SetFont(font_.get());
+  // A missing picture leaves a caption-only button.
+  button.LoadGlyph(glyphId);
+}
+
+void TForm2::CreateClock() {
+  using namespace kestrel;
+  Label2_.Create(Handle(), kLabel2Id, kClockLeft, kClockTop, kClockWidth, kClockHeight, ui::LabelAlignment::Centre,
+                 false);
+  clockFont_ = ui::MakeFont(kHeavyFontFace, kClockFontHeight);
+  Label2_.SetFont(clockFont_.get());
+  Label2_.SetTransparent(true);
+  Label2_.SetTextColour(kClockColour);
+  clockTimer_.Attach(Handle(), kClockTimerId, kClockIntervalMs);
 }
 
 void TForm2::CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel) {
@@ -143,13 +216,13 @@ void TForm2::ShowLowCellWarnings() {
 void TForm2::Timer1Timer() {
   Timer1_.SetEnabled(false);
   store_.AdvanceTimerFired(CellKind::Image);
-  SyncGauges();
+  RefreshStatus();
 }
 
 void TForm2::Timer3Timer() {
   Timer3_.SetEnabled(false);
   store_.AdvanceTimerFired(CellKind::Text);
-  SyncGauges();
+  RefreshStatus();
 }
 
 void TForm2::SyncGauges() {
@@ -157,9 +230,115 @@ void TForm2::SyncGauges() {
   ProgressBar2_.SetPosition(store_.TextCount());
 }
 
+void TForm2::RefreshStatus() {
+  SyncGauges();
+  Timer2Timer();
+}
+
+void TForm2::Timer2Timer() {
+  kestrel::StatusInput input;
+  input.page = static_cast<kestrel::NotebookPage>(PageIndex());
+  input.imageCount = store_.ImageCount();
+  input.textCount = store_.TextCount();
+  input.onlyBitmapsOnButtons = settings_.IsOn(Option::OnlyBitmapsOnButtons);
+  input.disableCapture = settings_.IsOn(Option::DisableCapture);
+  const kestrel::StatusDecision status = kestrel::DecideStatus(input);
+
+  SetButtonEnabled(BitBtn3_, status.deleteEnabled);
+  if (status.editSaveCaption && BitBtn5_.Text() != *status.editSaveCaption) BitBtn5_.SetText(*status.editSaveCaption);
+  SetCaption(status.windowCaption);
+  if (applyTrayStatus) applyTrayStatus(status);
+  SetButtonEnabled(BitBtn4_, status.fullscreenEnabled);
+}
+
+void TForm2::SetButtonEnabled(ui::FlatButton& button, bool enabled) {
+  // A disabled window cannot keep the focus; hand it on so the keyboard
+  // still reaches the buttons.
+  if (!enabled && GetFocus() == button.Handle()) {
+    if (HWND next = GetNextDlgTabItem(Handle(), button.Handle(), FALSE)) SetFocus(next);
+  }
+  button.SetEnabled(enabled);
+}
+
+void TForm2::ApplyButtonCaptions(bool onlyBitmaps) {
+  using namespace kestrel;
+  if (onlyBitmaps) {
+    for (ui::FlatButton* button : {&BitBtn1_, &BitBtn2_, &BitBtn3_, &BitBtn4_, &BitBtn5_, &BitBtn6_, &options_,
+                                   &deleteall_}) {
+      button->SetText(L"");
+    }
+    return;
+  }
+  BitBtn1_.SetText(kExitCaption);
+  BitBtn2_.SetText(kAboutCaption);
+  BitBtn3_.SetText(kDeleteCaption);
+  BitBtn4_.SetText(kFullscreenCaption);
+  BitBtn6_.SetText(kHideCaption);
+  options_.SetText(kOptionsCaption);
+  deleteall_.SetText(kDeleteAllCaption);
+  // Edit/Save gets its caption back from the status, for the page shown.
+  Timer2Timer();
+}
+
+void TForm2::BitBtn1Click() {
+  if (settings_.IsOn(Option::ConfirmExit) && !ui::Confirm(Handle(), kestrel::kConfirmExitQuestion)) return;
+  if (closeMainForm) closeMainForm();
+}
+
+void TForm2::optionsClick() {
+  if (showOptions) showOptions();
+}
+
+void TForm2::BitBtn2Click() {
+  if (showAbout) showAbout();
+}
+
+void TForm2::BitBtn6Click() { Hide(); }
+
+void TForm2::UpdateClock() { Label2_.SetText(CurrentDateAndTime()); }
+
+void TForm2::OnWindowPosChanged() {
+  // Shown, hidden, minimized or restored, by ShowWindow or SetWindowPos:
+  // the clock runs exactly while it can be seen.
+  const bool seen = IsWindowVisible(Handle()) && !IsIconic(Handle());
+  if (seen && !clockTimer_.Enabled()) UpdateClock();
+  clockTimer_.SetEnabled(seen);
+}
+
+void TForm2::OnCommand(int id, int code) {
+  if (code != BN_CLICKED) return;
+  switch (id) {
+    case kestrel::kBitBtn1Id: BitBtn1Click(); break;
+    case kestrel::kOptionsId: optionsClick(); break;
+    case kestrel::kBitBtn2Id: BitBtn2Click(); break;
+    case kestrel::kBitBtn6Id: BitBtn6Click(); break;
+    default: break;  // Fullscreen, Edit/Save, Delete and Delete All have no command yet
+  }
+}
+
+ui::FlatButton* TForm2::ButtonById(int id) {
+  for (ui::FlatButton* button : {&BitBtn1_, &options_, &BitBtn4_, &BitBtn5_, &BitBtn3_, &deleteall_, &BitBtn2_,
+                                 &BitBtn6_}) {
+    if (button->Handle() && button->Id() == id) return button;
+  }
+  return nullptr;
+}
+
+bool TForm2::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  ui::FlatButton* button = ButtonById(static_cast<int>(item.CtlID));
+  if (button) button->Draw(item);
+  return button != nullptr;
+}
+
+LRESULT TForm2::OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (reinterpret_cast<HWND>(lParam) == Label2_.Handle()) return Label2_.OnCtlColorStatic(reinterpret_cast<HDC>(wParam));
+  return DefaultHandling(message, wParam, lParam);
+}
+
 void TForm2::OnTimer(UINT_PTR id) {
   if (id == kTimer1Id) Timer1Timer();
   if (id == kTimer3Id) Timer3Timer();
+  if (id == kClockTimerId) UpdateClock();
 }
 
 LRESULT TForm2::OnCtlColorEdit(HDC dc) {
@@ -174,6 +353,10 @@ LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); return DefaultHandling(message, wParam, lParam);
     case WM_TIMER: OnTimer(wParam); return 0;
     case WM_CTLCOLOREDIT: return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(message, wParam, lParam);
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    case WM_WINDOWPOSCHANGED: OnWindowPosChanged(); return DefaultHandling(message, wParam, lParam);
     default: return Form::HandleMessage(message, wParam, lParam);
   }
 }

@@ -1,5 +1,6 @@
 // TForm2, the main window: the notebook of 55 image and 55 text cells, the
-// fill gauges, and the capture of every clipboard change.
+// fill gauges, the capture of every clipboard change, the command buttons
+// and the status routine that keeps buttons, caption and tray in step.
 #pragma once
 
 #include <array>
@@ -7,10 +8,13 @@
 #include <string>
 
 #include "desktop/clipboard_viewer.h"
+#include "history/status_rules.h"
 #include "history/cell_grid_panel.h"
 #include "history/cell_store.h"
 #include "settings/settings.h"
+#include "ui/flat_button.h"
 #include "ui/form.h"
+#include "ui/label.h"
 #include "ui/memo.h"
 #include "ui/notebook.h"
 #include "ui/picture.h"
@@ -42,13 +46,50 @@ class TForm2 : public ui::Form {
   // Told after a cell took clipboard content (for measurements).
   std::function<void(kestrel::CellKind, int)> onCellFilled;
 
+  // The commands of the buttons.
+  void BitBtn1Click();  // Exit
+  void optionsClick();
+  void BitBtn2Click();  // About
+  void BitBtn6Click();  // Hide
+
+  // The status routine: Delete and Fullscreen enabling, the Edit/Save
+  // caption, the window caption and the tray icon. It runs whenever
+  // something it shows may have changed, never on a timer.
+  void Timer2Timer();
+  // Brings the gauges and the status up to date after a count or an option
+  // changed outside this window.
+  void RefreshStatus();
+  // Empties every button caption (pictures only) or sets the captions the
+  // buttons carry at run time; the Edit/Save caption is the status
+  // routine's.
+  void ApplyButtonCaptions(bool onlyBitmaps);
+
+  // Set by the application: how Exit ends the program (by default it
+  // closes the application's main form), how the options dialog and the
+  // about window are shown modally, and how the tray shows the status.
+  std::function<void()> closeMainForm;
+  std::function<void()> showOptions;
+  std::function<void()> showAbout;
+  std::function<void(const kestrel::StatusDecision&)> applyTrayStatus;
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   void CreateControls();
   void CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel);
+  void CreateButtons();
+  void CreateButton(ui::FlatButton& button, int id, int left, int top, int width, int height,
+                    const wchar_t* caption, int glyphId);
+  void CreateClock();
   void OnShowWindow(bool shown);
+  void OnWindowPosChanged();
+  void OnCommand(int id, int code);
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  LRESULT OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam);
+  ui::FlatButton* ButtonById(int id);
+  void SetButtonEnabled(ui::FlatButton& button, bool enabled);
+  void UpdateClock();
   void OnTimer(UINT_PTR id);
   LRESULT OnCtlColorEdit(HDC dc);
   void CaptureClipboard();
@@ -74,6 +115,20 @@ class TForm2 : public ui::Form {
   ui::ProgressBar ProgressBar2_;
   ui::Timer Timer1_;
   ui::Timer Timer3_;
+  ui::unique_hfont hideFont_;
+  ui::unique_hfont clockFont_;
+  ui::FlatButton BitBtn1_;
+  ui::FlatButton options_;
+  ui::FlatButton BitBtn4_;
+  ui::FlatButton BitBtn5_;
+  ui::FlatButton BitBtn3_;
+  ui::FlatButton deleteall_;
+  ui::FlatButton BitBtn2_;
+  ui::FlatButton BitBtn6_;
+  ui::Label Label2_;
+  // Ticks the clock, and only while the window can be seen: a hidden
+  // program in the tray should not wake up every second.
+  ui::Timer clockTimer_;
 };
 
 }  // namespace history

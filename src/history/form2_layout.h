@@ -32,4 +32,50 @@ inline constexpr int kGaugeHeight = 13;
 // The capture advance timers.
 inline constexpr unsigned kAdvanceIntervalMs = 300;
 
+// The command buttons below the notebook.
+inline constexpr int kBitBtn1Id = 110;    // Exit
+inline constexpr int kOptionsId = 111;    // Options
+inline constexpr int kBitBtn4Id = 112;    // Fullscreen
+inline constexpr int kBitBtn5Id = 113;    // Edit/Save
+inline constexpr int kBitBtn3Id = 114;    // Delete
+inline constexpr int kDeleteAllId = 115;  // Delete All
+inline constexpr int kBitBtn2Id = 116;    // About
+inline constexpr int kBitBtn6Id = 117;    // Hide
+inline constexpr int kLabel2Id = 118;     // the clock
+
+// The button row: seven buttons, one every kButtonPitch pixels.
+inline constexpr int kButtonRowTop = 216;
+inline constexpr int kButtonPitch = 80;
+inline constexpr int kButtonWidth = 73;
+inline constexpr int kButtonHeight = 25;
+
+inline constexpr int kHideButtonLeft = 160;
+inline constexpr int kHideButtonTop = 248;
+inline constexpr int kHideButtonWidth = 233;
+inline constexpr int kHideButtonHeight = 25;
+inline constexpr int kHideButtonFontHeight = 12;
+
+inline constexpr int kClockLeft = 408;
+inline constexpr int kClockTop = 264;
+inline constexpr int kClockWidth = 137;
+inline constexpr int kClockHeight = 13;
+inline constexpr int kClockFontHeight = 11;
+inline constexpr unsigned kClockIntervalMs = 1000;
+
+// Captions the buttons are created with; the apply step and the status
+// routine replace most of them right after.
+inline constexpr wchar_t kExitCaption[] = L"&Exit";
+inline constexpr wchar_t kOptionsCaption[] = L"&Options";
+inline constexpr wchar_t kFullscreenCaption[] = L"&Fullscreen";
+inline constexpr wchar_t kEditSaveDesignCaption[] = L"Edit/Save";
+inline constexpr wchar_t kDeleteCaption[] = L"&Delete";
+inline constexpr wchar_t kDeleteAllCaption[] = L"De&lete All";
+inline constexpr wchar_t kAboutDesignCaption[] = L"A&bout";
+inline constexpr wchar_t kHideDesignCaption[] = L"&Hide Kestrel 99 v1.2";
+// The run-time captions that differ from the design.
+inline constexpr wchar_t kAboutCaption[] = L"&About";
+inline constexpr wchar_t kHideCaption[] = L"&Hide Kestrel 99";
+
+inline constexpr wchar_t kConfirmExitQuestion[] = L"Are you sure you want to exit?";
+
 }  // namespace kestrel

@@ -25,12 +25,19 @@ Settings::Settings() : wallpaperDirectory_(kDefaultWallpaperDirectory) {
 
 bool Settings::IsOn(Option option) const { return on_.at(IndexOf(option)); }
 
-void Settings::Set(Option option, bool on) { on_.at(IndexOf(option)) = on; }
+void Settings::Set(Option option, bool on) {
+    bool& stored = on_.at(IndexOf(option));
+    if (stored == on) return;
+    stored = on;
+    if (onChanged) onChanged();
+}
 
 std::wstring Settings::WallpaperDirectory() const { return wallpaperDirectory_; }
 
 void Settings::SetWallpaperDirectory(std::wstring directory) {
+    if (wallpaperDirectory_ == directory) return;
     wallpaperDirectory_ = std::move(directory);
+    if (onChanged) onChanged();
 }
 
 }  // namespace kestrel

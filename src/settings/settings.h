@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -64,6 +65,12 @@ public:
     std::wstring WallpaperDirectory() const;
     /// Replaces the wallpaper folder.
     void SetWallpaperDirectory(std::wstring directory);
+
+    /// Raised after an option or the wallpaper folder took a new value (not
+    /// when it was set to the value it already had). Windows that show an
+    /// option, such as the main window's status, follow it from here instead
+    /// of polling.
+    std::function<void()> onChanged;
 
 private:
     std::array<bool, kOptionDefaults.size()> on_{};

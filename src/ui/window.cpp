@@ -5,6 +5,7 @@
 
 #include "desktop/app_title.h"
 #include "ui/handles.h"
+#include "ui/message_box.h"
 
 namespace ui {
 
@@ -130,7 +131,7 @@ void ShowErrorBox(const std::wstring& text) {
   std::vector<wchar_t> path(MAX_PATH * 4);
   GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
   const std::wstring title = kestrel::ApplicationTitle(path.data());
-  MessageBoxW(GetActiveWindow(), text.c_str(), title.c_str(), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+  ShowMessageBox(GetActiveWindow(), text, title, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }
 
 }  // namespace ui

@@ -1,0 +1,316 @@
+// Capture latency: how long after another program closes the clipboard the
+// main window's cell holds what was written, for a short text and for a
+// 3840 x 2160 picture.
+//
+// The program hosts a TForm2 of its own and starts itself a second time as
+// the writer, so the clipboard changes come from another process, as they
+// do in use. The writer stamps QueryPerformanceCounter right after
+// CloseClipboard; the host stamps it when the form reports the filled cell.
+// Both stamps come from the same system-wide counter.
+//
+//   bench_capture [--runs N]
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <chrono>
+#include <climits>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <new>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "e2e/clipboard_writer.h"
+#include "history/form2.h"
+#include "settings/settings.h"
+#include "ui/application.h"
+#include "ui/handles.h"
+
+namespace {
+
+using kestrel::CellKind;
+
+constexpr int kDefaultRuns = 30;
+constexpr int kPictureWidth = 3840;
+constexpr int kPictureHeight = 2160;
+constexpr double kTextTargetMs = 15.0;
+constexpr double kPictureTargetMs = 150.0;
+// Cells are reused in a small rotation, so the counts never approach the
+// low-cell warning and the memory held stays bounded.
+constexpr int kCellsInRotation = 8;
+// Pause after each advance before the next write, so every write starts a
+// capture of its own, well clear of the previous one's 300 ms period.
+constexpr std::chrono::milliseconds kSettle{50};
+constexpr std::chrono::milliseconds kRunDeadline{20000};
+constexpr std::chrono::milliseconds kStartDeadline{20000};
+constexpr DWORD kPollIntervalMs = 10;
+constexpr double kMillisecondsPerSecond = 1000.0;
+constexpr char kWriterFlag[] = "--writer";
+constexpr char kRunsFlag[] = "--runs";
+
+// What the host asks the writer to do next.
+enum class Request : LONG { Text = 1, Picture = 2, Quit = 3 };
+
+// Shared between host and writer; the events order every access.
+struct Channel {
+  Request request;
+  LONG run;
+  LONG written;  // 1 when the writer's last write succeeded
+  int64_t closedAt;
+};
+
+using unique_view = ui::UniqueHandle<ui::NullInvalidTraits<void*, &UnmapViewOfFile>>;
+
+// The named objects of one host and its writer, told apart by the host's id.
+struct ChannelNames {
+  std::wstring mapping, request, reply;
+  explicit ChannelNames(DWORD hostId) {
+    const std::wstring base = L"Local\\KestrelBenchCapture." + std::to_wstring(hostId);
+    mapping = base + L".channel";
+    request = base + L".request";
+    reply = base + L".reply";
+  }
+};
+
+int64_t PerformanceCounter() {
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  return now.QuadPart;
+}
+
+double TicksToMs(int64_t ticks) {
+  LARGE_INTEGER frequency{};
+  QueryPerformanceFrequency(&frequency);
+  return static_cast<double>(ticks) * kMillisecondsPerSecond / static_cast<double>(frequency.QuadPart);
+}
+
+std::wstring TextFor(LONG run) { return L"Kestrel bench text, run " + std::to_wstring(run); }
+
+// Waits for handle while handling this thread's messages: a clipboard owner
+// must keep pumping while others read what it wrote.
+bool WaitPumping(HANDLE handle, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    ui::Application::ProcessMessages();
+    if (handle && WaitForSingleObject(handle, 0) == WAIT_OBJECT_0) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    const DWORD count = handle ? 1 : 0;
+    MsgWaitForMultipleObjectsEx(count, handle ? &handle : nullptr, kPollIntervalMs, QS_ALLINPUT,
+                                MWMO_INPUTAVAILABLE);
+  }
+}
+
+void PumpFor(std::chrono::milliseconds period) { WaitPumping(nullptr, period); }
+
+// ---------------------------------------------------------------------------
+// The writer: the second process.
+// ---------------------------------------------------------------------------
+
+int RunWriter(DWORD hostId) {
+  const ChannelNames names(hostId);
+  ui::unique_handle mapping(OpenFileMappingW(FILE_MAP_ALL_ACCESS, FALSE, names.mapping.c_str()));
+  ui::unique_handle request(OpenEventW(SYNCHRONIZE | EVENT_MODIFY_STATE, FALSE, names.request.c_str()));
+  ui::unique_handle reply(OpenEventW(EVENT_MODIFY_STATE, FALSE, names.reply.c_str()));
+  ui::unique_handle host(OpenProcess(SYNCHRONIZE, FALSE, hostId));
+  if (!mapping || !request || !reply || !host) return EXIT_FAILURE;
+  unique_view view(MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Channel)));
+  if (!view) return EXIT_FAILURE;
+  auto* channel = static_cast<Channel*>(view.get());
+  e2e::ClipboardWriter writer;
+  const HANDLE waits[] = {request.get(), host.get()};
+  for (;;) {
+    // A host that is gone never asks again.
+    const DWORD woke = MsgWaitForMultipleObjectsEx(2, waits, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+    if (woke == WAIT_OBJECT_0 + 1 || woke == WAIT_FAILED) return EXIT_SUCCESS;
+    if (woke != WAIT_OBJECT_0) {
+      ui::Application::ProcessMessages();
+      continue;
+    }
+    if (channel->request == Request::Quit) return EXIT_SUCCESS;
+    const bool written = channel->request == Request::Text
+                             ? writer.WriteText(TextFor(channel->run))
+                             : writer.WriteBitmap(kPictureWidth, kPictureHeight, static_cast<uint32_t>(channel->run));
+    channel->closedAt = writer.LastClosedAt();
+    channel->written = written ? 1 : 0;
+    SetEvent(reply.get());
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The host: a main window that captures, and the measurement.
+// ---------------------------------------------------------------------------
+
+struct Figures {
+  std::vector<double> samplesMs;
+  int missed = 0;
+};
+
+class Host {
+ public:
+  Host(history::TForm2& form, Channel& channel, HANDLE request, HANDLE reply)
+      : form_(form), channel_(channel), request_(request), reply_(reply) {
+    form_.onCellFilled = [this](CellKind kind, int cell) { OnCellFilled(kind, cell); };
+  }
+
+  Figures Measure(CellKind kind, int runs) {
+    Figures figures;
+    for (int i = 0; i < runs; ++i) {
+      const std::optional<double> ms = MeasureOne(kind);
+      if (ms) {
+        figures.samplesMs.push_back(*ms);
+      } else {
+        ++figures.missed;
+      }
+    }
+    return figures;
+  }
+
+  void Quit() {
+    channel_.request = Request::Quit;
+    SetEvent(request_);
+  }
+
+ private:
+  std::optional<double> MeasureOne(CellKind kind) {
+    PrepareCell(kind);
+    expected_ = kind;
+    expectedText_ = TextFor(++run_);
+    filledAt_.reset();
+    channel_.request = kind == CellKind::Text ? Request::Text : Request::Picture;
+    channel_.run = run_;
+    SetEvent(request_);
+    const bool replied = WaitPumping(reply_, kRunDeadline);
+    if (!replied || !channel_.written) return std::nullopt;
+    const auto deadline = std::chrono::steady_clock::now() + kRunDeadline;
+    while (!filledAt_ && std::chrono::steady_clock::now() < deadline) PumpFor(std::chrono::milliseconds(kPollIntervalMs));
+    if (!filledAt_) return std::nullopt;
+    return TicksToMs(*filledAt_ - channel_.closedAt);
+  }
+
+  // Waits out the pending period of the last capture and starts the
+  // rotation over when it has used its cells.
+  void PrepareCell(CellKind kind) {
+    kestrel::CellStore& store = form_.Store();
+    WaitPumpingUntil([&] { return !store.IsPending(CellKind::Text) && !store.IsPending(CellKind::Image); });
+    PumpFor(kSettle);
+    if (store.Count(kind) >= kCellsInRotation) store.SetCount(kind, 0);
+  }
+
+  template <typename Done>
+  void WaitPumpingUntil(Done done) {
+    const auto deadline = std::chrono::steady_clock::now() + kRunDeadline;
+    while (!done() && std::chrono::steady_clock::now() < deadline) PumpFor(std::chrono::milliseconds(kPollIntervalMs));
+  }
+
+  void OnCellFilled(CellKind kind, int cell) {
+    const int64_t now = PerformanceCounter();
+    if (filledAt_ || kind != expected_) return;
+    // Only the content this run wrote counts, not a late echo of another.
+    if (kind == CellKind::Text && form_.TextCellText(cell) != expectedText_) return;
+    if (kind == CellKind::Image) {
+      const ui::Picture& picture = form_.ImageCellPicture(cell);
+      if (picture.Width() != kPictureWidth || picture.Height() != kPictureHeight) return;
+    }
+    filledAt_ = now;
+  }
+
+  history::TForm2& form_;
+  Channel& channel_;
+  HANDLE request_;
+  HANDLE reply_;
+  LONG run_ = 0;
+  CellKind expected_ = CellKind::Text;
+  std::wstring expectedText_;
+  std::optional<int64_t> filledAt_;
+};
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2.0;
+}
+
+void PrintRow(const char* label, const Figures& figures, double targetMs) {
+  if (figures.samplesMs.empty()) {
+    std::printf("%-20s %10s %10s %14s   (all %d runs missed)\n", label, "-", "-", "", figures.missed);
+    return;
+  }
+  const double median = Median(figures.samplesMs);
+  const double maximum = *std::max_element(figures.samplesMs.begin(), figures.samplesMs.end());
+  std::printf("%-20s %10.2f %10.2f %11s%3.0f   %s", label, median, maximum, "<= ", targetMs,
+              median <= targetMs ? "met" : "NOT met");
+  if (figures.missed) std::printf(" (%d runs missed)", figures.missed);
+  std::printf("\n");
+}
+
+bool StartWriter(DWORD hostId, ui::unique_handle& process) {
+  std::vector<wchar_t> path(MAX_PATH * 4);
+  GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+  std::wstring commandLine = L"\"" + std::wstring(path.data()) + L"\" --writer " + std::to_wstring(hostId);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION created{};
+  if (!CreateProcessW(path.data(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &created)) {
+    return false;
+  }
+  ui::unique_handle thread(created.hThread);
+  process.reset(created.hProcess);
+  return true;
+}
+
+int RunHost(int runs) {
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
+  InitCommonControlsEx(&controls);
+  kestrel::Settings settings;
+  // Beeps and warning boxes would stall the GUI thread and be measured.
+  settings.Set(kestrel::Option::BeepOnAdd, false);
+  settings.Set(kestrel::Option::WarnLowCells, false);
+  ui::Application application;
+  auto* form = application.CreateForm<history::TForm2>(settings);
+  form->Show();  // the first showing joins the viewer chain
+
+  const DWORD hostId = GetCurrentProcessId();
+  const ChannelNames names(hostId);
+  ui::unique_handle mapping(
+      CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(Channel), names.mapping.c_str()));
+  ui::unique_handle request(CreateEventW(nullptr, FALSE, FALSE, names.request.c_str()));
+  ui::unique_handle reply(CreateEventW(nullptr, FALSE, FALSE, names.reply.c_str()));
+  unique_view view(mapping ? MapViewOfFile(mapping.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(Channel)) : nullptr);
+  ui::unique_handle writer;
+  if (!request || !reply || !view || !StartWriter(hostId, writer)) {
+    std::fprintf(stderr, "bench_capture: cannot set up the writer process (error %lu)\n", GetLastError());
+    return EXIT_FAILURE;
+  }
+  auto* channel = new (view.get()) Channel{};
+
+  Host host(*form, *channel, request.get(), reply.get());
+  const Figures text = host.Measure(CellKind::Text, runs);
+  const Figures picture = host.Measure(CellKind::Image, runs);
+  host.Quit();
+  if (!WaitPumping(writer.get(), kStartDeadline)) TerminateProcess(writer.get(), EXIT_FAILURE);
+
+  std::printf("Capture latency, %d-bit build, %d runs each: from the writer's CloseClipboard\n",
+              static_cast<int>(sizeof(void*) * CHAR_BIT), runs);
+  std::printf("to the main window's cell holding the content.\n\n");
+  std::printf("%-20s %10s %10s %14s\n", "content", "median ms", "max ms", "target median");
+  PrintRow("text", text, kTextTargetMs);
+  PrintRow("picture 3840x2160", picture, kPictureTargetMs);
+  return EXIT_SUCCESS;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 3 && std::strcmp(argv[1], kWriterFlag) == 0) {
+    return RunWriter(static_cast<DWORD>(std::strtoul(argv[2], nullptr, 10)));
+  }
+  int runs = kDefaultRuns;
+  if (argc == 3 && std::strcmp(argv[1], kRunsFlag) == 0) runs = std::max(1, std::atoi(argv[2]));
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+  return RunHost(runs);
+}

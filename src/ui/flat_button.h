@@ -1,0 +1,58 @@
+// A toolbar-style push button: flat at rest, a thin raised edge while the
+// mouse is over it, sunken while pressed, with an optional glyph left of its
+// caption. It is a real BUTTON control (owner-drawn), so the keyboard, the
+// dialog manager's mnemonics, screen readers and BM_CLICK all work on it.
+//
+// Owner-drawn buttons ask their parent to paint them: the parent passes the
+// WM_DRAWITEM it receives for this button to Draw.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/control.h"
+#include "ui/handles.h"
+
+namespace ui {
+
+class FlatButton : public Control {
+ public:
+  FlatButton() = default;
+  ~FlatButton() override;
+  // The subclass keeps a pointer to this object, so it stays where it is.
+  FlatButton(FlatButton&&) = delete;
+  FlatButton& operator=(FlatButton&&) = delete;
+
+  void Create(HWND parent, int id, int x, int y, int width, int height, const std::wstring& caption);
+
+  // Takes the glyph from a bitmap resource of the program; magenta pixels
+  // are transparent. Returns false, leaving the button without a glyph, when
+  // the resource is missing.
+  bool LoadGlyph(int resourceId);
+  // Uses a copy of the bitmap as the glyph (magenta is transparent).
+  void SetGlyph(HBITMAP bitmap);
+  bool HasGlyph() const { return static_cast<bool>(glyph_); }
+
+  // Paints the button for the WM_DRAWITEM its parent received.
+  void Draw(const DRAWITEMSTRUCT& item) const;
+  // Whether the mouse is over the button (it then shows a raised edge).
+  bool IsHot() const { return hot_; }
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
+  LRESULT OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+  void SetHot(bool hot);
+  void PaintFace(HDC dc, const RECT& area, UINT state) const;
+  void PaintContent(HDC dc, const RECT& area, bool disabled, UINT textFormat) const;
+  void PaintCaption(HDC dc, const std::wstring& caption, RECT area, bool disabled, UINT textFormat) const;
+  void RemoveSubclass();
+
+  unique_hicon glyph_;  // the glyph with its transparency mask
+  SIZE glyphSize_{};
+  bool hot_ = false;
+  bool subclassed_ = false;
+};
+
+}  // namespace ui

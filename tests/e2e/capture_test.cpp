@@ -1,0 +1,78 @@
+// Capture seen from outside: clipboard writes from this process fill the
+// program's cells, and its gauges follow once the advance timers have run.
+#include <string>
+
+#include "e2e/clipboard_writer.h"
+#include "e2e/harness.h"
+#include "history/form2_layout.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kEditClass[] = L"Edit";
+constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
+constexpr int kPictureWidth = 64;
+constexpr int kPictureHeight = 48;
+constexpr uint32_t kPictureSeed = 7;
+
+using CaptureTest = KestrelTest;
+
+HWND Memo(HWND main, int cell) { return FindChildById(main, kestrel::kMemoIdBase + cell, kEditClass); }
+
+TEST_F(CaptureTest, TextThenPictureThenTextFillConsecutiveCells) {
+  ClipboardWriter writer;
+  // The program captures whatever is on the clipboard when it joins the
+  // chain; start from nothing so the first cells are ours to fill.
+  ASSERT_TRUE(writer.Empty());
+  HWND main = StartProgram();
+  ASSERT_NE(main, nullptr);
+  HWND memo1 = Memo(main, 1);
+  HWND memo2 = Memo(main, 2);
+  HWND imageGauge = FindChildById(main, kestrel::kProgressBar1Id, kGaugeClass);
+  HWND textGauge = FindChildById(main, kestrel::kProgressBar2Id, kGaugeClass);
+  ASSERT_TRUE(memo1 && memo2 && imageGauge && textGauge) << "a control of the main window is missing";
+  EXPECT_EQ(GaugePosition(imageGauge), 0);
+  EXPECT_EQ(GaugePosition(textGauge), 0);
+
+  // Non-Latin characters and a line break must come through unchanged.
+  const std::wstring first = L"First copy: Gr\u00FC\u00DFe, \u65E5\u672C\u8A9E, \u0417\u0434\u0440\u0430\u0432\u0441\u0442\u0432\u0443\u0439\r\nsecond line";
+  ASSERT_TRUE(writer.WriteText(first));
+  EXPECT_TRUE(WaitUntil([&] { return ReadWindowText(memo1) == first; })) << "memo 1: " << ReadWindowText(memo1).value_or(L"<no answer>");
+  // The gauge moves only when the 300 ms advance has run, so the picture
+  // below cannot fall into the text's pending period.
+  ASSERT_TRUE(WaitUntil([&] { return GaugePosition(textGauge) == 1; })) << "the text count did not advance";
+
+  ASSERT_TRUE(writer.WriteBitmap(kPictureWidth, kPictureHeight, kPictureSeed));
+  EXPECT_TRUE(WaitUntil([&] { return GaugePosition(imageGauge) == 1; })) << "the image count did not advance";
+  // A picture alone fills no text cell.
+  EXPECT_EQ(ReadWindowText(memo2), L"");
+  EXPECT_EQ(GaugePosition(textGauge), 1);
+
+  const std::wstring second = L"Second copy";
+  ASSERT_TRUE(writer.WriteText(second));
+  EXPECT_TRUE(WaitUntil([&] { return ReadWindowText(memo2) == second; })) << "memo 2: " << ReadWindowText(memo2).value_or(L"<no answer>");
+  EXPECT_TRUE(WaitUntil([&] { return GaugePosition(textGauge) == 2; })) << "the text count did not advance again";
+  EXPECT_EQ(ReadWindowText(memo1), first);
+  EXPECT_EQ(GaugePosition(imageGauge), 1);
+}
+
+TEST_F(CaptureTest, PictureOfferedOnlyAsDibFillsAnImageCell) {
+  ClipboardWriter writer;
+  ASSERT_TRUE(writer.Empty());
+  HWND main = StartProgram();
+  ASSERT_NE(main, nullptr);
+  HWND memo1 = Memo(main, 1);
+  HWND imageGauge = FindChildById(main, kestrel::kProgressBar1Id, kGaugeClass);
+  HWND textGauge = FindChildById(main, kestrel::kProgressBar2Id, kGaugeClass);
+  ASSERT_TRUE(memo1 && imageGauge && textGauge) << "a control of the main window is missing";
+
+  // Browsers and many editors copy pictures as a device-independent bitmap
+  // only; the system's conversion offers it as a bitmap.
+  ASSERT_TRUE(writer.WriteDib(kPictureWidth, kPictureHeight, kPictureSeed));
+  EXPECT_TRUE(WaitUntil([&] { return GaugePosition(imageGauge) == 1; })) << "the picture was not captured";
+  EXPECT_EQ(ReadWindowText(memo1), L"");
+  EXPECT_EQ(GaugePosition(textGauge), 0);
+}
+
+}  // namespace
+}  // namespace e2e

@@ -1,0 +1,51 @@
+// Writes the clipboard from this process, as any other program would. The
+// writer's hidden window owns what it wrote; under Wine a reader waits on
+// the owner, so after a write keep pumping messages (WaitUntil, PumpFor)
+// while the program reads.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "ui/handles.h"
+
+namespace e2e {
+
+class ClipboardWriter {
+ public:
+  ClipboardWriter();
+  ClipboardWriter(const ClipboardWriter&) = delete;
+  ClipboardWriter& operator=(const ClipboardWriter&) = delete;
+
+  HWND Handle() const { return window_.get(); }
+
+  // Leaves the clipboard empty.
+  bool Empty();
+  // Puts a Unicode text on the clipboard (the system offers it as CF_TEXT too).
+  bool WriteText(const std::wstring& text);
+  // Puts a picture of the given size on the clipboard as a device bitmap
+  // (CF_BITMAP), as screen-capture programs do. Its pixels are a pattern
+  // drawn from seed, so pictures of different seeds differ.
+  bool WriteBitmap(int width, int height, uint32_t seed);
+  // Puts the same picture on the clipboard only as a packed 24-bit
+  // device-independent bitmap (CF_DIB), as many other programs do; the
+  // system offers it as CF_BITMAP by converting it.
+  bool WriteDib(int width, int height, uint32_t seed);
+
+  // QueryPerformanceCounter taken right after the last successful write
+  // closed the clipboard: the moment every viewer is told of the change.
+  int64_t LastClosedAt() const { return lastClosedAt_; }
+
+ private:
+  // Opens the clipboard (waiting while another program holds it), empties
+  // it, lets put hand over the data, and closes it again.
+  bool Replace(const std::function<bool()>& put);
+
+  ui::unique_hwnd window_;
+  int64_t lastClosedAt_ = 0;
+};
+
+}  // namespace e2e

@@ -1,0 +1,252 @@
+#include "e2e/harness.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "history/form2_layout.h"
+
+namespace e2e {
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How often a wait looks at its condition when no message wakes it earlier.
+constexpr DWORD kPollIntervalMs = 10;
+// A window of the program that takes longer than this to answer one message
+// counts as not answering.
+constexpr UINT kAnswerTimeoutMs = 5000;
+// Exit code given to a copy of the program the harness had to kill, so it
+// can never pass for a clean end.
+constexpr UINT kKilledExitCode = 0xDEAD;
+constexpr DWORD kKillWaitMs = 10000;
+constexpr wchar_t kProgramFileName[] = L"Kestrel99.exe";
+constexpr wchar_t kButtonClass[] = L"Button";
+constexpr int kClassNameLength = 256;
+
+std::wstring DirectoryOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+std::wstring ClassNameOf(HWND window) {
+  std::wstring name(kClassNameLength, L'\0');
+  const int length = GetClassNameW(window, name.data(), kClassNameLength);
+  name.resize(static_cast<size_t>(length > 0 ? length : 0));
+  return name;
+}
+
+bool SameClass(HWND window, const wchar_t* className) {
+  return CompareStringOrdinal(ClassNameOf(window).c_str(), -1, className, -1, TRUE) == CSTR_EQUAL;
+}
+
+// One search over a set of windows: the first that matches is kept.
+struct WindowSearch {
+  const std::function<bool(HWND)>* match;
+  HWND found;
+};
+
+// Enumeration callbacks are plain functions: a lambda cannot take the
+// system's calling convention in the 32-bit build.
+BOOL CALLBACK TestWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  if (!(*search->match)(window)) return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// Walks every descendant of parent until match returns true.
+HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match) {
+  WindowSearch search{&match, nullptr};
+  EnumChildWindows(parent, &TestWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!window || !SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result)) {
+    return std::nullopt;
+  }
+  return static_cast<LRESULT>(result);
+}
+
+}  // namespace
+
+void PumpMessages() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  const auto deadline = Clock::now() + timeout;
+  for (;;) {
+    PumpMessages();
+    if (done()) return true;
+    if (Clock::now() >= deadline) return false;
+    MsgWaitForMultipleObjectsEx(0, nullptr, kPollIntervalMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+}
+
+void PumpFor(std::chrono::milliseconds period) {
+  WaitUntil([] { return false; }, period);
+}
+
+std::wstring ProgramPath() {
+  std::vector<wchar_t> path(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) break;
+    path.resize(path.size() * 2);
+  }
+  const std::wstring testDirectory = DirectoryOf(path.data());
+  return DirectoryOf(testDirectory) + L"\\" + kProgramFileName;
+}
+
+HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
+  const std::function<bool(HWND)> match = [processId, className](HWND window) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    return owner == processId && SameClass(window, className);
+  };
+  WindowSearch search{&match, nullptr};
+  EnumWindows(&TestWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+HWND FindChildById(HWND parent, int id, const wchar_t* className) {
+  return FindDescendant(parent, [id, className](HWND window) {
+    return GetDlgCtrlID(window) == id && (!className || SameClass(window, className));
+  });
+}
+
+HWND FindButtonByCaption(HWND parent, const wchar_t* caption) {
+  return FindDescendant(parent, [caption](HWND window) {
+    if (!SameClass(window, kButtonClass)) return false;
+    const std::optional<std::wstring> text = ReadWindowText(window);
+    return text && *text == caption;
+  });
+}
+
+std::optional<std::wstring> ReadWindowText(HWND window) {
+  const std::optional<LRESULT> length = Ask(window, WM_GETTEXTLENGTH, 0, 0);
+  if (!length) return std::nullopt;
+  // The text may grow between the two questions; WM_GETTEXT then cuts it at
+  // the buffer, and the caller sees a mismatch and asks again.
+  std::wstring text(static_cast<size_t>(*length) + 1, L'\0');
+  const std::optional<LRESULT> copied =
+      Ask(window, WM_GETTEXT, static_cast<WPARAM>(text.size()), reinterpret_cast<LPARAM>(text.data()));
+  if (!copied) return std::nullopt;
+  text.resize(static_cast<size_t>(*copied));
+  return text;
+}
+
+std::optional<int> GaugePosition(HWND gauge) {
+  const std::optional<LRESULT> position = Ask(gauge, PBM_GETPOS, 0, 0);
+  if (!position) return std::nullopt;
+  return static_cast<int>(*position);
+}
+
+KestrelProcess::~KestrelProcess() { Kill(); }
+
+bool KestrelProcess::Start() {
+  const std::wstring path = ProgramPath();
+  std::wstring commandLine = L"\"" + path + L"\"";
+  const std::wstring directory = DirectoryOf(path);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION created{};
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                      &startup, &created)) {
+    return false;
+  }
+  ui::unique_handle thread(created.hThread);
+  process_.reset(created.hProcess);
+  processId_ = created.dwProcessId;
+  return true;
+}
+
+bool KestrelProcess::IsRunning() const {
+  return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+HWND KestrelProcess::MainWindow() const {
+  return processId_ ? FindProcessWindow(processId_, kestrel::kForm2ClassName) : nullptr;
+}
+
+HWND KestrelProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {
+  HWND found = nullptr;
+  WaitUntil([&] { return (found = MainWindow()) != nullptr || !IsRunning(); }, timeout);
+  return found;
+}
+
+bool KestrelProcess::WaitForViewerJoined(std::chrono::milliseconds timeout) {
+  return WaitUntil(
+      [this] {
+        DWORD owner = 0;
+        HWND head = GetClipboardViewer();
+        if (head) GetWindowThreadProcessId(head, &owner);
+        return owner == processId_ || !IsRunning();
+      },
+      timeout) &&
+         IsRunning();
+}
+
+bool KestrelProcess::Close() {
+  HWND main = MainWindow();
+  return main && CloseProgram(main);
+}
+
+std::optional<DWORD> KestrelProcess::WaitForExit(std::chrono::milliseconds timeout) {
+  if (!process_ || !WaitUntil([this] { return !IsRunning(); }, timeout)) return std::nullopt;
+  DWORD code = 0;
+  if (!GetExitCodeProcess(process_.get(), &code)) return std::nullopt;
+  return code;
+}
+
+void KestrelProcess::Kill() {
+  if (!IsRunning()) return;
+  TerminateProcess(process_.get(), kKilledExitCode);
+  WaitForSingleObject(process_.get(), kKillWaitMs);
+}
+
+bool CloseProgram(HWND mainWindow) {
+  // Posted, not sent: the program may ask for confirmation in a modal box,
+  // and a sent message would hold this thread until the box closes.
+  if (HWND exitButton = FindButtonByCaption(mainWindow, L"&Exit")) {
+    return PostMessageW(exitButton, BM_CLICK, 0, 0) != FALSE;
+  }
+  return PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE;
+}
+
+void KestrelTest::SetUp() {
+  ASSERT_NE(GetFileAttributesW(ProgramPath().c_str()), INVALID_FILE_ATTRIBUTES)
+      << "Kestrel99.exe is missing beside the test directory";
+  // The program runs as a single copy; a leftover copy would take our
+  // clipboard notifications and the later copy would refuse to start.
+  ASSERT_EQ(FindWindowW(kestrel::kForm2ClassName, nullptr), nullptr) << "another copy of Kestrel99 is running";
+}
+
+void KestrelTest::TearDown() { program_.Kill(); }
+
+HWND KestrelTest::StartProgram() {
+  if (!program_.Start()) {
+    ADD_FAILURE() << "could not start Kestrel99.exe, error " << GetLastError();
+    return nullptr;
+  }
+  HWND main = program_.WaitForMainWindow();
+  if (!main) {
+    ADD_FAILURE() << "the main window did not appear";
+    return nullptr;
+  }
+  if (!program_.WaitForViewerJoined()) {
+    ADD_FAILURE() << "the program did not join the clipboard viewer chain";
+    return nullptr;
+  }
+  return main;
+}
+
+}  // namespace e2e

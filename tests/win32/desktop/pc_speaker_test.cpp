@@ -1,0 +1,36 @@
+#include "desktop/pc_speaker.h"
+
+#include <gtest/gtest.h>
+
+#include "win32/desktop/recording_window.h"
+
+namespace kestrel {
+namespace {
+
+constexpr UINT kProbe = WM_APP + 31;
+
+TEST(PCSpeaker, PlayToneLastsItsDurationAndKeepsMessagesFlowing) {
+  test::RecordingWindow window;
+  TPCSpeaker speaker;
+  for (const int frequency : {80, 18}) {  // 18 Hz sounds nothing but takes as long
+    window.received.clear();
+    PostMessageW(window.Handle(), kProbe, 0, 0);
+    const DWORD start = GetTickCount();
+    speaker.PlayTone(frequency, 150);
+    EXPECT_GE(GetTickCount() - start, 150u) << frequency << " Hz";
+    EXPECT_EQ(window.Count(kProbe), 1) << "handled during the tone";
+    EXPECT_FALSE(speaker.Sounding());
+  }
+}
+
+TEST(PCSpeaker, PauseLeavesAPendingQuitForTheMainLoop) {
+  PostQuitMessage(0);
+  const DWORD start = GetTickCount();
+  TPCSpeaker::Pause(60);
+  EXPECT_GE(GetTickCount() - start, 60u);
+  MSG message{};
+  EXPECT_TRUE(PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+}
+
+}  // namespace
+}  // namespace kestrel

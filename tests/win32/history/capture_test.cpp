@@ -1,0 +1,399 @@
+// Capture of real clipboard changes by the main window: the clipboard is
+// written from this thread and the messages are pumped until the window's
+// viewer has handled the change.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "history/form2.h"
+#include "settings/settings.h"
+#include "win32/clipboard_support.h"
+
+namespace kestrel {
+namespace {
+
+using history::TForm2;
+using test::ClipboardWrite;
+using test::PumpUntil;
+
+using Fill = std::pair<CellKind, int>;
+
+constexpr wchar_t kImageWarning[] = L"You are getting low on free imagecells. You only have 5 free.";
+constexpr wchar_t kTextWarning[] = L"You are getting low on free textcells. You only have 5 free.";
+constexpr wchar_t kPrivateFormat[] = L"Kestrel Test Private Capture Format";
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
+constexpr int kSmallSide = 4;
+// Shorter than the 300 ms advance delay with room to spare.
+constexpr DWORD kWithinBurstMs = 100;
+
+class CaptureTest : public testing::Test {
+ protected:
+  CaptureTest() {
+    {
+      // Whatever an earlier test left is not this test's change.
+      ClipboardWrite clear(writer.Handle());
+    }
+    form = application.CreateForm<TForm2>(settings);
+    form->onCellFilled = [this](CellKind kind, int cell) { fills.emplace_back(kind, cell); };
+    form->Show();
+    // Counts every change the window has finished with, also one whose
+    // capture failed with an error.
+    std::function<void()> capture = form->ClipboardViewer1().OnChange;
+    form->ClipboardViewer1().OnChange = [this, capture] {
+      struct Counted {
+        int& changes;
+        ~Counted() { ++changes; }
+      } counted{changes};
+      capture();
+    };
+  }
+
+  // Writes the clipboard through put() and waits until the window handled it.
+  bool Change(const std::function<bool(ClipboardWrite&)>& put) {
+    const int before = changes;
+    {
+      ClipboardWrite write(writer.Handle());
+      if (!write.IsOpen() || !put(write)) return false;
+    }
+    return PumpUntil([&] { return changes > before; });
+  }
+  bool CopyText(const std::wstring& text) {
+    return Change([&](ClipboardWrite& write) { return write.Text(text); });
+  }
+  bool CopyBitmap(COLORREF colour, int width = kSmallSide, int height = kSmallSide) {
+    return Change([&](ClipboardWrite& write) { return write.Bitmap(test::SolidBitmap(width, height, colour)); });
+  }
+  // Waits until the capture of a kind is counted: idle again at `count`.
+  bool Counted(CellKind kind, int count) {
+    return PumpUntil([&] { return !form->Store().IsPending(kind) && form->Store().Count(kind) == count; });
+  }
+  void TypeIntoTextCell(int n, const wchar_t* text) { SetWindowTextW(form->MemoHandle(n), text); }
+
+  test::MessageBoxRecorder boxes;
+  Settings settings;
+  ui::Application application;
+  test::ClipboardWriter writer;
+  TForm2* form = nullptr;
+  std::vector<Fill> fills;
+  int changes = 0;
+};
+
+TEST_F(CaptureTest, TextGoesIntoTheNextFreeTextCellAndIsCountedAfterTheDelay) {
+  form->Store().SetCount(CellKind::Text, 2);
+  ASSERT_TRUE(CopyText(L"hello"));
+  EXPECT_EQ(form->TextCellText(3), L"hello");
+  EXPECT_EQ(form->Store().TextCount(), 2) << "the count rises only when the advance timer fires";
+  EXPECT_TRUE(form->Store().IsPending(CellKind::Text));
+  EXPECT_TRUE(Counted(CellKind::Text, 3));
+
+  EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 3}}));
+  EXPECT_TRUE(form->ImageCellPicture(1).IsEmpty());
+  EXPECT_EQ(form->Store().ImageCount(), 0);
+}
+
+TEST_F(CaptureTest, BitmapGoesIntoTheNextFreeImageCell) {
+  ASSERT_TRUE(CopyBitmap(kRed, 6, 3));
+  const ui::Picture& picture = form->ImageCellPicture(1);
+  EXPECT_EQ(picture.GetKind(), ui::Picture::Kind::Bitmap);
+  EXPECT_EQ(picture.Width(), 6);
+  EXPECT_EQ(picture.Height(), 3);
+  EXPECT_EQ(test::CentreColour(picture), kRed);
+  EXPECT_TRUE(Counted(CellKind::Image, 1));
+  EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 1}}));
+  EXPECT_EQ(form->Store().TextCount(), 0);
+}
+
+TEST_F(CaptureTest, BitmapWithTextFillsOneCellOfEachKind) {
+  ASSERT_TRUE(Change([](ClipboardWrite& write) {
+    return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kGreen)) && write.Text(L"with a picture");
+  }));
+  EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 1}, {CellKind::Text, 1}}));
+  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(1)), kGreen);
+  EXPECT_EQ(form->TextCellText(1), L"with a picture");
+  EXPECT_TRUE(Counted(CellKind::Image, 1));
+  EXPECT_TRUE(Counted(CellKind::Text, 1));
+}
+
+TEST_F(CaptureTest, ContentOfferingNeitherPictureNorTextFillsNothing) {
+  ASSERT_TRUE(Change([](ClipboardWrite& write) { return write.Dword(kPrivateFormat, 1); }));
+  EXPECT_TRUE(fills.empty());
+  EXPECT_FALSE(form->Store().IsPending(CellKind::Image));
+  EXPECT_FALSE(form->Store().IsPending(CellKind::Text));
+  EXPECT_EQ(form->Store().ImageCount(), 0);
+  EXPECT_EQ(form->Store().TextCount(), 0);
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(CaptureTest, ChangesWithinTheAdvanceDelayFillOneCellWithTheLastContent) {
+  ASSERT_TRUE(CopyText(L"first"));
+  test::PumpFor(kWithinBurstMs);
+  ASSERT_TRUE(CopyText(L"second"));
+  EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}, {CellKind::Text, 1}}));
+  EXPECT_EQ(form->TextCellText(1), L"second");
+  ASSERT_TRUE(Counted(CellKind::Text, 1));
+  EXPECT_EQ(form->TextCellText(2), L"");
+}
+
+TEST_F(CaptureTest, TheSameTextCopiedAfterTheDelayFillsTheNextCellToo) {
+  ASSERT_TRUE(CopyText(L"again"));
+  ASSERT_TRUE(Counted(CellKind::Text, 1));
+  ASSERT_TRUE(CopyText(L"again"));
+  ASSERT_TRUE(Counted(CellKind::Text, 2));
+  EXPECT_EQ(form->TextCellText(1), L"again");
+  EXPECT_EQ(form->TextCellText(2), L"again");
+}
+
+TEST_F(CaptureTest, AnEmptyTextFillsACellAndIsCounted) {
+  TypeIntoTextCell(1, L"typed into a free cell");
+  ASSERT_TRUE(CopyText(L""));
+  EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}}));
+  EXPECT_EQ(form->TextCellText(1), L"");
+  EXPECT_TRUE(Counted(CellKind::Text, 1));
+}
+
+TEST_F(CaptureTest, TextKeepsEveryCharacter) {
+  const std::wstring text =
+      L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac \u4e2d\u6587\u5b57 \U0001F600\U0001F44D\U0001F3FD "
+      L"e\u0301 \u05e2\u05d1\u05e8\u05d9\u05ea\r\nsecond line\ttab";
+  ASSERT_TRUE(CopyText(text));
+  EXPECT_EQ(form->TextCellText(1), text);
+}
+
+TEST_F(CaptureTest, AHugeTextIsCapturedWhole) {
+  constexpr size_t kTenMegabytes = 10u * 1024 * 1024;
+  constexpr size_t kLineLength = 78;
+  std::wstring text;
+  text.reserve(kTenMegabytes);
+  for (size_t i = 0; text.size() < kTenMegabytes; ++i) {
+    text += static_cast<wchar_t>(L'a' + i % 26);
+    if (i % kLineLength == kLineLength - 1) text += L"\r\n";
+  }
+  text += L"END";
+  ASSERT_TRUE(CopyText(text));
+  const std::wstring captured = form->TextCellText(1);
+  EXPECT_EQ(captured.size(), text.size());
+  EXPECT_TRUE(captured == text) << "the captured text differs from the copied one";
+}
+
+struct MarkerCase {
+  const char* label;
+  const wchar_t* format;
+  DWORD value;
+  bool captured;
+};
+
+class SecretMarkerTest : public CaptureTest, public testing::WithParamInterface<MarkerCase> {};
+
+TEST_P(SecretMarkerTest, MarkedContentIsLeftAloneButTheWarningsStillCome) {
+  const MarkerCase& marker = GetParam();
+  form->Store().SetCount(CellKind::Text, 49);
+  TypeIntoTextCell(50, L"earlier");
+  ASSERT_TRUE(Change([&](ClipboardWrite& write) {
+    return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kRed)) && write.Text(L"hunter2") &&
+           write.Dword(marker.format, marker.value);
+  }));
+  if (marker.captured) {
+    EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 1}, {CellKind::Text, 50}}));
+    EXPECT_EQ(form->TextCellText(50), L"hunter2");
+  } else {
+    EXPECT_TRUE(fills.empty());
+    EXPECT_EQ(form->TextCellText(50), L"earlier");
+    EXPECT_TRUE(form->ImageCellPicture(1).IsEmpty());
+    EXPECT_FALSE(form->Store().IsPending(CellKind::Image));
+    EXPECT_FALSE(form->Store().IsPending(CellKind::Text));
+    EXPECT_EQ(form->Store().TextCount(), 49);
+  }
+  EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kTextWarning});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Markers, SecretMarkerTest,
+    testing::Values(MarkerCase{"ViewerIgnore", L"Clipboard Viewer Ignore", 1, false},
+                    MarkerCase{"ExcludeFromMonitoring", L"ExcludeClipboardContentFromMonitorProcessing", 1, false},
+                    MarkerCase{"HistoryForbidden", L"CanIncludeInClipboardHistory", 0, false},
+                    MarkerCase{"HistoryAllowed", L"CanIncludeInClipboardHistory", 1, true}),
+    [](const testing::TestParamInfo<MarkerCase>& info) { return std::string(info.param.label); });
+
+// A CF_DIB block: header, then `pixelBytes` bytes of pixels.
+std::vector<BYTE> Dib(LONG width, LONG height, WORD bitCount, size_t pixelBytes,
+                      DWORD headerSize = sizeof(BITMAPINFOHEADER)) {
+  BITMAPINFOHEADER header{};
+  header.biSize = headerSize;
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = bitCount;
+  header.biCompression = BI_RGB;
+  std::vector<BYTE> block(sizeof(header) + pixelBytes, 0x7F);
+  std::memcpy(block.data(), &header, sizeof(header));
+  return block;
+}
+
+// A DIB whose block holds exactly what its header announces, rows padded to
+// four bytes: 24-bit pixels of one colour.
+std::vector<BYTE> SolidDib24(LONG width, LONG height, COLORREF colour) {
+  const size_t stride = (static_cast<size_t>(width) * 3 + 3) / 4 * 4;
+  std::vector<BYTE> block = Dib(width, height, 24, stride * static_cast<size_t>(height));
+  for (LONG y = 0; y < height; ++y) {
+    BYTE* row = block.data() + sizeof(BITMAPINFOHEADER) + stride * static_cast<size_t>(y);
+    for (LONG x = 0; x < width; ++x) {
+      row[x * 3] = GetBValue(colour);
+      row[x * 3 + 1] = GetGValue(colour);
+      row[x * 3 + 2] = GetRValue(colour);
+    }
+  }
+  return block;
+}
+
+// An 8-bit DIB with a two-colour table, every pixel the second colour.
+std::vector<BYTE> TwoColourDib8(LONG width, LONG height, COLORREF unused, COLORREF colour) {
+  const size_t stride = (static_cast<size_t>(width) + 3) / 4 * 4;
+  const RGBQUAD table[] = {{GetBValue(unused), GetGValue(unused), GetRValue(unused), 0},
+                           {GetBValue(colour), GetGValue(colour), GetRValue(colour), 0}};
+  std::vector<BYTE> block = Dib(width, height, 8, sizeof(table) + stride * static_cast<size_t>(height));
+  auto* header = reinterpret_cast<BITMAPINFOHEADER*>(block.data());
+  header->biClrUsed = 2;
+  std::memcpy(block.data() + sizeof(BITMAPINFOHEADER), table, sizeof(table));
+  std::fill(block.begin() + sizeof(BITMAPINFOHEADER) + sizeof(table), block.end(), BYTE{1});
+  return block;
+}
+
+TEST_F(CaptureTest, AWellFormedDibIsCapturedAsABitmap) {
+  const std::vector<BYTE> trueColour = SolidDib24(3, 2, kBlue);
+  ASSERT_TRUE(Change([&](ClipboardWrite& write) { return write.Memory(CF_DIB, trueColour.data(), trueColour.size()); }));
+  ASSERT_EQ(form->ImageCellPicture(1).GetKind(), ui::Picture::Kind::Bitmap);
+  EXPECT_EQ(form->ImageCellPicture(1).Width(), 3);
+  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(1)), kBlue);
+  ASSERT_TRUE(Counted(CellKind::Image, 1));
+
+  const std::vector<BYTE> paletted = TwoColourDib8(5, 3, kRed, kGreen);
+  ASSERT_TRUE(Change([&](ClipboardWrite& write) { return write.Memory(CF_DIB, paletted.data(), paletted.size()); }));
+  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(2)), kGreen);
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+struct HostileCase {
+  const char* label;
+  std::function<bool(ClipboardWrite&)> put;
+  // The picture is promised for later and its owner is asked for it.
+  bool delayed = false;
+};
+
+std::function<bool(ClipboardWrite&)> PutDib(std::vector<BYTE> block) {
+  return [block](ClipboardWrite& write) { return write.Memory(CF_DIB, block.data(), block.size()); };
+}
+
+class HostilePictureTest : public CaptureTest, public testing::WithParamInterface<HostileCase> {};
+
+TEST_P(HostilePictureTest, IsReportedAndEverythingCapturedBeforeStays) {
+  ASSERT_TRUE(CopyBitmap(kGreen));
+  ASSERT_TRUE(Counted(CellKind::Image, 1));
+  fills.clear();
+
+  ASSERT_TRUE(Change(GetParam().put));
+  if (GetParam().delayed) {
+    EXPECT_GT(writer.renderRequests, 0) << "the owner was never asked for the promised picture";
+  }
+  ASSERT_EQ(boxes.boxes.size(), 1u) << "the user is told once";
+  EXPECT_EQ(boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_FALSE(boxes.boxes[0].text.empty());
+  EXPECT_TRUE(fills.empty());
+  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(1)), kGreen);
+  EXPECT_TRUE(form->ImageCellPicture(2).IsEmpty());
+  EXPECT_FALSE(form->Store().IsPending(CellKind::Image));
+  EXPECT_EQ(form->Store().ImageCount(), 1);
+
+  // Still working: the next good picture goes where the bad one would have.
+  ASSERT_TRUE(CopyBitmap(kBlue));
+  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(2)), kBlue);
+}
+
+constexpr LONG kAbsurdSide = 100000;
+constexpr size_t kSmallPixels = kSmallSide * kSmallSide * 4;
+
+INSTANTIATE_TEST_SUITE_P(
+    Pictures, HostilePictureTest,
+    testing::Values(HostileCase{"CorruptHeaderSize", PutDib(Dib(kSmallSide, kSmallSide, 32, kSmallPixels, 0x7FFFFFF0))},
+                    HostileCase{"InvalidBitDepth", PutDib(Dib(kSmallSide, kSmallSide, 13, kSmallPixels))},
+                    HostileCase{"PixelsMissing", PutDib(Dib(64, 64, 32, kSmallPixels))},
+                    HostileCase{"AbsurdSize", PutDib(Dib(kAbsurdSide, kAbsurdSide, 32, kSmallPixels))},
+                    HostileCase{"ZeroSize", PutDib(Dib(0, 0, 32, 0))},
+                    HostileCase{"DelayedRenderingGivesNothing",
+                                [](ClipboardWrite& write) { return write.Delayed(CF_BITMAP); }, true}),
+    [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.label); });
+
+TEST_F(CaptureTest, ATextChangeAtFortyNineImagesWarnsAboutImageCells) {
+  form->Store().SetCount(CellKind::Image, 49);
+  ASSERT_TRUE(CopyText(L"only text"));
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, kImageWarning);
+  EXPECT_EQ(boxes.boxes[0].caption, L"Warning");
+  EXPECT_EQ(boxes.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONWARNING));
+  EXPECT_EQ(form->TextCellText(1), L"only text");
+}
+
+TEST_F(CaptureTest, BothKindsAtFortyNineWarnImagesFirstThenText) {
+  form->Store().SetCount(CellKind::Image, 49);
+  form->Store().SetCount(CellKind::Text, 49);
+  ASSERT_TRUE(CopyText(L"fills cell fifty"));
+  EXPECT_EQ(boxes.Texts(), (std::vector<std::wstring>{kImageWarning, kTextWarning}));
+  EXPECT_EQ(form->TextCellText(50), L"fills cell fifty");
+}
+
+TEST_F(CaptureTest, NoWarningsWhenTheyAreSwitchedOff) {
+  settings.Set(Option::WarnLowCells, false);
+  form->Store().SetCount(CellKind::Image, 49);
+  form->Store().SetCount(CellKind::Text, 49);
+  ASSERT_TRUE(CopyText(L"quiet"));
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(CaptureTest, DisabledCaptureWritesNothingButStillWarns) {
+  settings.Set(Option::DisableCapture, true);
+  form->Store().SetCount(CellKind::Image, 49);
+  ASSERT_TRUE(Change([](ClipboardWrite& write) {
+    return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kRed)) && write.Text(L"not kept");
+  }));
+  EXPECT_TRUE(fills.empty());
+  EXPECT_TRUE(form->ImageCellPicture(50).IsEmpty());
+  EXPECT_EQ(form->TextCellText(1), L"");
+  EXPECT_FALSE(form->Store().IsPending(CellKind::Image));
+  EXPECT_FALSE(form->Store().IsPending(CellKind::Text));
+  EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kImageWarning});
+}
+
+TEST_F(CaptureTest, AtFiftyFourEachNewPictureReplacesTheLastCell) {
+  form->Store().SetCount(CellKind::Image, 54);
+  ASSERT_TRUE(CopyBitmap(kRed));
+  ASSERT_TRUE(Counted(CellKind::Image, 54));
+  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(55)), kRed);
+
+  ASSERT_TRUE(CopyBitmap(kBlue));
+  ASSERT_TRUE(Counted(CellKind::Image, 54));
+  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(55)), kBlue);
+  EXPECT_TRUE(form->ImageCellPicture(54).IsEmpty());
+  EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 55}, {CellKind::Image, 55}}));
+}
+
+TEST_F(CaptureTest, TheClipboardsOwnOrderDecidesBetweenMetafileAndBitmap) {
+  ASSERT_TRUE(Change([](ClipboardWrite& write) {
+    return write.Metafile(test::SolidMetafile(kRed)) && write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kBlue));
+  }));
+  EXPECT_EQ(form->ImageCellPicture(1).GetKind(), ui::Picture::Kind::Metafile);
+  ASSERT_TRUE(Counted(CellKind::Image, 1));
+
+  ASSERT_TRUE(Change([](ClipboardWrite& write) {
+    return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kBlue)) && write.Metafile(test::SolidMetafile(kRed));
+  }));
+  EXPECT_EQ(form->ImageCellPicture(2).GetKind(), ui::Picture::Kind::Bitmap);
+}
+
+}  // namespace
+}  // namespace kestrel

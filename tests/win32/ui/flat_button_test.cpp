@@ -1,0 +1,189 @@
+// The flat button as the user sees it: rendered through the real owner-draw
+// path (WM_PRINTCLIENT -> WM_DRAWITEM at the parent -> Draw) and read back
+// pixel by pixel.
+#include "ui/flat_button.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <utility>
+#include <vector>
+
+#include "ui/handles.h"
+#include "ui/window.h"
+
+namespace {
+
+constexpr int kButtonId = 7;
+constexpr int kButtonWidth = 73;
+constexpr int kButtonHeight = 25;
+constexpr int kGlyphSize = 16;
+constexpr int kGlyphInkFrom = 4;  // the glyph's opaque square: 4..11 in both directions
+constexpr int kGlyphInkTo = 12;
+constexpr COLORREF kMagenta = RGB(255, 0, 255);
+constexpr COLORREF kInk = RGB(0, 160, 0);
+
+// A parent that does what a form does for its flat buttons: paints them on
+// WM_DRAWITEM and counts their clicks.
+class ButtonHost : public ui::Window {
+ public:
+  ButtonHost() {
+    ui::WindowSpec spec;
+    spec.className = L"KestrelFlatButtonTestHost";
+    spec.style = WS_POPUP;
+    spec.width = kButtonWidth * 2;
+    spec.height = kButtonHeight * 2;
+    spec.background = GetSysColorBrush(COLOR_BTNFACE);
+    CreateFromSpec(spec);
+    ShowWindow(Handle(), SW_SHOWNOACTIVATE);
+    button.Create(Handle(), kButtonId, 0, 0, kButtonWidth, kButtonHeight, L"");
+  }
+  ~ButtonHost() override { DestroyHandle(); }
+
+  ui::FlatButton button;
+  int clicks = 0;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    switch (message) {
+      case WM_COMMAND:
+        if (HIWORD(wParam) == BN_CLICKED) ++clicks;
+        return 0;
+      case WM_DRAWITEM: button.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+      default: return DefaultHandling(message, wParam, lParam);
+    }
+  }
+};
+
+struct Rendering {
+  std::vector<COLORREF> pixels;
+  int width = 0;
+  int height = 0;
+  COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
+  int Count(COLORREF colour) const {
+    int count = 0;
+    for (COLORREF pixel : pixels) count += pixel == colour ? 1 : 0;
+    return count;
+  }
+  // Leftmost and rightmost column holding the colour (-1 when absent).
+  std::pair<int, int> Columns(COLORREF colour) const {
+    int left = -1;
+    int right = -1;
+    for (int x = 0; x < width; ++x) {
+      for (int y = 0; y < height; ++y) {
+        if (At(x, y) != colour) continue;
+        if (left < 0) left = x;
+        right = x;
+      }
+    }
+    return {left, right};
+  }
+};
+
+Rendering Render(HWND button) {
+  RECT client{};
+  GetClientRect(button, &client);
+  Rendering result;
+  result.width = client.right;
+  result.height = client.bottom;
+  ui::WindowDC screen(nullptr);
+  ui::unique_hdc dc(CreateCompatibleDC(screen.get()));
+  ui::unique_hbitmap canvas(CreateCompatibleBitmap(screen.get(), result.width, result.height));
+  ui::SelectGuard select(dc.get(), canvas.get());
+  SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+  for (int y = 0; y < result.height; ++y) {
+    for (int x = 0; x < result.width; ++x) result.pixels.push_back(GetPixel(dc.get(), x, y));
+  }
+  return result;
+}
+
+// A 16x16 glyph: a green square on the magenta transparency key.
+ui::unique_hbitmap MakeGlyph() {
+  ui::WindowDC screen(nullptr);
+  ui::unique_hdc dc(CreateCompatibleDC(screen.get()));
+  ui::unique_hbitmap glyph(CreateCompatibleBitmap(screen.get(), kGlyphSize, kGlyphSize));
+  ui::SelectGuard select(dc.get(), glyph.get());
+  ui::unique_hbrush key(CreateSolidBrush(kMagenta));
+  ui::unique_hbrush ink(CreateSolidBrush(kInk));
+  const RECT all{0, 0, kGlyphSize, kGlyphSize};
+  const RECT square{kGlyphInkFrom, kGlyphInkFrom, kGlyphInkTo, kGlyphInkTo};
+  FillRect(dc.get(), &all, key.get());
+  FillRect(dc.get(), &square, ink.get());
+  return glyph;
+}
+
+class FlatButtonTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ui::unique_hbitmap glyph = MakeGlyph();
+    host.button.SetGlyph(glyph.get());
+  }
+  HWND Button() const { return host.button.Handle(); }
+
+  ButtonHost host;
+};
+
+constexpr int kInkPixels = (kGlyphInkTo - kGlyphInkFrom) * (kGlyphInkTo - kGlyphInkFrom);
+
+TEST_F(FlatButtonTest, GlyphShowsItsInkAndTheFaceThroughTheMagentaKey) {
+  ASSERT_TRUE(host.button.HasGlyph());
+  const Rendering shot = Render(Button());
+  EXPECT_EQ(shot.Count(kInk), kInkPixels);
+  EXPECT_EQ(shot.Count(kMagenta), 0) << "the transparency key must never reach the screen";
+  EXPECT_EQ(shot.At(0, 0), GetSysColor(COLOR_BTNFACE)) << "flat at rest: no border";
+  EXPECT_EQ(shot.At(kButtonWidth - 1, kButtonHeight - 1), GetSysColor(COLOR_BTNFACE));
+}
+
+TEST_F(FlatButtonTest, GlyphAloneIsCentredAndStandsLeftOfACaption) {
+  const auto [aloneLeft, aloneRight] = Render(Button()).Columns(kInk);
+  ASSERT_GE(aloneLeft, 0);
+  EXPECT_LE(std::abs(aloneLeft - (kButtonWidth - 1 - aloneRight)), 1) << "glyph without caption is centred";
+
+  host.button.SetText(L"&Go");
+  const Rendering shot = Render(Button());
+  const auto [left, right] = shot.Columns(kInk);
+  EXPECT_LT(left, aloneLeft) << "the caption pushes the glyph to the left";
+  const auto [textLeft, textRight] = shot.Columns(GetSysColor(COLOR_BTNTEXT));
+  EXPECT_GT(textLeft, right) << "the caption follows the glyph";
+  EXPECT_LT(textRight, kButtonWidth - 1);
+}
+
+TEST_F(FlatButtonTest, DisabledButtonGreysItsGlyphAndCaption) {
+  host.button.SetText(L"&Go");
+  EnableWindow(Button(), FALSE);
+  const Rendering shot = Render(Button());
+  EXPECT_EQ(shot.Count(kInk), 0) << "a disabled glyph loses its colours";
+  EXPECT_EQ(shot.Count(kMagenta), 0);
+  EXPECT_EQ(shot.Count(GetSysColor(COLOR_BTNTEXT)), 0) << "a disabled caption is not drawn in the text colour";
+  EXPECT_GT(shot.Count(GetSysColor(COLOR_3DSHADOW)), 0) << "but it is still drawn";
+}
+
+TEST_F(FlatButtonTest, EdgeRisesUnderTheMouseAndSinksWhilePressed) {
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  SendMessageW(Button(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  EXPECT_TRUE(host.button.IsHot());
+  Rendering shot = Render(Button());
+  EXPECT_EQ(shot.At(0, 0), GetSysColor(COLOR_3DHILIGHT)) << "raised: light top-left";
+  EXPECT_EQ(shot.At(kButtonWidth - 1, kButtonHeight - 1), GetSysColor(COLOR_3DSHADOW));
+
+  SendMessageW(Button(), WM_MOUSELEAVE, 0, 0);
+  EXPECT_FALSE(host.button.IsHot());
+  EXPECT_EQ(Render(Button()).At(0, 0), face) << "flat again once the mouse has left";
+
+  SendMessageW(Button(), BM_SETSTATE, TRUE, 0);
+  shot = Render(Button());
+  EXPECT_EQ(shot.At(0, 0), GetSysColor(COLOR_3DSHADOW)) << "sunken: dark top-left";
+  EXPECT_EQ(shot.At(kButtonWidth - 1, kButtonHeight - 1), GetSysColor(COLOR_3DHILIGHT));
+  SendMessageW(Button(), BM_SETSTATE, FALSE, 0);
+}
+
+TEST_F(FlatButtonTest, EveryClickOfADoubleClickPressesTheButton) {
+  const LPARAM inside = MAKELPARAM(5, 5);
+  SendMessageW(Button(), WM_LBUTTONDOWN, MK_LBUTTON, inside);
+  SendMessageW(Button(), WM_LBUTTONUP, 0, inside);
+  SendMessageW(Button(), WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
+  SendMessageW(Button(), WM_LBUTTONUP, 0, inside);
+  EXPECT_EQ(host.clicks, 2);
+}
+
+}  // namespace
