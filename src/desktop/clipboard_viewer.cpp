@@ -12,7 +12,8 @@ constexpr wchar_t kUnknownFormatText[] = L"Cannot display. Data in Clipboard is 
 constexpr wchar_t kPaletteNotImplemented[] = L"Function not yet implemented";
 constexpr wchar_t kOemFontFace[] = L"Terminal";
 constexpr int kOemFontHeight = 12;
-constexpr int kComponentOffset = 1;
+// Characters of a clipboard text that the display memo takes.
+constexpr size_t kDisplayTextLimit = 64 * 1024;
 
 }  // namespace
 
@@ -37,13 +38,7 @@ bool ClipboardOffers(TClipboardViewFormat format) {
 void PictureView::Create(HWND parent, ui::Picture picture) {
   picture_ = std::move(picture);
   EnablePainting();
-  ui::WindowSpec spec;
-  spec.className = L"KestrelPictureView";
-  spec.style = WS_CHILD | WS_VISIBLE;
-  spec.width = picture_.Width();
-  spec.height = picture_.Height();
-  spec.parent = parent;
-  CreateFromSpec(spec);
+  CreateFromSpec(ui::WindowSpec::Child(L"KestrelPictureView", parent, 0, 0, picture_.Width(), picture_.Height()));
 }
 
 void PictureView::PaintContent(HDC dc, const RECT& clientRect) {
@@ -57,15 +52,8 @@ TCustomClipboardViewer::~TCustomClipboardViewer() {
 }
 
 void TCustomClipboardViewer::Create(HWND parent, int id, int x, int y, int width, int height) {
-  ui::WindowSpec spec;
-  spec.className = L"TClipboardViewer";
-  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_BORDER;
+  ui::WindowSpec spec = ui::WindowSpec::Child(L"TClipboardViewer", parent, x, y, width, height, WS_CLIPCHILDREN | WS_BORDER);
   spec.exStyle = WS_EX_CLIENTEDGE;
-  spec.x = x;
-  spec.y = y;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = parent;
   spec.childId = static_cast<UINT_PTR>(id);
   spec.background = GetSysColorBrush(COLOR_WINDOW);
   CreateFromSpec(spec);
@@ -156,7 +144,13 @@ void TCustomClipboardViewer::ShowMemo(bool oemFont) {
     memo_->SetFont(oemFont_.get());
   }
   if (IsClipboardFormatAvailable(CF_TEXT)) {
-    memo_->PasteFromClipboard();
+    // The display lies hidden under the notebook; it gets the start of the
+    // text only, so a huge text does not hold the program up twice.
+    std::wstring text;
+    ui::ClipboardSession clipboard(Handle());
+    if (clipboard.IsOpen()) text = ui::ReadClipboardText();
+    if (text.size() > kDisplayTextLimit) text.resize(kDisplayTextLimit);
+    memo_->SetText(text);
   } else {
     memo_->SetText(kUnknownFormatText);
   }

@@ -21,6 +21,21 @@ struct ControlSpec {
   int height = 0;
   HWND parent = nullptr;
   int id = 0;
+
+  // A visible child control of the class at the given place.
+  static ControlSpec Child(const wchar_t* className, HWND parent, int id, int x, int y, int width, int height,
+                           DWORD extraStyle = 0) {
+    ControlSpec spec;
+    spec.className = className;
+    spec.style = WS_CHILD | WS_VISIBLE | extraStyle;
+    spec.parent = parent;
+    spec.id = id;
+    spec.x = x;
+    spec.y = y;
+    spec.width = width;
+    spec.height = height;
+    return spec;
+  }
 };
 
 class Control {

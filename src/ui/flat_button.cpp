@@ -107,16 +107,8 @@ unique_hfont SqueezedFont(HDC dc, const std::wstring& caption, UINT textFormat, 
 FlatButton::~FlatButton() { RemoveSubclass(); }
 
 void FlatButton::Create(HWND parent, int id, int x, int y, int width, int height, const std::wstring& caption) {
-  ControlSpec spec;
-  spec.className = L"BUTTON";
+  ControlSpec spec = ControlSpec::Child(L"BUTTON", parent, id, x, y, width, height, WS_TABSTOP | BS_OWNERDRAW);
   spec.text = caption;
-  spec.style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
-  spec.x = x;
-  spec.y = y;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = parent;
-  spec.id = id;
   CreateControl(spec);
   subclassed_ = SetWindowSubclass(Handle(), &FlatButton::SubclassProc, kSubclassId,
                                   reinterpret_cast<DWORD_PTR>(this)) != FALSE;

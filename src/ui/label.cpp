@@ -4,17 +4,9 @@ namespace ui {
 
 void Label::Create(HWND parent, int id, int x, int y, int width, int height, LabelAlignment alignment,
                    bool wordWrap) {
-  ControlSpec spec;
-  spec.className = L"STATIC";
-  spec.style = WS_CHILD | WS_VISIBLE | (alignment == LabelAlignment::Centre ? SS_CENTER : SS_LEFT);
-  if (!wordWrap) spec.style |= SS_CENTERIMAGE;
-  spec.x = x;
-  spec.y = y;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = parent;
-  spec.id = id;
-  CreateControl(spec);
+  DWORD style = alignment == LabelAlignment::Centre ? SS_CENTER : SS_LEFT;
+  if (!wordWrap) style |= SS_CENTERIMAGE;
+  CreateControl(ControlSpec::Child(L"STATIC", parent, id, x, y, width, height, style));
 }
 
 LRESULT Label::OnCtlColorStatic(HDC dc) const {

@@ -17,8 +17,6 @@ class Memo : public Control {
  public:
   void Create(HWND parent, int id, int x, int y, int width, int height, const MemoOptions& options);
   void Clear() { SetText(L""); }
-  // The edit control's own paste of the clipboard text.
-  void PasteFromClipboard() { SendMessageW(Handle(), WM_PASTE, 0, 0); }
   void SetReadOnly(bool readOnly) { SendMessageW(Handle(), EM_SETREADONLY, readOnly ? TRUE : FALSE, 0); }
 };
 

@@ -7,15 +7,8 @@
 namespace ui {
 
 void Notebook::Create(HWND parent, int x, int y, int width, int height, const std::vector<std::wstring>& pages) {
-  WindowSpec spec;
-  spec.className = L"KestrelNotebook";
-  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+  WindowSpec spec = WindowSpec::Child(L"KestrelNotebook", parent, x, y, width, height, WS_CLIPCHILDREN);
   spec.exStyle = WS_EX_CONTROLPARENT;
-  spec.x = x;
-  spec.y = y;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = parent;
   spec.background = GetSysColorBrush(COLOR_BTNFACE);
   CreateFromSpec(spec);
 

@@ -19,15 +19,8 @@ bool IsChildNotification(UINT message) {
 void Panel::Create(HWND parent, int x, int y, int width, int height, Bevel bevel) {
   bevel_ = bevel;
   EnablePainting();
-  WindowSpec spec;
-  spec.className = ClassName();
-  spec.style = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN;
+  WindowSpec spec = WindowSpec::Child(ClassName(), parent, x, y, width, height, WS_CLIPCHILDREN);
   spec.exStyle = WS_EX_CONTROLPARENT;
-  spec.x = x;
-  spec.y = y;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = parent;
   CreateFromSpec(spec);
 }
 

@@ -5,15 +5,7 @@
 namespace ui {
 
 void ProgressBar::Create(HWND parent, int id, int x, int y, int width, int height, int minimum, int maximum) {
-  ControlSpec spec;
-  spec.className = PROGRESS_CLASSW;
-  spec.x = x;
-  spec.y = y;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = parent;
-  spec.id = id;
-  CreateControl(spec);
+  CreateControl(ControlSpec::Child(PROGRESS_CLASSW, parent, id, x, y, width, height));
   SendMessageW(Handle(), PBM_SETRANGE32, static_cast<WPARAM>(minimum), static_cast<LPARAM>(maximum));
 }
 

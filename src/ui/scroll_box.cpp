@@ -11,15 +11,8 @@ constexpr int kLineStep = 22;
 }
 
 void ScrollBox::Create(HWND parent, int x, int y, int width, int height) {
-  WindowSpec spec;
-  spec.className = L"KestrelScrollBox";
-  spec.style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN;
+  WindowSpec spec = WindowSpec::Child(L"KestrelScrollBox", parent, x, y, width, height, WS_VSCROLL | WS_CLIPCHILDREN);
   spec.exStyle = WS_EX_CONTROLPARENT;
-  spec.x = x;
-  spec.y = y;
-  spec.width = width;
-  spec.height = height;
-  spec.parent = parent;
   spec.background = GetSysColorBrush(COLOR_BTNFACE);
   CreateFromSpec(spec);
 }

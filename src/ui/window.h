@@ -23,6 +23,20 @@ struct WindowSpec {
   UINT classStyle = CS_DBLCLKS;
   HBRUSH background = nullptr;  // null: the window paints its whole client area
   HICON icon = nullptr;
+
+  // A visible child window of the class at the given place.
+  static WindowSpec Child(const wchar_t* className, HWND parent, int x, int y, int width, int height,
+                          DWORD extraStyle = 0) {
+    WindowSpec spec;
+    spec.className = className;
+    spec.style = WS_CHILD | WS_VISIBLE | extraStyle;
+    spec.parent = parent;
+    spec.x = x;
+    spec.y = y;
+    spec.width = width;
+    spec.height = height;
+    return spec;
+  }
 };
 
 class Window {

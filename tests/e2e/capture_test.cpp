@@ -35,9 +35,12 @@ TEST_F(CaptureTest, TextThenPictureThenTextFillConsecutiveCells) {
   EXPECT_EQ(GaugePosition(textGauge), 0);
 
   // Non-Latin characters and a line break must come through unchanged.
-  const std::wstring first = L"First copy: Gr\u00FC\u00DFe, \u65E5\u672C\u8A9E, \u0417\u0434\u0440\u0430\u0432\u0441\u0442\u0432\u0443\u0439\r\nsecond line";
+  const std::wstring first =
+      L"First copy: Gr\u00FC\u00DFe, \u65E5\u672C\u8A9E, "
+      L"\u0417\u0434\u0440\u0430\u0432\u0441\u0442\u0432\u0443\u0439\r\nsecond line";
   ASSERT_TRUE(writer.WriteText(first));
-  EXPECT_TRUE(WaitUntil([&] { return ReadWindowText(memo1) == first; })) << "memo 1: " << ReadWindowText(memo1).value_or(L"<no answer>");
+  EXPECT_TRUE(WaitUntil([&] { return ReadWindowText(memo1) == first; }))
+      << "memo 1: " << ReadWindowText(memo1).value_or(L"<no answer>");
   // The gauge moves only when the 300 ms advance has run, so the picture
   // below cannot fall into the text's pending period.
   ASSERT_TRUE(WaitUntil([&] { return GaugePosition(textGauge) == 1; })) << "the text count did not advance";
@@ -50,7 +53,8 @@ TEST_F(CaptureTest, TextThenPictureThenTextFillConsecutiveCells) {
 
   const std::wstring second = L"Second copy";
   ASSERT_TRUE(writer.WriteText(second));
-  EXPECT_TRUE(WaitUntil([&] { return ReadWindowText(memo2) == second; })) << "memo 2: " << ReadWindowText(memo2).value_or(L"<no answer>");
+  EXPECT_TRUE(WaitUntil([&] { return ReadWindowText(memo2) == second; }))
+      << "memo 2: " << ReadWindowText(memo2).value_or(L"<no answer>");
   EXPECT_TRUE(WaitUntil([&] { return GaugePosition(textGauge) == 2; })) << "the text count did not advance again";
   EXPECT_EQ(ReadWindowText(memo1), first);
   EXPECT_EQ(GaugePosition(imageGauge), 1);

@@ -216,7 +216,9 @@ void KestrelProcess::Kill() {
 bool CloseProgram(HWND mainWindow) {
   // Posted, not sent: the program may ask for confirmation in a modal box,
   // and a sent message would hold this thread until the box closes.
-  if (HWND exitButton = FindButtonByCaption(mainWindow, L"&Exit")) {
+  HWND exitButton = FindChildById(mainWindow, kestrel::kBitBtn1Id, kButtonClass);
+  if (!exitButton) exitButton = FindButtonByCaption(mainWindow, kestrel::kExitCaption);
+  if (exitButton) {
     return PostMessageW(exitButton, BM_CLICK, 0, 0) != FALSE;
   }
   return PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE;

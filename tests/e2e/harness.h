@@ -89,8 +89,9 @@ class KestrelProcess {
 };
 
 // Ends the program through its user interface: the main window's Exit
-// button when it has one, otherwise by closing the main window. Returns
-// false when there was nothing to send the request to.
+// button (found by its id, or by its caption) when it has one, otherwise by
+// closing the main window. Returns false when there was nothing to send the
+// request to.
 bool CloseProgram(HWND mainWindow);
 
 // Base of the end-to-end tests: the one copy of the program a test runs, and

@@ -134,7 +134,8 @@ TEST_F(ClipboardViewerTest, PassesOnAChainChangeThatNamesAnotherViewer) {
 // messages, as a hung program does.
 class HungViewer {
  public:
-  HungViewer() : ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
+  HungViewer()
+      : ready_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
     thread_ = std::thread([this] { Run(); });
     WaitForSingleObject(ready_.get(), test::kDeadlineMs);
   }
@@ -219,9 +220,7 @@ TEST_F(ClipboardViewerTest, ShowsAPictureAndKeepsAViewFormatOnlyWhileItIsOffered
 TEST_F(ClipboardViewerTest, AnEmptiedClipboardShowsNothing) {
   JoinOurs();
   ASSERT_TRUE(WriteText(L"soon gone"));
-  {
-    ClipboardWrite clear(writer.Handle());
-  }
+  { ClipboardWrite clear(writer.Handle()); }
   ASSERT_TRUE(PumpUntil([&] { return changes == 2; }));
   EXPECT_EQ(ours->ViewFormat(), TClipboardViewFormat::cvEmpty);
   EXPECT_EQ(ours->DisplayControl(), nullptr);
@@ -229,10 +228,11 @@ TEST_F(ClipboardViewerTest, AnEmptiedClipboardShowsNothing) {
 
 TEST_F(ClipboardViewerTest, APaletteOnlyClipboardIsReportedAfterTheChangeWasRaised) {
   JoinOurs();
+  constexpr WORD kPaletteVersion = 0x300;
   struct {
     LOGPALETTE header;
     PALETTEENTRY more[1];
-  } palette{{0x300, 2, {{255, 0, 0, 0}}}, {{0, 0, 255, 0}}};
+  } palette{{kPaletteVersion, 2, {{255, 0, 0, 0}}}, {{0, 0, 255, 0}}};
   {
     ClipboardWrite write(writer.Handle());
     ui::unique_hpalette handle(CreatePalette(&palette.header));

@@ -33,9 +33,9 @@ constexpr int kSmallSide = 4;
 // Shorter than the 300 ms advance delay with room to spare.
 constexpr DWORD kWithinBurstMs = 100;
 
-class CaptureTest : public testing::Test {
+class Form2CaptureTest : public testing::Test {
  protected:
-  CaptureTest() {
+  Form2CaptureTest() {
     {
       // Whatever an earlier test left is not this test's change.
       ClipboardWrite clear(writer.Handle());
@@ -85,7 +85,7 @@ class CaptureTest : public testing::Test {
   int changes = 0;
 };
 
-TEST_F(CaptureTest, TextGoesIntoTheNextFreeTextCellAndIsCountedAfterTheDelay) {
+TEST_F(Form2CaptureTest, TextGoesIntoTheNextFreeTextCellAndIsCountedAfterTheDelay) {
   form->Store().SetCount(CellKind::Text, 2);
   ASSERT_TRUE(CopyText(L"hello"));
   EXPECT_EQ(form->TextCellText(3), L"hello");
@@ -98,7 +98,7 @@ TEST_F(CaptureTest, TextGoesIntoTheNextFreeTextCellAndIsCountedAfterTheDelay) {
   EXPECT_EQ(form->Store().ImageCount(), 0);
 }
 
-TEST_F(CaptureTest, BitmapGoesIntoTheNextFreeImageCell) {
+TEST_F(Form2CaptureTest, BitmapGoesIntoTheNextFreeImageCell) {
   ASSERT_TRUE(CopyBitmap(kRed, 6, 3));
   const ui::Picture& picture = form->ImageCellPicture(1);
   EXPECT_EQ(picture.GetKind(), ui::Picture::Kind::Bitmap);
@@ -110,7 +110,7 @@ TEST_F(CaptureTest, BitmapGoesIntoTheNextFreeImageCell) {
   EXPECT_EQ(form->Store().TextCount(), 0);
 }
 
-TEST_F(CaptureTest, BitmapWithTextFillsOneCellOfEachKind) {
+TEST_F(Form2CaptureTest, BitmapWithTextFillsOneCellOfEachKind) {
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
     return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kGreen)) && write.Text(L"with a picture");
   }));
@@ -121,7 +121,7 @@ TEST_F(CaptureTest, BitmapWithTextFillsOneCellOfEachKind) {
   EXPECT_TRUE(Counted(CellKind::Text, 1));
 }
 
-TEST_F(CaptureTest, ContentOfferingNeitherPictureNorTextFillsNothing) {
+TEST_F(Form2CaptureTest, ContentOfferingNeitherPictureNorTextFillsNothing) {
   ASSERT_TRUE(Change([](ClipboardWrite& write) { return write.Dword(kPrivateFormat, 1); }));
   EXPECT_TRUE(fills.empty());
   EXPECT_FALSE(form->Store().IsPending(CellKind::Image));
@@ -131,7 +131,7 @@ TEST_F(CaptureTest, ContentOfferingNeitherPictureNorTextFillsNothing) {
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(CaptureTest, ChangesWithinTheAdvanceDelayFillOneCellWithTheLastContent) {
+TEST_F(Form2CaptureTest, ChangesWithinTheAdvanceDelayFillOneCellWithTheLastContent) {
   ASSERT_TRUE(CopyText(L"first"));
   test::PumpFor(kWithinBurstMs);
   ASSERT_TRUE(CopyText(L"second"));
@@ -141,7 +141,7 @@ TEST_F(CaptureTest, ChangesWithinTheAdvanceDelayFillOneCellWithTheLastContent) {
   EXPECT_EQ(form->TextCellText(2), L"");
 }
 
-TEST_F(CaptureTest, TheSameTextCopiedAfterTheDelayFillsTheNextCellToo) {
+TEST_F(Form2CaptureTest, TheSameTextCopiedAfterTheDelayFillsTheNextCellToo) {
   ASSERT_TRUE(CopyText(L"again"));
   ASSERT_TRUE(Counted(CellKind::Text, 1));
   ASSERT_TRUE(CopyText(L"again"));
@@ -150,7 +150,7 @@ TEST_F(CaptureTest, TheSameTextCopiedAfterTheDelayFillsTheNextCellToo) {
   EXPECT_EQ(form->TextCellText(2), L"again");
 }
 
-TEST_F(CaptureTest, AnEmptyTextFillsACellAndIsCounted) {
+TEST_F(Form2CaptureTest, AnEmptyTextFillsACellAndIsCounted) {
   TypeIntoTextCell(1, L"typed into a free cell");
   ASSERT_TRUE(CopyText(L""));
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}}));
@@ -158,7 +158,7 @@ TEST_F(CaptureTest, AnEmptyTextFillsACellAndIsCounted) {
   EXPECT_TRUE(Counted(CellKind::Text, 1));
 }
 
-TEST_F(CaptureTest, TextKeepsEveryCharacter) {
+TEST_F(Form2CaptureTest, TextKeepsEveryCharacter) {
   const std::wstring text =
       L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac \u4e2d\u6587\u5b57 \U0001F600\U0001F44D\U0001F3FD "
       L"e\u0301 \u05e2\u05d1\u05e8\u05d9\u05ea\r\nsecond line\ttab";
@@ -166,7 +166,7 @@ TEST_F(CaptureTest, TextKeepsEveryCharacter) {
   EXPECT_EQ(form->TextCellText(1), text);
 }
 
-TEST_F(CaptureTest, AHugeTextIsCapturedWhole) {
+TEST_F(Form2CaptureTest, AHugeTextIsCapturedWhole) {
   constexpr size_t kTenMegabytes = 10u * 1024 * 1024;
   constexpr size_t kLineLength = 78;
   std::wstring text;
@@ -189,7 +189,7 @@ struct MarkerCase {
   bool captured;
 };
 
-class SecretMarkerTest : public CaptureTest, public testing::WithParamInterface<MarkerCase> {};
+class SecretMarkerTest : public Form2CaptureTest, public testing::WithParamInterface<MarkerCase> {};
 
 TEST_P(SecretMarkerTest, MarkedContentIsLeftAloneButTheWarningsStillCome) {
   const MarkerCase& marker = GetParam();
@@ -213,13 +213,13 @@ TEST_P(SecretMarkerTest, MarkedContentIsLeftAloneButTheWarningsStillCome) {
   EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kTextWarning});
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Markers, SecretMarkerTest,
-    testing::Values(MarkerCase{"ViewerIgnore", L"Clipboard Viewer Ignore", 1, false},
-                    MarkerCase{"ExcludeFromMonitoring", L"ExcludeClipboardContentFromMonitorProcessing", 1, false},
-                    MarkerCase{"HistoryForbidden", L"CanIncludeInClipboardHistory", 0, false},
-                    MarkerCase{"HistoryAllowed", L"CanIncludeInClipboardHistory", 1, true}),
-    [](const testing::TestParamInfo<MarkerCase>& info) { return std::string(info.param.label); });
+INSTANTIATE_TEST_SUITE_P(Markers, SecretMarkerTest,
+                         testing::Values(MarkerCase{"ViewerIgnore", L"Clipboard Viewer Ignore", 1, false},
+                                         MarkerCase{"ExcludeFromMonitoring",
+                                                    L"ExcludeClipboardContentFromMonitorProcessing", 1, false},
+                                         MarkerCase{"HistoryForbidden", L"CanIncludeInClipboardHistory", 0, false},
+                                         MarkerCase{"HistoryAllowed", L"CanIncludeInClipboardHistory", 1, true}),
+                         [](const testing::TestParamInfo<MarkerCase>& info) { return std::string(info.param.label); });
 
 // A CF_DIB block: header, then `pixelBytes` bytes of pixels.
 std::vector<BYTE> Dib(LONG width, LONG height, WORD bitCount, size_t pixelBytes,
@@ -265,9 +265,10 @@ std::vector<BYTE> TwoColourDib8(LONG width, LONG height, COLORREF unused, COLORR
   return block;
 }
 
-TEST_F(CaptureTest, AWellFormedDibIsCapturedAsABitmap) {
+TEST_F(Form2CaptureTest, AWellFormedDibIsCapturedAsABitmap) {
   const std::vector<BYTE> trueColour = SolidDib24(3, 2, kBlue);
-  ASSERT_TRUE(Change([&](ClipboardWrite& write) { return write.Memory(CF_DIB, trueColour.data(), trueColour.size()); }));
+  ASSERT_TRUE(
+      Change([&](ClipboardWrite& write) { return write.Memory(CF_DIB, trueColour.data(), trueColour.size()); }));
   ASSERT_EQ(form->ImageCellPicture(1).GetKind(), ui::Picture::Kind::Bitmap);
   EXPECT_EQ(form->ImageCellPicture(1).Width(), 3);
   EXPECT_EQ(test::CentreColour(form->ImageCellPicture(1)), kBlue);
@@ -290,7 +291,7 @@ std::function<bool(ClipboardWrite&)> PutDib(std::vector<BYTE> block) {
   return [block](ClipboardWrite& write) { return write.Memory(CF_DIB, block.data(), block.size()); };
 }
 
-class HostilePictureTest : public CaptureTest, public testing::WithParamInterface<HostileCase> {};
+class HostilePictureTest : public Form2CaptureTest, public testing::WithParamInterface<HostileCase> {};
 
 TEST_P(HostilePictureTest, IsReportedAndEverythingCapturedBeforeStays) {
   ASSERT_TRUE(CopyBitmap(kGreen));
@@ -316,20 +317,28 @@ TEST_P(HostilePictureTest, IsReportedAndEverythingCapturedBeforeStays) {
 }
 
 constexpr LONG kAbsurdSide = 100000;
+// A header size no bitmap format has; taken at its word it points far past the block.
+constexpr DWORD kBogusHeaderSize = 0x7FFFFFF0;
+constexpr WORD kTrueColourBits = 32;
+constexpr WORD kNoSuchBitDepth = 13;
+// The header announces this many pixels a side, the block holds far fewer.
+constexpr LONG kAnnouncedSide = 64;
 constexpr size_t kSmallPixels = kSmallSide * kSmallSide * 4;
 
 INSTANTIATE_TEST_SUITE_P(
     Pictures, HostilePictureTest,
-    testing::Values(HostileCase{"CorruptHeaderSize", PutDib(Dib(kSmallSide, kSmallSide, 32, kSmallPixels, 0x7FFFFFF0))},
-                    HostileCase{"InvalidBitDepth", PutDib(Dib(kSmallSide, kSmallSide, 13, kSmallPixels))},
-                    HostileCase{"PixelsMissing", PutDib(Dib(64, 64, 32, kSmallPixels))},
-                    HostileCase{"AbsurdSize", PutDib(Dib(kAbsurdSide, kAbsurdSide, 32, kSmallPixels))},
-                    HostileCase{"ZeroSize", PutDib(Dib(0, 0, 32, 0))},
+    testing::Values(HostileCase{"CorruptHeaderSize",
+                                PutDib(Dib(kSmallSide, kSmallSide, kTrueColourBits, kSmallPixels, kBogusHeaderSize))},
+                    HostileCase{"InvalidBitDepth", PutDib(Dib(kSmallSide, kSmallSide, kNoSuchBitDepth, kSmallPixels))},
+                    HostileCase{"PixelsMissing",
+                                PutDib(Dib(kAnnouncedSide, kAnnouncedSide, kTrueColourBits, kSmallPixels))},
+                    HostileCase{"AbsurdSize", PutDib(Dib(kAbsurdSide, kAbsurdSide, kTrueColourBits, kSmallPixels))},
+                    HostileCase{"ZeroSize", PutDib(Dib(0, 0, kTrueColourBits, 0))},
                     HostileCase{"DelayedRenderingGivesNothing",
                                 [](ClipboardWrite& write) { return write.Delayed(CF_BITMAP); }, true}),
     [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.label); });
 
-TEST_F(CaptureTest, ATextChangeAtFortyNineImagesWarnsAboutImageCells) {
+TEST_F(Form2CaptureTest, ATextChangeAtFortyNineImagesWarnsAboutImageCells) {
   form->Store().SetCount(CellKind::Image, 49);
   ASSERT_TRUE(CopyText(L"only text"));
   ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -339,7 +348,7 @@ TEST_F(CaptureTest, ATextChangeAtFortyNineImagesWarnsAboutImageCells) {
   EXPECT_EQ(form->TextCellText(1), L"only text");
 }
 
-TEST_F(CaptureTest, BothKindsAtFortyNineWarnImagesFirstThenText) {
+TEST_F(Form2CaptureTest, BothKindsAtFortyNineWarnImagesFirstThenText) {
   form->Store().SetCount(CellKind::Image, 49);
   form->Store().SetCount(CellKind::Text, 49);
   ASSERT_TRUE(CopyText(L"fills cell fifty"));
@@ -347,7 +356,7 @@ TEST_F(CaptureTest, BothKindsAtFortyNineWarnImagesFirstThenText) {
   EXPECT_EQ(form->TextCellText(50), L"fills cell fifty");
 }
 
-TEST_F(CaptureTest, NoWarningsWhenTheyAreSwitchedOff) {
+TEST_F(Form2CaptureTest, NoWarningsWhenTheyAreSwitchedOff) {
   settings.Set(Option::WarnLowCells, false);
   form->Store().SetCount(CellKind::Image, 49);
   form->Store().SetCount(CellKind::Text, 49);
@@ -355,7 +364,7 @@ TEST_F(CaptureTest, NoWarningsWhenTheyAreSwitchedOff) {
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(CaptureTest, DisabledCaptureWritesNothingButStillWarns) {
+TEST_F(Form2CaptureTest, DisabledCaptureWritesNothingButStillWarns) {
   settings.Set(Option::DisableCapture, true);
   form->Store().SetCount(CellKind::Image, 49);
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
@@ -369,7 +378,7 @@ TEST_F(CaptureTest, DisabledCaptureWritesNothingButStillWarns) {
   EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kImageWarning});
 }
 
-TEST_F(CaptureTest, AtFiftyFourEachNewPictureReplacesTheLastCell) {
+TEST_F(Form2CaptureTest, AtFiftyFourEachNewPictureReplacesTheLastCell) {
   form->Store().SetCount(CellKind::Image, 54);
   ASSERT_TRUE(CopyBitmap(kRed));
   ASSERT_TRUE(Counted(CellKind::Image, 54));
@@ -382,7 +391,7 @@ TEST_F(CaptureTest, AtFiftyFourEachNewPictureReplacesTheLastCell) {
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 55}, {CellKind::Image, 55}}));
 }
 
-TEST_F(CaptureTest, TheClipboardsOwnOrderDecidesBetweenMetafileAndBitmap) {
+TEST_F(Form2CaptureTest, TheClipboardsOwnOrderDecidesBetweenMetafileAndBitmap) {
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
     return write.Metafile(test::SolidMetafile(kRed)) && write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kBlue));
   }));
