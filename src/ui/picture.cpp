@@ -241,17 +241,54 @@ Picture Picture::FromOpenClipboard() {
   throw UserError(kInvalidFormat);
 }
 
+const Picture::Scaled& Picture::ScaledTo(int width, int height) const {
+  if (scaled_.width == width && scaled_.height == height) return scaled_;
+  BITMAPINFO bmi{};
+  bmi.bmiHeader = PixelHeader(width, height);
+  void* bits = nullptr;
+  unique_hbitmap section(CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  unique_hdc dc(CreateCompatibleDC(nullptr));
+  scaled_ = Scaled{};
+  if (!section || !dc || !bits) return scaled_;
+  {
+    SelectGuard select(dc.get(), section.get());
+    BITMAPINFO source{};
+    source.bmiHeader = PixelHeader(width_, height_);
+    SetStretchBltMode(dc.get(), HALFTONE);
+    SetBrushOrgEx(dc.get(), 0, 0, nullptr);
+    StretchDIBits(dc.get(), 0, 0, width, height, 0, 0, width_, height_, pixels_.data(), &source, DIB_RGB_COLORS,
+                  SRCCOPY);
+    GdiFlush();
+  }
+  const auto* first = static_cast<const uint8_t*>(bits);
+  scaled_.pixels.assign(first, first + static_cast<size_t>(width) * static_cast<size_t>(height) * kBytesPerPixel);
+  scaled_.width = width;
+  scaled_.height = height;
+  return scaled_;
+}
+
 void Picture::Draw(HDC dc, const RECT& target) const {
   const int width = target.right - target.left;
   const int height = target.bottom - target.top;
   switch (kind_) {
     case Kind::Bitmap: {
+      if (width <= 0 || height <= 0) break;
+      // Shrinking goes through the cached copy; drawing at full size or
+      // larger uses the picture itself.
+      const bool shrink = width < width_ || height < height_;
+      const Scaled* scaled = shrink ? &ScaledTo(width, height) : nullptr;
+      const bool useScaled = scaled && scaled->width == width;
       BITMAPINFO bmi{};
-      bmi.bmiHeader = PixelHeader(width_, height_);
+      bmi.bmiHeader = useScaled ? PixelHeader(width, height) : PixelHeader(width_, height_);
       const int oldMode = SetStretchBltMode(dc, HALFTONE);
       SetBrushOrgEx(dc, 0, 0, nullptr);
-      StretchDIBits(dc, target.left, target.top, width, height, 0, 0, width_, height_, pixels_.data(), &bmi,
-                    DIB_RGB_COLORS, SRCCOPY);
+      if (useScaled) {
+        SetDIBitsToDevice(dc, target.left, target.top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
+                          static_cast<UINT>(height), scaled->pixels.data(), &bmi, DIB_RGB_COLORS);
+      } else {
+        StretchDIBits(dc, target.left, target.top, width, height, 0, 0, width_, height_, pixels_.data(), &bmi,
+                      DIB_RGB_COLORS, SRCCOPY);
+      }
       SetStretchBltMode(dc, oldMode);
       break;
     }

@@ -52,6 +52,15 @@ class Picture {
   int height_ = 0;
   // Bitmap: 32-bit bottom-up pixels, as GetDIBits gives them.
   std::vector<uint8_t> pixels_;
+  // The bitmap scaled to the size it was last drawn at: cells repaint often
+  // (scrolling, selection) and scaling a large picture each time is slow.
+  struct Scaled {
+    int width = 0;
+    int height = 0;
+    std::vector<uint8_t> pixels;
+  };
+  mutable Scaled scaled_;
+  const Scaled& ScaledTo(int width, int height) const;
   unique_henhmetafile metafile_;
   unique_hicon icon_;
 };
