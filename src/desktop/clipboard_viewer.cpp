@@ -52,7 +52,7 @@ TCustomClipboardViewer::~TCustomClipboardViewer() {
 }
 
 void TCustomClipboardViewer::Create(HWND parent, int id, int x, int y, int width, int height) {
-  ui::WindowSpec spec = ui::WindowSpec::Child(L"TClipboardViewer", parent, x, y, width, height, WS_CLIPCHILDREN | WS_BORDER);
+  ui::WindowSpec spec = ui::WindowSpec::Child(L"TClipboardViewer", parent, x, y, width, height, WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_BORDER);
   spec.exStyle = WS_EX_CLIENTEDGE;
   spec.childId = static_cast<UINT_PTR>(id);
   spec.background = GetSysColorBrush(COLOR_WINDOW);

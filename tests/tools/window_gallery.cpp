@@ -1,7 +1,9 @@
 // Shows one of the program's windows and keeps it up, so that it can be
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
-//   window_gallery.exe splash|startup|main
+//   window_gallery.exe splash|startup|main|filled|filled-text
+// "filled" shows the main window after it captured a few texts and pictures;
+// "filled-text" shows its Text page.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -14,6 +16,52 @@
 #include "history/form2.h"
 #include "settings/settings.h"
 #include "ui/application.h"
+
+namespace {
+
+void PumpFor(DWORD milliseconds) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < milliseconds) {
+    ui::Application::ProcessMessages();
+    Sleep(5);
+  }
+}
+
+// Puts a text or a picture of stripes on the clipboard, as another program would.
+void Copy(HWND owner, const wchar_t* text, COLORREF top, COLORREF bottom) {
+  if (!OpenClipboard(owner)) return;
+  EmptyClipboard();
+  if (text) {
+    const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_UNICODETEXT, memory);
+  } else {
+    constexpr int kWidth = 320;
+    constexpr int kHeight = 240;
+    ui::WindowDC screen(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen.get(), kWidth, kHeight);
+    ui::unique_hdc dc(CreateCompatibleDC(screen.get()));
+    {
+      ui::SelectGuard select(dc.get(), bitmap);
+      for (int y = 0; y < kHeight; y += 8) {
+        const int mix = y * 255 / kHeight;
+        ui::unique_hbrush brush(CreateSolidBrush(RGB((GetRValue(top) * (255 - mix) + GetRValue(bottom) * mix) / 255,
+                                                     (GetGValue(top) * (255 - mix) + GetGValue(bottom) * mix) / 255,
+                                                     (GetBValue(top) * (255 - mix) + GetBValue(bottom) * mix) / 255)));
+        RECT band{0, y, kWidth, y + 8};
+        FillRect(dc.get(), &band, brush.get());
+      }
+      Ellipse(dc.get(), 100, 60, 220, 180);
+    }
+    SetClipboardData(CF_BITMAP, bitmap);
+  }
+  CloseClipboard();
+  PumpFor(450);
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
@@ -33,8 +81,21 @@ int wmain(int argc, wchar_t** argv) {
     SendMessageW(FindWindowExW(form1->Handle(), nullptr, PROGRESS_CLASSW, nullptr), PBM_SETPOS, kHalfWay, 0);
     form1->Show();
   } else {
+    settings.Set(kestrel::Option::BeepOnAdd, false);
     app::Form2 = application.CreateForm<history::TForm2>(settings);
     app::Form2->Show();
+    if (which.starts_with(L"filled")) {
+      HWND owner = app::Form2->Handle();
+      Copy(owner, nullptr, RGB(30, 60, 160), RGB(120, 200, 255));
+      Copy(owner, L"Meeting notes\r\n- ship 1.2\r\n- tray icons", 0, 0);
+      Copy(owner, nullptr, RGB(200, 60, 30), RGB(255, 220, 80));
+      Copy(owner, L"https://example.com/kestrel", 0, 0);
+      Copy(owner, nullptr, RGB(20, 120, 40), RGB(180, 240, 160));
+      app::Form2->Store().Select(kestrel::CellKind::Image, 2);
+      app::Form2->Store().Select(kestrel::CellKind::Text, 2);
+      if (which == L"filled-text") app::Form2->TabbedNotebook1().SetPageIndex(1);
+      RedrawWindow(owner, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
   }
   application.RunUntil([] { return false; });
   return 0;
