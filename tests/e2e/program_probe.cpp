@@ -1,0 +1,103 @@
+#include "e2e/program_probe.h"
+
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include "app/startup_progress.h"
+
+namespace e2e {
+
+namespace {
+
+// A window of the program that takes longer than this to answer one message
+// counts as not answering.
+constexpr UINT kAnswerTimeoutMs = 5000;
+constexpr int kClassNameLength = 256;
+// The program's tray icons all use this id; each has a window of its own.
+constexpr UINT kTrayIconId = 0;
+
+struct ProcessSearch {
+  DWORD processId;
+  std::vector<HWND>* found;
+};
+
+// Enumeration callbacks are plain functions: a lambda cannot take the
+// system's calling convention in the 32-bit build.
+BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM data) {
+  const auto* search = reinterpret_cast<const ProcessSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == search->processId) search->found->push_back(window);
+  return TRUE;
+}
+
+std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!window || !SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result)) {
+    return std::nullopt;
+  }
+  return static_cast<LRESULT>(result);
+}
+
+HWND StartupWindow(DWORD processId) {
+  const std::vector<HWND> windows = ProcessWindowsOfClass(processId, kStartupWindowClass);
+  return windows.empty() ? nullptr : windows.front();
+}
+
+}  // namespace
+
+std::wstring WindowClassName(HWND window) {
+  std::wstring name(kClassNameLength, L'\0');
+  const int length = GetClassNameW(window, name.data(), kClassNameLength);
+  name.resize(static_cast<size_t>(length > 0 ? length : 0));
+  return name;
+}
+
+std::vector<HWND> ProcessWindows(DWORD processId) {
+  std::vector<HWND> found;
+  ProcessSearch search{processId, &found};
+  EnumWindows(&CollectProcessWindow, reinterpret_cast<LPARAM>(&search));
+  return found;
+}
+
+std::vector<HWND> VisibleProcessWindows(DWORD processId) {
+  std::vector<HWND> visible;
+  for (HWND window : ProcessWindows(processId)) {
+    if (IsWindowVisible(window)) visible.push_back(window);
+  }
+  return visible;
+}
+
+std::vector<HWND> ProcessWindowsOfClass(DWORD processId, const wchar_t* className) {
+  std::vector<HWND> matching;
+  for (HWND window : ProcessWindows(processId)) {
+    if (CompareStringOrdinal(WindowClassName(window).c_str(), -1, className, -1, TRUE) == CSTR_EQUAL) {
+      matching.push_back(window);
+    }
+  }
+  return matching;
+}
+
+std::optional<int> StartupPosition(DWORD processId) {
+  HWND startup = StartupWindow(processId);
+  HWND bar = startup ? FindWindowExW(startup, nullptr, PROGRESS_CLASSW, nullptr) : nullptr;
+  const std::optional<LRESULT> position = Ask(bar, PBM_GETPOS, 0, 0);
+  if (!position) return std::nullopt;
+  return static_cast<int>(*position);
+}
+
+bool StartupIsOver(DWORD processId) {
+  HWND startup = StartupWindow(processId);
+  return startup && StartupPosition(processId) == kestrel::kStartupEndPosition && !IsWindowVisible(startup);
+}
+
+bool NotificationAreaHolds(HWND owner) {
+  NOTIFYICONDATAW data{};
+  data.cbSize = NOTIFYICONDATAW_V1_SIZE;
+  data.hWnd = owner;
+  data.uID = kTrayIconId;
+  data.uFlags = 0;
+  return Shell_NotifyIconW(NIM_MODIFY, &data) != FALSE;
+}
+
+}  // namespace e2e

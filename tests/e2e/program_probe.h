@@ -1,0 +1,46 @@
+// Looks at a running Kestrel99 from outside without changing anything: its
+// top-level windows, the start-up window's progress, and the hidden windows
+// of its tray icons. Used by the end-to-end tests and by the idle
+// benchmark, so it needs nothing but Win32 (no test framework).
+#pragma once
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Class names of the program's top-level windows that the probe looks for:
+// the start-up window, and the hidden window each tray icon has to receive
+// the notification area's callbacks.
+inline constexpr wchar_t kStartupWindowClass[] = L"TForm1";
+inline constexpr wchar_t kTrayIconWindowClass[] = L"KestrelTrayIcon";
+
+// Every top-level window that belongs to the process.
+std::vector<HWND> ProcessWindows(DWORD processId);
+// Those of them that are visible.
+std::vector<HWND> VisibleProcessWindows(DWORD processId);
+// Those of them that have the window class.
+std::vector<HWND> ProcessWindowsOfClass(DWORD processId, const wchar_t* className);
+
+// The start-up window's progress bar position, asked with PBM_GETPOS;
+// nothing while the window or its bar does not exist or does not answer.
+std::optional<int> StartupPosition(DWORD processId);
+
+// The start-up is over: the start-up window exists, its progress bar has
+// reached the end, and the window is hidden again. Until the bar is full
+// the start-up window may still be about to show, so "nothing visible"
+// alone would not tell.
+bool StartupIsOver(DWORD processId);
+
+// Whether the notification area holds the icon that the tray icon window
+// owner added (icon id 0). Asked with a modification that changes nothing,
+// which the shell refuses for an icon it does not hold.
+bool NotificationAreaHolds(HWND owner);
+
+// The window's class name, as GetClassName gives it.
+std::wstring WindowClassName(HWND window);
+
+}  // namespace e2e
