@@ -326,9 +326,10 @@ void PrintTable(int runs, const Figures& text, const Figures& picture, const Fig
   std::printf("%-18s %9s %9s   %-14s %9s %9s\n", "content", "median", "max", "(median)", "median", "max");
   PrintRow("text", text, kTextTargetMs, bareText);
   PrintRow("picture 3840x2160", picture, kPictureTargetMs, barePicture);
-  std::printf("\nmain window cell: until the cell holds the content (its memo the text, its\n"
-              "picture the bitmap). bare reader: until a process that does nothing else\n"
-              "has OpenClipboard + GetClipboardData done, i.e. the platform's own cost.\n");
+  std::printf(
+      "\nmain window cell: until the cell holds the content (its memo the text, its\n"
+      "picture the bitmap). bare reader: until a process that does nothing else\n"
+      "has OpenClipboard + GetClipboardData done, i.e. the platform's own cost.\n");
 }
 
 bool StartWriter(DWORD hostId, ui::unique_handle& process) {

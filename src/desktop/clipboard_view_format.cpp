@@ -16,8 +16,8 @@ bool IsOffered(TClipboardViewFormat format, const FormatOffered& offered) {
 
 // The order in which a default view looks for something it can show.
 constexpr std::array kDefaultOrder{
-    TClipboardViewFormat::cvText,    TClipboardViewFormat::cvOemText, TClipboardViewFormat::cvBitmap,
-    TClipboardViewFormat::cvMetafile, TClipboardViewFormat::cvPalette, TClipboardViewFormat::cvIcon,
+    TClipboardViewFormat::cvText,      TClipboardViewFormat::cvOemText, TClipboardViewFormat::cvBitmap,
+    TClipboardViewFormat::cvMetafile,  TClipboardViewFormat::cvPalette, TClipboardViewFormat::cvIcon,
     TClipboardViewFormat::cvComponent,
 };
 
@@ -56,14 +56,10 @@ DisplayControl DisplayControlFor(TClipboardViewFormat kind) {
     case TClipboardViewFormat::cvBitmap:
     case TClipboardViewFormat::cvMetafile:
     case TClipboardViewFormat::cvPicture:
-    case TClipboardViewFormat::cvIcon:
-      return DisplayControl::Image;
-    case TClipboardViewFormat::cvComponent:
-      return DisplayControl::Component;
-    case TClipboardViewFormat::cvPalette:
-      return DisplayControl::Palette;
-    default:
-      return DisplayControl::Memo;
+    case TClipboardViewFormat::cvIcon: return DisplayControl::Image;
+    case TClipboardViewFormat::cvComponent: return DisplayControl::Component;
+    case TClipboardViewFormat::cvPalette: return DisplayControl::Palette;
+    default: return DisplayControl::Memo;
   }
 }
 

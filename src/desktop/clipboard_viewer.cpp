@@ -52,7 +52,8 @@ TCustomClipboardViewer::~TCustomClipboardViewer() {
 }
 
 void TCustomClipboardViewer::Create(HWND parent, int id, int x, int y, int width, int height) {
-  ui::WindowSpec spec = ui::WindowSpec::Child(L"TClipboardViewer", parent, x, y, width, height, WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_BORDER);
+  ui::WindowSpec spec = ui::WindowSpec::Child(L"TClipboardViewer", parent, x, y, width, height,
+                                              WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_BORDER);
   spec.exStyle = WS_EX_CLIENTEDGE;
   spec.childId = static_cast<UINT_PTR>(id);
   spec.background = GetSysColorBrush(COLOR_WINDOW);
@@ -182,8 +183,8 @@ void TCustomClipboardViewer::CentreDisplay() {
   GetWindowRect(display, &bounds);
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
-  SetWindowPos(display, nullptr, kestrel::CentreOffset(client.right, width), kestrel::CentreOffset(client.bottom, height),
-               0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(display, nullptr, kestrel::CentreOffset(client.right, width),
+               kestrel::CentreOffset(client.bottom, height), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TCustomClipboardViewer::OnSize() { CentreDisplay(); }
@@ -200,7 +201,10 @@ LRESULT TCustomClipboardViewer::HandleMessage(UINT message, WPARAM wParam, LPARA
       OnSize();
       return result;
     }
-    case WM_DESTROY: LeaveChain(); FreeDisplay(); return DefaultHandling(message, wParam, lParam);
+    case WM_DESTROY:
+      LeaveChain();
+      FreeDisplay();
+      return DefaultHandling(message, wParam, lParam);
     default: return DefaultHandling(message, wParam, lParam);
   }
 }

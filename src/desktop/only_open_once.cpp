@@ -40,8 +40,7 @@ TOnlyOpenOnce::TOnlyOpenOnce(ui::Application& application, std::function<HWND()>
 
   application.SetShowMainForm(false);
   message_ = RegisterWindowMessageW(name_.c_str());
-  mapping_.reset(
-      CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, kMappingBytes, name_.c_str()));
+  mapping_.reset(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READONLY, 0, kMappingBytes, name_.c_str()));
   const DWORD error = GetLastError();
   if (error == ERROR_ALREADY_EXISTS) {
     // Our handle would keep the first copy's mapping alive; let it go.

@@ -22,8 +22,7 @@ constexpr WORD kBitsPerByte = 8;
 // tone (to the nearest sample), so that the looped buffer joins without a
 // click.
 size_t WholePeriodSamples(int frequencyHz, size_t available) {
-  const double periodSamples =
-      static_cast<double>(*SpeakerDivisor(frequencyHz)) * kSampleRate / kTimerInputClockHz;
+  const double periodSamples = static_cast<double>(*SpeakerDivisor(frequencyHz)) * kSampleRate / kTimerInputClockHz;
   const double periods = std::floor(static_cast<double>(available) / periodSamples);
   const auto samples = static_cast<size_t>(std::lround(periods * periodSamples));
   return samples > 0 && samples <= available ? samples : available;

@@ -8,9 +8,7 @@ namespace {
 HANDLE AsProperty(WNDPROC procedure) { return reinterpret_cast<HANDLE>(procedure); }
 WNDPROC AsProcedure(HANDLE property) { return reinterpret_cast<WNDPROC>(property); }
 
-WNDPROC CurrentProcedure(HWND window) {
-  return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC));
-}
+WNDPROC CurrentProcedure(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)); }
 
 }  // namespace
 

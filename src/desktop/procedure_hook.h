@@ -45,8 +45,7 @@ class ProcedureHook {
   static ProcedureHook* Find(HWND window, const ProcedureHookNames& names);
   // Passes a message to the saved procedure. At WM_NCDESTROY the window is
   // going away with our procedure in it, so the hook is dropped afterwards.
-  static LRESULT CallPrevious(HWND window, const ProcedureHookNames& names, UINT message, WPARAM wParam,
-                              LPARAM lParam);
+  static LRESULT CallPrevious(HWND window, const ProcedureHookNames& names, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
   HWND window_ = nullptr;

@@ -208,8 +208,7 @@ void TRxTrayIcon::DoubleClick() {
   for (int position = 0; position < count; ++position) {
     MENUITEMINFOW item{sizeof(item)};
     item.fMask = MIIM_STATE | MIIM_ID;
-    if (!GetMenuItemInfoW(menu_, static_cast<UINT>(position), TRUE, &item) || !(item.fState & MFS_DEFAULT))
-      continue;
+    if (!GetMenuItemInfoW(menu_, static_cast<UINT>(position), TRUE, &item) || !(item.fState & MFS_DEFAULT)) continue;
     // A disabled item cannot be clicked; it still is the default, so the
     // double click does nothing else.
     if (!(item.fState & MFS_DISABLED) && commandTarget_)

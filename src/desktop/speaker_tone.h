@@ -29,7 +29,6 @@ std::optional<std::uint16_t> SpeakerDivisor(int frequencyHz);
 /// Sample count = sampleRate * durationMs / 1000, at most kMaxToneSamples.
 /// Empty when no tone is played (see SpeakerDivisor) or when the duration or
 /// sample rate is not positive. A negative amplitude counts by its size.
-std::vector<std::int16_t> SquareWave(int frequencyHz, int durationMs, int sampleRate,
-                                     std::int16_t amplitude);
+std::vector<std::int16_t> SquareWave(int frequencyHz, int durationMs, int sampleRate, std::int16_t amplitude);
 
 }  // namespace kestrel

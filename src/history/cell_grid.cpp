@@ -9,34 +9,31 @@ namespace kestrel {
 namespace {
 
 struct GridPosition {
-    int column;
-    int row;
+  int column;
+  int row;
 };
 
 GridPosition PositionOf(int n) {
-    if (n < 1 || n > kCellCount) throw std::out_of_range("cell number out of range");
-    return {(n - 1) % kGridColumns, (n - 1) / kGridColumns};
+  if (n < 1 || n > kCellCount) throw std::out_of_range("cell number out of range");
+  return {(n - 1) % kGridColumns, (n - 1) / kGridColumns};
 }
 
 }  // namespace
 
 static_assert(kGridColumns * kGridRows == kCellCount, "the grid must hold every cell");
-static_assert(kCellPitchX * (kGridColumns - 1) + kFrameWidth <= kPanelWidth,
-              "the last column must fit on the panel");
-static_assert(kCellPitchY * (kGridRows - 1) + kFrameHeight <= kPanelHeight,
-              "the last row must fit on the panel");
-static_assert(kContentInset * 2 + kContentWidth == kFrameWidth &&
-                  kContentInset * 2 + kContentHeight == kFrameHeight,
+static_assert(kCellPitchX * (kGridColumns - 1) + kFrameWidth <= kPanelWidth, "the last column must fit on the panel");
+static_assert(kCellPitchY * (kGridRows - 1) + kFrameHeight <= kPanelHeight, "the last row must fit on the panel");
+static_assert(kContentInset * 2 + kContentWidth == kFrameWidth && kContentInset * 2 + kContentHeight == kFrameHeight,
               "the content must leave an even band inside its frame");
 
 Rect FrameRect(int n) {
-    const GridPosition p = PositionOf(n);
-    return {kCellPitchX * p.column, kCellPitchY * p.row, kFrameWidth, kFrameHeight};
+  const GridPosition p = PositionOf(n);
+  return {kCellPitchX * p.column, kCellPitchY * p.row, kFrameWidth, kFrameHeight};
 }
 
 Rect ContentRect(int n) {
-    const Rect frame = FrameRect(n);
-    return {frame.left + kContentInset, frame.top + kContentInset, kContentWidth, kContentHeight};
+  const Rect frame = FrameRect(n);
+  return {frame.left + kContentInset, frame.top + kContentInset, kContentWidth, kContentHeight};
 }
 
 }  // namespace kestrel

@@ -15,7 +15,7 @@ enum class NotebookPage : int { Images = 0, Text = 1 };
 
 /// The kind of cell shown on a notebook page.
 constexpr CellKind KindShownOn(NotebookPage page) {
-    return page == NotebookPage::Images ? CellKind::Image : CellKind::Text;
+  return page == NotebookPage::Images ? CellKind::Image : CellKind::Text;
 }
 
 /// Cells of each kind, numbered 1..kCellCount.
@@ -31,68 +31,68 @@ constexpr int kInitialSelectedCell = 1;
 
 /// What a capture of one kind has to do.
 struct CaptureTarget {
-    /// Cell (1..kCellCount) that receives the new content: count + 1.
-    int targetCell = 1;
-    /// True when the capture starts a pending period, i.e. the caller must
-    /// start the one-shot advance timer. False while a period is already
-    /// running: the running timer must not be restarted.
-    bool startTimer = false;
+  /// Cell (1..kCellCount) that receives the new content: count + 1.
+  int targetCell = 1;
+  /// True when the capture starts a pending period, i.e. the caller must
+  /// start the one-shot advance timer. False while a period is already
+  /// running: the running timer must not be restarted.
+  bool startTimer = false;
 };
 
 /// The rules of the clipboard history: per kind a fill count, a selected
 /// cell and the pending state of a capture. The cell contents themselves live
 /// in the window's controls; this class decides which cell they go into.
 class CellStore {
-public:
-    /// A new store: both counts 0, cell 1 of both kinds selected, idle.
-    CellStore() = default;
+ public:
+  /// A new store: both counts 0, cell 1 of both kinds selected, idle.
+  CellStore() = default;
 
-    /// Number of filled cells of a kind (0..kMaxCount). Cells 1..count are
-    /// filled; cell count + 1 receives the next capture.
-    int Count(CellKind kind) const;
-    /// Shorthand for Count(CellKind::Image).
-    int ImageCount() const { return Count(CellKind::Image); }
-    /// Shorthand for Count(CellKind::Text).
-    int TextCount() const { return Count(CellKind::Text); }
+  /// Number of filled cells of a kind (0..kMaxCount). Cells 1..count are
+  /// filled; cell count + 1 receives the next capture.
+  int Count(CellKind kind) const;
+  /// Shorthand for Count(CellKind::Image).
+  int ImageCount() const { return Count(CellKind::Image); }
+  /// Shorthand for Count(CellKind::Text).
+  int TextCount() const { return Count(CellKind::Text); }
 
-    /// Sets a count. Values above kMaxCount leave kMaxCount, negative values
-    /// leave 0, so the count always names a real cell prefix.
-    void SetCount(CellKind kind, int value);
-    /// Raises a count by one, staying at kMaxCount once there.
-    void Advance(CellKind kind);
+  /// Sets a count. Values above kMaxCount leave kMaxCount, negative values
+  /// leave 0, so the count always names a real cell prefix.
+  void SetCount(CellKind kind, int value);
+  /// Raises a count by one, staying at kMaxCount once there.
+  void Advance(CellKind kind);
 
-    /// Selects cell n (1..kCellCount) of a kind; the other kind's selection
-    /// is untouched. Returns false, changing nothing, when n is out of range.
-    bool Select(CellKind kind, int n);
-    /// The selected cell of a kind (1..kCellCount). It may be an empty cell.
-    int SelectedCell(CellKind kind) const;
-    /// Whether cell n of a kind is the selected one (false for any n out of
-    /// range), so a window can colour frame n from it.
-    bool IsSelected(CellKind kind, int n) const;
+  /// Selects cell n (1..kCellCount) of a kind; the other kind's selection
+  /// is untouched. Returns false, changing nothing, when n is out of range.
+  bool Select(CellKind kind, int n);
+  /// The selected cell of a kind (1..kCellCount). It may be an empty cell.
+  int SelectedCell(CellKind kind) const;
+  /// Whether cell n of a kind is the selected one (false for any n out of
+  /// range), so a window can colour frame n from it.
+  bool IsSelected(CellKind kind, int n) const;
 
-    /// A clipboard change offers content of this kind: says which cell to
-    /// fill and whether to start the advance timer, and enters the pending
-    /// state. A second capture while pending targets the same cell again.
-    CaptureTarget BeginCapture(CellKind kind);
-    /// Whether a capture of this kind waits for its advance timer.
-    bool IsPending(CellKind kind) const;
-    /// The advance timer of a kind fired: advances the count once (saturating)
-    /// and returns to idle. Returns false and changes nothing when no capture
-    /// was pending, so a stray late tick cannot advance the count twice.
-    bool AdvanceTimerFired(CellKind kind);
+  /// A clipboard change offers content of this kind: says which cell to
+  /// fill and whether to start the advance timer, and enters the pending
+  /// state. A second capture while pending targets the same cell again.
+  CaptureTarget BeginCapture(CellKind kind);
+  /// Whether a capture of this kind waits for its advance timer.
+  bool IsPending(CellKind kind) const;
+  /// The advance timer of a kind fired: advances the count once (saturating)
+  /// and returns to idle. Returns false and changes nothing when no capture
+  /// was pending, so a stray late tick cannot advance the count twice.
+  bool AdvanceTimerFired(CellKind kind);
 
-private:
-    struct KindState {
-        // Mirrors the gauge, an unsigned 16-bit position.
-        std::uint16_t count = 0;
-        int selected = kInitialSelectedCell;
-        bool pending = false;
-    };
+ private:
+  struct KindState {
+    // Mirrors the gauge, an unsigned 16-bit position.
+    std::uint16_t count = 0;
+    int selected = kInitialSelectedCell;
+    bool pending = false;
+  };
 
-    KindState& State(CellKind kind);
-    const KindState& State(CellKind kind) const;
+  KindState& State(CellKind kind);
+  const KindState& State(CellKind kind) const;
 
-    std::array<KindState, 2> states_{};
+  std::array<KindState, 2> states_{};
 };
 
 /// Which low-cell warnings one clipboard change shows, in the order they are

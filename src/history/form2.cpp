@@ -94,8 +94,7 @@ void TForm2::CreateControls() {
 void TForm2::CreateButtons() {
   using namespace kestrel;
   const int top = kButtonRowTop;
-  CreateButton(BitBtn1_, kBitBtn1Id, 0 * kButtonPitch, top, kButtonWidth, kButtonHeight, kExitCaption,
-               IDB_GLYPH_EXIT);
+  CreateButton(BitBtn1_, kBitBtn1Id, 0 * kButtonPitch, top, kButtonWidth, kButtonHeight, kExitCaption, IDB_GLYPH_EXIT);
   CreateButton(options_, kOptionsId, 1 * kButtonPitch, top, kButtonWidth, kButtonHeight, kOptionsCaption,
                IDB_GLYPH_OPTIONS);
   CreateButton(BitBtn4_, kBitBtn4Id, 2 * kButtonPitch, top, kButtonWidth, kButtonHeight, kFullscreenCaption,
@@ -207,8 +206,8 @@ void TForm2::Beep() {
 void TForm2::ShowLowCellWarnings() {
   // Modal boxes run a nested loop: timers and further clipboard changes are
   // handled meanwhile, and may open a box of their own.
-  for (CellKind kind : kestrel::LowCellsWarnings(store_.ImageCount(), store_.TextCount(),
-                                                 settings_.IsOn(Option::WarnLowCells))) {
+  for (CellKind kind :
+       kestrel::LowCellsWarnings(store_.ImageCount(), store_.TextCount(), settings_.IsOn(Option::WarnLowCells))) {
     ui::Warn(Handle(), std::wstring(kestrel::LowCellsWarningText(kind)));
   }
 }
@@ -263,8 +262,8 @@ void TForm2::SetButtonEnabled(ui::FlatButton& button, bool enabled) {
 void TForm2::ApplyButtonCaptions(bool onlyBitmaps) {
   using namespace kestrel;
   if (onlyBitmaps) {
-    for (ui::FlatButton* button : {&BitBtn1_, &BitBtn2_, &BitBtn3_, &BitBtn4_, &BitBtn5_, &BitBtn6_, &options_,
-                                   &deleteall_}) {
+    for (ui::FlatButton* button :
+         {&BitBtn1_, &BitBtn2_, &BitBtn3_, &BitBtn4_, &BitBtn5_, &BitBtn6_, &options_, &deleteall_}) {
       button->SetText(L"");
     }
     return;
@@ -317,8 +316,8 @@ void TForm2::OnCommand(int id, int code) {
 }
 
 ui::FlatButton* TForm2::ButtonById(int id) {
-  for (ui::FlatButton* button : {&BitBtn1_, &options_, &BitBtn4_, &BitBtn5_, &BitBtn3_, &deleteall_, &BitBtn2_,
-                                 &BitBtn6_}) {
+  for (ui::FlatButton* button :
+       {&BitBtn1_, &options_, &BitBtn4_, &BitBtn5_, &BitBtn3_, &deleteall_, &BitBtn2_, &BitBtn6_}) {
     if (button->Handle() && button->Id() == id) return button;
   }
   return nullptr;
@@ -331,7 +330,8 @@ bool TForm2::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 LRESULT TForm2::OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (reinterpret_cast<HWND>(lParam) == Label2_.Handle()) return Label2_.OnCtlColorStatic(reinterpret_cast<HDC>(wParam));
+  if (reinterpret_cast<HWND>(lParam) == Label2_.Handle())
+    return Label2_.OnCtlColorStatic(reinterpret_cast<HDC>(wParam));
   return DefaultHandling(message, wParam, lParam);
 }
 

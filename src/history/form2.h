@@ -79,8 +79,8 @@ class TForm2 : public ui::Form {
   void CreateControls();
   void CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel);
   void CreateButtons();
-  void CreateButton(ui::FlatButton& button, int id, int left, int top, int width, int height,
-                    const wchar_t* caption, int glyphId);
+  void CreateButton(ui::FlatButton& button, int id, int left, int top, int width, int height, const wchar_t* caption,
+                    int glyphId);
   void CreateClock();
   void OnShowWindow(bool shown);
   void OnWindowPosChanged();

@@ -16,26 +16,26 @@ constexpr std::wstring_view kDisabledHint = L"Kestrel 99 is DISABLED";
 }  // namespace
 
 StatusDecision DecideStatus(const StatusInput& input) {
-    StatusDecision decision;
-    const bool imagesPage = input.page == NotebookPage::Images;
-    const int shownCount = imagesPage ? input.imageCount : input.textCount;
+  StatusDecision decision;
+  const bool imagesPage = input.page == NotebookPage::Images;
+  const int shownCount = imagesPage ? input.imageCount : input.textCount;
 
-    decision.deleteEnabled = shownCount > 0;
-    decision.fullscreenEnabled = imagesPage;
-    if (!input.onlyBitmapsOnButtons) {
-        decision.editSaveCaption = std::wstring(imagesPage ? kSaveCaption : kEditCaption);
-    }
+  decision.deleteEnabled = shownCount > 0;
+  decision.fullscreenEnabled = imagesPage;
+  if (!input.onlyBitmapsOnButtons) {
+    decision.editSaveCaption = std::wstring(imagesPage ? kSaveCaption : kEditCaption);
+  }
 
-    const bool active = !input.disableCapture;
-    decision.windowCaption = std::wstring(active ? kActiveWindowCaption : kDisabledWindowCaption);
-    decision.activeIconShown = active;
-    decision.disabledIconShown = !active;
-    if (active) {
-        decision.activeHint = std::wstring(kActiveHint);
-    } else {
-        decision.disabledHint = std::wstring(kDisabledHint);
-    }
-    return decision;
+  const bool active = !input.disableCapture;
+  decision.windowCaption = std::wstring(active ? kActiveWindowCaption : kDisabledWindowCaption);
+  decision.activeIconShown = active;
+  decision.disabledIconShown = !active;
+  if (active) {
+    decision.activeHint = std::wstring(kActiveHint);
+  } else {
+    decision.disabledHint = std::wstring(kDisabledHint);
+  }
+  return decision;
 }
 
 }  // namespace kestrel

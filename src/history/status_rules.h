@@ -9,11 +9,11 @@ namespace kestrel {
 
 /// What the main window's status tick looks at.
 struct StatusInput {
-    NotebookPage page = NotebookPage::Images;
-    int imageCount = 0;
-    int textCount = 0;
-    bool onlyBitmapsOnButtons = false;
-    bool disableCapture = false;
+  NotebookPage page = NotebookPage::Images;
+  int imageCount = 0;
+  int textCount = 0;
+  bool onlyBitmapsOnButtons = false;
+  bool disableCapture = false;
 };
 
 /// What the status tick sets. The tray part is applied in this order: give
@@ -21,20 +21,20 @@ struct StatusInput {
 /// hide the other one, so that on a change the new icon appears before the
 /// old one goes.
 struct StatusDecision {
-    /// Delete needs a filled cell of the kind the page shows.
-    bool deleteEnabled = false;
-    /// Full screen views pictures only.
-    bool fullscreenEnabled = false;
-    /// Caption for the Edit/Save button; nullopt means leave the caption
-    /// alone (the buttons show pictures only).
-    std::optional<std::wstring> editSaveCaption;
-    std::wstring windowCaption;
-    bool activeIconShown = false;
-    bool disabledIconShown = false;
-    /// Hint for the active tray icon; set only while capture is active.
-    std::optional<std::wstring> activeHint;
-    /// Hint for the disabled tray icon; set only while capture is disabled.
-    std::optional<std::wstring> disabledHint;
+  /// Delete needs a filled cell of the kind the page shows.
+  bool deleteEnabled = false;
+  /// Full screen views pictures only.
+  bool fullscreenEnabled = false;
+  /// Caption for the Edit/Save button; nullopt means leave the caption
+  /// alone (the buttons show pictures only).
+  std::optional<std::wstring> editSaveCaption;
+  std::wstring windowCaption;
+  bool activeIconShown = false;
+  bool disabledIconShown = false;
+  /// Hint for the active tray icon; set only while capture is active.
+  std::optional<std::wstring> activeHint;
+  /// Hint for the disabled tray icon; set only while capture is disabled.
+  std::optional<std::wstring> disabledHint;
 };
 
 /// The status tick's decisions for the current page, counts and options.

@@ -10,34 +10,34 @@ constexpr std::size_t IndexOf(Option option) { return static_cast<std::size_t>(o
 
 // The table is indexed by the enum, so its order must follow the enum.
 constexpr bool TableFollowsEnum() {
-    for (std::size_t i = 0; i < kOptionDefaults.size(); ++i) {
-        if (IndexOf(kOptionDefaults[i].option) != i) return false;
-    }
-    return IndexOf(Option::WallpaperTiled) + 1 == kOptionDefaults.size();
+  for (std::size_t i = 0; i < kOptionDefaults.size(); ++i) {
+    if (IndexOf(kOptionDefaults[i].option) != i) return false;
+  }
+  return IndexOf(Option::WallpaperTiled) + 1 == kOptionDefaults.size();
 }
 static_assert(TableFollowsEnum(), "kOptionDefaults must list every Option in enum order");
 
 }  // namespace
 
 Settings::Settings() : wallpaperDirectory_(kDefaultWallpaperDirectory) {
-    for (const OptionDefault& entry : kOptionDefaults) on_[IndexOf(entry.option)] = entry.on;
+  for (const OptionDefault& entry : kOptionDefaults) on_[IndexOf(entry.option)] = entry.on;
 }
 
 bool Settings::IsOn(Option option) const { return on_.at(IndexOf(option)); }
 
 void Settings::Set(Option option, bool on) {
-    bool& stored = on_.at(IndexOf(option));
-    if (stored == on) return;
-    stored = on;
-    if (onChanged) onChanged();
+  bool& stored = on_.at(IndexOf(option));
+  if (stored == on) return;
+  stored = on;
+  if (onChanged) onChanged();
 }
 
 std::wstring Settings::WallpaperDirectory() const { return wallpaperDirectory_; }
 
 void Settings::SetWallpaperDirectory(std::wstring directory) {
-    if (wallpaperDirectory_ == directory) return;
-    wallpaperDirectory_ = std::move(directory);
-    if (onChanged) onChanged();
+  if (wallpaperDirectory_ == directory) return;
+  wallpaperDirectory_ = std::move(directory);
+  if (onChanged) onChanged();
 }
 
 }  // namespace kestrel

@@ -11,21 +11,21 @@ namespace kestrel {
 /// The on/off options. WallpaperTiled is "on" for tiled and "off" for the
 /// normal (centred) wallpaper.
 enum class Option {
-    BeepOnAdd,
-    OnlyBitmapsOnButtons,
-    WarnLowCells,
-    NoTaskbar,
-    DisableCapture,
-    ConfirmDelete,
-    ConfirmDeleteAll,
-    ConfirmExit,
-    WallpaperTiled,
+  BeepOnAdd,
+  OnlyBitmapsOnButtons,
+  WarnLowCells,
+  NoTaskbar,
+  DisableCapture,
+  ConfirmDelete,
+  ConfirmDeleteAll,
+  ConfirmExit,
+  WallpaperTiled,
 };
 
 /// One on/off option and the value it has until the user changes it.
 struct OptionDefault {
-    Option option;
-    bool on;
+  Option option;
+  bool on;
 };
 
 /// Every on/off option with its default, in enum order.
@@ -50,31 +50,31 @@ inline constexpr std::wstring_view kDefaultWallpaperDirectory = L"C:\\WINDOWS\\"
 /// the value, so a change is seen at once everywhere. Copying is disabled so
 /// that no part of the program can keep a stale snapshot by accident.
 class Settings {
-public:
-    /// Settings holding every default.
-    Settings();
-    Settings(const Settings&) = delete;
-    Settings& operator=(const Settings&) = delete;
+ public:
+  /// Settings holding every default.
+  Settings();
+  Settings(const Settings&) = delete;
+  Settings& operator=(const Settings&) = delete;
 
-    /// Current state of an on/off option.
-    bool IsOn(Option option) const;
-    /// Switches an on/off option.
-    void Set(Option option, bool on);
+  /// Current state of an on/off option.
+  bool IsOn(Option option) const;
+  /// Switches an on/off option.
+  void Set(Option option, bool on);
 
-    /// Folder the wallpaper bitmap is written to, used exactly as stored.
-    std::wstring WallpaperDirectory() const;
-    /// Replaces the wallpaper folder.
-    void SetWallpaperDirectory(std::wstring directory);
+  /// Folder the wallpaper bitmap is written to, used exactly as stored.
+  std::wstring WallpaperDirectory() const;
+  /// Replaces the wallpaper folder.
+  void SetWallpaperDirectory(std::wstring directory);
 
-    /// Raised after an option or the wallpaper folder took a new value (not
-    /// when it was set to the value it already had). Windows that show an
-    /// option, such as the main window's status, follow it from here instead
-    /// of polling.
-    std::function<void()> onChanged;
+  /// Raised after an option or the wallpaper folder took a new value (not
+  /// when it was set to the value it already had). Windows that show an
+  /// option, such as the main window's status, follow it from here instead
+  /// of polling.
+  std::function<void()> onChanged;
 
-private:
-    std::array<bool, kOptionDefaults.size()> on_{};
-    std::wstring wallpaperDirectory_;
+ private:
+  std::array<bool, kOptionDefaults.size()> on_{};
+  std::wstring wallpaperDirectory_;
 };
 
 }  // namespace kestrel

@@ -93,7 +93,8 @@ unique_hfont SqueezedFont(HDC dc, const std::wstring& caption, UINT textFormat, 
   int width = natural;
   font.lfWidth = naturalCharWidth;
   while (width > room && font.lfWidth > narrowest) {
-    font.lfWidth = std::max(narrowest, std::min(font.lfWidth - 1, static_cast<LONG>(MulDiv(font.lfWidth, room, width))));
+    font.lfWidth =
+        std::max(narrowest, std::min(font.lfWidth - 1, static_cast<LONG>(MulDiv(font.lfWidth, room, width))));
     squeezed.reset(CreateFontIndirectW(&font));
     if (!squeezed) return unique_hfont();
     SelectGuard trial(dc, squeezed.get());
@@ -110,13 +111,13 @@ void FlatButton::Create(HWND parent, int id, int x, int y, int width, int height
   ControlSpec spec = ControlSpec::Child(L"BUTTON", parent, id, x, y, width, height, WS_TABSTOP | BS_OWNERDRAW);
   spec.text = caption;
   CreateControl(spec);
-  subclassed_ = SetWindowSubclass(Handle(), &FlatButton::SubclassProc, kSubclassId,
-                                  reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+  subclassed_ =
+      SetWindowSubclass(Handle(), &FlatButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
 bool FlatButton::LoadGlyph(int resourceId) {
-  unique_hbitmap bitmap(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId),
-                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  unique_hbitmap bitmap(static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   if (!bitmap) {
     glyph_.reset();
     return false;
@@ -231,9 +232,7 @@ LRESULT FlatButton::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, 
         SetHot(true);
       }
       break;
-    case WM_MOUSELEAVE:
-      SetHot(false);
-      break;
+    case WM_MOUSELEAVE: SetHot(false); break;
     case WM_LBUTTONDBLCLK:
       // Owner-drawn buttons report the second click of a double click as
       // BN_DOUBLECLICKED only; a toolbar button takes it as a second press.
@@ -242,8 +241,7 @@ LRESULT FlatButton::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, 
       RemoveWindowSubclass(window, &FlatButton::SubclassProc, kSubclassId);
       subclassed_ = false;
       break;
-    default:
-      break;
+    default: break;
   }
   return DefSubclassProc(window, message, wParam, lParam);
 }

@@ -17,8 +17,7 @@ class Label : public Control {
   // A label without word wrap keeps its text on one line, vertically
   // centred, so text wider than the label is cut at the sides instead of
   // losing whole words to a second line that does not fit.
-  void Create(HWND parent, int id, int x, int y, int width, int height, LabelAlignment alignment,
-              bool wordWrap = true);
+  void Create(HWND parent, int id, int x, int y, int width, int height, LabelAlignment alignment, bool wordWrap = true);
   void SetTransparent(bool transparent) { transparent_ = transparent; }
   void SetTextColour(COLORREF colour) { textColour_ = colour; }
   // The answer to the parent's WM_CTLCOLORSTATIC for this label.

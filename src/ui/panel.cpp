@@ -9,10 +9,8 @@ bool IsChildNotification(UINT message) {
     case WM_DRAWITEM:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-      return true;
-    default:
-      return false;
+    case WM_CTLCOLORBTN: return true;
+    default: return false;
   }
 }
 

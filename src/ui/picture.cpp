@@ -87,8 +87,8 @@ bool DibIsSound(const BYTE* block, SIZE_T blockSize) {
   switch (compression) {
     case BI_RGB:
     case BI_BITFIELDS: {
-      const uint64_t stride = (static_cast<uint64_t>(width) * bits + kRowAlignBits - 1) / kRowAlignBits *
-                              (kRowAlignBits / kBitsPerByte);
+      const uint64_t stride =
+          (static_cast<uint64_t>(width) * bits + kRowAlignBits - 1) / kRowAlignBits * (kRowAlignBits / kBitsPerByte);
       imageBytes = stride * static_cast<uint64_t>(height);
       break;
     }
@@ -141,8 +141,8 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
   if (palette) RealizePalette(dc.get());
   BITMAPINFO bmi{};
   bmi.bmiHeader = PixelHeader(width, height);
-  const int lines = GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(height), picture.pixels_.data(), &bmi,
-                              DIB_RGB_COLORS);
+  const int lines =
+      GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(height), picture.pixels_.data(), &bmi, DIB_RGB_COLORS);
   if (previous) SelectPalette(dc.get(), previous, FALSE);
   if (lines != height) Refuse();
   picture.kind_ = Kind::Bitmap;
@@ -221,8 +221,8 @@ Picture Picture::FromIconData(HANDLE data) {
 
 Picture Picture::FromOpenClipboard() {
   const UINT iconFormat = IconFormat();
-  HPALETTE palette = IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE))
-                                                            : nullptr;
+  HPALETTE palette =
+      IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE)) : nullptr;
   // The clipboard's own order decides: a program that lists a metafile
   // before its bitmap gets a metafile picture.
   // The first DIB listed before the bitmap is what the system makes the

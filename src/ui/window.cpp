@@ -32,9 +32,9 @@ Window::~Window() { DestroyHandle(); }
 
 void Window::CreateFromSpec(const WindowSpec& spec) {
   RegisterClassOnce(spec, &Window::Thunk);
-  HWND window = CreateWindowExW(spec.exStyle, spec.className, spec.caption.c_str(), spec.style, spec.x, spec.y,
-                                spec.width, spec.height, spec.parent, reinterpret_cast<HMENU>(spec.childId),
-                                GetModuleHandleW(nullptr), this);
+  HWND window =
+      CreateWindowExW(spec.exStyle, spec.className, spec.caption.c_str(), spec.style, spec.x, spec.y, spec.width,
+                      spec.height, spec.parent, reinterpret_cast<HMENU>(spec.childId), GetModuleHandleW(nullptr), this);
   if (!window) throw UserError(L"Could not create a window of class " + std::wstring(spec.className) + L".");
 }
 

@@ -19,8 +19,8 @@ ChainViewer::ChainViewer() {
   windowClass.hInstance = GetModuleHandleW(nullptr);
   windowClass.lpszClassName = kViewerClass;
   RegisterClassExW(&windowClass);  // registered already by an earlier viewer: fine
-  window_.reset(CreateWindowExW(0, kViewerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), this));
+  window_.reset(
+      CreateWindowExW(0, kViewerClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), this));
   if (!window_) throw std::runtime_error("cannot create the test viewer's window");
   next_ = SetClipboardViewer(window_.get());
 }

@@ -125,8 +125,7 @@ bool ClipboardWriter::WriteBitmap(int width, int height, uint32_t seed) {
   // The clipboard gets a device bitmap, not the DIB section: Wine cannot
   // hand a DIB section over to another process, which then reads nothing.
   ui::WindowDC screen(nullptr);
-  ui::unique_hbitmap bitmap(
-      CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, bits, &info, DIB_RGB_COLORS));
+  ui::unique_hbitmap bitmap(CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, bits, &info, DIB_RGB_COLORS));
   if (!bitmap) return false;
   return Replace([&bitmap] {
     if (!SetClipboardData(CF_BITMAP, bitmap.get())) return false;

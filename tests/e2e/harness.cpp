@@ -169,9 +169,7 @@ bool KestrelProcess::Start() {
   return true;
 }
 
-bool KestrelProcess::IsRunning() const {
-  return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
-}
+bool KestrelProcess::IsRunning() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
 
 HWND KestrelProcess::MainWindow() const {
   return processId_ ? FindProcessWindow(processId_, kestrel::kForm2ClassName) : nullptr;
@@ -185,13 +183,13 @@ HWND KestrelProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {
 
 bool KestrelProcess::WaitForViewerJoined(std::chrono::milliseconds timeout) {
   return WaitUntil(
-      [this] {
-        DWORD owner = 0;
-        HWND head = GetClipboardViewer();
-        if (head) GetWindowThreadProcessId(head, &owner);
-        return owner == processId_ || !IsRunning();
-      },
-      timeout) &&
+             [this] {
+               DWORD owner = 0;
+               HWND head = GetClipboardViewer();
+               if (head) GetWindowThreadProcessId(head, &owner);
+               return owner == processId_ || !IsRunning();
+             },
+             timeout) &&
          IsRunning();
 }
 

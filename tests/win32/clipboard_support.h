@@ -243,11 +243,8 @@ class ChainMember : public ui::Window {
         }
         return 0;
       }
-      case WM_DESTROY:
-        Leave();
-        return 0;
-      default:
-        return DefaultHandling(message, wParam, lParam);
+      case WM_DESTROY: Leave(); return 0;
+      default: return DefaultHandling(message, wParam, lParam);
     }
   }
 

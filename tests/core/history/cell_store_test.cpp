@@ -10,152 +10,150 @@ namespace {
 constexpr CellKind kKinds[] = {CellKind::Image, CellKind::Text};
 
 TEST(CellStoreTest, NewStoreIsEmptyIdleWithCellOneSelected) {
-    const CellStore store;
-    EXPECT_EQ(store.ImageCount(), 0);
-    EXPECT_EQ(store.TextCount(), 0);
-    for (CellKind kind : kKinds) {
-        EXPECT_EQ(store.SelectedCell(kind), 1);
-        EXPECT_FALSE(store.IsPending(kind));
-    }
+  const CellStore store;
+  EXPECT_EQ(store.ImageCount(), 0);
+  EXPECT_EQ(store.TextCount(), 0);
+  for (CellKind kind : kKinds) {
+    EXPECT_EQ(store.SelectedCell(kind), 1);
+    EXPECT_FALSE(store.IsPending(kind));
+  }
 }
 
 TEST(CellStoreTest, SetCountKeepsTheCountWithinTheGauge) {
-    CellStore store;
-    store.SetCount(CellKind::Image, 30);
-    EXPECT_EQ(store.ImageCount(), 30);
-    store.SetCount(CellKind::Image, 55);
-    EXPECT_EQ(store.ImageCount(), 54);
-    // Past the 16-bit range: must not wrap round to a small count.
-    store.SetCount(CellKind::Image, 65536 + 3);
-    EXPECT_EQ(store.ImageCount(), 54);
-    // Negative: must not wrap round to a large count.
-    store.SetCount(CellKind::Image, -1);
-    EXPECT_EQ(store.ImageCount(), 0);
-    EXPECT_EQ(store.TextCount(), 0) << "setting one kind changed the other";
+  CellStore store;
+  store.SetCount(CellKind::Image, 30);
+  EXPECT_EQ(store.ImageCount(), 30);
+  store.SetCount(CellKind::Image, 55);
+  EXPECT_EQ(store.ImageCount(), 54);
+  // Past the 16-bit range: must not wrap round to a small count.
+  store.SetCount(CellKind::Image, 65536 + 3);
+  EXPECT_EQ(store.ImageCount(), 54);
+  // Negative: must not wrap round to a large count.
+  store.SetCount(CellKind::Image, -1);
+  EXPECT_EQ(store.ImageCount(), 0);
+  EXPECT_EQ(store.TextCount(), 0) << "setting one kind changed the other";
 }
 
 TEST(CellStoreTest, AdvanceSaturatesAtFiftyFour) {
-    CellStore store;
-    store.SetCount(CellKind::Text, 53);
-    store.Advance(CellKind::Text);
-    EXPECT_EQ(store.TextCount(), 54);
-    store.Advance(CellKind::Text);
-    EXPECT_EQ(store.TextCount(), 54);
-    EXPECT_EQ(store.ImageCount(), 0);
+  CellStore store;
+  store.SetCount(CellKind::Text, 53);
+  store.Advance(CellKind::Text);
+  EXPECT_EQ(store.TextCount(), 54);
+  store.Advance(CellKind::Text);
+  EXPECT_EQ(store.TextCount(), 54);
+  EXPECT_EQ(store.ImageCount(), 0);
 }
 
 TEST(CellStoreTest, SelectionOfOneKindLeavesTheOtherAlone) {
-    CellStore store;
-    ASSERT_TRUE(store.Select(CellKind::Text, 7));
-    EXPECT_EQ(store.SelectedCell(CellKind::Text), 7);
-    EXPECT_EQ(store.SelectedCell(CellKind::Image), 1);
+  CellStore store;
+  ASSERT_TRUE(store.Select(CellKind::Text, 7));
+  EXPECT_EQ(store.SelectedCell(CellKind::Text), 7);
+  EXPECT_EQ(store.SelectedCell(CellKind::Image), 1);
 
-    ASSERT_TRUE(store.Select(CellKind::Image, 55));
-    EXPECT_EQ(store.SelectedCell(CellKind::Image), 55);
-    EXPECT_EQ(store.SelectedCell(CellKind::Text), 7);
+  ASSERT_TRUE(store.Select(CellKind::Image, 55));
+  EXPECT_EQ(store.SelectedCell(CellKind::Image), 55);
+  EXPECT_EQ(store.SelectedCell(CellKind::Text), 7);
 }
 
 TEST(CellStoreTest, ExactlyOneFramePerKindIsSelected) {
-    CellStore store;
-    store.Select(CellKind::Image, 12);
-    store.Select(CellKind::Image, 40);
-    for (CellKind kind : kKinds) {
-        int selectedFrames = 0;
-        for (int n = 1; n <= kCellCount; ++n) selectedFrames += store.IsSelected(kind, n) ? 1 : 0;
-        EXPECT_EQ(selectedFrames, 1);
-    }
-    EXPECT_TRUE(store.IsSelected(CellKind::Image, 40));
-    EXPECT_FALSE(store.IsSelected(CellKind::Image, 12));
+  CellStore store;
+  store.Select(CellKind::Image, 12);
+  store.Select(CellKind::Image, 40);
+  for (CellKind kind : kKinds) {
+    int selectedFrames = 0;
+    for (int n = 1; n <= kCellCount; ++n) selectedFrames += store.IsSelected(kind, n) ? 1 : 0;
+    EXPECT_EQ(selectedFrames, 1);
+  }
+  EXPECT_TRUE(store.IsSelected(CellKind::Image, 40));
+  EXPECT_FALSE(store.IsSelected(CellKind::Image, 12));
 }
 
 TEST(CellStoreTest, OutOfRangeSelectionIsRejected) {
-    CellStore store;
-    store.Select(CellKind::Image, 9);
-    for (int n : {0, -1, 56, 1000}) {
-        EXPECT_FALSE(store.Select(CellKind::Image, n)) << n;
-        EXPECT_FALSE(store.IsSelected(CellKind::Image, n)) << n;
-    }
-    EXPECT_EQ(store.SelectedCell(CellKind::Image), 9);
+  CellStore store;
+  store.Select(CellKind::Image, 9);
+  for (int n : {0, -1, 56, 1000}) {
+    EXPECT_FALSE(store.Select(CellKind::Image, n)) << n;
+    EXPECT_FALSE(store.IsSelected(CellKind::Image, n)) << n;
+  }
+  EXPECT_EQ(store.SelectedCell(CellKind::Image), 9);
 }
 
 TEST(CellStoreTest, CapturesWithinOnePendingPeriodFillOneCell) {
-    CellStore store;
-    const CaptureTarget first = store.BeginCapture(CellKind::Text);
-    EXPECT_EQ(first.targetCell, 1);
-    EXPECT_TRUE(first.startTimer);
-    EXPECT_TRUE(store.IsPending(CellKind::Text));
+  CellStore store;
+  const CaptureTarget first = store.BeginCapture(CellKind::Text);
+  EXPECT_EQ(first.targetCell, 1);
+  EXPECT_TRUE(first.startTimer);
+  EXPECT_TRUE(store.IsPending(CellKind::Text));
 
-    const CaptureTarget second = store.BeginCapture(CellKind::Text);
-    EXPECT_EQ(second.targetCell, 1) << "a burst must overwrite the same cell";
-    EXPECT_FALSE(second.startTimer) << "the running timer must not be restarted";
+  const CaptureTarget second = store.BeginCapture(CellKind::Text);
+  EXPECT_EQ(second.targetCell, 1) << "a burst must overwrite the same cell";
+  EXPECT_FALSE(second.startTimer) << "the running timer must not be restarted";
 
-    EXPECT_TRUE(store.AdvanceTimerFired(CellKind::Text));
-    EXPECT_EQ(store.TextCount(), 1) << "the burst advances the count once";
-    EXPECT_FALSE(store.IsPending(CellKind::Text));
+  EXPECT_TRUE(store.AdvanceTimerFired(CellKind::Text));
+  EXPECT_EQ(store.TextCount(), 1) << "the burst advances the count once";
+  EXPECT_FALSE(store.IsPending(CellKind::Text));
 
-    const CaptureTarget later = store.BeginCapture(CellKind::Text);
-    EXPECT_EQ(later.targetCell, 2);
-    EXPECT_TRUE(later.startTimer);
+  const CaptureTarget later = store.BeginCapture(CellKind::Text);
+  EXPECT_EQ(later.targetCell, 2);
+  EXPECT_TRUE(later.startTimer);
 }
 
 TEST(CellStoreTest, PendingStateIsKeptPerKind) {
-    CellStore store;
-    store.BeginCapture(CellKind::Image);
-    EXPECT_FALSE(store.IsPending(CellKind::Text));
-    const CaptureTarget text = store.BeginCapture(CellKind::Text);
-    EXPECT_TRUE(text.startTimer) << "an image capture must not swallow the text timer";
+  CellStore store;
+  store.BeginCapture(CellKind::Image);
+  EXPECT_FALSE(store.IsPending(CellKind::Text));
+  const CaptureTarget text = store.BeginCapture(CellKind::Text);
+  EXPECT_TRUE(text.startTimer) << "an image capture must not swallow the text timer";
 
-    store.AdvanceTimerFired(CellKind::Image);
-    EXPECT_EQ(store.ImageCount(), 1);
-    EXPECT_EQ(store.TextCount(), 0);
-    EXPECT_TRUE(store.IsPending(CellKind::Text));
+  store.AdvanceTimerFired(CellKind::Image);
+  EXPECT_EQ(store.ImageCount(), 1);
+  EXPECT_EQ(store.TextCount(), 0);
+  EXPECT_TRUE(store.IsPending(CellKind::Text));
 }
 
 TEST(CellStoreTest, StrayTimerTickDoesNotAdvance) {
-    CellStore store;
-    EXPECT_FALSE(store.AdvanceTimerFired(CellKind::Image));
-    store.BeginCapture(CellKind::Image);
-    store.AdvanceTimerFired(CellKind::Image);
-    EXPECT_FALSE(store.AdvanceTimerFired(CellKind::Image));
-    EXPECT_EQ(store.ImageCount(), 1);
+  CellStore store;
+  EXPECT_FALSE(store.AdvanceTimerFired(CellKind::Image));
+  store.BeginCapture(CellKind::Image);
+  store.AdvanceTimerFired(CellKind::Image);
+  EXPECT_FALSE(store.AdvanceTimerFired(CellKind::Image));
+  EXPECT_EQ(store.ImageCount(), 1);
 }
 
 TEST(CellStoreTest, FullStoreKeepsReplacingTheLastCell) {
-    CellStore store;
-    std::vector<int> targets;
-    for (int capture = 0; capture < 60; ++capture) {
-        targets.push_back(store.BeginCapture(CellKind::Image).targetCell);
-        store.AdvanceTimerFired(CellKind::Image);
-    }
-    EXPECT_EQ(store.ImageCount(), 54);
-    EXPECT_EQ(targets[53], 54);
-    for (std::size_t i = 54; i < targets.size(); ++i) EXPECT_EQ(targets[i], 55) << i;
+  CellStore store;
+  std::vector<int> targets;
+  for (int capture = 0; capture < 60; ++capture) {
+    targets.push_back(store.BeginCapture(CellKind::Image).targetCell);
+    store.AdvanceTimerFired(CellKind::Image);
+  }
+  EXPECT_EQ(store.ImageCount(), 54);
+  EXPECT_EQ(targets[53], 54);
+  for (std::size_t i = 54; i < targets.size(); ++i) EXPECT_EQ(targets[i], 55) << i;
 
-    const CaptureTarget again = store.BeginCapture(CellKind::Image);
-    EXPECT_EQ(again.targetCell, 55);
-    EXPECT_TRUE(again.startTimer);
+  const CaptureTarget again = store.BeginCapture(CellKind::Image);
+  EXPECT_EQ(again.targetCell, 55);
+  EXPECT_TRUE(again.startTimer);
 }
 
 TEST(CellStoreTest, PageDecidesTheKind) {
-    EXPECT_EQ(KindShownOn(NotebookPage::Images), CellKind::Image);
-    EXPECT_EQ(KindShownOn(NotebookPage::Text), CellKind::Text);
+  EXPECT_EQ(KindShownOn(NotebookPage::Images), CellKind::Image);
+  EXPECT_EQ(KindShownOn(NotebookPage::Text), CellKind::Text);
 }
 
 TEST(LowCellsWarningsTest, ShownOnlyAtFortyNineAndWhenWanted) {
-    using Kinds = std::vector<CellKind>;
-    EXPECT_EQ(LowCellsWarnings(49, 49, true), (Kinds{CellKind::Image, CellKind::Text}));
-    EXPECT_EQ(LowCellsWarnings(49, 0, true), (Kinds{CellKind::Image}));
-    EXPECT_EQ(LowCellsWarnings(3, 49, true), (Kinds{CellKind::Text}));
-    EXPECT_TRUE(LowCellsWarnings(48, 50, true).empty());
-    EXPECT_TRUE(LowCellsWarnings(54, 54, true).empty()) << "only the count 49 warns";
-    EXPECT_TRUE(LowCellsWarnings(49, 49, false).empty());
+  using Kinds = std::vector<CellKind>;
+  EXPECT_EQ(LowCellsWarnings(49, 49, true), (Kinds{CellKind::Image, CellKind::Text}));
+  EXPECT_EQ(LowCellsWarnings(49, 0, true), (Kinds{CellKind::Image}));
+  EXPECT_EQ(LowCellsWarnings(3, 49, true), (Kinds{CellKind::Text}));
+  EXPECT_TRUE(LowCellsWarnings(48, 50, true).empty());
+  EXPECT_TRUE(LowCellsWarnings(54, 54, true).empty()) << "only the count 49 warns";
+  EXPECT_TRUE(LowCellsWarnings(49, 49, false).empty());
 }
 
 TEST(LowCellsWarningsTest, TextsNameTheKind) {
-    EXPECT_EQ(LowCellsWarningText(CellKind::Image),
-              L"You are getting low on free imagecells. You only have 5 free.");
-    EXPECT_EQ(LowCellsWarningText(CellKind::Text),
-              L"You are getting low on free textcells. You only have 5 free.");
+  EXPECT_EQ(LowCellsWarningText(CellKind::Image), L"You are getting low on free imagecells. You only have 5 free.");
+  EXPECT_EQ(LowCellsWarningText(CellKind::Text), L"You are getting low on free textcells. You only have 5 free.");
 }
 
 }  // namespace

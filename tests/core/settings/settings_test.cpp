@@ -14,59 +14,58 @@ static_assert(!std::is_copy_constructible_v<Settings>);
 static_assert(!std::is_copy_assignable_v<Settings>);
 
 TEST(SettingsTest, NewSettingsHoldTheDefaults) {
-    const Settings settings;
-    EXPECT_TRUE(settings.IsOn(Option::BeepOnAdd));
-    EXPECT_FALSE(settings.IsOn(Option::OnlyBitmapsOnButtons));
-    EXPECT_TRUE(settings.IsOn(Option::WarnLowCells));
-    EXPECT_TRUE(settings.IsOn(Option::NoTaskbar));
-    EXPECT_FALSE(settings.IsOn(Option::DisableCapture));
-    EXPECT_TRUE(settings.IsOn(Option::ConfirmDelete));
-    EXPECT_TRUE(settings.IsOn(Option::ConfirmDeleteAll));
-    EXPECT_FALSE(settings.IsOn(Option::ConfirmExit));
-    EXPECT_FALSE(settings.IsOn(Option::WallpaperTiled)) << "the wallpaper is normal by default";
-    EXPECT_EQ(settings.WallpaperDirectory(), L"C:\\WINDOWS\\");
+  const Settings settings;
+  EXPECT_TRUE(settings.IsOn(Option::BeepOnAdd));
+  EXPECT_FALSE(settings.IsOn(Option::OnlyBitmapsOnButtons));
+  EXPECT_TRUE(settings.IsOn(Option::WarnLowCells));
+  EXPECT_TRUE(settings.IsOn(Option::NoTaskbar));
+  EXPECT_FALSE(settings.IsOn(Option::DisableCapture));
+  EXPECT_TRUE(settings.IsOn(Option::ConfirmDelete));
+  EXPECT_TRUE(settings.IsOn(Option::ConfirmDeleteAll));
+  EXPECT_FALSE(settings.IsOn(Option::ConfirmExit));
+  EXPECT_FALSE(settings.IsOn(Option::WallpaperTiled)) << "the wallpaper is normal by default";
+  EXPECT_EQ(settings.WallpaperDirectory(), L"C:\\WINDOWS\\");
 }
 
 TEST(SettingsTest, ChangingOneOptionLeavesTheOthers) {
-    for (const OptionDefault& changed : kOptionDefaults) {
-        Settings settings;
-        settings.Set(changed.option, !changed.on);
-        for (const OptionDefault& entry : kOptionDefaults) {
-            const bool expected = entry.option == changed.option ? !entry.on : entry.on;
-            EXPECT_EQ(settings.IsOn(entry.option), expected)
-                << "option " << static_cast<int>(entry.option) << " after changing "
-                << static_cast<int>(changed.option);
-        }
-        settings.Set(changed.option, changed.on);
-        EXPECT_EQ(settings.IsOn(changed.option), changed.on);
+  for (const OptionDefault& changed : kOptionDefaults) {
+    Settings settings;
+    settings.Set(changed.option, !changed.on);
+    for (const OptionDefault& entry : kOptionDefaults) {
+      const bool expected = entry.option == changed.option ? !entry.on : entry.on;
+      EXPECT_EQ(settings.IsOn(entry.option), expected)
+          << "option " << static_cast<int>(entry.option) << " after changing " << static_cast<int>(changed.option);
     }
+    settings.Set(changed.option, changed.on);
+    EXPECT_EQ(settings.IsOn(changed.option), changed.on);
+  }
 }
 
 TEST(SettingsTest, WallpaperDirectoryIsKeptAsGiven) {
-    Settings settings;
-    settings.SetWallpaperDirectory(L"D:\\PICTURES\\");
-    EXPECT_EQ(settings.WallpaperDirectory(), L"D:\\PICTURES\\");
-    settings.SetWallpaperDirectory(L"");
-    EXPECT_EQ(settings.WallpaperDirectory(), L"");
+  Settings settings;
+  settings.SetWallpaperDirectory(L"D:\\PICTURES\\");
+  EXPECT_EQ(settings.WallpaperDirectory(), L"D:\\PICTURES\\");
+  settings.SetWallpaperDirectory(L"");
+  EXPECT_EQ(settings.WallpaperDirectory(), L"");
 }
 
 TEST(SettingsTest, ObserverHearsEachRealChangeAfterItIsStored) {
-    Settings settings;
-    std::vector<bool> captureDisabledSeen;
-    settings.onChanged = [&] { captureDisabledSeen.push_back(settings.IsOn(Option::DisableCapture)); };
+  Settings settings;
+  std::vector<bool> captureDisabledSeen;
+  settings.onChanged = [&] { captureDisabledSeen.push_back(settings.IsOn(Option::DisableCapture)); };
 
-    settings.Set(Option::DisableCapture, true);
-    settings.Set(Option::DisableCapture, true);  // no change: nobody needs to redraw
-    settings.Set(Option::DisableCapture, false);
-    settings.Set(Option::BeepOnAdd, true);  // already the default
-    EXPECT_EQ(captureDisabledSeen, (std::vector<bool>{true, false}))
-        << "one call per real change, and the observer already reads the new value";
+  settings.Set(Option::DisableCapture, true);
+  settings.Set(Option::DisableCapture, true);  // no change: nobody needs to redraw
+  settings.Set(Option::DisableCapture, false);
+  settings.Set(Option::BeepOnAdd, true);  // already the default
+  EXPECT_EQ(captureDisabledSeen, (std::vector<bool>{true, false}))
+      << "one call per real change, and the observer already reads the new value";
 
-    std::vector<std::wstring> directoriesSeen;
-    settings.onChanged = [&] { directoriesSeen.push_back(settings.WallpaperDirectory()); };
-    settings.SetWallpaperDirectory(L"C:\\WINDOWS\\");  // the default again
-    settings.SetWallpaperDirectory(L"D:\\ART\\");
-    EXPECT_EQ(directoriesSeen, (std::vector<std::wstring>{L"D:\\ART\\"}));
+  std::vector<std::wstring> directoriesSeen;
+  settings.onChanged = [&] { directoriesSeen.push_back(settings.WallpaperDirectory()); };
+  settings.SetWallpaperDirectory(L"C:\\WINDOWS\\");  // the default again
+  settings.SetWallpaperDirectory(L"D:\\ART\\");
+  EXPECT_EQ(directoriesSeen, (std::vector<std::wstring>{L"D:\\ART\\"}));
 }
 
 }  // namespace

@@ -27,8 +27,8 @@ class TrayIconTest : public testing::Test {
  protected:
   TRxTrayIcon::NotifyFunction Recorder() {
     return [this](DWORD message, NOTIFYICONDATAA* data) {
-      calls.push_back({message, data->cbSize, data->hWnd, data->uID, data->uFlags, data->uCallbackMessage,
-                       data->hIcon, std::string(data->szTip)});
+      calls.push_back({message, data->cbSize, data->hWnd, data->uID, data->uFlags, data->uCallbackMessage, data->hIcon,
+                       std::string(data->szTip)});
       return message == NIM_ADD ? addSucceeds : TRUE;
     };
   }
@@ -180,8 +180,8 @@ class TrayCallbackTest : public TrayIconTest {
     AppendMenuW(menu.get(), MF_STRING, kExitId, L"Exit Kestrel 99");
     tray.SetIcon(SomeIcon());
     tray.SetPopupMenu(menu.get(), target.Handle());
-    tray.OnClick = [this](TRxTrayIcon& sender, TRxTrayIcon::MouseButton button, TRxTrayIcon::ShiftState shift,
-                          int x, int y) {
+    tray.OnClick = [this](TRxTrayIcon& sender, TRxTrayIcon::MouseButton button, TRxTrayIcon::ShiftState shift, int x,
+                          int y) {
       EXPECT_EQ(&sender, &tray);
       EXPECT_EQ(shift, 0u);
       clicks.push_back(button);

@@ -26,7 +26,7 @@ constexpr wchar_t kActiveCaption[] = L"Kestrel 99 Version 1.2  [Active]";
 constexpr wchar_t kDisabledCaption[] = L"Kestrel 99 Version 1.2  [Disabled]";
 constexpr auto kLongerThanOneClockTick = std::chrono::milliseconds(1500);
 
-constexpr int kAllButtons[] = {kestrel::kBitBtn1Id, kestrel::kOptionsId, kestrel::kBitBtn4Id, kestrel::kBitBtn5Id,
+constexpr int kAllButtons[] = {kestrel::kBitBtn1Id, kestrel::kOptionsId,   kestrel::kBitBtn4Id, kestrel::kBitBtn5Id,
                                kestrel::kBitBtn3Id, kestrel::kDeleteAllId, kestrel::kBitBtn2Id, kestrel::kBitBtn6Id};
 
 std::wstring TextOf(HWND window) {
@@ -181,10 +181,10 @@ TEST_F(Form2StatusTest, ButtonsAreRealButtonsWhereTheLayoutPutsThem) {
     RECT rect;
   };
   const Placement placements[] = {
-      {kestrel::kBitBtn1Id, {0, 216, 73, 241}},     {kestrel::kOptionsId, {80, 216, 153, 241}},
-      {kestrel::kBitBtn4Id, {160, 216, 233, 241}},  {kestrel::kBitBtn5Id, {240, 216, 313, 241}},
-      {kestrel::kBitBtn3Id, {320, 216, 393, 241}},  {kestrel::kDeleteAllId, {400, 216, 473, 241}},
-      {kestrel::kBitBtn2Id, {480, 216, 553, 241}},  {kestrel::kBitBtn6Id, {160, 248, 393, 273}},
+      {kestrel::kBitBtn1Id, {0, 216, 73, 241}},    {kestrel::kOptionsId, {80, 216, 153, 241}},
+      {kestrel::kBitBtn4Id, {160, 216, 233, 241}}, {kestrel::kBitBtn5Id, {240, 216, 313, 241}},
+      {kestrel::kBitBtn3Id, {320, 216, 393, 241}}, {kestrel::kDeleteAllId, {400, 216, 473, 241}},
+      {kestrel::kBitBtn2Id, {480, 216, 553, 241}}, {kestrel::kBitBtn6Id, {160, 248, 393, 273}},
       {kestrel::kLabel2Id, {408, 264, 545, 277}},
   };
   for (const Placement& expected : placements) {
@@ -193,8 +193,8 @@ TEST_F(Form2StatusTest, ButtonsAreRealButtonsWhereTheLayoutPutsThem) {
     RECT rect{};
     GetWindowRect(control, &rect);
     MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&rect), 2);
-    EXPECT_TRUE(EqualRect(&rect, &expected.rect)) << "control " << expected.id << " at " << rect.left << ","
-                                                  << rect.top << " to " << rect.right << "," << rect.bottom;
+    EXPECT_TRUE(EqualRect(&rect, &expected.rect)) << "control " << expected.id << " at " << rect.left << "," << rect.top
+                                                  << " to " << rect.right << "," << rect.bottom;
   }
   for (int id : kAllButtons) {
     wchar_t className[32] = L"";
