@@ -13,14 +13,14 @@ constexpr int kPageHeight = 225;
 TForm7::TForm7(ui::Application& application, HBITMAP startupPicture) : Form(application) {
   if (startupPicture) picture_.reset(static_cast<HBITMAP>(CopyImage(startupPicture, IMAGE_BITMAP, 0, 0, 0)));
   EnablePainting();
-  ui::FormSpec spec;
-  spec.className = L"TForm7";
-  spec.caption = L"About";
-  spec.style = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-  spec.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  spec.clientWidth = kClientWidth;
-  spec.clientHeight = kClientHeight;
-  CreateForm(spec);
+  ui::FormSpec params;
+  params.className = L"TForm7";
+  params.caption = L"About";
+  params.style = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  params.clientWidth = kClientWidth;
+  params.clientHeight = kClientHeight;
+  CreateForm(params);
 }
 
 void TForm7::PaintContent(HDC dc, const RECT& clientRect) {

@@ -32,12 +32,12 @@ HICON LoadTrayIcon(int id) {
 
 TForm1::TForm1(ui::Application& application, HBITMAP splashPicture) : Form(application) {
   EnablePainting();
-  ui::FormSpec spec;
-  spec.className = L"TForm1";
-  spec.style = WS_POPUP;
-  spec.clientWidth = kClientWidth;
-  spec.clientHeight = kClientHeight;
-  CreateForm(spec);
+  ui::FormSpec params;
+  params.className = L"TForm1";
+  params.style = WS_POPUP;
+  params.clientWidth = kClientWidth;
+  params.clientHeight = kClientHeight;
+  CreateForm(params);
   CreateComponents();
   Loaded();
   FormCreate(splashPicture);

@@ -26,13 +26,13 @@ TSplashForm::TSplashForm(ui::Application& application) : Form(application) {
   picture_.reset(static_cast<HBITMAP>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   EnablePainting();
-  ui::FormSpec spec;
-  spec.className = L"TSplashForm";
-  spec.style = WS_POPUP;
-  spec.exStyle = WS_EX_TOPMOST;
-  spec.clientWidth = kClientWidth;
-  spec.clientHeight = kClientHeight;
-  CreateForm(spec);
+  ui::FormSpec params;
+  params.className = L"TSplashForm";
+  params.style = WS_POPUP;
+  params.exStyle = WS_EX_TOPMOST;
+  params.clientWidth = kClientWidth;
+  params.clientHeight = kClientHeight;
+  CreateForm(params);
   FormCreate();
 }
 

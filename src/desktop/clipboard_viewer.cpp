@@ -52,12 +52,12 @@ TCustomClipboardViewer::~TCustomClipboardViewer() {
 }
 
 void TCustomClipboardViewer::Create(HWND parent, int id, int x, int y, int width, int height) {
-  ui::WindowSpec spec = ui::WindowSpec::Child(L"TClipboardViewer", parent, x, y, width, height,
-                                              WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_BORDER);
-  spec.exStyle = WS_EX_CLIENTEDGE;
-  spec.childId = static_cast<UINT_PTR>(id);
-  spec.background = GetSysColorBrush(COLOR_WINDOW);
-  CreateFromSpec(spec);
+  ui::WindowSpec params = ui::WindowSpec::Child(L"TClipboardViewer", parent, x, y, width, height,
+                                                WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_BORDER);
+  params.exStyle = WS_EX_CLIENTEDGE;
+  params.childId = static_cast<UINT_PTR>(id);
+  params.background = GetSysColorBrush(COLOR_WINDOW);
+  CreateFromSpec(params);
   // The system sends us WM_DRAWCLIPBOARD from inside this call.
   nextViewer_ = SetClipboardViewer(Handle());
 }

@@ -64,11 +64,11 @@ TRxTrayIcon::TRxTrayIcon(NotifyFunction notify) : notify_(std::move(notify)) {
   taskbarCreated_ = RegisterWindowMessageW(kTaskbarCreatedMessage);
   // A hidden top-level window: a message-only window would miss the
   // TaskbarCreated broadcast.
-  ui::WindowSpec spec;
-  spec.className = kWindowClass;
-  spec.style = WS_POPUP;
-  spec.exStyle = WS_EX_TOOLWINDOW;
-  CreateFromSpec(spec);
+  ui::WindowSpec params;
+  params.className = kWindowClass;
+  params.style = WS_POPUP;
+  params.exStyle = WS_EX_TOOLWINDOW;
+  CreateFromSpec(params);
 }
 
 TRxTrayIcon::~TRxTrayIcon() {

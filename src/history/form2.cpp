@@ -40,16 +40,16 @@ std::wstring CurrentDateAndTime() {
 }  // namespace
 
 TForm2::TForm2(ui::Application& application, kestrel::Settings& settings) : Form(application), settings_(settings) {
-  ui::FormSpec spec;
-  spec.className = kestrel::kForm2ClassName;
-  spec.caption = kestrel::kForm2DesignCaption;
-  spec.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  spec.clientWidth = kestrel::kForm2ClientWidth;
-  spec.clientHeight = kestrel::kForm2ClientHeight;
-  spec.x = kestrel::kForm2DesignLeft;
-  spec.y = kestrel::kForm2DesignTop;
-  spec.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
-  CreateForm(spec);
+  ui::FormSpec params;
+  params.className = kestrel::kForm2ClassName;
+  params.caption = kestrel::kForm2DesignCaption;
+  params.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  params.clientWidth = kestrel::kForm2ClientWidth;
+  params.clientHeight = kestrel::kForm2ClientHeight;
+  params.x = kestrel::kForm2DesignLeft;
+  params.y = kestrel::kForm2DesignTop;
+  params.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  CreateForm(params);
   CreateControls();
   closeMainForm = [this] {
     if (ui::Form* main = App().MainForm()) main->Close();

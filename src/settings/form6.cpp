@@ -9,14 +9,14 @@ constexpr int kClientHeight = 301;
 
 TForm6::TForm6(ui::Application& application, kestrel::Settings& settings, ApplyTargets targets)
     : Form(application), settings_(settings), targets_(std::move(targets)) {
-  ui::FormSpec spec;
-  spec.className = L"TForm6";
-  spec.caption = L"Options";
-  spec.style = WS_CAPTION | DS_MODALFRAME;
-  spec.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  spec.clientWidth = kClientWidth;
-  spec.clientHeight = kClientHeight;
-  CreateForm(spec);
+  ui::FormSpec params;
+  params.className = L"TForm6";
+  params.caption = L"Options";
+  params.style = WS_CAPTION | DS_MODALFRAME;
+  params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+  params.clientWidth = kClientWidth;
+  params.clientHeight = kClientHeight;
+  CreateForm(params);
   FormCreate();
 }
 

@@ -8,13 +8,13 @@ constexpr int kClientHeight = 273;
 }  // namespace
 
 TForm10::TForm10(ui::Application& application) : Form(application) {
-  ui::FormSpec spec;
-  spec.className = L"TForm10";
-  spec.caption = L"Select a Directory";
-  spec.style = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
-  spec.clientWidth = kClientWidth;
-  spec.clientHeight = kClientHeight;
-  CreateForm(spec);
+  ui::FormSpec params;
+  params.className = L"TForm10";
+  params.caption = L"Select a Directory";
+  params.style = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
+  params.clientWidth = kClientWidth;
+  params.clientHeight = kClientHeight;
+  CreateForm(params);
 }
 
 }  // namespace tools

@@ -8,13 +8,13 @@ constexpr int kClientHeight = 266;
 }  // namespace
 
 TForm3::TForm3(ui::Application& application) : Form(application) {
-  ui::FormSpec spec;
-  spec.className = L"TForm3";
-  spec.caption = L"Save";
-  spec.style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
-  spec.clientWidth = kClientWidth;
-  spec.clientHeight = kClientHeight;
-  CreateForm(spec);
+  ui::FormSpec params;
+  params.className = L"TForm3";
+  params.caption = L"Save";
+  params.style = WS_CAPTION | WS_SYSMENU | WS_THICKFRAME;
+  params.clientWidth = kClientWidth;
+  params.clientHeight = kClientHeight;
+  CreateForm(params);
 }
 
 }  // namespace tools

@@ -8,13 +8,13 @@ constexpr int kClientHeight = 1;
 }  // namespace
 
 TForm5::TForm5(ui::Application& application) : Form(application) {
-  ui::FormSpec spec;
-  spec.className = L"TForm5";
-  spec.caption = L"Form5";
-  spec.style = WS_POPUP;
-  spec.clientWidth = kClientWidth;
-  spec.clientHeight = kClientHeight;
-  CreateForm(spec);
+  ui::FormSpec params;
+  params.className = L"TForm5";
+  params.caption = L"Form5";
+  params.style = WS_POPUP;
+  params.clientWidth = kClientWidth;
+  params.clientHeight = kClientHeight;
+  CreateForm(params);
 }
 
 }  // namespace tools

@@ -8,13 +8,13 @@ constexpr int kClientHeight = 13;
 }  // namespace
 
 TForm9::TForm9(ui::Application& application) : Form(application) {
-  ui::FormSpec spec;
-  spec.className = L"TForm9";
-  spec.caption = L"Setting Wallpaper";
-  spec.style = WS_CAPTION | DS_MODALFRAME;
-  spec.clientWidth = kClientWidth;
-  spec.clientHeight = kClientHeight;
-  CreateForm(spec);
+  ui::FormSpec params;
+  params.className = L"TForm9";
+  params.caption = L"Setting Wallpaper";
+  params.style = WS_CAPTION | DS_MODALFRAME;
+  params.clientWidth = kClientWidth;
+  params.clientHeight = kClientHeight;
+  CreateForm(params);
 }
 
 }  // namespace tools

@@ -21,14 +21,14 @@ std::wstring ProgramTitle() {
 void ApplicationWindow::Create(const std::wstring& title, HICON icon) {
   // A zero-sized, captioned top-level window: it is what the taskbar shows as
   // the program's button, while the forms it owns stay off the taskbar.
-  WindowSpec spec;
-  spec.className = kApplicationClass;
-  spec.caption = title;
-  spec.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
-  spec.x = GetSystemMetrics(SM_CXSCREEN) / 2;
-  spec.y = GetSystemMetrics(SM_CYSCREEN) / 2;
-  spec.icon = icon;
-  CreateFromSpec(spec);
+  WindowSpec params;
+  params.className = kApplicationClass;
+  params.caption = title;
+  params.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
+  params.x = GetSystemMetrics(SM_CXSCREEN) / 2;
+  params.y = GetSystemMetrics(SM_CYSCREEN) / 2;
+  params.icon = icon;
+  CreateFromSpec(params);
 }
 
 Application::Application() : title_(ProgramTitle()) {

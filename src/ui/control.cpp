@@ -4,11 +4,12 @@
 
 namespace ui {
 
-void Control::CreateControl(const ControlSpec& spec) {
-  HWND window = CreateWindowExW(spec.exStyle, spec.className, spec.text.c_str(), spec.style, spec.x, spec.y, spec.width,
-                                spec.height, spec.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
-                                GetModuleHandleW(nullptr), nullptr);
-  if (!window) throw UserError(L"Could not create a control of class " + std::wstring(spec.className) + L".");
+void Control::CreateControl(const ControlSpec& params) {
+  HWND window =
+      CreateWindowExW(params.exStyle, params.className, params.text.c_str(), params.style, params.x, params.y,
+                      params.width, params.height, params.parent,
+                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr), nullptr);
+  if (!window) throw UserError(L"Could not create a control of class " + std::wstring(params.className) + L".");
   window_.reset(window);
   SetFont(DefaultGuiFont());
 }

@@ -25,16 +25,16 @@ struct ControlSpec {
   // A visible child control of the class at the given place.
   static ControlSpec Child(const wchar_t* className, HWND parent, int id, int x, int y, int width, int height,
                            DWORD extraStyle = 0) {
-    ControlSpec spec;
-    spec.className = className;
-    spec.style = WS_CHILD | WS_VISIBLE | extraStyle;
-    spec.parent = parent;
-    spec.id = id;
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = height;
-    return spec;
+    ControlSpec params;
+    params.className = className;
+    params.style = WS_CHILD | WS_VISIBLE | extraStyle;
+    params.parent = parent;
+    params.id = id;
+    params.x = x;
+    params.y = y;
+    params.width = width;
+    params.height = height;
+    return params;
   }
 };
 
@@ -55,7 +55,7 @@ class Control {
   void SetFont(HFONT font) { SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
  protected:
-  void CreateControl(const ControlSpec& spec);
+  void CreateControl(const ControlSpec& params);
 
  private:
   unique_hwnd window_;

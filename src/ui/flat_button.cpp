@@ -108,9 +108,9 @@ unique_hfont SqueezedFont(HDC dc, const std::wstring& caption, UINT textFormat, 
 FlatButton::~FlatButton() { RemoveSubclass(); }
 
 void FlatButton::Create(HWND parent, int id, int x, int y, int width, int height, const std::wstring& caption) {
-  ControlSpec spec = ControlSpec::Child(L"BUTTON", parent, id, x, y, width, height, WS_TABSTOP | BS_OWNERDRAW);
-  spec.text = caption;
-  CreateControl(spec);
+  ControlSpec params = ControlSpec::Child(L"BUTTON", parent, id, x, y, width, height, WS_TABSTOP | BS_OWNERDRAW);
+  params.text = caption;
+  CreateControl(params);
   subclassed_ =
       SetWindowSubclass(Handle(), &FlatButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }

@@ -15,29 +15,29 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
 
 }  // namespace
 
-void Form::CreateForm(const FormSpec& spec) {
-  RECT frame{0, 0, spec.clientWidth, spec.clientHeight};
-  AdjustWindowRectEx(&frame, spec.style, FALSE, spec.exStyle);
+void Form::CreateForm(const FormSpec& params) {
+  RECT frame{0, 0, params.clientWidth, params.clientHeight};
+  AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
-  int x = spec.x;
-  int y = spec.y;
+  int x = params.x;
+  int y = params.y;
   if (x == CW_USEDEFAULT) {
     x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
   WindowSpec window;
-  window.className = spec.className;
-  window.caption = spec.caption;
-  window.style = spec.style & ~WS_VISIBLE;
-  window.exStyle = spec.exStyle;
+  window.className = params.className;
+  window.caption = params.caption;
+  window.style = params.style & ~WS_VISIBLE;
+  window.exStyle = params.exStyle;
   window.x = x;
   window.y = y;
   window.width = width;
   window.height = height;
   window.parent = application_.Window();
   window.background = GetSysColorBrush(COLOR_BTNFACE);
-  window.icon = spec.icon;
+  window.icon = params.icon;
   CreateFromSpec(window);
 }
 

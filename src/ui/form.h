@@ -42,7 +42,7 @@ class Form : public Window {
   void SetModalResult(int result) { modalResult_ = result; }
 
  protected:
-  void CreateForm(const FormSpec& spec);
+  void CreateForm(const FormSpec& params);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // WM_CLOSE: hide, or end the program for the main form.
   virtual void OnClose();

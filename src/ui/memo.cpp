@@ -7,9 +7,9 @@ void Memo::Create(HWND parent, int id, int x, int y, int width, int height, cons
   if (!options.wordWrap) style |= ES_AUTOHSCROLL;
   if (options.scrollBars) style |= WS_VSCROLL | WS_HSCROLL;
   if (options.readOnly) style |= ES_READONLY;
-  ControlSpec spec = ControlSpec::Child(L"EDIT", parent, id, x, y, width, height, style);
-  if (options.border) spec.exStyle |= WS_EX_CLIENTEDGE;
-  CreateControl(spec);
+  ControlSpec params = ControlSpec::Child(L"EDIT", parent, id, x, y, width, height, style);
+  if (options.border) params.exStyle |= WS_EX_CLIENTEDGE;
+  CreateControl(params);
   // Zero lifts the limit to the largest size the control supports.
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
 }

@@ -11,10 +11,10 @@ constexpr int kLineStep = 22;
 }
 
 void ScrollBox::Create(HWND parent, int x, int y, int width, int height) {
-  WindowSpec spec = WindowSpec::Child(L"KestrelScrollBox", parent, x, y, width, height, WS_VSCROLL | WS_CLIPCHILDREN);
-  spec.exStyle = WS_EX_CONTROLPARENT;
-  spec.background = GetSysColorBrush(COLOR_BTNFACE);
-  CreateFromSpec(spec);
+  WindowSpec params = WindowSpec::Child(L"KestrelScrollBox", parent, x, y, width, height, WS_VSCROLL | WS_CLIPCHILDREN);
+  params.exStyle = WS_EX_CONTROLPARENT;
+  params.background = GetSysColorBrush(COLOR_BTNFACE);
+  CreateFromSpec(params);
 }
 
 void ScrollBox::SetContent(HWND content, int contentHeight) {

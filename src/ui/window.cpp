@@ -11,18 +11,18 @@ namespace ui {
 
 namespace {
 
-void RegisterClassOnce(const WindowSpec& spec, WNDPROC procedure) {
+void RegisterClassOnce(const WindowSpec& params, WNDPROC procedure) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW existing{sizeof(existing)};
-  if (GetClassInfoExW(instance, spec.className, &existing)) return;
+  if (GetClassInfoExW(instance, params.className, &existing)) return;
   WNDCLASSEXW wc{sizeof(wc)};
-  wc.style = spec.classStyle;
+  wc.style = params.classStyle;
   wc.lpfnWndProc = procedure;
   wc.hInstance = instance;
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  wc.hbrBackground = spec.background;
-  wc.lpszClassName = spec.className;
-  wc.hIcon = spec.icon;
+  wc.hbrBackground = params.background;
+  wc.lpszClassName = params.className;
+  wc.hIcon = params.icon;
   RegisterClassExW(&wc);
 }
 
@@ -30,12 +30,12 @@ void RegisterClassOnce(const WindowSpec& spec, WNDPROC procedure) {
 
 Window::~Window() { DestroyHandle(); }
 
-void Window::CreateFromSpec(const WindowSpec& spec) {
-  RegisterClassOnce(spec, &Window::Thunk);
-  HWND window =
-      CreateWindowExW(spec.exStyle, spec.className, spec.caption.c_str(), spec.style, spec.x, spec.y, spec.width,
-                      spec.height, spec.parent, reinterpret_cast<HMENU>(spec.childId), GetModuleHandleW(nullptr), this);
-  if (!window) throw UserError(L"Could not create a window of class " + std::wstring(spec.className) + L".");
+void Window::CreateFromSpec(const WindowSpec& params) {
+  RegisterClassOnce(params, &Window::Thunk);
+  HWND window = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, params.x,
+                                params.y, params.width, params.height, params.parent,
+                                reinterpret_cast<HMENU>(params.childId), GetModuleHandleW(nullptr), this);
+  if (!window) throw UserError(L"Could not create a window of class " + std::wstring(params.className) + L".");
 }
 
 void Window::DestroyHandle() {

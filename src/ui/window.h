@@ -27,15 +27,15 @@ struct WindowSpec {
   // A visible child window of the class at the given place.
   static WindowSpec Child(const wchar_t* className, HWND parent, int x, int y, int width, int height,
                           DWORD extraStyle = 0) {
-    WindowSpec spec;
-    spec.className = className;
-    spec.style = WS_CHILD | WS_VISIBLE | extraStyle;
-    spec.parent = parent;
-    spec.x = x;
-    spec.y = y;
-    spec.width = width;
-    spec.height = height;
-    return spec;
+    WindowSpec params;
+    params.className = className;
+    params.style = WS_CHILD | WS_VISIBLE | extraStyle;
+    params.parent = parent;
+    params.x = x;
+    params.y = y;
+    params.width = width;
+    params.height = height;
+    return params;
   }
 };
 
@@ -57,7 +57,7 @@ class Window {
 
  protected:
   // Creates the window; the window class is registered on first use.
-  void CreateFromSpec(const WindowSpec& spec);
+  void CreateFromSpec(const WindowSpec& params);
   void DestroyHandle();
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -92,10 +92,10 @@ inline COLORREF CentreColour(const ui::Picture& picture) {
 class ClipboardWriter : public ui::Window {
  public:
   ClipboardWriter() {
-    ui::WindowSpec spec;
-    spec.className = L"KestrelTestClipboardWriter";
-    spec.style = WS_POPUP;
-    CreateFromSpec(spec);
+    ui::WindowSpec params;
+    params.className = L"KestrelTestClipboardWriter";
+    params.style = WS_POPUP;
+    CreateFromSpec(params);
   }
   ~ClipboardWriter() override { DestroyHandle(); }
   int renderRequests = 0;
@@ -201,11 +201,11 @@ class MessageBoxRecorder {
 class ChainMember : public ui::Window {
  public:
   ChainMember(std::vector<std::wstring>& log, std::wstring name) : log_(log), name_(std::move(name)) {
-    ui::WindowSpec spec;
-    spec.className = L"KestrelTestChainMember";
-    spec.caption = name_;
-    spec.style = WS_POPUP;
-    CreateFromSpec(spec);
+    ui::WindowSpec params;
+    params.className = L"KestrelTestChainMember";
+    params.caption = name_;
+    params.style = WS_POPUP;
+    CreateFromSpec(params);
   }
   ~ChainMember() override { DestroyHandle(); }
 

@@ -19,13 +19,13 @@ struct Received {
 class RecordingWindow : public ui::Window {
  public:
   explicit RecordingWindow(const std::wstring& caption = L"", DWORD style = WS_POPUP) {
-    ui::WindowSpec spec;
-    spec.className = L"KestrelTestRecordingWindow";
-    spec.caption = caption;
-    spec.style = style;
-    spec.width = 120;
-    spec.height = 80;
-    CreateFromSpec(spec);
+    ui::WindowSpec params;
+    params.className = L"KestrelTestRecordingWindow";
+    params.caption = caption;
+    params.style = style;
+    params.width = 120;
+    params.height = 80;
+    CreateFromSpec(params);
   }
   ~RecordingWindow() override { DestroyHandle(); }
 
