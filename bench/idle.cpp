@@ -35,6 +35,8 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using e2e::DirectoryOf;
+using e2e::LaunchProgram;
 
 constexpr int kDefaultMeasureSeconds = 60;
 constexpr int kDefaultSettleSeconds = 5;
@@ -103,11 +105,6 @@ struct Result {
   std::optional<double> wineServerPercent;
 };
 
-std::wstring DirectoryOf(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
-
 std::wstring OwnDirectory() {
   std::vector<wchar_t> path(MAX_PATH);
   for (;;) {
@@ -129,21 +126,7 @@ std::string WinePrefix() {
   return out;
 }
 
-bool StartedProgram::Start(const std::wstring& path) {
-  std::wstring commandLine = L"\"" + path + L"\"";
-  const std::wstring directory = DirectoryOf(path);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION created{};
-  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
-                      &startup, &created)) {
-    return false;
-  }
-  ui::unique_handle thread(created.hThread);
-  process_.reset(created.hProcess);
-  processId_ = created.dwProcessId;
-  return true;
-}
+bool StartedProgram::Start(const std::wstring& path) { return LaunchProgram(path, process_, processId_); }
 
 void StartedProgram::Kill() {
   if (!IsRunning()) return;

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "e2e/program_probe.h"
 #include "history/form2_layout.h"
 
 namespace e2e {
@@ -24,11 +25,6 @@ constexpr DWORD kKillWaitMs = 10000;
 constexpr wchar_t kProgramFileName[] = L"Kestrel99.exe";
 constexpr wchar_t kButtonClass[] = L"Button";
 constexpr int kClassNameLength = 256;
-
-std::wstring DirectoryOf(const std::wstring& path) {
-  const size_t slash = path.find_last_of(L"\\/");
-  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
-}
 
 std::wstring ClassNameOf(HWND window) {
   std::wstring name(kClassNameLength, L'\0');
@@ -154,19 +150,7 @@ KestrelProcess::~KestrelProcess() { Kill(); }
 
 bool KestrelProcess::Start() {
   const std::wstring path = ProgramPath();
-  std::wstring commandLine = L"\"" + path + L"\"";
-  const std::wstring directory = DirectoryOf(path);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION created{};
-  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
-                      &startup, &created)) {
-    return false;
-  }
-  ui::unique_handle thread(created.hThread);
-  process_.reset(created.hProcess);
-  processId_ = created.dwProcessId;
-  return true;
+  return LaunchProgram(path, process_, processId_);
 }
 
 bool KestrelProcess::IsRunning() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }

@@ -7,6 +7,27 @@
 
 namespace e2e {
 
+std::wstring DirectoryOf(const std::wstring& path) {
+  const size_t slash = path.find_last_of(L"\\/");
+  return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+bool LaunchProgram(const std::wstring& path, ui::unique_handle& process, DWORD& processId) {
+  std::wstring commandLine = L"\"" + path + L"\"";
+  const std::wstring directory = DirectoryOf(path);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION created{};
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, directory.c_str(),
+                      &startup, &created)) {
+    return false;
+  }
+  ui::unique_handle thread(created.hThread);
+  process.reset(created.hProcess);
+  processId = created.dwProcessId;
+  return true;
+}
+
 namespace {
 
 // A window of the program that takes longer than this to answer one message

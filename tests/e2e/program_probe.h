@@ -10,7 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "ui/handles.h"
+
 namespace e2e {
+
+// The folder part of a path ("" when there is none).
+std::wstring DirectoryOf(const std::wstring& path);
+
+// Starts a program in its own folder; false when it cannot be started.
+bool LaunchProgram(const std::wstring& path, ui::unique_handle& process, DWORD& processId);
 
 // Class names of the program's top-level windows that the probe looks for:
 // the start-up window, and the hidden window each tray icon has to receive
