@@ -51,19 +51,20 @@ fi
 echo "with-wine: display $DISPLAY, prefix $WINEPREFIX"
 wine64 () { /usr/lib/wine/wine64 "$@"; }
 wine64 wineboot -i >/dev/null 2>&1 || true
-# Wine's own desktop behaves like a Windows shell (taskbar, notification
-# area) and avoids the stall Wine has hiding captioned windows without a
-# window manager.
-wine64 reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Kestrel /f >/dev/null 2>&1
-wine64 reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Kestrel /d 1280x1024 /f >/dev/null 2>&1
+# Wine's own desktop avoids the stall Wine has hiding captioned windows
+# without a window manager. The desktop named "shell" also gets a taskbar
+# with a notification area, so tray icons show up in screenshots.
+desktop=shell
+wine64 reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$desktop" /f >/dev/null 2>&1
+wine64 reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$desktop" /d 1280x1024 /f >/dev/null 2>&1
 wineserver -w
 wineserver -p
 # Start the desktop ourselves, detached from our output: a desktop started by
 # the first test program would inherit that program's output pipe and keep
 # the test runner waiting for it.
-wine64 explorer.exe /desktop=Kestrel,1280x1024 </dev/null >/dev/null 2>&1 &
+wine64 explorer.exe /desktop="$desktop",1280x1024 </dev/null >/dev/null 2>&1 &
 for _ in $(seq 50); do
-  xwininfo -root -tree 2>/dev/null | grep -q 'Kestrel' && break
+  xwininfo -root -tree 2>/dev/null | grep -q "$desktop - Wine desktop" && break
   sleep 0.2
 done
 export KESTREL_WINE_SESSION=1
