@@ -41,9 +41,7 @@ rm -f "$displayfile"
 
 export WINEPREFIX="$prefix"
 export WINEDEBUG=${WINEDEBUG:--all}
-# No sound server runs here; without its driver Wine reports no sound device
-# quietly instead of printing ALSA errors.
-export WINEDLLOVERRIDES="mscoree,mshtml=,winealsa.drv="
+export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEARCH=win64
 # The 32-bit loader only works where the kernel runs 32-bit code.
 if ! /usr/lib/wine/wine --version >/dev/null 2>&1; then
@@ -59,6 +57,9 @@ wine64 wineboot -i >/dev/null 2>&1 || true
 desktop=shell
 wine64 reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d "$desktop" /f >/dev/null 2>&1
 wine64 reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$desktop" /d 1280x1024 /f >/dev/null 2>&1
+# No sound server runs here: with no audio driver Wine reports no sound
+# device quietly instead of printing ALSA errors.
+wine64 reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f >/dev/null 2>&1
 wineserver -w
 wineserver -p
 # Start the desktop ourselves, detached from our output: a desktop started by
