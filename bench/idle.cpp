@@ -36,6 +36,9 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 using e2e::DirectoryOf;
+using e2e::kAnswerTimeoutMs;
+using e2e::kKilledExitCode;
+using e2e::kProgramFileName;
 using e2e::LaunchProgram;
 
 constexpr int kDefaultMeasureSeconds = 60;
@@ -43,13 +46,10 @@ constexpr int kDefaultSettleSeconds = 5;
 constexpr std::chrono::milliseconds kReadyDeadline{30000};
 constexpr std::chrono::milliseconds kExitDeadline{20000};
 constexpr std::chrono::milliseconds kPollInterval{50};
-constexpr UINT kAnswerTimeoutMs = 5000;
-constexpr UINT kKilledExitCode = 0xDEAD;
 constexpr double kTargetPercentOfCore = 0.1;
 // FILETIME counts in units of 100 ns.
 constexpr double kFileTimeUnitsPerSecond = 1e7;
 constexpr double kPercent = 100.0;
-constexpr wchar_t kProgramFileName[] = L"Kestrel99.exe";
 constexpr wchar_t kWinePrefixVariable[] = L"WINEPREFIX";
 constexpr char kSecondsFlag[] = "--seconds";
 constexpr char kSettleFlag[] = "--settle";

@@ -4,11 +4,10 @@
 
 namespace ui {
 
-void Control::CreateControl(const ControlSpec& params) {
-  HWND window =
-      CreateWindowExW(params.exStyle, params.className, params.text.c_str(), params.style, params.x, params.y,
-                      params.width, params.height, params.parent,
-                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(params.id)), GetModuleHandleW(nullptr), nullptr);
+void Control::CreateControl(const WindowSpec& params) {
+  HWND window = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, params.x,
+                                params.y, params.width, params.height, params.parent,
+                                reinterpret_cast<HMENU>(params.childId), GetModuleHandleW(nullptr), nullptr);
   if (!window) throw UserError(L"Could not create a control of class " + std::wstring(params.className) + L".");
   window_.reset(window);
   SetFont(DefaultGuiFont());

@@ -7,36 +7,9 @@
 #include <string>
 
 #include "ui/handles.h"
+#include "ui/window.h"
 
 namespace ui {
-
-struct ControlSpec {
-  const wchar_t* className = nullptr;
-  std::wstring text;
-  DWORD style = WS_CHILD | WS_VISIBLE;
-  DWORD exStyle = 0;
-  int x = 0;
-  int y = 0;
-  int width = 0;
-  int height = 0;
-  HWND parent = nullptr;
-  int id = 0;
-
-  // A visible child control of the class at the given place.
-  static ControlSpec Child(const wchar_t* className, HWND parent, int id, int x, int y, int width, int height,
-                           DWORD extraStyle = 0) {
-    ControlSpec params;
-    params.className = className;
-    params.style = WS_CHILD | WS_VISIBLE | extraStyle;
-    params.parent = parent;
-    params.id = id;
-    params.x = x;
-    params.y = y;
-    params.width = width;
-    params.height = height;
-    return params;
-  }
-};
 
 class Control {
  public:
@@ -55,7 +28,8 @@ class Control {
   void SetFont(HFONT font) { SendMessageW(window_.get(), WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE); }
 
  protected:
-  void CreateControl(const ControlSpec& params);
+  // A system control from the same creation parameters our own windows use.
+  void CreateControl(const WindowSpec& params);
 
  private:
   unique_hwnd window_;

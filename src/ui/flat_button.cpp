@@ -108,8 +108,8 @@ unique_hfont SqueezedFont(HDC dc, const std::wstring& caption, UINT textFormat, 
 FlatButton::~FlatButton() { RemoveSubclass(); }
 
 void FlatButton::Create(HWND parent, int id, int x, int y, int width, int height, const std::wstring& caption) {
-  ControlSpec params = ControlSpec::Child(L"BUTTON", parent, id, x, y, width, height, WS_TABSTOP | BS_OWNERDRAW);
-  params.text = caption;
+  WindowSpec params = WindowSpec::Child(L"BUTTON", parent, x, y, width, height, WS_TABSTOP | BS_OWNERDRAW, id);
+  params.caption = caption;
   CreateControl(params);
   subclassed_ =
       SetWindowSubclass(Handle(), &FlatButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;

@@ -26,11 +26,12 @@ struct WindowSpec {
 
   // A visible child window of the class at the given place.
   static WindowSpec Child(const wchar_t* className, HWND parent, int x, int y, int width, int height,
-                          DWORD extraStyle = 0) {
+                          DWORD extraStyle = 0, int childId = 0) {
     WindowSpec params;
     params.className = className;
     params.style = WS_CHILD | WS_VISIBLE | extraStyle;
     params.parent = parent;
+    params.childId = static_cast<UINT_PTR>(childId);
     params.x = x;
     params.y = y;
     params.width = width;

@@ -15,14 +15,7 @@ using Clock = std::chrono::steady_clock;
 
 // How often a wait looks at its condition when no message wakes it earlier.
 constexpr DWORD kPollIntervalMs = 10;
-// A window of the program that takes longer than this to answer one message
-// counts as not answering.
-constexpr UINT kAnswerTimeoutMs = 5000;
-// Exit code given to a copy of the program the harness had to kill, so it
-// can never pass for a clean end.
-constexpr UINT kKilledExitCode = 0xDEAD;
 constexpr DWORD kKillWaitMs = 10000;
-constexpr wchar_t kProgramFileName[] = L"Kestrel99.exe";
 constexpr wchar_t kButtonClass[] = L"Button";
 constexpr int kClassNameLength = 256;
 
@@ -57,14 +50,6 @@ HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match) {
   WindowSearch search{&match, nullptr};
   EnumChildWindows(parent, &TestWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
-}
-
-std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  if (!window || !SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result)) {
-    return std::nullopt;
-  }
-  return static_cast<LRESULT>(result);
 }
 
 }  // namespace

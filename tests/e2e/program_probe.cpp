@@ -7,6 +7,14 @@
 
 namespace e2e {
 
+std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  DWORD_PTR result = 0;
+  if (!window || !SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result)) {
+    return std::nullopt;
+  }
+  return static_cast<LRESULT>(result);
+}
+
 std::wstring DirectoryOf(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
@@ -30,9 +38,6 @@ bool LaunchProgram(const std::wstring& path, ui::unique_handle& process, DWORD& 
 
 namespace {
 
-// A window of the program that takes longer than this to answer one message
-// counts as not answering.
-constexpr UINT kAnswerTimeoutMs = 5000;
 constexpr int kClassNameLength = 256;
 // The program's tray icons all use this id; each has a window of its own.
 constexpr UINT kTrayIconId = 0;
@@ -50,14 +55,6 @@ BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM data) {
   GetWindowThreadProcessId(window, &owner);
   if (owner == search->processId) search->found->push_back(window);
   return TRUE;
-}
-
-std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  DWORD_PTR result = 0;
-  if (!window || !SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &result)) {
-    return std::nullopt;
-  }
-  return static_cast<LRESULT>(result);
 }
 
 HWND StartupWindow(DWORD processId) {

@@ -14,6 +14,18 @@
 
 namespace e2e {
 
+inline constexpr wchar_t kProgramFileName[] = L"Kestrel99.exe";
+// A window of the program that takes longer than this to answer one message
+// counts as not answering.
+inline constexpr UINT kAnswerTimeoutMs = 5000;
+// Exit code given to a copy of the program that had to be killed, so it can
+// never pass for a clean end.
+inline constexpr UINT kKilledExitCode = 0xDEAD;
+
+// Sends a message and returns the answer; nothing when the window is gone or
+// does not answer within kAnswerTimeoutMs.
+std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
 // The folder part of a path ("" when there is none).
 std::wstring DirectoryOf(const std::wstring& path);
 

@@ -22,7 +22,6 @@ constexpr UINT kTrayCallback = 0xB03F;
 // The program carries two tray icons, one for capture on and one for
 // capture off; each has its own hidden window.
 constexpr size_t kTrayIconCount = 2;
-constexpr UINT kAnswerTimeoutMs = 5000;
 constexpr int kPictureWidth = 32;
 constexpr int kPictureHeight = 24;
 constexpr uint32_t kPictureSeed = 3;
@@ -30,9 +29,7 @@ constexpr uint32_t kPictureSeed = 3;
 // Delivers a notification-area callback the way the shell does, and waits
 // until the icon's window has handled it.
 bool SendTrayCallback(HWND trayWindow, UINT mouseMessage) {
-  DWORD_PTR ignored = 0;
-  return SendMessageTimeoutW(trayWindow, kTrayCallback, 0, static_cast<LPARAM>(mouseMessage), SMTO_ABORTIFHUNG,
-                             kAnswerTimeoutMs, &ignored) != 0;
+  return Ask(trayWindow, kTrayCallback, 0, static_cast<LPARAM>(mouseMessage)).has_value();
 }
 
 class ResidentTest : public KestrelTest {
