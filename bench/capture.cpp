@@ -3,7 +3,7 @@
 // 3840 x 2160 picture. Beside it, the same for a bare reader that only
 // fetches the content, which shows what the platform itself costs.
 //
-// The program hosts a TForm2 of its own and starts itself a second time as
+// The program hosts a MainWindow of its own and starts itself a second time as
 // the writer, so the clipboard changes come from another process, as they
 // do in use. The writer stamps QueryPerformanceCounter right after
 // CloseClipboard; the host stamps it when the form reports the filled cell.
@@ -26,7 +26,7 @@
 #include <vector>
 
 #include "e2e/clipboard_writer.h"
-#include "history/form2.h"
+#include "history/main_window.h"
 #include "settings/settings.h"
 #include "ui/application.h"
 #include "ui/clipboard.h"
@@ -34,7 +34,7 @@
 
 namespace {
 
-using kestrel::CellKind;
+using history::CellKind;
 
 constexpr int kDefaultRuns = 30;
 constexpr int kPictureWidth = 3840;
@@ -157,7 +157,7 @@ struct Figures {
 
 class Host {
  public:
-  Host(history::TForm2& form, Channel& channel, HANDLE request, HANDLE reply)
+  Host(history::MainWindow& form, Channel& channel, HANDLE request, HANDLE reply)
       : form_(form), channel_(channel), request_(request), reply_(reply) {
     form_.onCellFilled = [this](CellKind kind, int cell) { OnCellFilled(kind, cell); };
   }
@@ -171,7 +171,7 @@ class Host {
   // Shows the form for the first time, which puts it into the viewer chain.
   bool JoinChain() {
     form_.Show();
-    const HWND viewer = form_.ClipboardViewer1().Handle();
+    const HWND viewer = form_.Viewer().Handle();
     WaitPumpingUntil([viewer] { return viewer && GetClipboardViewer() == viewer; });
     return viewer && GetClipboardViewer() == viewer;
   }
@@ -257,7 +257,7 @@ class Host {
   // Waits out the pending period of the last capture and starts the
   // rotation over when it has used its cells.
   void PrepareCell(CellKind kind) {
-    kestrel::CellStore& store = form_.Store();
+    history::CellStore& store = form_.Store();
     WaitPumpingUntil([&] { return !store.IsPending(CellKind::Text) && !store.IsPending(CellKind::Image); });
     PumpFor(kSettle);
     if (store.Count(kind) >= kCellsInRotation) store.SetCount(kind, 0);
@@ -281,7 +281,7 @@ class Host {
     filledAt_ = now;
   }
 
-  history::TForm2& form_;
+  history::MainWindow& form_;
   Channel& channel_;
   HANDLE request_;
   HANDLE reply_;
@@ -351,12 +351,12 @@ bool StartWriter(DWORD hostId, ui::unique_handle& process) {
 int RunHost(int runs) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
-  kestrel::Settings settings;
+  settings::Settings settings;
   // Beeps and warning boxes would stall the GUI thread and be measured.
-  settings.Set(kestrel::Option::BeepOnAdd, false);
-  settings.Set(kestrel::Option::WarnLowCells, false);
+  settings.Set(settings::Option::BeepOnAdd, false);
+  settings.Set(settings::Option::WarnLowCells, false);
   ui::Application application;
-  auto* form = application.CreateForm<history::TForm2>(settings);
+  auto* form = application.CreateForm<history::MainWindow>(settings);
 
   const DWORD hostId = GetCurrentProcessId();
   const ChannelNames names(hostId);

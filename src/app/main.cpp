@@ -7,56 +7,54 @@
 
 #include <memory>
 
-#include "about/form7.h"
-#include "app/form1.h"
-#include "app/forms.h"
-#include "app/splash_form.h"
-#include "history/form2.h"
-#include "settings/form6.h"
+#include "about/about_window.h"
+#include "app/startup_window.h"
+#include "app/program_windows.h"
+#include "app/splash_window.h"
+#include "history/main_window.h"
+#include "settings/options_dialog.h"
 #include "settings/settings.h"
-#include "tools/form10.h"
-#include "tools/form3.h"
-#include "tools/form5.h"
-#include "tools/form9.h"
+#include "tools/directory_picker.h"
+#include "tools/cell_window.h"
+#include "tools/full_screen_view.h"
+#include "tools/wallpaper_progress_window.h"
 #include "ui/application.h"
 
 namespace {
 
-void ConnectWindows(kestrel::Settings& settings) {
-  using app::Form1;
-  using app::Form2;
-  Form2->applyTrayStatus = [](const kestrel::StatusDecision& status) { Form1->ApplyTrayStatus(status); };
-  Form2->showOptions = [] { app::Form6->ShowModal(); };
-  Form2->showAbout = [] { app::Form7->ShowModal(); };
-  settings.onChanged = [] { Form2->RefreshStatus(); };
+void ConnectWindows(settings::Settings& settings) {
+  using app::mainWindow;
+  using app::startupWindow;
+  mainWindow->applyTrayStatus = [](const history::StatusDecision& status) { startupWindow->ApplyTrayStatus(status); };
+  mainWindow->showOptions = [] { app::optionsDialog->ShowModal(); };
+  mainWindow->showAbout = [] { app::aboutWindow->ShowModal(); };
+  settings.onChanged = [] { mainWindow->RefreshStatus(); };
 }
 
 int RunProgram() {
-  kestrel::Settings settings;
+  settings::Settings settings;
   ui::Application application;
 
-  auto splash = std::make_unique<app::TSplashForm>(application);
-  app::SplashForm = splash.get();
+  auto splash = std::make_unique<app::SplashWindow>(application);
   splash->ShowNow();
 
-  app::Form1 = application.CreateForm<app::TForm1>(splash->PictureBitmap());
-  app::Form2 = application.CreateForm<history::TForm2>(settings);
-  app::Form3 = application.CreateForm<tools::TForm3>();
-  app::Form5 = application.CreateForm<tools::TForm5>();
-  app::Form7 = application.CreateForm<about::TForm7>(app::Form1->PictureBitmap());
+  app::startupWindow = application.CreateForm<app::StartupWindow>(splash->PictureBitmap());
+  app::mainWindow = application.CreateForm<history::MainWindow>(settings);
+  app::cellWindow = application.CreateForm<tools::CellWindow>();
+  app::fullScreenView = application.CreateForm<tools::FullScreenView>();
+  app::aboutWindow = application.CreateForm<about::AboutWindow>(app::startupWindow->PictureBitmap());
   ConnectWindows(settings);
-  app::Form6 = application.CreateForm<settings::TForm6>(
-      settings, settings::TForm6::ApplyTargets{
-                    [](bool onlyBitmaps) { app::Form2->ApplyButtonCaptions(onlyBitmaps); },
-                    [](bool hide) { app::Form1->NoTask1().SetHideForm(hide); },
+  app::optionsDialog = application.CreateForm<settings::OptionsDialog>(
+      settings, settings::OptionsDialog::ApplyTargets{
+                    [](bool onlyBitmaps) { app::mainWindow->ApplyButtonCaptions(onlyBitmaps); },
+                    [](bool hide) { app::startupWindow->TaskbarButton().SetHidden(hide); },
                 });
-  app::Form9 = application.CreateForm<tools::TForm9>();
-  app::Form10 = application.CreateForm<tools::TForm10>();
-  app::Form2->RefreshStatus();
+  app::wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
+  app::directoryPicker = application.CreateForm<tools::DirectoryPicker>();
+  app::mainWindow->RefreshStatus();
 
   splash->Hide();
   splash.reset();
-  app::SplashForm = nullptr;
 
   return application.Run();
 }

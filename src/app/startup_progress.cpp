@@ -1,6 +1,6 @@
 #include "app/startup_progress.h"
 
-namespace kestrel {
+namespace app {
 
 static_assert(kShowMainWindowPosition % kStartupStep == 0 && kStartupEndPosition % kStartupStep == 0 &&
                   kShowMainWindowPosition < kStartupEndPosition,
@@ -19,4 +19,4 @@ StartupAction StartupProgress::Tick() {
   return StartupAction::None;
 }
 
-}  // namespace kestrel
+}  // namespace app

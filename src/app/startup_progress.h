@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-namespace kestrel {
+namespace app {
 
 /// Progress bar gain per start-up tick.
 constexpr int kStartupStep = 5;
@@ -40,4 +40,4 @@ class StartupProgress {
   bool finished_ = false;
 };
 
-}  // namespace kestrel
+}  // namespace app

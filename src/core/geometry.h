@@ -4,7 +4,7 @@
 // Free of Win32 headers so the core builds anywhere; the windows convert to
 // RECT themselves.
 
-namespace kestrel {
+namespace core {
 
 /// An axis-aligned rectangle in pixels, given by its top-left corner and size.
 struct Rect {
@@ -31,4 +31,4 @@ constexpr int CentreOffset(int parentExtent, int childExtent) {
   return offset < 0 ? 0 : static_cast<int>(offset);
 }
 
-}  // namespace kestrel
+}  // namespace core

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace kestrel {
+namespace desktop {
 
 namespace {
 
@@ -67,4 +67,4 @@ std::wstring ApplicationTitle(const std::wstring& programPath) {
   return title;
 }
 
-}  // namespace kestrel
+}  // namespace desktop

@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-namespace kestrel {
+namespace desktop {
 
 /// Longest application title read back from the application window.
 constexpr std::size_t kMaxTitleChars = 255;
@@ -21,4 +21,4 @@ std::wstring ApplicationTitle(const std::wstring& programPath);
 /// Unlike std::towlower it does not depend on the current C locale.
 wchar_t LowerChar(wchar_t c);
 
-}  // namespace kestrel
+}  // namespace desktop

@@ -2,65 +2,65 @@
 
 #include <array>
 
-namespace kestrel {
+namespace desktop {
 
 namespace {
 
-bool HasClipboardFormat(TClipboardViewFormat format) {
-  return static_cast<int>(format) >= static_cast<int>(TClipboardViewFormat::cvText);
+bool HasClipboardFormat(ClipboardViewFormat format) {
+  return static_cast<int>(format) >= static_cast<int>(ClipboardViewFormat::Text);
 }
 
-bool IsOffered(TClipboardViewFormat format, const FormatOffered& offered) {
+bool IsOffered(ClipboardViewFormat format, const FormatOffered& offered) {
   return HasClipboardFormat(format) && offered(format);
 }
 
 // The order in which a default view looks for something it can show.
 constexpr std::array kDefaultOrder{
-    TClipboardViewFormat::cvText,      TClipboardViewFormat::cvOemText, TClipboardViewFormat::cvBitmap,
-    TClipboardViewFormat::cvMetafile,  TClipboardViewFormat::cvPalette, TClipboardViewFormat::cvIcon,
-    TClipboardViewFormat::cvComponent,
+    ClipboardViewFormat::Text,      ClipboardViewFormat::OemText, ClipboardViewFormat::Bitmap,
+    ClipboardViewFormat::Metafile,  ClipboardViewFormat::Palette, ClipboardViewFormat::Icon,
+    ClipboardViewFormat::Component,
 };
 
 }  // namespace
 
-TClipboardViewFormat ViewFormatAfterChange(TClipboardViewFormat current, bool clipboardEmpty,
-                                           const FormatOffered& offered) {
-  if (clipboardEmpty) return TClipboardViewFormat::cvEmpty;
-  return IsOffered(current, offered) ? current : TClipboardViewFormat::cvDefault;
+ClipboardViewFormat ViewFormatAfterChange(ClipboardViewFormat current, bool clipboardEmpty,
+                                          const FormatOffered& offered) {
+  if (clipboardEmpty) return ClipboardViewFormat::Empty;
+  return IsOffered(current, offered) ? current : ClipboardViewFormat::Default;
 }
 
-TClipboardViewFormat ViewFormatAfterSet(TClipboardViewFormat current, TClipboardViewFormat requested,
-                                        const FormatOffered& offered) {
+ClipboardViewFormat ViewFormatAfterSet(ClipboardViewFormat current, ClipboardViewFormat requested,
+                                       const FormatOffered& offered) {
   if (requested == current) return current;
-  return IsOffered(requested, offered) ? requested : TClipboardViewFormat::cvDefault;
+  return IsOffered(requested, offered) ? requested : ClipboardViewFormat::Default;
 }
 
-TClipboardViewFormat ChooseDisplayKind(TClipboardViewFormat viewFormat, const FormatOffered& offered) {
-  TClipboardViewFormat kind = TClipboardViewFormat::cvUnknown;
-  if (viewFormat != TClipboardViewFormat::cvDefault) {
+ClipboardViewFormat ChooseDisplayKind(ClipboardViewFormat viewFormat, const FormatOffered& offered) {
+  ClipboardViewFormat kind = ClipboardViewFormat::Unknown;
+  if (viewFormat != ClipboardViewFormat::Default) {
     kind = viewFormat;
   } else {
-    for (TClipboardViewFormat candidate : kDefaultOrder) {
+    for (ClipboardViewFormat candidate : kDefaultOrder) {
       if (offered(candidate)) {
         kind = candidate;
         break;
       }
     }
   }
-  if (HasClipboardFormat(kind) && !offered(kind)) kind = TClipboardViewFormat::cvUnknown;
+  if (HasClipboardFormat(kind) && !offered(kind)) kind = ClipboardViewFormat::Unknown;
   return kind;
 }
 
-DisplayControl DisplayControlFor(TClipboardViewFormat kind) {
+DisplayControl DisplayControlFor(ClipboardViewFormat kind) {
   switch (kind) {
-    case TClipboardViewFormat::cvBitmap:
-    case TClipboardViewFormat::cvMetafile:
-    case TClipboardViewFormat::cvPicture:
-    case TClipboardViewFormat::cvIcon: return DisplayControl::Image;
-    case TClipboardViewFormat::cvComponent: return DisplayControl::Component;
-    case TClipboardViewFormat::cvPalette: return DisplayControl::Palette;
+    case ClipboardViewFormat::Bitmap:
+    case ClipboardViewFormat::Metafile:
+    case ClipboardViewFormat::Picture:
+    case ClipboardViewFormat::Icon: return DisplayControl::Image;
+    case ClipboardViewFormat::Component: return DisplayControl::Component;
+    case ClipboardViewFormat::Palette: return DisplayControl::Palette;
     default: return DisplayControl::Memo;
   }
 }
 
-}  // namespace kestrel
+}  // namespace desktop

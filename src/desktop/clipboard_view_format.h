@@ -4,41 +4,41 @@
 
 #include <functional>
 
-namespace kestrel {
+namespace desktop {
 
-enum class TClipboardViewFormat : int {
-  cvDefault = 0,
-  cvEmpty = 1,
-  cvUnknown = 2,
-  cvText = 3,
-  cvBitmap = 4,
-  cvMetafile = 5,
-  cvPalette = 6,
-  cvOemText = 7,
-  cvPicture = 8,
-  cvComponent = 9,
-  cvIcon = 10,
+enum class ClipboardViewFormat : int {
+  Default = 0,
+  Empty = 1,
+  Unknown = 2,
+  Text = 3,
+  Bitmap = 4,
+  Metafile = 5,
+  Palette = 6,
+  OemText = 7,
+  Picture = 8,
+  Component = 9,
+  Icon = 10,
 };
 
 // Whether the clipboard offers the format a view format stands for. The three
 // view formats without a clipboard format (default, empty, unknown) are never
 // offered.
-using FormatOffered = std::function<bool(TClipboardViewFormat)>;
+using FormatOffered = std::function<bool(ClipboardViewFormat)>;
 
-// ViewFormat after a clipboard change: empty clipboard gives cvEmpty, a view
-// format whose clipboard format is gone falls back to cvDefault.
-TClipboardViewFormat ViewFormatAfterChange(TClipboardViewFormat current, bool clipboardEmpty,
-                                           const FormatOffered& offered);
+// ViewFormat after a clipboard change: empty clipboard gives Empty, a view
+// format whose clipboard format is gone falls back to Default.
+ClipboardViewFormat ViewFormatAfterChange(ClipboardViewFormat current, bool clipboardEmpty,
+                                          const FormatOffered& offered);
 
 // Setting ViewFormat: a different value is kept only when its format is
-// offered; anything else gives cvDefault.
-TClipboardViewFormat ViewFormatAfterSet(TClipboardViewFormat current, TClipboardViewFormat requested,
-                                        const FormatOffered& offered);
+// offered; anything else gives Default.
+ClipboardViewFormat ViewFormatAfterSet(ClipboardViewFormat current, ClipboardViewFormat requested,
+                                       const FormatOffered& offered);
 
 // The kind of display for a non-empty clipboard.
-TClipboardViewFormat ChooseDisplayKind(TClipboardViewFormat viewFormat, const FormatOffered& offered);
+ClipboardViewFormat ChooseDisplayKind(ClipboardViewFormat viewFormat, const FormatOffered& offered);
 
 enum class DisplayControl { Memo, Image, Component, Palette };
-DisplayControl DisplayControlFor(TClipboardViewFormat kind);
+DisplayControl DisplayControlFor(ClipboardViewFormat kind);
 
-}  // namespace kestrel
+}  // namespace desktop

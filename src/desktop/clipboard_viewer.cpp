@@ -17,16 +17,16 @@ constexpr size_t kDisplayTextLimit = 64 * 1024;
 
 }  // namespace
 
-bool ClipboardOffers(TClipboardViewFormat format) {
+bool ClipboardOffers(ClipboardViewFormat format) {
   switch (format) {
-    case TClipboardViewFormat::cvText: return IsClipboardFormatAvailable(CF_TEXT);
-    case TClipboardViewFormat::cvBitmap: return IsClipboardFormatAvailable(CF_BITMAP);
-    case TClipboardViewFormat::cvMetafile: return IsClipboardFormatAvailable(CF_METAFILEPICT);
-    case TClipboardViewFormat::cvPalette: return IsClipboardFormatAvailable(CF_PALETTE);
-    case TClipboardViewFormat::cvOemText: return IsClipboardFormatAvailable(CF_OEMTEXT);
-    case TClipboardViewFormat::cvComponent: return IsClipboardFormatAvailable(ui::ComponentFormat());
-    case TClipboardViewFormat::cvIcon: return IsClipboardFormatAvailable(ui::IconFormat());
-    case TClipboardViewFormat::cvPicture:
+    case ClipboardViewFormat::Text: return IsClipboardFormatAvailable(CF_TEXT);
+    case ClipboardViewFormat::Bitmap: return IsClipboardFormatAvailable(CF_BITMAP);
+    case ClipboardViewFormat::Metafile: return IsClipboardFormatAvailable(CF_METAFILEPICT);
+    case ClipboardViewFormat::Palette: return IsClipboardFormatAvailable(CF_PALETTE);
+    case ClipboardViewFormat::OemText: return IsClipboardFormatAvailable(CF_OEMTEXT);
+    case ClipboardViewFormat::Component: return IsClipboardFormatAvailable(ui::ComponentFormat());
+    case ClipboardViewFormat::Icon: return IsClipboardFormatAvailable(ui::IconFormat());
+    case ClipboardViewFormat::Picture:
       // Any format a picture can be loaded from counts as the picture format.
       return IsClipboardFormatAvailable(ui::PictureFormat()) || IsClipboardFormatAvailable(CF_BITMAP) ||
              IsClipboardFormatAvailable(CF_ENHMETAFILE) || IsClipboardFormatAvailable(CF_METAFILEPICT) ||
@@ -38,7 +38,7 @@ bool ClipboardOffers(TClipboardViewFormat format) {
 void PictureView::Create(HWND parent, ui::Picture picture) {
   picture_ = std::move(picture);
   EnablePainting();
-  CreateFromSpec(ui::WindowSpec::Child(L"KestrelPictureView", parent, 0, 0, picture_.Width(), picture_.Height()));
+  CreateFromParams(ui::WindowParams::Child(L"KestrelPictureView", parent, 0, 0, picture_.Width(), picture_.Height()));
 }
 
 void PictureView::PaintContent(HDC dc, const RECT& clientRect) {
@@ -46,59 +46,59 @@ void PictureView::PaintContent(HDC dc, const RECT& clientRect) {
   picture_.Draw(dc, clientRect);
 }
 
-TCustomClipboardViewer::~TCustomClipboardViewer() {
+ClipboardViewer::~ClipboardViewer() {
   // Leave the chain while our overrides still run.
   DestroyHandle();
 }
 
-void TCustomClipboardViewer::Create(HWND parent, int id, int x, int y, int width, int height) {
-  ui::WindowSpec params = ui::WindowSpec::Child(L"TClipboardViewer", parent, x, y, width, height,
-                                                WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_BORDER);
+void ClipboardViewer::Create(HWND parent, int id, int x, int y, int width, int height) {
+  ui::WindowParams params = ui::WindowParams::Child(L"ClipboardViewer", parent, x, y, width, height,
+                                                    WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_BORDER);
   params.exStyle = WS_EX_CLIENTEDGE;
   params.childId = static_cast<UINT_PTR>(id);
   params.background = GetSysColorBrush(COLOR_WINDOW);
-  CreateFromSpec(params);
+  CreateFromParams(params);
   // The system sends us WM_DRAWCLIPBOARD from inside this call.
   nextViewer_ = SetClipboardViewer(Handle());
 }
 
-HWND TCustomClipboardViewer::DisplayControl() const {
+HWND ClipboardViewer::DisplayControl() const {
   if (memo_) return memo_->Handle();
   if (picture_) return picture_->Handle();
   return nullptr;
 }
 
-void TCustomClipboardViewer::SetViewFormat(TClipboardViewFormat format) {
-  const TClipboardViewFormat chosen = kestrel::ViewFormatAfterSet(viewFormat_, format, &ClipboardOffers);
+void ClipboardViewer::SetViewFormat(ClipboardViewFormat format) {
+  const ClipboardViewFormat chosen = desktop::ViewFormatAfterSet(viewFormat_, format, &ClipboardOffers);
   if (chosen == viewFormat_ && format == viewFormat_) return;
   viewFormat_ = chosen;
   if (HasHandle()) RebuildDisplay();
 }
 
-void TCustomClipboardViewer::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
+void ClipboardViewer::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!nextViewer_) return;
   DWORD_PTR ignored = 0;
   SendMessageTimeoutW(nextViewer_, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL, kForwardTimeoutMs,
                       &ignored);
 }
 
-void TCustomClipboardViewer::LeaveChain() {
+void ClipboardViewer::LeaveChain() {
   ChangeClipboardChain(Handle(), nextViewer_);
   nextViewer_ = nullptr;
 }
 
-void TCustomClipboardViewer::RaiseChange() {
+void ClipboardViewer::RaiseChange() {
   if (OnChange) OnChange();
 }
 
-void TCustomClipboardViewer::OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
+void ClipboardViewer::OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
   Forward(WM_DRAWCLIPBOARD, wParam, lParam);
-  viewFormat_ = kestrel::ViewFormatAfterChange(viewFormat_, CountClipboardFormats() == 0, &ClipboardOffers);
+  viewFormat_ = desktop::ViewFormatAfterChange(viewFormat_, CountClipboardFormats() == 0, &ClipboardOffers);
   RaiseChange();
   RebuildDisplay();
 }
 
-void TCustomClipboardViewer::OnChangeCbChain(HWND leaving, HWND next, WPARAM wParam, LPARAM lParam) {
+void ClipboardViewer::OnChangeCbChain(HWND leaving, HWND next, WPARAM wParam, LPARAM lParam) {
   if (leaving == nextViewer_) {
     nextViewer_ = next;
   } else {
@@ -106,36 +106,36 @@ void TCustomClipboardViewer::OnChangeCbChain(HWND leaving, HWND next, WPARAM wPa
   }
 }
 
-void TCustomClipboardViewer::OnDestroyClipboard() {
-  viewFormat_ = TClipboardViewFormat::cvEmpty;
+void ClipboardViewer::OnDestroyClipboard() {
+  viewFormat_ = ClipboardViewFormat::Empty;
   RaiseChange();
   RebuildDisplay();
 }
 
-void TCustomClipboardViewer::FreeDisplay() {
+void ClipboardViewer::FreeDisplay() {
   memo_.reset();
   picture_.reset();
 }
 
-void TCustomClipboardViewer::RebuildDisplay() {
+void ClipboardViewer::RebuildDisplay() {
   FreeDisplay();
   if (CountClipboardFormats() == 0) return;
-  const TClipboardViewFormat kind = kestrel::ChooseDisplayKind(viewFormat_, &ClipboardOffers);
-  switch (kestrel::DisplayControlFor(kind)) {
-    case kestrel::DisplayControl::Memo: ShowMemo(kind == TClipboardViewFormat::cvOemText); break;
-    case kestrel::DisplayControl::Image: ShowPicture(kind); break;
-    case kestrel::DisplayControl::Component:
+  const ClipboardViewFormat kind = desktop::ChooseDisplayKind(viewFormat_, &ClipboardOffers);
+  switch (desktop::DisplayControlFor(kind)) {
+    case desktop::DisplayControl::Memo: ShowMemo(kind == ClipboardViewFormat::OemText); break;
+    case desktop::DisplayControl::Image: ShowPicture(kind); break;
+    case desktop::DisplayControl::Component:
       // Our component format carries nothing we can rebuild a control from,
       // so there is nothing to show.
       break;
-    case kestrel::DisplayControl::Palette:
+    case desktop::DisplayControl::Palette:
       SetCursor(LoadCursorW(nullptr, IDC_ARROW));
       ui::Inform(Handle(), kPaletteNotImplemented);
       break;
   }
 }
 
-void TCustomClipboardViewer::ShowMemo(bool oemFont) {
+void ClipboardViewer::ShowMemo(bool oemFont) {
   RECT client{};
   GetClientRect(Handle(), &client);
   memo_ = std::make_unique<ui::Memo>();
@@ -158,7 +158,7 @@ void TCustomClipboardViewer::ShowMemo(bool oemFont) {
   memo_->SetReadOnly(true);
 }
 
-void TCustomClipboardViewer::ShowPicture(TClipboardViewFormat kind) {
+void ClipboardViewer::ShowPicture(ClipboardViewFormat kind) {
   ui::Picture picture;
   if (ClipboardOffers(kind)) {
     ui::ClipboardSession clipboard(Handle());
@@ -174,7 +174,7 @@ void TCustomClipboardViewer::ShowPicture(TClipboardViewFormat kind) {
   CentreDisplay();
 }
 
-void TCustomClipboardViewer::CentreDisplay() {
+void ClipboardViewer::CentreDisplay() {
   HWND display = DisplayControl();
   if (!display || memo_) return;
   RECT client{};
@@ -183,13 +183,13 @@ void TCustomClipboardViewer::CentreDisplay() {
   GetWindowRect(display, &bounds);
   const int width = bounds.right - bounds.left;
   const int height = bounds.bottom - bounds.top;
-  SetWindowPos(display, nullptr, kestrel::CentreOffset(client.right, width),
-               kestrel::CentreOffset(client.bottom, height), 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(display, nullptr, core::CentreOffset(client.right, width), core::CentreOffset(client.bottom, height), 0,
+               0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void TCustomClipboardViewer::OnSize() { CentreDisplay(); }
+void ClipboardViewer::OnSize() { CentreDisplay(); }
 
-LRESULT TCustomClipboardViewer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT ClipboardViewer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DRAWCLIPBOARD: OnDrawClipboard(wParam, lParam); return DefaultHandling(message, wParam, lParam);
     case WM_CHANGECBCHAIN:

@@ -1,4 +1,4 @@
-// TClipboardViewer: a control that joins the clipboard-viewer chain, keeps the
+// ClipboardViewer: a control that joins the clipboard-viewer chain, keeps the
 // chain intact, raises OnChange on every clipboard change and shows the
 // current clipboard content inside itself.
 #pragma once
@@ -13,8 +13,6 @@
 
 namespace desktop {
 
-using kestrel::TClipboardViewFormat;
-
 // Shows one picture at its own size.
 class PictureView : public ui::Window {
  public:
@@ -28,7 +26,7 @@ class PictureView : public ui::Window {
   ui::Picture picture_;
 };
 
-class TCustomClipboardViewer : public ui::Window {
+class ClipboardViewer : public ui::Window {
  public:
   // How long a forwarded chain message may take before the next viewer is
   // treated as hung; a hung viewer must never hang us.
@@ -36,15 +34,15 @@ class TCustomClipboardViewer : public ui::Window {
   static constexpr int kDefaultWidth = 185;
   static constexpr int kDefaultHeight = 41;
 
-  TCustomClipboardViewer() = default;
-  ~TCustomClipboardViewer() override;
+  ClipboardViewer() = default;
+  ~ClipboardViewer() override;
 
   // Creates the control's window and joins the chain.
   void Create(HWND parent, int id, int x, int y, int width = kDefaultWidth, int height = kDefaultHeight);
 
   HWND NextViewer() const { return nextViewer_; }
-  TClipboardViewFormat ViewFormat() const { return viewFormat_; }
-  void SetViewFormat(TClipboardViewFormat format);
+  ClipboardViewFormat ViewFormat() const { return viewFormat_; }
+  void SetViewFormat(ClipboardViewFormat format);
   // The child now showing the clipboard, if any (a memo or a picture view).
   HWND DisplayControl() const;
 
@@ -63,21 +61,18 @@ class TCustomClipboardViewer : public ui::Window {
   void RaiseChange();
   void RebuildDisplay();
   void ShowMemo(bool oemFont);
-  void ShowPicture(TClipboardViewFormat kind);
+  void ShowPicture(ClipboardViewFormat kind);
   void CentreDisplay();
   void FreeDisplay();
 
   HWND nextViewer_ = nullptr;
-  TClipboardViewFormat viewFormat_ = TClipboardViewFormat::cvDefault;
+  ClipboardViewFormat viewFormat_ = ClipboardViewFormat::Default;
   std::unique_ptr<ui::Memo> memo_;
   std::unique_ptr<PictureView> picture_;
   ui::unique_hfont oemFont_;
 };
 
-// The published control; it adds no behaviour.
-class TClipboardViewer : public TCustomClipboardViewer {};
-
 // Whether the clipboard offers the format a view format stands for.
-bool ClipboardOffers(TClipboardViewFormat format);
+bool ClipboardOffers(ClipboardViewFormat format);
 
 }  // namespace desktop

@@ -1,6 +1,6 @@
 #include "desktop/procedure_hook.h"
 
-namespace kestrel {
+namespace desktop {
 
 namespace {
 
@@ -54,4 +54,4 @@ LRESULT ProcedureHook::CallPrevious(HWND window, const ProcedureHookNames& names
   return result;
 }
 
-}  // namespace kestrel
+}  // namespace desktop

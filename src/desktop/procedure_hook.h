@@ -13,7 +13,7 @@
 
 #include <windows.h>
 
-namespace kestrel {
+namespace desktop {
 
 struct ProcedureHookNames {
   const wchar_t* owner = nullptr;     // property holding the ProcedureHook*
@@ -55,4 +55,4 @@ class ProcedureHook {
   void* owner_ = nullptr;
 };
 
-}  // namespace kestrel
+}  // namespace desktop

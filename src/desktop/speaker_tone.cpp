@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <limits>
 
-namespace kestrel {
+namespace desktop {
 
 namespace {
 
@@ -45,4 +45,4 @@ std::vector<std::int16_t> SquareWave(int frequencyHz, int durationMs, int sample
   return samples;
 }
 
-}  // namespace kestrel
+}  // namespace desktop

@@ -4,7 +4,7 @@
 #include <optional>
 #include <vector>
 
-namespace kestrel {
+namespace desktop {
 
 /// Input clock of the PC's interval timer, which divides it down to a tone.
 constexpr int kTimerInputClockHz = 1193181;
@@ -31,4 +31,4 @@ std::optional<std::uint16_t> SpeakerDivisor(int frequencyHz);
 /// sample rate is not positive. A negative amplitude counts by its size.
 std::vector<std::int16_t> SquareWave(int frequencyHz, int durationMs, int sampleRate, std::int16_t amplitude);
 
-}  // namespace kestrel
+}  // namespace desktop

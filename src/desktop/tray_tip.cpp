@@ -1,6 +1,6 @@
 #include "desktop/tray_tip.h"
 
-namespace kestrel {
+namespace desktop {
 
 namespace {
 
@@ -21,4 +21,4 @@ std::wstring ShortTip(const std::wstring& hint) {
   return tip;
 }
 
-}  // namespace kestrel
+}  // namespace desktop

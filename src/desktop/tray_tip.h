@@ -3,7 +3,7 @@
 #include <cstddef>
 #include <string>
 
-namespace kestrel {
+namespace desktop {
 
 /// Longest tip the notification area takes: its buffer holds 64 characters
 /// including the terminating zero.
@@ -15,4 +15,4 @@ constexpr std::size_t kMaxTipChars = 63;
 /// never ends in half a character.
 std::wstring ShortTip(const std::wstring& hint);
 
-}  // namespace kestrel
+}  // namespace desktop

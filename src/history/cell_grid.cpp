@@ -4,7 +4,7 @@
 
 #include "history/cell_store.h"
 
-namespace kestrel {
+namespace history {
 
 namespace {
 
@@ -26,14 +26,14 @@ static_assert(kCellPitchY * (kGridRows - 1) + kFrameHeight <= kPanelHeight, "the
 static_assert(kContentInset * 2 + kContentWidth == kFrameWidth && kContentInset * 2 + kContentHeight == kFrameHeight,
               "the content must leave an even band inside its frame");
 
-Rect FrameRect(int n) {
+core::Rect FrameRect(int n) {
   const GridPosition p = PositionOf(n);
   return {kCellPitchX * p.column, kCellPitchY * p.row, kFrameWidth, kFrameHeight};
 }
 
-Rect ContentRect(int n) {
-  const Rect frame = FrameRect(n);
+core::Rect ContentRect(int n) {
+  const core::Rect frame = FrameRect(n);
   return {frame.left + kContentInset, frame.top + kContentInset, kContentWidth, kContentHeight};
 }
 
-}  // namespace kestrel
+}  // namespace history

@@ -2,7 +2,7 @@
 
 #include "core/geometry.h"
 
-namespace kestrel {
+namespace history {
 
 // Layout of the cells on each notebook page. Both pages use the same grid:
 // cell 1 at the top left, numbered along the rows.
@@ -38,10 +38,10 @@ constexpr int kNotebookHeight = 209;
 
 /// Frame of cell n (1..55) in panel coordinates.
 /// Throws std::out_of_range for any other n.
-Rect FrameRect(int n);
+core::Rect FrameRect(int n);
 
 /// Picture control or memo of cell n (1..55) in panel coordinates.
 /// Throws std::out_of_range for any other n.
-Rect ContentRect(int n);
+core::Rect ContentRect(int n);
 
-}  // namespace kestrel
+}  // namespace history

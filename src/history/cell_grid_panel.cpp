@@ -5,12 +5,12 @@
 
 namespace history {
 
-RECT ToRECT(const kestrel::Rect& rect) { return RECT{rect.left, rect.top, rect.Right(), rect.Bottom()}; }
+RECT ToRECT(const core::Rect& rect) { return RECT{rect.left, rect.top, rect.Right(), rect.Bottom()}; }
 
-void CellGridPanel::Create(HWND parent) { Panel::Create(parent, 0, 0, kestrel::kPanelWidth, kestrel::kPanelHeight); }
+void CellGridPanel::Create(HWND parent) { Panel::Create(parent, 0, 0, history::kPanelWidth, history::kPanelHeight); }
 
 void CellGridPanel::InvalidateCell(int n) {
-  const RECT frame = ToRECT(kestrel::FrameRect(n));
+  const RECT frame = ToRECT(history::FrameRect(n));
   InvalidateRect(Handle(), &frame, FALSE);
 }
 
@@ -27,14 +27,14 @@ void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
 
   ui::unique_hbrush selected(CreateSolidBrush(kSelectionColour));
   ui::SelectGuard selectPen(buffer.get(), GetStockObject(BLACK_PEN));
-  for (int n = 1; n <= kestrel::kCellCount; ++n) {
-    const RECT frame = ToRECT(kestrel::FrameRect(n));
+  for (int n = 1; n <= history::kCellCount; ++n) {
+    const RECT frame = ToRECT(history::FrameRect(n));
     RECT overlap{};
     if (!IntersectRect(&overlap, &frame, &clip)) continue;
     HBRUSH brush = store_.IsSelected(kind_, n) ? selected.get() : GetSysColorBrush(COLOR_BTNFACE);
     ui::SelectGuard selectBrush(buffer.get(), brush);
     Rectangle(buffer.get(), frame.left, frame.top, frame.right, frame.bottom);
-    if (paintContent) paintContent(buffer.get(), n, ToRECT(kestrel::ContentRect(n)));
+    if (paintContent) paintContent(buffer.get(), n, ToRECT(history::ContentRect(n)));
   }
   BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, buffer.get(), clip.left, clip.top,
          SRCCOPY);

@@ -15,7 +15,7 @@ inline constexpr COLORREF kSelectionColour = RGB(0xAA, 0xAA, 0xFF);
 
 class CellGridPanel : public ui::Panel {
  public:
-  CellGridPanel(const kestrel::CellStore& store, kestrel::CellKind kind) : store_(store), kind_(kind) {}
+  CellGridPanel(const history::CellStore& store, history::CellKind kind) : store_(store), kind_(kind) {}
   void Create(HWND parent);
   // Paints the content of cell n into its content rectangle (image cells).
   std::function<void(HDC, int, const RECT&)> paintContent;
@@ -27,10 +27,10 @@ class CellGridPanel : public ui::Panel {
   const wchar_t* ClassName() const override { return L"KestrelCellGrid"; }
 
  private:
-  const kestrel::CellStore& store_;
-  kestrel::CellKind kind_;
+  const history::CellStore& store_;
+  history::CellKind kind_;
 };
 
-RECT ToRECT(const kestrel::Rect& rect);
+RECT ToRECT(const core::Rect& rect);
 
 }  // namespace history

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 
-namespace kestrel {
+namespace history {
 
 namespace {
 
@@ -67,4 +67,4 @@ std::wstring_view LowCellsWarningText(CellKind kind) {
   return kind == CellKind::Image ? kLowImageCellsText : kLowTextCellsText;
 }
 
-}  // namespace kestrel
+}  // namespace history

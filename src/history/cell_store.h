@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-namespace kestrel {
+namespace history {
 
 /// The two kinds of clipboard history the main window keeps side by side.
 enum class CellKind { Image, Text };
@@ -104,4 +104,4 @@ std::vector<CellKind> LowCellsWarnings(int imageCount, int textCount, bool warnL
 /// The text of the low-cell warning box for a kind.
 std::wstring_view LowCellsWarningText(CellKind kind);
 
-}  // namespace kestrel
+}  // namespace history

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-namespace kestrel {
+namespace history {
 
 namespace {
 
@@ -38,4 +38,4 @@ StatusDecision DecideStatus(const StatusInput& input) {
   return decision;
 }
 
-}  // namespace kestrel
+}  // namespace history

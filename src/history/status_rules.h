@@ -5,7 +5,7 @@
 
 #include "history/cell_store.h"
 
-namespace kestrel {
+namespace history {
 
 /// What the main window's status tick looks at.
 struct StatusInput {
@@ -40,4 +40,4 @@ struct StatusDecision {
 /// The status tick's decisions for the current page, counts and options.
 StatusDecision DecideStatus(const StatusInput& input);
 
-}  // namespace kestrel
+}  // namespace history

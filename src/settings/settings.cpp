@@ -2,7 +2,7 @@
 
 #include <utility>
 
-namespace kestrel {
+namespace settings {
 
 namespace {
 
@@ -40,4 +40,4 @@ void Settings::SetWallpaperDirectory(std::wstring directory) {
   if (onChanged) onChanged();
 }
 
-}  // namespace kestrel
+}  // namespace settings

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace kestrel {
+namespace settings {
 
 /// The on/off options. WallpaperTiled is "on" for tiled and "off" for the
 /// normal (centred) wallpaper.
@@ -77,4 +77,4 @@ class Settings {
   std::wstring wallpaperDirectory_;
 };
 
-}  // namespace kestrel
+}  // namespace settings

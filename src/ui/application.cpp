@@ -13,7 +13,7 @@ constexpr wchar_t kApplicationClass[] = L"KestrelApplication";
 std::wstring ProgramTitle() {
   std::vector<wchar_t> path(MAX_PATH * 4);
   GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  return kestrel::ApplicationTitle(path.data());
+  return desktop::ApplicationTitle(path.data());
 }
 
 }  // namespace
@@ -21,14 +21,14 @@ std::wstring ProgramTitle() {
 void ApplicationWindow::Create(const std::wstring& title, HICON icon) {
   // A zero-sized, captioned top-level window: it is what the taskbar shows as
   // the program's button, while the forms it owns stay off the taskbar.
-  WindowSpec params;
+  WindowParams params;
   params.className = kApplicationClass;
   params.caption = title;
   params.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
   params.x = GetSystemMetrics(SM_CXSCREEN) / 2;
   params.y = GetSystemMetrics(SM_CYSCREEN) / 2;
   params.icon = icon;
-  CreateFromSpec(params);
+  CreateFromParams(params);
 }
 
 Application::Application() : title_(ProgramTitle()) {

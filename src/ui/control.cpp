@@ -4,7 +4,7 @@
 
 namespace ui {
 
-void Control::CreateControl(const WindowSpec& params) {
+void Control::CreateControl(const WindowParams& params) {
   HWND window = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, params.x,
                                 params.y, params.width, params.height, params.parent,
                                 reinterpret_cast<HMENU>(params.childId), GetModuleHandleW(nullptr), nullptr);

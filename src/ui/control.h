@@ -29,7 +29,7 @@ class Control {
 
  protected:
   // A system control from the same creation parameters our own windows use.
-  void CreateControl(const WindowSpec& params);
+  void CreateControl(const WindowParams& params);
 
  private:
   unique_hwnd window_;

@@ -108,7 +108,7 @@ unique_hfont SqueezedFont(HDC dc, const std::wstring& caption, UINT textFormat, 
 FlatButton::~FlatButton() { RemoveSubclass(); }
 
 void FlatButton::Create(HWND parent, int id, int x, int y, int width, int height, const std::wstring& caption) {
-  WindowSpec params = WindowSpec::Child(L"BUTTON", parent, x, y, width, height, WS_TABSTOP | BS_OWNERDRAW, id);
+  WindowParams params = WindowParams::Child(L"BUTTON", parent, x, y, width, height, WS_TABSTOP | BS_OWNERDRAW, id);
   params.caption = caption;
   CreateControl(params);
   subclassed_ =

@@ -15,7 +15,7 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
 
 }  // namespace
 
-void Form::CreateForm(const FormSpec& params) {
+void Form::CreateForm(const FormParams& params) {
   RECT frame{0, 0, params.clientWidth, params.clientHeight};
   AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
   const int width = frame.right - frame.left;
@@ -26,7 +26,7 @@ void Form::CreateForm(const FormSpec& params) {
     x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
-  WindowSpec window;
+  WindowParams window;
   window.className = params.className;
   window.caption = params.caption;
   window.style = params.style & ~WS_VISIBLE;
@@ -38,7 +38,7 @@ void Form::CreateForm(const FormSpec& params) {
   window.parent = application_.Window();
   window.background = GetSysColorBrush(COLOR_BTNFACE);
   window.icon = params.icon;
-  CreateFromSpec(window);
+  CreateFromParams(window);
 }
 
 void Form::Show() {

@@ -10,7 +10,7 @@ namespace ui {
 
 class Application;
 
-struct FormSpec {
+struct FormParams {
   const wchar_t* className = nullptr;
   std::wstring caption;
   DWORD style = WS_CAPTION | WS_SYSMENU;
@@ -42,7 +42,7 @@ class Form : public Window {
   void SetModalResult(int result) { modalResult_ = result; }
 
  protected:
-  void CreateForm(const FormSpec& params);
+  void CreateForm(const FormParams& params);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   // WM_CLOSE: hide, or end the program for the main form.
   virtual void OnClose();

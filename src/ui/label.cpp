@@ -5,7 +5,7 @@ namespace ui {
 void Label::Create(HWND parent, int id, int x, int y, int width, int height, LabelAlignment alignment, bool wordWrap) {
   DWORD style = alignment == LabelAlignment::Centre ? SS_CENTER : SS_LEFT;
   if (!wordWrap) style |= SS_CENTERIMAGE;
-  CreateControl(WindowSpec::Child(L"STATIC", parent, x, y, width, height, style, id));
+  CreateControl(WindowParams::Child(L"STATIC", parent, x, y, width, height, style, id));
 }
 
 LRESULT Label::OnCtlColorStatic(HDC dc) const {

@@ -7,7 +7,7 @@ void Memo::Create(HWND parent, int id, int x, int y, int width, int height, cons
   if (!options.wordWrap) style |= ES_AUTOHSCROLL;
   if (options.scrollBars) style |= WS_VSCROLL | WS_HSCROLL;
   if (options.readOnly) style |= ES_READONLY;
-  WindowSpec params = WindowSpec::Child(L"EDIT", parent, x, y, width, height, style, id);
+  WindowParams params = WindowParams::Child(L"EDIT", parent, x, y, width, height, style, id);
   if (options.border) params.exStyle |= WS_EX_CLIENTEDGE;
   CreateControl(params);
   // Zero lifts the limit to the largest size the control supports.

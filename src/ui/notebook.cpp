@@ -7,10 +7,10 @@
 namespace ui {
 
 void Notebook::Create(HWND parent, int x, int y, int width, int height, const std::vector<std::wstring>& pages) {
-  WindowSpec params = WindowSpec::Child(L"KestrelNotebook", parent, x, y, width, height, WS_CLIPCHILDREN);
+  WindowParams params = WindowParams::Child(L"KestrelNotebook", parent, x, y, width, height, WS_CLIPCHILDREN);
   params.exStyle = WS_EX_CONTROLPARENT;
   params.background = GetSysColorBrush(COLOR_BTNFACE);
-  CreateFromSpec(params);
+  CreateFromParams(params);
 
   tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, width,
                           height, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);

@@ -17,9 +17,9 @@ bool IsChildNotification(UINT message) {
 void Panel::Create(HWND parent, int x, int y, int width, int height, Bevel bevel) {
   bevel_ = bevel;
   EnablePainting();
-  WindowSpec params = WindowSpec::Child(ClassName(), parent, x, y, width, height, WS_CLIPCHILDREN);
+  WindowParams params = WindowParams::Child(ClassName(), parent, x, y, width, height, WS_CLIPCHILDREN);
   params.exStyle = WS_EX_CONTROLPARENT;
-  CreateFromSpec(params);
+  CreateFromParams(params);
 }
 
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

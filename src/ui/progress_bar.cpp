@@ -5,7 +5,7 @@
 namespace ui {
 
 void ProgressBar::Create(HWND parent, int id, int x, int y, int width, int height, int minimum, int maximum) {
-  CreateControl(WindowSpec::Child(PROGRESS_CLASSW, parent, x, y, width, height, 0, id));
+  CreateControl(WindowParams::Child(PROGRESS_CLASSW, parent, x, y, width, height, 0, id));
   SendMessageW(Handle(), PBM_SETRANGE32, static_cast<WPARAM>(minimum), static_cast<LPARAM>(maximum));
 }
 

@@ -11,10 +11,11 @@ constexpr int kLineStep = 22;
 }
 
 void ScrollBox::Create(HWND parent, int x, int y, int width, int height) {
-  WindowSpec params = WindowSpec::Child(L"KestrelScrollBox", parent, x, y, width, height, WS_VSCROLL | WS_CLIPCHILDREN);
+  WindowParams params =
+      WindowParams::Child(L"KestrelScrollBox", parent, x, y, width, height, WS_VSCROLL | WS_CLIPCHILDREN);
   params.exStyle = WS_EX_CONTROLPARENT;
   params.background = GetSysColorBrush(COLOR_BTNFACE);
-  CreateFromSpec(params);
+  CreateFromParams(params);
 }
 
 void ScrollBox::SetContent(HWND content, int contentHeight) {

@@ -11,7 +11,7 @@ namespace ui {
 
 namespace {
 
-void RegisterClassOnce(const WindowSpec& params, WNDPROC procedure) {
+void RegisterClassOnce(const WindowParams& params, WNDPROC procedure) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   WNDCLASSEXW existing{sizeof(existing)};
   if (GetClassInfoExW(instance, params.className, &existing)) return;
@@ -30,7 +30,7 @@ void RegisterClassOnce(const WindowSpec& params, WNDPROC procedure) {
 
 Window::~Window() { DestroyHandle(); }
 
-void Window::CreateFromSpec(const WindowSpec& params) {
+void Window::CreateFromParams(const WindowParams& params) {
   RegisterClassOnce(params, &Window::Thunk);
   HWND window = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, params.x,
                                 params.y, params.width, params.height, params.parent,
@@ -130,7 +130,7 @@ std::wstring Widen(const char* text) {
 void ShowErrorBox(const std::wstring& text) {
   std::vector<wchar_t> path(MAX_PATH * 4);
   GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  const std::wstring title = kestrel::ApplicationTitle(path.data());
+  const std::wstring title = desktop::ApplicationTitle(path.data());
   ShowMessageBox(GetActiveWindow(), text, title, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }
 

@@ -9,7 +9,7 @@
 
 namespace ui {
 
-struct WindowSpec {
+struct WindowParams {
   const wchar_t* className = nullptr;
   std::wstring caption;
   DWORD style = WS_CHILD | WS_VISIBLE;
@@ -25,9 +25,9 @@ struct WindowSpec {
   HICON icon = nullptr;
 
   // A visible child window of the class at the given place.
-  static WindowSpec Child(const wchar_t* className, HWND parent, int x, int y, int width, int height,
-                          DWORD extraStyle = 0, int childId = 0) {
-    WindowSpec params;
+  static WindowParams Child(const wchar_t* className, HWND parent, int x, int y, int width, int height,
+                            DWORD extraStyle = 0, int childId = 0) {
+    WindowParams params;
     params.className = className;
     params.style = WS_CHILD | WS_VISIBLE | extraStyle;
     params.parent = parent;
@@ -58,7 +58,7 @@ class Window {
 
  protected:
   // Creates the window; the window class is registered on first use.
-  void CreateFromSpec(const WindowSpec& params);
+  void CreateFromParams(const WindowParams& params);
   void DestroyHandle();
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -4,7 +4,7 @@
 
 #include "e2e/clipboard_writer.h"
 #include "e2e/harness.h"
-#include "history/form2_layout.h"
+#include "history/main_window_layout.h"
 
 namespace e2e {
 namespace {
@@ -17,7 +17,7 @@ constexpr uint32_t kPictureSeed = 7;
 
 using CaptureTest = KestrelTest;
 
-HWND Memo(HWND main, int cell) { return FindChildById(main, kestrel::kMemoIdBase + cell, kEditClass); }
+HWND Memo(HWND main, int cell) { return FindChildById(main, history::kTextCellIdBase + cell, kEditClass); }
 
 TEST_F(CaptureTest, TextThenPictureThenTextFillConsecutiveCells) {
   ClipboardWriter writer;
@@ -28,8 +28,8 @@ TEST_F(CaptureTest, TextThenPictureThenTextFillConsecutiveCells) {
   ASSERT_NE(main, nullptr);
   HWND memo1 = Memo(main, 1);
   HWND memo2 = Memo(main, 2);
-  HWND imageGauge = FindChildById(main, kestrel::kProgressBar1Id, kGaugeClass);
-  HWND textGauge = FindChildById(main, kestrel::kProgressBar2Id, kGaugeClass);
+  HWND imageGauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
+  HWND textGauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
   ASSERT_TRUE(memo1 && memo2 && imageGauge && textGauge) << "a control of the main window is missing";
   EXPECT_EQ(GaugePosition(imageGauge), 0);
   EXPECT_EQ(GaugePosition(textGauge), 0);
@@ -66,8 +66,8 @@ TEST_F(CaptureTest, PictureOfferedOnlyAsDibFillsAnImageCell) {
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
   HWND memo1 = Memo(main, 1);
-  HWND imageGauge = FindChildById(main, kestrel::kProgressBar1Id, kGaugeClass);
-  HWND textGauge = FindChildById(main, kestrel::kProgressBar2Id, kGaugeClass);
+  HWND imageGauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
+  HWND textGauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
   ASSERT_TRUE(memo1 && imageGauge && textGauge) << "a control of the main window is missing";
 
   // Browsers and many editors copy pictures as a device-independent bitmap

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "e2e/program_probe.h"
-#include "history/form2_layout.h"
+#include "history/main_window_layout.h"
 
 namespace e2e {
 
@@ -141,7 +141,7 @@ bool KestrelProcess::Start() {
 bool KestrelProcess::IsRunning() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
 
 HWND KestrelProcess::MainWindow() const {
-  return processId_ ? FindProcessWindow(processId_, kestrel::kForm2ClassName) : nullptr;
+  return processId_ ? FindProcessWindow(processId_, history::kMainWindowClassName) : nullptr;
 }
 
 HWND KestrelProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {
@@ -183,8 +183,8 @@ void KestrelProcess::Kill() {
 bool CloseProgram(HWND mainWindow) {
   // Posted, not sent: the program may ask for confirmation in a modal box,
   // and a sent message would hold this thread until the box closes.
-  HWND exitButton = FindChildById(mainWindow, kestrel::kBitBtn1Id, kButtonClass);
-  if (!exitButton) exitButton = FindButtonByCaption(mainWindow, kestrel::kExitCaption);
+  HWND exitButton = FindChildById(mainWindow, history::kExitButtonId, kButtonClass);
+  if (!exitButton) exitButton = FindButtonByCaption(mainWindow, history::kExitCaption);
   if (exitButton) {
     return PostMessageW(exitButton, BM_CLICK, 0, 0) != FALSE;
   }
@@ -196,7 +196,7 @@ void KestrelTest::SetUp() {
       << "Kestrel99.exe is missing beside the test directory";
   // The program runs as a single copy; a leftover copy would take our
   // clipboard notifications and the later copy would refuse to start.
-  ASSERT_EQ(FindWindowW(kestrel::kForm2ClassName, nullptr), nullptr) << "another copy of Kestrel99 is running";
+  ASSERT_EQ(FindWindowW(history::kMainWindowClassName, nullptr), nullptr) << "another copy of Kestrel99 is running";
 }
 
 void KestrelTest::TearDown() { program_.Kill(); }

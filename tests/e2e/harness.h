@@ -69,7 +69,7 @@ class KestrelProcess {
   bool IsRunning() const;
   DWORD ProcessId() const { return processId_; }
 
-  // The main window (class TForm2) of this process, once it exists.
+  // The main window (class MainWindow) of this process, once it exists.
   HWND MainWindow() const;
   HWND WaitForMainWindow(std::chrono::milliseconds timeout = kStartDeadline);
   // Waits until the program's clipboard viewer heads the viewer chain, which

@@ -106,7 +106,7 @@ std::optional<int> StartupPosition(DWORD processId) {
 
 bool StartupIsOver(DWORD processId) {
   HWND startup = StartupWindow(processId);
-  return startup && StartupPosition(processId) == kestrel::kStartupEndPosition && !IsWindowVisible(startup);
+  return startup && StartupPosition(processId) == app::kStartupEndPosition && !IsWindowVisible(startup);
 }
 
 bool NotificationAreaHolds(HWND owner) {

@@ -9,7 +9,7 @@
 #include "e2e/clipboard_writer.h"
 #include "e2e/harness.h"
 #include "e2e/program_probe.h"
-#include "history/form2_layout.h"
+#include "history/main_window_layout.h"
 
 namespace e2e {
 namespace {
@@ -60,10 +60,10 @@ TEST_F(ResidentTest, SecondCopyEndsWithCodeZeroAndTheFirstKeepsItsCells) {
   ASSERT_TRUE(writer.Empty());
   HWND main = StartResident();
   ASSERT_NE(main, nullptr);
-  HWND memo1 = FindChildById(main, kestrel::kMemoIdBase + 1, kEditClass);
-  HWND memo2 = FindChildById(main, kestrel::kMemoIdBase + 2, kEditClass);
-  HWND imageGauge = FindChildById(main, kestrel::kProgressBar1Id, kGaugeClass);
-  HWND textGauge = FindChildById(main, kestrel::kProgressBar2Id, kGaugeClass);
+  HWND memo1 = FindChildById(main, history::kTextCellIdBase + 1, kEditClass);
+  HWND memo2 = FindChildById(main, history::kTextCellIdBase + 2, kEditClass);
+  HWND imageGauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
+  HWND textGauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
   ASSERT_TRUE(memo1 && memo2 && imageGauge && textGauge) << "a control of the main window is missing";
 
   const std::wstring text = L"Kept by the first copy";
@@ -101,7 +101,7 @@ TEST_F(ResidentTest, DoubleClickOnEitherTrayIconShowsTheMainWindowAndAClickDoesN
   ASSERT_NE(main, nullptr);
   const std::vector<HWND> trayWindows = TrayWindows();
   ASSERT_EQ(trayWindows.size(), kTrayIconCount);
-  HWND hideButton = FindChildById(main, kestrel::kBitBtn6Id);
+  HWND hideButton = FindChildById(main, history::kHideButtonId);
   ASSERT_NE(hideButton, nullptr);
 
   for (HWND tray : trayWindows) {
@@ -139,7 +139,7 @@ TEST_F(ResidentTest, ExitEndsWithCodeZeroRemovesTheTrayIconAndLeavesTheViewerCha
   // The way a user gets there: double-click the tray icon, then Exit.
   ASSERT_TRUE(SendTrayCallback(trayWindows.front(), WM_LBUTTONDBLCLK));
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
-  HWND exitButton = FindButtonByCaption(main, kestrel::kExitCaption);
+  HWND exitButton = FindButtonByCaption(main, history::kExitCaption);
   ASSERT_NE(exitButton, nullptr) << "no button reads &Exit";
   // Posted: with ConfirmExit on the program would ask first, and a sent
   // message would wait for the answer. ConfirmExit is off by default.

@@ -5,7 +5,7 @@
 #include "e2e/chain_viewer.h"
 #include "e2e/clipboard_writer.h"
 #include "e2e/harness.h"
-#include "history/form2_layout.h"
+#include "history/main_window_layout.h"
 
 namespace e2e {
 namespace {
@@ -21,7 +21,7 @@ TEST_F(ShutdownTest, ClosedProgramExitsWithCodeZero) {
   const std::optional<DWORD> code = program_.WaitForExit();
   ASSERT_TRUE(code.has_value()) << "the program did not end after it was closed";
   EXPECT_EQ(*code, 0u);
-  EXPECT_EQ(FindWindowW(kestrel::kForm2ClassName, nullptr), nullptr);
+  EXPECT_EQ(FindWindowW(history::kMainWindowClassName, nullptr), nullptr);
 }
 
 TEST_F(ShutdownTest, ViewerThatJoinedEarlierKeepsGettingNotificationsAfterExit) {
@@ -30,7 +30,7 @@ TEST_F(ShutdownTest, ViewerThatJoinedEarlierKeepsGettingNotificationsAfterExit) 
   ChainViewer viewer;
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
-  HWND memo1 = FindChildById(main, kestrel::kMemoIdBase + 1, kEditClass);
+  HWND memo1 = FindChildById(main, history::kTextCellIdBase + 1, kEditClass);
   ASSERT_NE(memo1, nullptr);
 
   // While it runs, the program heads the chain and passes each change on.

@@ -8,7 +8,7 @@
 #include "e2e/clipboard_writer.h"
 #include "e2e/harness.h"
 #include "e2e/program_probe.h"
-#include "history/form2_layout.h"
+#include "history/main_window_layout.h"
 
 namespace e2e {
 namespace {
@@ -54,7 +54,7 @@ TEST_F(StartupTest, AfterStartUpNothingIsVisibleAndTheHiddenMainWindowCaptures) 
   if (application) GetWindowThreadProcessId(application, &applicationOwner);
   EXPECT_EQ(applicationOwner, id) << "no window of the program carries the title " << kApplicationTitle;
 
-  HWND memo1 = FindChildById(main, kestrel::kMemoIdBase + 1, kEditClass);
+  HWND memo1 = FindChildById(main, history::kTextCellIdBase + 1, kEditClass);
   ASSERT_NE(memo1, nullptr);
   const std::wstring text = L"Copied while Kestrel 99 sits in the tray";
   ASSERT_TRUE(writer.WriteText(text));
@@ -77,9 +77,9 @@ TEST_F(StartupTest, WhatTheClipboardHeldAtStartIsCapturedOnce) {
       << "the start-up did not come to its end";
   HWND main = program_.MainWindow();
   ASSERT_NE(main, nullptr);
-  HWND memo1 = FindChildById(main, kestrel::kMemoIdBase + 1, kEditClass);
-  HWND memo2 = FindChildById(main, kestrel::kMemoIdBase + 2, kEditClass);
-  HWND textGauge = FindChildById(main, kestrel::kProgressBar2Id, kGaugeClass);
+  HWND memo1 = FindChildById(main, history::kTextCellIdBase + 1, kEditClass);
+  HWND memo2 = FindChildById(main, history::kTextCellIdBase + 2, kEditClass);
+  HWND textGauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
   ASSERT_TRUE(memo1 && memo2 && textGauge) << "a control of the main window is missing";
 
   EXPECT_TRUE(WaitUntil([&] { return ReadWindowText(memo1) == text; }))

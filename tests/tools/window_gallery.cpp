@@ -10,10 +10,10 @@
 #include <memory>
 #include <string>
 
-#include "app/form1.h"
-#include "app/forms.h"
-#include "app/splash_form.h"
-#include "history/form2.h"
+#include "app/startup_window.h"
+#include "app/program_windows.h"
+#include "app/splash_window.h"
+#include "history/main_window.h"
 #include "settings/settings.h"
 #include "ui/application.h"
 
@@ -67,33 +67,33 @@ int wmain(int argc, wchar_t** argv) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
   const std::wstring which = argc > 1 ? argv[1] : L"splash";
-  kestrel::Settings settings;
+  settings::Settings settings;
   ui::Application application;
-  app::TSplashForm splash(application);
+  app::SplashWindow splash(application);
   if (which == L"splash") {
     splash.ShowNow();
   } else if (which == L"startup") {
-    auto* form1 = application.CreateForm<app::TForm1>(splash.PictureBitmap());
+    auto* startup = application.CreateForm<app::StartupWindow>(splash.PictureBitmap());
     // Hold the start-up where it is half done.
     constexpr UINT_PTR kStartupTimerId = 1;
     constexpr int kHalfWay = 75;
-    KillTimer(form1->Handle(), kStartupTimerId);
-    SendMessageW(FindWindowExW(form1->Handle(), nullptr, PROGRESS_CLASSW, nullptr), PBM_SETPOS, kHalfWay, 0);
-    form1->Show();
+    KillTimer(startup->Handle(), kStartupTimerId);
+    SendMessageW(FindWindowExW(startup->Handle(), nullptr, PROGRESS_CLASSW, nullptr), PBM_SETPOS, kHalfWay, 0);
+    startup->Show();
   } else {
-    settings.Set(kestrel::Option::BeepOnAdd, false);
-    app::Form2 = application.CreateForm<history::TForm2>(settings);
-    app::Form2->Show();
+    settings.Set(settings::Option::BeepOnAdd, false);
+    app::mainWindow = application.CreateForm<history::MainWindow>(settings);
+    app::mainWindow->Show();
     if (which.starts_with(L"filled")) {
-      HWND owner = app::Form2->Handle();
+      HWND owner = app::mainWindow->Handle();
       Copy(owner, nullptr, RGB(30, 60, 160), RGB(120, 200, 255));
       Copy(owner, L"Meeting notes\r\n- ship 1.2\r\n- tray icons", 0, 0);
       Copy(owner, nullptr, RGB(200, 60, 30), RGB(255, 220, 80));
       Copy(owner, L"https://example.com/kestrel", 0, 0);
       Copy(owner, nullptr, RGB(20, 120, 40), RGB(180, 240, 160));
-      app::Form2->Store().Select(kestrel::CellKind::Image, 2);
-      app::Form2->Store().Select(kestrel::CellKind::Text, 2);
-      if (which == L"filled-text") app::Form2->TabbedNotebook1().SetPageIndex(1);
+      app::mainWindow->Store().Select(history::CellKind::Image, 2);
+      app::mainWindow->Store().Select(history::CellKind::Text, 2);
+      if (which == L"filled-text") app::mainWindow->Notebook().SetPageIndex(1);
       RedrawWindow(owner, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
   }

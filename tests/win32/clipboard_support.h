@@ -17,7 +17,7 @@
 #include "ui/picture.h"
 #include "ui/window.h"
 
-namespace kestrel::test {
+namespace test {
 
 // Long enough for a loaded machine; a passing test never waits this long.
 constexpr DWORD kDeadlineMs = 10000;
@@ -92,10 +92,10 @@ inline COLORREF CentreColour(const ui::Picture& picture) {
 class ClipboardWriter : public ui::Window {
  public:
   ClipboardWriter() {
-    ui::WindowSpec params;
+    ui::WindowParams params;
     params.className = L"KestrelTestClipboardWriter";
     params.style = WS_POPUP;
-    CreateFromSpec(params);
+    CreateFromParams(params);
   }
   ~ClipboardWriter() override { DestroyHandle(); }
   int renderRequests = 0;
@@ -201,11 +201,11 @@ class MessageBoxRecorder {
 class ChainMember : public ui::Window {
  public:
   ChainMember(std::vector<std::wstring>& log, std::wstring name) : log_(log), name_(std::move(name)) {
-    ui::WindowSpec params;
+    ui::WindowParams params;
     params.className = L"KestrelTestChainMember";
     params.caption = name_;
     params.style = WS_POPUP;
-    CreateFromSpec(params);
+    CreateFromParams(params);
   }
   ~ChainMember() override { DestroyHandle(); }
 
@@ -255,4 +255,4 @@ class ChainMember : public ui::Window {
   bool joined_ = false;
 };
 
-}  // namespace kestrel::test
+}  // namespace test

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kestrel {
+namespace app {
 namespace {
 
 TEST(StartupProgressTest, ShowsTheMainWindowAtTickTwentyAndEndsAtThirty) {
@@ -41,4 +41,4 @@ TEST(StartupProgressTest, TicksAfterTheEndDoNothing) {
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace app

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kestrel {
+namespace desktop {
 namespace {
 
 TEST(ApplicationTitleTest, NameWithoutDirectoryAndExtension) {
@@ -64,4 +64,4 @@ TEST(LowerCharTest, LeavesEverythingElseAlone) {
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace desktop

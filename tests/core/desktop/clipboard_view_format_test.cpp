@@ -4,10 +4,10 @@
 
 #include <set>
 
-namespace kestrel {
+namespace desktop {
 namespace {
 
-using F = TClipboardViewFormat;
+using F = ClipboardViewFormat;
 
 // A clipboard that offers exactly the given view formats.
 FormatOffered Offering(std::set<F> formats) {
@@ -16,68 +16,68 @@ FormatOffered Offering(std::set<F> formats) {
 
 // The formats without a clipboard format of their own; a careless offered()
 // that answers yes for anything must not keep them.
-constexpr F kWithoutFormat[] = {F::cvDefault, F::cvEmpty, F::cvUnknown};
+constexpr F kWithoutFormat[] = {F::Default, F::Empty, F::Unknown};
 const FormatOffered kOffersAnything = [](F) { return true; };
 
 TEST(ClipboardViewFormatTest, AChangeKeepsAViewFormatOnlyWhileItIsOffered) {
-  EXPECT_EQ(ViewFormatAfterChange(F::cvBitmap, false, Offering({F::cvBitmap, F::cvText})), F::cvBitmap);
-  EXPECT_EQ(ViewFormatAfterChange(F::cvBitmap, false, Offering({F::cvText})), F::cvDefault);
-  EXPECT_EQ(ViewFormatAfterChange(F::cvIcon, false, Offering({})), F::cvDefault);
+  EXPECT_EQ(ViewFormatAfterChange(F::Bitmap, false, Offering({F::Bitmap, F::Text})), F::Bitmap);
+  EXPECT_EQ(ViewFormatAfterChange(F::Bitmap, false, Offering({F::Text})), F::Default);
+  EXPECT_EQ(ViewFormatAfterChange(F::Icon, false, Offering({})), F::Default);
 }
 
 TEST(ClipboardViewFormatTest, AnEmptyClipboardGivesEmptyWhateverWasShown) {
-  for (F format : {F::cvDefault, F::cvText, F::cvPalette, F::cvEmpty}) {
-    EXPECT_EQ(ViewFormatAfterChange(format, true, kOffersAnything), F::cvEmpty) << static_cast<int>(format);
+  for (F format : {F::Default, F::Text, F::Palette, F::Empty}) {
+    EXPECT_EQ(ViewFormatAfterChange(format, true, kOffersAnything), F::Empty) << static_cast<int>(format);
   }
 }
 
 TEST(ClipboardViewFormatTest, FormatsWithoutAClipboardFormatFallBackToDefault) {
   for (F format : kWithoutFormat) {
-    EXPECT_EQ(ViewFormatAfterChange(format, false, kOffersAnything), F::cvDefault) << static_cast<int>(format);
+    EXPECT_EQ(ViewFormatAfterChange(format, false, kOffersAnything), F::Default) << static_cast<int>(format);
   }
 }
 
 TEST(ClipboardViewFormatTest, SettingKeepsAnOfferedFormatAndRefusesTheRest) {
-  EXPECT_EQ(ViewFormatAfterSet(F::cvDefault, F::cvBitmap, Offering({F::cvBitmap})), F::cvBitmap);
-  EXPECT_EQ(ViewFormatAfterSet(F::cvDefault, F::cvBitmap, Offering({F::cvText})), F::cvDefault);
-  EXPECT_EQ(ViewFormatAfterSet(F::cvText, F::cvEmpty, kOffersAnything), F::cvDefault);
+  EXPECT_EQ(ViewFormatAfterSet(F::Default, F::Bitmap, Offering({F::Bitmap})), F::Bitmap);
+  EXPECT_EQ(ViewFormatAfterSet(F::Default, F::Bitmap, Offering({F::Text})), F::Default);
+  EXPECT_EQ(ViewFormatAfterSet(F::Text, F::Empty, kOffersAnything), F::Default);
   // Setting the value it already has changes nothing, offered or not.
-  EXPECT_EQ(ViewFormatAfterSet(F::cvOemText, F::cvOemText, Offering({})), F::cvOemText);
+  EXPECT_EQ(ViewFormatAfterSet(F::OemText, F::OemText, Offering({})), F::OemText);
 }
 
 TEST(ClipboardViewFormatTest, TheDefaultViewTakesTheFirstOfferedInItsOrder) {
-  EXPECT_EQ(ChooseDisplayKind(F::cvDefault, Offering({F::cvBitmap, F::cvText, F::cvOemText})), F::cvText);
-  EXPECT_EQ(ChooseDisplayKind(F::cvDefault, Offering({F::cvBitmap, F::cvOemText})), F::cvOemText);
-  EXPECT_EQ(ChooseDisplayKind(F::cvDefault, Offering({F::cvMetafile, F::cvBitmap})), F::cvBitmap);
-  EXPECT_EQ(ChooseDisplayKind(F::cvDefault, Offering({F::cvPalette, F::cvMetafile})), F::cvMetafile);
-  EXPECT_EQ(ChooseDisplayKind(F::cvDefault, Offering({F::cvIcon, F::cvPalette})), F::cvPalette);
-  EXPECT_EQ(ChooseDisplayKind(F::cvDefault, Offering({F::cvComponent, F::cvIcon})), F::cvIcon);
-  EXPECT_EQ(ChooseDisplayKind(F::cvDefault, Offering({F::cvComponent})), F::cvComponent);
+  EXPECT_EQ(ChooseDisplayKind(F::Default, Offering({F::Bitmap, F::Text, F::OemText})), F::Text);
+  EXPECT_EQ(ChooseDisplayKind(F::Default, Offering({F::Bitmap, F::OemText})), F::OemText);
+  EXPECT_EQ(ChooseDisplayKind(F::Default, Offering({F::Metafile, F::Bitmap})), F::Bitmap);
+  EXPECT_EQ(ChooseDisplayKind(F::Default, Offering({F::Palette, F::Metafile})), F::Metafile);
+  EXPECT_EQ(ChooseDisplayKind(F::Default, Offering({F::Icon, F::Palette})), F::Palette);
+  EXPECT_EQ(ChooseDisplayKind(F::Default, Offering({F::Component, F::Icon})), F::Icon);
+  EXPECT_EQ(ChooseDisplayKind(F::Default, Offering({F::Component})), F::Component);
 }
 
 TEST(ClipboardViewFormatTest, NothingKnownOnTheClipboardShowsAsUnknown) {
   // The picture format is never a default choice: a picture shows as bitmap,
   // metafile or icon.
-  EXPECT_EQ(ChooseDisplayKind(F::cvDefault, Offering({F::cvPicture})), F::cvUnknown);
-  EXPECT_EQ(ChooseDisplayKind(F::cvDefault, Offering({})), F::cvUnknown);
+  EXPECT_EQ(ChooseDisplayKind(F::Default, Offering({F::Picture})), F::Unknown);
+  EXPECT_EQ(ChooseDisplayKind(F::Default, Offering({})), F::Unknown);
 }
 
 TEST(ClipboardViewFormatTest, AChosenViewFormatIsShownOnlyWhileOffered) {
-  EXPECT_EQ(ChooseDisplayKind(F::cvBitmap, Offering({F::cvText, F::cvBitmap})), F::cvBitmap);
-  EXPECT_EQ(ChooseDisplayKind(F::cvBitmap, Offering({F::cvText})), F::cvUnknown);
-  EXPECT_EQ(ChooseDisplayKind(F::cvEmpty, kOffersAnything), F::cvEmpty);
+  EXPECT_EQ(ChooseDisplayKind(F::Bitmap, Offering({F::Text, F::Bitmap})), F::Bitmap);
+  EXPECT_EQ(ChooseDisplayKind(F::Bitmap, Offering({F::Text})), F::Unknown);
+  EXPECT_EQ(ChooseDisplayKind(F::Empty, kOffersAnything), F::Empty);
 }
 
 TEST(ClipboardViewFormatTest, EachKindHasItsDisplay) {
-  for (F kind : {F::cvDefault, F::cvEmpty, F::cvUnknown, F::cvText, F::cvOemText}) {
+  for (F kind : {F::Default, F::Empty, F::Unknown, F::Text, F::OemText}) {
     EXPECT_EQ(DisplayControlFor(kind), DisplayControl::Memo) << static_cast<int>(kind);
   }
-  for (F kind : {F::cvBitmap, F::cvMetafile, F::cvPicture, F::cvIcon}) {
+  for (F kind : {F::Bitmap, F::Metafile, F::Picture, F::Icon}) {
     EXPECT_EQ(DisplayControlFor(kind), DisplayControl::Image) << static_cast<int>(kind);
   }
-  EXPECT_EQ(DisplayControlFor(F::cvComponent), DisplayControl::Component);
-  EXPECT_EQ(DisplayControlFor(F::cvPalette), DisplayControl::Palette);
+  EXPECT_EQ(DisplayControlFor(F::Component), DisplayControl::Component);
+  EXPECT_EQ(DisplayControlFor(F::Palette), DisplayControl::Palette);
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace desktop

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace kestrel {
+namespace desktop {
 namespace {
 
 TEST(SpeakerDivisorTest, DividesTheTimerClock) {
@@ -76,4 +76,4 @@ TEST(SquareWaveTest, AbsurdInputsStayBounded) {
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace desktop

@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace kestrel {
+namespace desktop {
 namespace {
 
 std::wstring Digits(std::size_t length) {
@@ -39,4 +39,4 @@ TEST(ShortTipTest, CutNeverSplitsASurrogatePair) {
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace desktop

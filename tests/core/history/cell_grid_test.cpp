@@ -5,8 +5,11 @@
 #include <climits>
 #include <stdexcept>
 
-namespace kestrel {
+namespace history {
 namespace {
+
+using core::CentreOffset;
+using core::Rect;
 
 TEST(CellGridTest, CellsRunAlongTheRows) {
   EXPECT_EQ(FrameRect(1), (Rect{0, 0, 105, 89}));
@@ -54,4 +57,4 @@ TEST(CentreOffsetTest, CentresAndPinsOversizedChildren) {
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace history

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-namespace kestrel {
+namespace history {
 namespace {
 
 constexpr CellKind kKinds[] = {CellKind::Image, CellKind::Text};
@@ -157,4 +157,4 @@ TEST(LowCellsWarningsTest, TextsNameTheKind) {
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace history

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-namespace kestrel {
+namespace history {
 namespace {
 
 StatusInput OnPage(NotebookPage page, int imageCount, int textCount) {
@@ -62,4 +62,4 @@ TEST(StatusRulesTest, CaptureStateChoosesCaptionIconAndHint) {
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace history

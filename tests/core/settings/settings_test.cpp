@@ -6,7 +6,7 @@
 #include <type_traits>
 #include <vector>
 
-namespace kestrel {
+namespace settings {
 namespace {
 
 // Readers must hold the one Settings object, never a snapshot of it.
@@ -69,4 +69,4 @@ TEST(SettingsTest, ObserverHearsEachRealChangeAfterItIsStored) {
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace settings

@@ -7,10 +7,10 @@
 
 #include "win32/clipboard_support.h"
 
-namespace kestrel {
+namespace desktop {
 namespace {
 
-using desktop::TClipboardViewer;
+using desktop::ClipboardViewer;
 using test::ChainMember;
 using test::ClipboardWrite;
 using test::PumpUntil;
@@ -50,7 +50,7 @@ class ClipboardViewerTest : public testing::Test {
   // Puts ours at the head of the chain; its OnChange is logged as "ours".
   // What joining itself caused is forgotten.
   void JoinOurs() {
-    ours = std::make_unique<TClipboardViewer>();
+    ours = std::make_unique<ClipboardViewer>();
     ours->OnChange = [this] {
       log.push_back(L"ours");
       ++changes;
@@ -79,7 +79,7 @@ class ClipboardViewerTest : public testing::Test {
   ChainMember first{log, L"first"};
   ChainMember second{log, L"second"};
   int changes = 0;
-  std::unique_ptr<TClipboardViewer> ours;
+  std::unique_ptr<ClipboardViewer> ours;
 };
 
 TEST_F(ClipboardViewerTest, JoinsAChainForwardsDownItAndLeavesItWhole) {
@@ -192,7 +192,7 @@ TEST_F(ClipboardViewerTest, ShowsTextOrSaysTheFormatIsUnknown) {
   display = ours->DisplayControl();
   ASSERT_NE(display, nullptr);
   EXPECT_EQ(TextOf(display), kUnknownFormatText);
-  EXPECT_EQ(ours->ViewFormat(), TClipboardViewFormat::cvDefault);
+  EXPECT_EQ(ours->ViewFormat(), ClipboardViewFormat::Default);
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -206,15 +206,15 @@ TEST_F(ClipboardViewerTest, ShowsAPictureAndKeepsAViewFormatOnlyWhileItIsOffered
   ASSERT_TRUE(PumpUntil([&] { return changes == 1; }));
   EXPECT_EQ(TextOf(ours->DisplayControl()), L"caption") << "text comes first in the default order";
 
-  ours->SetViewFormat(TClipboardViewFormat::cvBitmap);
-  EXPECT_EQ(ours->ViewFormat(), TClipboardViewFormat::cvBitmap);
+  ours->SetViewFormat(ClipboardViewFormat::Bitmap);
+  EXPECT_EQ(ours->ViewFormat(), ClipboardViewFormat::Bitmap);
   EXPECT_EQ(ClassOf(ours->DisplayControl()), L"KestrelPictureView");
 
   ASSERT_TRUE(WriteText(L"no picture any more"));
-  EXPECT_EQ(ours->ViewFormat(), TClipboardViewFormat::cvDefault);
+  EXPECT_EQ(ours->ViewFormat(), ClipboardViewFormat::Default);
   EXPECT_EQ(ClassOf(ours->DisplayControl()), L"Edit");
-  ours->SetViewFormat(TClipboardViewFormat::cvBitmap);
-  EXPECT_EQ(ours->ViewFormat(), TClipboardViewFormat::cvDefault) << "a format that is not offered is refused";
+  ours->SetViewFormat(ClipboardViewFormat::Bitmap);
+  EXPECT_EQ(ours->ViewFormat(), ClipboardViewFormat::Default) << "a format that is not offered is refused";
 }
 
 TEST_F(ClipboardViewerTest, AnEmptiedClipboardShowsNothing) {
@@ -222,7 +222,7 @@ TEST_F(ClipboardViewerTest, AnEmptiedClipboardShowsNothing) {
   ASSERT_TRUE(WriteText(L"soon gone"));
   { ClipboardWrite clear(writer.Handle()); }
   ASSERT_TRUE(PumpUntil([&] { return changes == 2; }));
-  EXPECT_EQ(ours->ViewFormat(), TClipboardViewFormat::cvEmpty);
+  EXPECT_EQ(ours->ViewFormat(), ClipboardViewFormat::Empty);
   EXPECT_EQ(ours->DisplayControl(), nullptr);
 }
 
@@ -246,4 +246,4 @@ TEST_F(ClipboardViewerTest, APaletteOnlyClipboardIsReportedAfterTheChangeWasRais
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace desktop

@@ -8,7 +8,7 @@
 
 #include "ui/window.h"
 
-namespace kestrel::test {
+namespace test {
 
 struct Received {
   UINT message;
@@ -19,13 +19,13 @@ struct Received {
 class RecordingWindow : public ui::Window {
  public:
   explicit RecordingWindow(const std::wstring& caption = L"", DWORD style = WS_POPUP) {
-    ui::WindowSpec params;
+    ui::WindowParams params;
     params.className = L"KestrelTestRecordingWindow";
     params.caption = caption;
     params.style = style;
     params.width = 120;
     params.height = 80;
-    CreateFromSpec(params);
+    CreateFromParams(params);
   }
   ~RecordingWindow() override { DestroyHandle(); }
 
@@ -49,4 +49,4 @@ inline std::wstring UniqueTitle(const wchar_t* stem) {
   return std::wstring(L"KestrelTest") + stem + std::to_wstring(GetCurrentProcessId());
 }
 
-}  // namespace kestrel::test
+}  // namespace test

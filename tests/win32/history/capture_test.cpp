@@ -10,14 +10,14 @@
 #include <utility>
 #include <vector>
 
-#include "history/form2.h"
+#include "history/main_window.h"
 #include "settings/settings.h"
 #include "win32/clipboard_support.h"
 
-namespace kestrel {
+namespace history {
 namespace {
 
-using history::TForm2;
+using history::MainWindow;
 using test::ClipboardWrite;
 using test::PumpUntil;
 
@@ -33,20 +33,20 @@ constexpr int kSmallSide = 4;
 // Shorter than the 300 ms advance delay with room to spare.
 constexpr DWORD kWithinBurstMs = 100;
 
-class Form2CaptureTest : public testing::Test {
+class MainWindowCaptureTest : public testing::Test {
  protected:
-  Form2CaptureTest() {
+  MainWindowCaptureTest() {
     {
       // Whatever an earlier test left is not this test's change.
       ClipboardWrite clear(writer.Handle());
     }
-    form = application.CreateForm<TForm2>(settings);
+    form = application.CreateForm<MainWindow>(settings);
     form->onCellFilled = [this](CellKind kind, int cell) { fills.emplace_back(kind, cell); };
     form->Show();
     // Counts every change the window has finished with, also one whose
     // capture failed with an error.
-    std::function<void()> capture = form->ClipboardViewer1().OnChange;
-    form->ClipboardViewer1().OnChange = [this, capture] {
+    std::function<void()> capture = form->Viewer().OnChange;
+    form->Viewer().OnChange = [this, capture] {
       struct Counted {
         int& changes;
         ~Counted() { ++changes; }
@@ -74,18 +74,18 @@ class Form2CaptureTest : public testing::Test {
   bool Counted(CellKind kind, int count) {
     return PumpUntil([&] { return !form->Store().IsPending(kind) && form->Store().Count(kind) == count; });
   }
-  void TypeIntoTextCell(int n, const wchar_t* text) { SetWindowTextW(form->MemoHandle(n), text); }
+  void TypeIntoTextCell(int n, const wchar_t* text) { SetWindowTextW(form->TextCellHandle(n), text); }
 
   test::MessageBoxRecorder boxes;
-  Settings settings;
+  settings::Settings settings;
   ui::Application application;
   test::ClipboardWriter writer;
-  TForm2* form = nullptr;
+  MainWindow* form = nullptr;
   std::vector<Fill> fills;
   int changes = 0;
 };
 
-TEST_F(Form2CaptureTest, TextGoesIntoTheNextFreeTextCellAndIsCountedAfterTheDelay) {
+TEST_F(MainWindowCaptureTest, TextGoesIntoTheNextFreeTextCellAndIsCountedAfterTheDelay) {
   form->Store().SetCount(CellKind::Text, 2);
   ASSERT_TRUE(CopyText(L"hello"));
   EXPECT_EQ(form->TextCellText(3), L"hello");
@@ -98,7 +98,7 @@ TEST_F(Form2CaptureTest, TextGoesIntoTheNextFreeTextCellAndIsCountedAfterTheDela
   EXPECT_EQ(form->Store().ImageCount(), 0);
 }
 
-TEST_F(Form2CaptureTest, BitmapGoesIntoTheNextFreeImageCell) {
+TEST_F(MainWindowCaptureTest, BitmapGoesIntoTheNextFreeImageCell) {
   ASSERT_TRUE(CopyBitmap(kRed, 6, 3));
   const ui::Picture& picture = form->ImageCellPicture(1);
   EXPECT_EQ(picture.GetKind(), ui::Picture::Kind::Bitmap);
@@ -110,7 +110,7 @@ TEST_F(Form2CaptureTest, BitmapGoesIntoTheNextFreeImageCell) {
   EXPECT_EQ(form->Store().TextCount(), 0);
 }
 
-TEST_F(Form2CaptureTest, BitmapWithTextFillsOneCellOfEachKind) {
+TEST_F(MainWindowCaptureTest, BitmapWithTextFillsOneCellOfEachKind) {
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
     return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kGreen)) && write.Text(L"with a picture");
   }));
@@ -121,7 +121,7 @@ TEST_F(Form2CaptureTest, BitmapWithTextFillsOneCellOfEachKind) {
   EXPECT_TRUE(Counted(CellKind::Text, 1));
 }
 
-TEST_F(Form2CaptureTest, ContentOfferingNeitherPictureNorTextFillsNothing) {
+TEST_F(MainWindowCaptureTest, ContentOfferingNeitherPictureNorTextFillsNothing) {
   ASSERT_TRUE(Change([](ClipboardWrite& write) { return write.Dword(kPrivateFormat, 1); }));
   EXPECT_TRUE(fills.empty());
   EXPECT_FALSE(form->Store().IsPending(CellKind::Image));
@@ -131,7 +131,7 @@ TEST_F(Form2CaptureTest, ContentOfferingNeitherPictureNorTextFillsNothing) {
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(Form2CaptureTest, ChangesWithinTheAdvanceDelayFillOneCellWithTheLastContent) {
+TEST_F(MainWindowCaptureTest, ChangesWithinTheAdvanceDelayFillOneCellWithTheLastContent) {
   ASSERT_TRUE(CopyText(L"first"));
   test::PumpFor(kWithinBurstMs);
   ASSERT_TRUE(CopyText(L"second"));
@@ -141,7 +141,7 @@ TEST_F(Form2CaptureTest, ChangesWithinTheAdvanceDelayFillOneCellWithTheLastConte
   EXPECT_EQ(form->TextCellText(2), L"");
 }
 
-TEST_F(Form2CaptureTest, TheSameTextCopiedAfterTheDelayFillsTheNextCellToo) {
+TEST_F(MainWindowCaptureTest, TheSameTextCopiedAfterTheDelayFillsTheNextCellToo) {
   ASSERT_TRUE(CopyText(L"again"));
   ASSERT_TRUE(Counted(CellKind::Text, 1));
   ASSERT_TRUE(CopyText(L"again"));
@@ -150,7 +150,7 @@ TEST_F(Form2CaptureTest, TheSameTextCopiedAfterTheDelayFillsTheNextCellToo) {
   EXPECT_EQ(form->TextCellText(2), L"again");
 }
 
-TEST_F(Form2CaptureTest, AnEmptyTextFillsACellAndIsCounted) {
+TEST_F(MainWindowCaptureTest, AnEmptyTextFillsACellAndIsCounted) {
   TypeIntoTextCell(1, L"typed into a free cell");
   ASSERT_TRUE(CopyText(L""));
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}}));
@@ -158,7 +158,7 @@ TEST_F(Form2CaptureTest, AnEmptyTextFillsACellAndIsCounted) {
   EXPECT_TRUE(Counted(CellKind::Text, 1));
 }
 
-TEST_F(Form2CaptureTest, TextKeepsEveryCharacter) {
+TEST_F(MainWindowCaptureTest, TextKeepsEveryCharacter) {
   const std::wstring text =
       L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac \u4e2d\u6587\u5b57 \U0001F600\U0001F44D\U0001F3FD "
       L"e\u0301 \u05e2\u05d1\u05e8\u05d9\u05ea\r\nsecond line\ttab";
@@ -166,7 +166,7 @@ TEST_F(Form2CaptureTest, TextKeepsEveryCharacter) {
   EXPECT_EQ(form->TextCellText(1), text);
 }
 
-TEST_F(Form2CaptureTest, AHugeTextIsCapturedWhole) {
+TEST_F(MainWindowCaptureTest, AHugeTextIsCapturedWhole) {
   constexpr size_t kTenMegabytes = 10u * 1024 * 1024;
   constexpr size_t kLineLength = 78;
   std::wstring text;
@@ -189,7 +189,7 @@ struct MarkerCase {
   bool captured;
 };
 
-class SecretMarkerTest : public Form2CaptureTest, public testing::WithParamInterface<MarkerCase> {};
+class SecretMarkerTest : public MainWindowCaptureTest, public testing::WithParamInterface<MarkerCase> {};
 
 TEST_P(SecretMarkerTest, MarkedContentIsLeftAloneButTheWarningsStillCome) {
   const MarkerCase& marker = GetParam();
@@ -265,7 +265,7 @@ std::vector<BYTE> TwoColourDib8(LONG width, LONG height, COLORREF unused, COLORR
   return block;
 }
 
-TEST_F(Form2CaptureTest, AWellFormedDibIsCapturedAsABitmap) {
+TEST_F(MainWindowCaptureTest, AWellFormedDibIsCapturedAsABitmap) {
   const std::vector<BYTE> trueColour = SolidDib24(3, 2, kBlue);
   ASSERT_TRUE(
       Change([&](ClipboardWrite& write) { return write.Memory(CF_DIB, trueColour.data(), trueColour.size()); }));
@@ -291,7 +291,7 @@ std::function<bool(ClipboardWrite&)> PutDib(std::vector<BYTE> block) {
   return [block](ClipboardWrite& write) { return write.Memory(CF_DIB, block.data(), block.size()); };
 }
 
-class HostilePictureTest : public Form2CaptureTest, public testing::WithParamInterface<HostileCase> {};
+class HostilePictureTest : public MainWindowCaptureTest, public testing::WithParamInterface<HostileCase> {};
 
 TEST_P(HostilePictureTest, IsReportedAndEverythingCapturedBeforeStays) {
   ASSERT_TRUE(CopyBitmap(kGreen));
@@ -338,7 +338,7 @@ INSTANTIATE_TEST_SUITE_P(
                                 [](ClipboardWrite& write) { return write.Delayed(CF_BITMAP); }, true}),
     [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.label); });
 
-TEST_F(Form2CaptureTest, ATextChangeAtFortyNineImagesWarnsAboutImageCells) {
+TEST_F(MainWindowCaptureTest, ATextChangeAtFortyNineImagesWarnsAboutImageCells) {
   form->Store().SetCount(CellKind::Image, 49);
   ASSERT_TRUE(CopyText(L"only text"));
   ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -348,7 +348,7 @@ TEST_F(Form2CaptureTest, ATextChangeAtFortyNineImagesWarnsAboutImageCells) {
   EXPECT_EQ(form->TextCellText(1), L"only text");
 }
 
-TEST_F(Form2CaptureTest, BothKindsAtFortyNineWarnImagesFirstThenText) {
+TEST_F(MainWindowCaptureTest, BothKindsAtFortyNineWarnImagesFirstThenText) {
   form->Store().SetCount(CellKind::Image, 49);
   form->Store().SetCount(CellKind::Text, 49);
   ASSERT_TRUE(CopyText(L"fills cell fifty"));
@@ -356,16 +356,16 @@ TEST_F(Form2CaptureTest, BothKindsAtFortyNineWarnImagesFirstThenText) {
   EXPECT_EQ(form->TextCellText(50), L"fills cell fifty");
 }
 
-TEST_F(Form2CaptureTest, NoWarningsWhenTheyAreSwitchedOff) {
-  settings.Set(Option::WarnLowCells, false);
+TEST_F(MainWindowCaptureTest, NoWarningsWhenTheyAreSwitchedOff) {
+  settings.Set(settings::Option::WarnLowCells, false);
   form->Store().SetCount(CellKind::Image, 49);
   form->Store().SetCount(CellKind::Text, 49);
   ASSERT_TRUE(CopyText(L"quiet"));
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
-TEST_F(Form2CaptureTest, DisabledCaptureWritesNothingButStillWarns) {
-  settings.Set(Option::DisableCapture, true);
+TEST_F(MainWindowCaptureTest, DisabledCaptureWritesNothingButStillWarns) {
+  settings.Set(settings::Option::DisableCapture, true);
   form->Store().SetCount(CellKind::Image, 49);
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
     return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kRed)) && write.Text(L"not kept");
@@ -378,7 +378,7 @@ TEST_F(Form2CaptureTest, DisabledCaptureWritesNothingButStillWarns) {
   EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kImageWarning});
 }
 
-TEST_F(Form2CaptureTest, AtFiftyFourEachNewPictureReplacesTheLastCell) {
+TEST_F(MainWindowCaptureTest, AtFiftyFourEachNewPictureReplacesTheLastCell) {
   form->Store().SetCount(CellKind::Image, 54);
   ASSERT_TRUE(CopyBitmap(kRed));
   ASSERT_TRUE(Counted(CellKind::Image, 54));
@@ -391,7 +391,7 @@ TEST_F(Form2CaptureTest, AtFiftyFourEachNewPictureReplacesTheLastCell) {
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 55}, {CellKind::Image, 55}}));
 }
 
-TEST_F(Form2CaptureTest, TheClipboardsOwnOrderDecidesBetweenMetafileAndBitmap) {
+TEST_F(MainWindowCaptureTest, TheClipboardsOwnOrderDecidesBetweenMetafileAndBitmap) {
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
     return write.Metafile(test::SolidMetafile(kRed)) && write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kBlue));
   }));
@@ -405,4 +405,4 @@ TEST_F(Form2CaptureTest, TheClipboardsOwnOrderDecidesBetweenMetafileAndBitmap) {
 }
 
 }  // namespace
-}  // namespace kestrel
+}  // namespace history

@@ -28,13 +28,13 @@ constexpr COLORREF kInk = RGB(0, 160, 0);
 class ButtonHost : public ui::Window {
  public:
   ButtonHost() {
-    ui::WindowSpec params;
+    ui::WindowParams params;
     params.className = L"KestrelFlatButtonTestHost";
     params.style = WS_POPUP;
     params.width = kButtonWidth * 2;
     params.height = kButtonHeight * 2;
     params.background = GetSysColorBrush(COLOR_BTNFACE);
-    CreateFromSpec(params);
+    CreateFromParams(params);
     ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     button.Create(Handle(), kButtonId, 0, 0, kButtonWidth, kButtonHeight, L"");
   }

@@ -1,0 +1,61 @@
+#include "app/splash_window.h"
+
+#include "resource_ids.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kClientWidth = 406;
+constexpr int kClientHeight = 203;
+constexpr wchar_t kLoading[] = L"Loading...";
+constexpr POINT kLoadingAt{104, 160};
+
+// The start-up signal: four tones, low-high-low-high, each followed by a
+// short pause.
+constexpr int kToneCount = 4;
+constexpr int kLowToneHz = 80;
+constexpr int kLowToneMs = 150;
+constexpr int kHighToneHz = 200;
+constexpr int kHighToneMs = 300;
+constexpr int kPauseMs = 30;
+
+}  // namespace
+
+SplashWindow::SplashWindow(ui::Application& application) : Form(application) {
+  picture_.reset(static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  EnablePainting();
+  ui::FormParams params;
+  params.className = L"TSplashForm";
+  params.style = WS_POPUP;
+  params.exStyle = WS_EX_TOPMOST;
+  params.clientWidth = kClientWidth;
+  params.clientHeight = kClientHeight;
+  CreateForm(params);
+  PlayStartupSignal();
+}
+
+SplashWindow::~SplashWindow() { DestroyHandle(); }
+
+void SplashWindow::PlayStartupSignal() {
+  for (int i = 1; i <= kToneCount; ++i) {
+    if (i % 2 == 1) {
+      speaker_.PlayTone(kLowToneHz, kLowToneMs);
+    } else {
+      speaker_.PlayTone(kHighToneHz, kHighToneMs);
+    }
+    speaker_.Pause(kPauseMs);
+  }
+}
+
+void SplashWindow::ShowNow() {
+  Show();
+  UpdateWindow(Handle());
+}
+
+void SplashWindow::PaintContent(HDC dc, const RECT& clientRect) {
+  painter_.Paint(dc, clientRect, picture_.get(), kLoading, kLoadingAt);
+}
+
+}  // namespace app

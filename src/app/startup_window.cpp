@@ -1,0 +1,159 @@
+#include "app/startup_window.h"
+
+#include "app/program_windows.h"
+#include "history/main_window.h"
+#include "resource_ids.h"
+#include "ui/application.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kClientWidth = 406;
+constexpr int kClientHeight = 204;
+constexpr wchar_t kPleaseWait[] = L"Please Wait.......";
+constexpr POINT kPleaseWaitAt{72, 152};
+constexpr int kProgressLeft = 72;
+constexpr int kProgressTop = 176;
+constexpr int kProgressWidth = 185;
+constexpr int kProgressHeight = 21;
+constexpr int kProgressId = 101;
+constexpr UINT_PTR kProgressTimerId = 1;
+// As fast as the platform delivers timer messages.
+constexpr UINT kProgressIntervalMs = 1;
+constexpr wchar_t kTrayHint[] = L"Kestrel 99";
+
+HICON LoadTrayIcon(int id) {
+  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
+                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+}
+
+}  // namespace
+
+StartupWindow::StartupWindow(ui::Application& application, HBITMAP splashPicture) : Form(application) {
+  EnablePainting();
+  ui::FormParams params;
+  params.className = L"TForm1";
+  params.style = WS_POPUP;
+  params.clientWidth = kClientWidth;
+  params.clientHeight = kClientHeight;
+  CreateForm(params);
+  CreateComponents();
+  Loaded();
+  KeepSplashPicture(splashPicture);
+}
+
+StartupWindow::~StartupWindow() {
+  // Components go in reverse order of creation, each undoing what it set up
+  // with the system, while the window still exists.
+  disabledTrayIcon_.reset();
+  trayMenu_.reset();
+  activeTrayIcon_.reset();
+  singleInstanceGuard_.reset();
+  taskbarButtonHider_.reset();
+  progressTimer_.SetEnabled(false);
+  DestroyHandle();
+}
+
+void StartupWindow::CreateComponents() {
+  progressBar_.Create(Handle(), kProgressId, kProgressLeft, kProgressTop, kProgressWidth, kProgressHeight, 0,
+                      app::kStartupEndPosition);
+  progressTimer_.Attach(Handle(), kProgressTimerId, kProgressIntervalMs);
+  progressTimer_.SetEnabled(true);
+  taskbarButtonHider_ = std::make_unique<desktop::TaskbarButtonHider>(Handle(), App().Title());
+  singleInstanceGuard_ = std::make_unique<desktop::SingleInstanceGuard>(App(), [this] { return Handle(); });
+
+  activeIcon_.reset(LoadTrayIcon(IDI_TRAY_ACTIVE));
+  disabledIcon_.reset(LoadTrayIcon(IDI_TRAY_DISABLED));
+  BuildMenu();
+  activeTrayIcon_ = std::make_unique<desktop::TrayIcon>();
+  activeTrayIcon_->SetHint(kTrayHint);
+  activeTrayIcon_->SetIcon(activeIcon_.get());
+  activeTrayIcon_->SetPopupMenu(trayMenu_.get(), Handle());
+  activeTrayIcon_->OnDoubleClick = [this](desktop::TrayIcon&) { OnActiveTrayIconDoubleClick(); };
+
+  disabledTrayIcon_ = std::make_unique<desktop::TrayIcon>();
+  disabledTrayIcon_->SetActive(false);
+  disabledTrayIcon_->SetIcon(disabledIcon_.get());
+  disabledTrayIcon_->SetPopupMenu(trayMenu_.get(), Handle());
+  disabledTrayIcon_->OnDoubleClick = [this](desktop::TrayIcon&) { OnDisabledTrayIconDoubleClick(); };
+}
+
+void StartupWindow::BuildMenu() {
+  trayMenu_.reset(CreatePopupMenu());
+  AppendMenuW(trayMenu_.get(), MF_STRING, kShowKestrelId, L"Show Kestrel");
+  AppendMenuW(trayMenu_.get(), MF_STRING, kHideKestrelId, L"Hide Kestrel");
+  AppendMenuW(trayMenu_.get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(trayMenu_.get(), MF_STRING, kExitId, L"Exit Kestrel 99");
+}
+
+void StartupWindow::Loaded() {
+  taskbarButtonHider_->Loaded();
+  activeTrayIcon_->Loaded();
+  disabledTrayIcon_->Loaded();
+}
+
+void StartupWindow::KeepSplashPicture(HBITMAP splashPicture) {
+  if (splashPicture) picture_.reset(static_cast<HBITMAP>(CopyImage(splashPicture, IMAGE_BITMAP, 0, 0, 0)));
+}
+
+void StartupWindow::ApplyTrayStatus(const history::StatusDecision& status) {
+  if (status.activeIconShown) {
+    activeTrayIcon_->SetHint(status.activeHint.value_or(L""));
+    activeTrayIcon_->SetActive(true);
+    disabledTrayIcon_->SetActive(false);
+  } else {
+    disabledTrayIcon_->SetHint(status.disabledHint.value_or(L""));
+    disabledTrayIcon_->SetActive(true);
+    activeTrayIcon_->SetActive(false);
+  }
+}
+
+void StartupWindow::OnProgressTimer() {
+  const app::StartupAction action = progress_.Tick();
+  progressBar_.SetPosition(progress_.Position());
+  switch (action) {
+    case app::StartupAction::FinishStartup:
+      Hide();
+      progressTimer_.SetEnabled(false);
+      break;
+    case app::StartupAction::ShowAndHideMainWindow:
+      // The main window's first showing: its clipboard viewer joins the
+      // chain now, and capture starts.
+      mainWindow->Show();
+      mainWindow->Hide();
+      break;
+    case app::StartupAction::None: break;
+  }
+}
+
+void StartupWindow::OnExitClick() { mainWindow->OnExitClick(); }
+
+void StartupWindow::OnActiveTrayIconDoubleClick() { mainWindow->Show(); }
+
+void StartupWindow::OnDisabledTrayIconDoubleClick() { mainWindow->Show(); }
+
+void StartupWindow::OnCommand(int id) {
+  switch (id) {
+    case kShowKestrelId: mainWindow->Show(); break;
+    case kHideKestrelId: mainWindow->Hide(); break;
+    case kExitId: OnExitClick(); break;
+    default: break;
+  }
+}
+
+void StartupWindow::PaintContent(HDC dc, const RECT& clientRect) {
+  painter_.Paint(dc, clientRect, picture_.get(), kPleaseWait, kPleaseWaitAt);
+}
+
+LRESULT StartupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kProgressTimerId) OnProgressTimer();
+      return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    default: return Form::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace app

@@ -1,0 +1,74 @@
+// StartupWindow: the start-up window with its progress bar, and the home of the
+// tray icons, the tray menu, the taskbar hiding and the single-instance
+// guard. It is the application's main form: closing it ends the program.
+#pragma once
+
+#include <memory>
+
+#include "app/startup_layout.h"
+#include "app/startup_progress.h"
+#include "desktop/taskbar_button_hider.h"
+#include "desktop/single_instance_guard.h"
+#include "desktop/tray_icon.h"
+#include "history/status_rules.h"
+#include "ui/form.h"
+#include "ui/progress_bar.h"
+#include "ui/timer.h"
+
+namespace app {
+
+class StartupWindow : public ui::Form {
+ public:
+  // Menu command ids of the tray menu.
+  static constexpr int kShowKestrelId = 201;
+  static constexpr int kHideKestrelId = 202;
+  static constexpr int kExitId = 203;
+
+  // Creating the window runs the single-instance test: a second copy of the
+  // program ends inside this constructor.
+  StartupWindow(ui::Application& application, HBITMAP splashPicture);
+  ~StartupWindow() override;
+
+  HBITMAP PictureBitmap() const { return picture_.get(); }
+  desktop::TaskbarButtonHider& TaskbarButton() { return *taskbarButtonHider_; }
+  desktop::TrayIcon& ActiveTrayIcon() { return *activeTrayIcon_; }
+  desktop::TrayIcon& DisabledTrayIcon() { return *disabledTrayIcon_; }
+  HMENU TrayMenuHandle() const { return trayMenu_.get(); }
+  int StartupPosition() const { return progressBar_.Position(); }
+
+  // Shows the state the main window's status routine decided on: the hint
+  // first, then the wanted icon, then the other one away, so the tray is
+  // never empty.
+  void ApplyTrayStatus(const history::StatusDecision& status);
+
+  void OnProgressTimer();
+  void OnExitClick();
+  void OnActiveTrayIconDoubleClick();
+  void OnDisabledTrayIconDoubleClick();
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PaintContent(HDC dc, const RECT& clientRect) override;
+
+ private:
+  void CreateComponents();
+  void Loaded();
+  void KeepSplashPicture(HBITMAP splashPicture);
+  void BuildMenu();
+  void OnCommand(int id);
+
+  ui::unique_hbitmap picture_;
+  StartupPainter painter_;
+  ui::ProgressBar progressBar_;
+  ui::Timer progressTimer_;
+  app::StartupProgress progress_;
+  std::unique_ptr<desktop::TaskbarButtonHider> taskbarButtonHider_;
+  std::unique_ptr<desktop::SingleInstanceGuard> singleInstanceGuard_;
+  std::unique_ptr<desktop::TrayIcon> activeTrayIcon_;
+  ui::unique_hmenu trayMenu_;
+  std::unique_ptr<desktop::TrayIcon> disabledTrayIcon_;
+  ui::unique_hicon activeIcon_;
+  ui::unique_hicon disabledIcon_;
+};
+
+}  // namespace app

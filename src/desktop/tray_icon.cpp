@@ -1,0 +1,221 @@
+#include "desktop/tray_icon.h"
+
+#include <utility>
+
+#include "desktop/tray_tip.h"
+
+namespace desktop {
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"KestrelTrayIcon";
+constexpr UINT kIconId = 0;
+constexpr UINT kRecordFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+// The shell sends this to every top-level window when the notification area
+// has been (re)created, after Explorer restarts for instance.
+constexpr wchar_t kTaskbarCreatedMessage[] = L"TaskbarCreated";
+
+// The record goes out in its first, smallest form, which every shell
+// accepts, and in its ANSI flavour: that form is 88 bytes in the 32-bit
+// program, and the tip is plain text of at most 63 characters anyway. This is
+// why this file calls Shell_NotifyIconA rather than its W twin.
+constexpr DWORD kRecordSize = NOTIFYICONDATAA_V1_SIZE;
+constexpr size_t kTipBytes = kMaxTipChars + 1;
+#if !defined(_WIN64)
+static_assert(NOTIFYICONDATAA_V1_SIZE == 88, "the first form of the record is 88 bytes");
+#endif
+static_assert(kTipBytes <= sizeof(NOTIFYICONDATAA::szTip), "the tip fits the record");
+
+// The tip in the ANSI code page. In a multi-byte code page 63 characters may
+// need more than the 63 bytes the first form of the record holds, so the tip
+// is shortened by whole characters until it fits.
+void CopyTip(const std::wstring& tip, char* out) {
+  int count = static_cast<int>(tip.size());
+  while (count > 0) {
+    const int bytes = WideCharToMultiByte(CP_ACP, 0, tip.data(), count, nullptr, 0, nullptr, nullptr);
+    if (bytes > 0 && static_cast<size_t>(bytes) < kTipBytes) {
+      WideCharToMultiByte(CP_ACP, 0, tip.data(), count, out, bytes, nullptr, nullptr);
+      out[bytes] = '\0';
+      return;
+    }
+    --count;
+    if (count > 0 && IS_HIGH_SURROGATE(tip[static_cast<size_t>(count) - 1])) --count;
+  }
+  out[0] = '\0';
+}
+
+// Puts the foreground back on the hidden window when the menu is over, also
+// when showing it failed with an exception.
+class ForegroundAgain {
+ public:
+  explicit ForegroundAgain(HWND window) : window_(window) {}
+  ~ForegroundAgain() { SetForegroundWindow(window_); }
+  ForegroundAgain(const ForegroundAgain&) = delete;
+  ForegroundAgain& operator=(const ForegroundAgain&) = delete;
+
+ private:
+  HWND window_;
+};
+
+}  // namespace
+
+TrayIcon::TrayIcon(NotifyFunction notify) : notify_(std::move(notify)) {
+  if (!notify_) notify_ = [](DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); };
+  taskbarCreated_ = RegisterWindowMessageW(kTaskbarCreatedMessage);
+  // A hidden top-level window: a message-only window would miss the
+  // TaskbarCreated broadcast.
+  ui::WindowParams params;
+  params.className = kWindowClass;
+  params.style = WS_POPUP;
+  params.exStyle = WS_EX_TOOLWINDOW;
+  CreateFromParams(params);
+}
+
+TrayIcon::~TrayIcon() {
+  destroying_ = true;
+  Remove();
+  DestroyHandle();
+}
+
+void TrayIcon::SetActive(bool active) {
+  if (active == active_) return;
+  active_ = active;
+  if (active_)
+    Add();
+  else
+    Remove();
+}
+
+void TrayIcon::SetHint(const std::wstring& hint) {
+  if (hint == hint_) return;
+  hint_ = hint;
+  Refresh();
+}
+
+void TrayIcon::SetIcon(HICON icon) {
+  icon_.reset(icon ? CopyIcon(icon) : nullptr);
+  Refresh();
+}
+
+void TrayIcon::SetPopupMenu(HMENU menu, HWND commandTarget) {
+  menu_ = menu;
+  commandTarget_ = commandTarget;
+}
+
+void TrayIcon::Loaded() {
+  if (active_) Add();
+}
+
+NOTIFYICONDATAA TrayIcon::Record() const {
+  NOTIFYICONDATAA data{};
+  data.cbSize = kRecordSize;
+  data.hWnd = Handle();
+  data.uID = kIconId;
+  data.uFlags = kRecordFlags;
+  data.uCallbackMessage = kCallbackMessage;
+  data.hIcon = icon_.get();
+  CopyTip(ShortTip(hint_), data.szTip);
+  return data;
+}
+
+void TrayIcon::Add() {
+  Remove();  // never twice
+  if (!HasPicture()) return;
+  NOTIFYICONDATAA data = Record();
+  added_ = notify_(NIM_ADD, &data) != FALSE;
+}
+
+void TrayIcon::Remove() {
+  NOTIFYICONDATAA data = Record();
+  notify_(NIM_DELETE, &data);
+  added_ = false;
+}
+
+void TrayIcon::Refresh() {
+  if (added_) {
+    if (!HasPicture()) {
+      Remove();
+      return;
+    }
+    NOTIFYICONDATAA data = Record();
+    notify_(NIM_MODIFY, &data);
+  } else if (active_) {
+    Add();
+  }
+}
+
+LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == taskbarCreated_ && taskbarCreated_ != 0) {
+    OnTaskbarCreated();
+    return 0;
+  }
+  switch (message) {
+    case kCallbackMessage: OnCallback(lParam); return 0;
+    case WM_COMMAND: return ForwardToCommandTarget(message, wParam, lParam);
+    case WM_MEASUREITEM: return ForwardToCommandTarget(message, wParam, lParam);
+    case WM_DRAWITEM: return ForwardToCommandTarget(message, wParam, lParam);
+    default: return DefaultHandling(message, wParam, lParam);
+  }
+}
+
+void TrayIcon::OnCallback(LPARAM mouseMessage) {
+  if (destroying_) return;
+  switch (static_cast<UINT>(mouseMessage)) {
+    case WM_LBUTTONUP: Click(MouseButton::Left); break;
+    case WM_LBUTTONDBLCLK: DoubleClick(); break;
+    case WM_RBUTTONUP: Click(MouseButton::Right); break;
+    default: break;
+  }
+}
+
+// The shell has forgotten every icon: put ours back if it is wanted, even
+// though the flag still says it is there, or the program could no longer be
+// reached at all.
+void TrayIcon::OnTaskbarCreated() {
+  if (active_ && !destroying_) Add();
+}
+
+// The menu is tracked by the hidden window, so that it closes when the user
+// clicks elsewhere; its commands (and owner-drawn items) belong to the
+// window that owns the menu.
+LRESULT TrayIcon::ForwardToCommandTarget(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!commandTarget_) return DefaultHandling(message, wParam, lParam);
+  return SendMessageW(commandTarget_, message, wParam, lParam);
+}
+
+void TrayIcon::Click(MouseButton button) {
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  if (button == MouseButton::Right && CanShowMenu()) {
+    ShowMenu(cursor);
+    return;
+  }
+  if (OnClick) OnClick(*this, button, ShiftState{}, cursor.x, cursor.y);
+}
+
+void TrayIcon::ShowMenu(POINT at) {
+  // A control in the middle of a mouse operation (a drag, a pressed button)
+  // is told to give it up before the menu takes the mouse.
+  if (HWND focus = GetFocus()) SendMessageW(focus, WM_CANCELMODE, 0, 0);
+  SetForegroundWindow(Handle());
+  ForegroundAgain again(Handle());
+  if (OnPopup) OnPopup();
+  TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, at.x, at.y, 0, Handle(), nullptr);
+}
+
+void TrayIcon::DoubleClick() {
+  const int count = menu_ ? GetMenuItemCount(menu_) : 0;
+  for (int position = 0; position < count; ++position) {
+    MENUITEMINFOW item{sizeof(item)};
+    item.fMask = MIIM_STATE | MIIM_ID;
+    if (!GetMenuItemInfoW(menu_, static_cast<UINT>(position), TRUE, &item) || !(item.fState & MFS_DEFAULT)) continue;
+    // A disabled item cannot be clicked; it still is the default, so the
+    // double click does nothing else.
+    if (!(item.fState & MFS_DISABLED) && commandTarget_)
+      SendMessageW(commandTarget_, WM_COMMAND, MAKEWPARAM(item.wID, 0), 0);
+    return;
+  }
+  if (OnDoubleClick) OnDoubleClick(*this);
+}
+
+}  // namespace desktop

@@ -1,0 +1,96 @@
+// TrayIcon: an icon in the notification area with a tip, a menu on the
+// right mouse button and a double-click event. Each icon has a hidden window
+// of its own that receives the notification area's callbacks, so two icons
+// are independent although both use icon id 0.
+#pragma once
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <functional>
+#include <string>
+
+#include "ui/handles.h"
+#include "ui/window.h"
+
+namespace desktop {
+
+class TrayIcon : private ui::Window {
+ public:
+  // The message the notification area sends to the hidden window; its
+  // lParam carries the mouse message.
+  static constexpr UINT kCallbackMessage = 0xB03F;
+
+  enum class MouseButton { Left, Right };
+  // Shift and mouse-button keys held during a click; tray clicks report none.
+  using ShiftState = unsigned;
+
+  // Stand-in for Shell_NotifyIconA: the message and the record.
+  using NotifyFunction = std::function<BOOL(DWORD message, NOTIFYICONDATAA* data)>;
+  using ClickEvent = std::function<void(TrayIcon& sender, MouseButton button, ShiftState shift, int x, int y)>;
+  using NotifyEvent = std::function<void(TrayIcon& sender)>;
+
+  // An empty notify function means the real Shell_NotifyIconA.
+  explicit TrayIcon(NotifyFunction notify = {});
+  ~TrayIcon() override;
+
+  using ui::Window::Handle;  // the hidden window
+
+  // The wish: whether the icon should be in the notification area.
+  bool Active() const { return active_; }
+  void SetActive(bool active);
+  // The fact: whether the last add succeeded and nothing removed it since.
+  bool Added() const { return added_; }
+
+  const std::wstring& Hint() const { return hint_; }
+  void SetHint(const std::wstring& hint);
+
+  HICON Icon() const { return icon_.get(); }
+  // Keeps a copy of the icon; the caller keeps its own.
+  void SetIcon(HICON icon);
+
+  // The menu shown on a right click. It stays the caller's; its commands
+  // reach `commandTarget` as WM_COMMAND.
+  void SetPopupMenu(HMENU menu, HWND commandTarget);
+  HMENU PopupMenu() const { return menu_; }
+  bool AutoPopup() const { return autoPopup_; }
+  void SetAutoPopup(bool autoPopup) { autoPopup_ = autoPopup; }
+
+  // After the owner window has been loaded: add the icon if it is wanted.
+  void Loaded();
+
+  ClickEvent OnClick;
+  NotifyEvent OnDoubleClick;
+  // Raised just before the menu is shown, so its owner can rebuild it.
+  std::function<void()> OnPopup;
+
+ private:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void OnCallback(LPARAM mouseMessage);
+  void OnTaskbarCreated();
+  LRESULT ForwardToCommandTarget(UINT message, WPARAM wParam, LPARAM lParam);
+
+  void Add();
+  void Remove();
+  void Refresh();
+  NOTIFYICONDATAA Record() const;
+  bool HasPicture() const { return static_cast<bool>(icon_); }
+
+  void Click(MouseButton button);
+  bool CanShowMenu() const { return active_ && menu_ && autoPopup_; }
+  void ShowMenu(POINT at);
+  void DoubleClick();
+
+  NotifyFunction notify_;
+  UINT taskbarCreated_ = 0;
+  bool active_ = true;
+  bool added_ = false;
+  bool destroying_ = false;
+  std::wstring hint_;
+  ui::unique_hicon icon_;
+  HMENU menu_ = nullptr;
+  HWND commandTarget_ = nullptr;
+  bool autoPopup_ = true;
+};
+
+}  // namespace desktop

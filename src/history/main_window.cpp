@@ -1,0 +1,363 @@
+#include "history/main_window.h"
+
+#include "history/cell_grid.h"
+#include "history/main_window_layout.h"
+#include "resource_ids.h"
+#include "ui/application.h"
+#include "ui/clipboard.h"
+#include "ui/message_box.h"
+
+namespace history {
+
+using history::CellKind;
+using settings::Option;
+
+namespace {
+
+constexpr UINT_PTR kImageAdvanceTimerId = 1;
+constexpr UINT_PTR kTextAdvanceTimerId = 3;
+constexpr int kImagesPage = 0;
+constexpr int kTextPage = 1;
+constexpr wchar_t kFontFace[] = L"MS Sans Serif";
+constexpr int kFontHeight = 11;
+constexpr UINT kSimpleBeep = 0;
+constexpr UINT_PTR kClockTimerId = 2;
+// The hide button and the clock stand out in a heavy face.
+constexpr wchar_t kHeavyFontFace[] = L"Arial Black";
+constexpr COLORREF kClockColour = RGB(0, 0, 0);
+// Room for the locale's date or time, whatever its format.
+constexpr int kDateTimeBufferLength = 128;
+
+// The locale's short date and long time, as the clock shows them.
+std::wstring CurrentDateAndTime() {
+  wchar_t date[kDateTimeBufferLength] = L"";
+  wchar_t time[kDateTimeBufferLength] = L"";
+  GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, date, kDateTimeBufferLength, nullptr);
+  GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, time, kDateTimeBufferLength);
+  return std::wstring(date) + L" " + time;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(ui::Application& application, settings::Settings& settings)
+    : Form(application), settings_(settings) {
+  ui::FormParams params;
+  params.className = history::kMainWindowClassName;
+  params.caption = history::kMainWindowDesignCaption;
+  params.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  params.clientWidth = history::kMainWindowClientWidth;
+  params.clientHeight = history::kMainWindowClientHeight;
+  params.x = history::kMainWindowDesignLeft;
+  params.y = history::kMainWindowDesignTop;
+  params.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+  CreateForm(params);
+  CreateControls();
+  closeMainForm = [this] {
+    if (ui::Form* main = App().MainForm()) main->Close();
+  };
+  // The captions the user sees from the start, and the first status, so
+  // the caption and the tray are right before anything changes.
+  ApplyButtonCaptions(settings_.IsOn(Option::OnlyBitmapsOnButtons));
+  UpdateStatus();
+}
+
+MainWindow::~MainWindow() { DestroyHandle(); }
+
+void MainWindow::CreateControls() {
+  font_ = ui::MakeFont(kFontFace, kFontHeight);
+  notebook_.Create(Handle(), 0, 0, history::kNotebookWidth, history::kNotebookHeight, {L"Images", L"Text"});
+  notebook_.onPageChanged = [this] {
+    imageGrid_.InvalidateFrames();
+    UpdateStatus();
+  };
+  CreatePage(kImagesPage, imageScroll_, imageGrid_);
+  CreatePage(kTextPage, textScroll_, textGrid_);
+  imageGrid_.paintContent = [this](HDC dc, int n, const RECT& content) {
+    imageCells_[static_cast<size_t>(n - 1)].Draw(dc, content);
+  };
+  for (int n = 1; n <= history::kCellCount; ++n) {
+    const core::Rect content = history::ContentRect(n);
+    ui::Memo& memo = textCells_[static_cast<size_t>(n - 1)];
+    memo.Create(textGrid_.Handle(), history::kTextCellIdBase + n, content.left, content.top, content.width,
+                content.height, ui::MemoOptions{});
+    memo.SetFont(font_.get());
+  }
+  imageGauge_.Create(Handle(), history::kImageGaugeId, history::kGaugeLeft, history::kImageGaugeTop,
+                     history::kGaugeWidth, history::kGaugeHeight, 0, history::kMaxCount);
+  textGauge_.Create(Handle(), history::kTextGaugeId, history::kGaugeLeft, history::kTextGaugeTop, history::kGaugeWidth,
+                    history::kGaugeHeight, 0, history::kMaxCount);
+  imageAdvanceTimer_.Attach(Handle(), kImageAdvanceTimerId, history::kAdvanceIntervalMs);
+  textAdvanceTimer_.Attach(Handle(), kTextAdvanceTimerId, history::kAdvanceIntervalMs);
+  CreateButtons();
+  CreateClock();
+}
+
+void MainWindow::CreateButtons() {
+  const int top = kButtonRowTop;
+  CreateButton(exitButton_, kExitButtonId, 0 * kButtonPitch, top, kButtonWidth, kButtonHeight, kExitCaption,
+               IDB_GLYPH_EXIT);
+  CreateButton(optionsButton_, kOptionsButtonId, 1 * kButtonPitch, top, kButtonWidth, kButtonHeight, kOptionsCaption,
+               IDB_GLYPH_OPTIONS);
+  CreateButton(fullScreenButton_, kFullScreenButtonId, 2 * kButtonPitch, top, kButtonWidth, kButtonHeight,
+               kFullscreenCaption, IDB_GLYPH_FULLSCREEN);
+  CreateButton(saveEditButton_, kSaveEditButtonId, 3 * kButtonPitch, top, kButtonWidth, kButtonHeight,
+               kEditSaveDesignCaption, IDB_GLYPH_SAVE);
+  CreateButton(deleteButton_, kDeleteButtonId, 4 * kButtonPitch, top, kButtonWidth, kButtonHeight, kDeleteCaption,
+               IDB_GLYPH_DELETE);
+  CreateButton(deleteAllButton_, kDeleteAllButtonId, 5 * kButtonPitch, top, kButtonWidth, kButtonHeight,
+               kDeleteAllCaption, IDB_GLYPH_DELETEALL);
+  CreateButton(aboutButton_, kAboutButtonId, 6 * kButtonPitch, top, kButtonWidth, kButtonHeight, kAboutDesignCaption,
+               IDB_GLYPH_ABOUT);
+  CreateButton(hideButton_, kHideButtonId, kHideButtonLeft, kHideButtonTop, kHideButtonWidth, kHideButtonHeight,
+               kHideDesignCaption, IDB_GLYPH_HIDE);
+  // The face is heavy by design; asking for its weight keeps a stand-in
+  // face heavy too.
+  hideFont_ = ui::MakeFont(kHeavyFontFace, kHideButtonFontHeight, FW_BLACK);
+  hideButton_.SetFont(hideFont_.get());
+}
+
+void MainWindow::CreateButton(ui::FlatButton& button, int id, int left, int top, int width, int height,
+                              const wchar_t* caption, int glyphId) {
+  button.Create(Handle(), id, left, top, width, height, caption);
+  button.SetFont(font_.get());
+  // A missing picture leaves a caption-only button.
+  button.LoadGlyph(glyphId);
+}
+
+void MainWindow::CreateClock() {
+  clock_.Create(Handle(), kClockId, kClockLeft, kClockTop, kClockWidth, kClockHeight, ui::LabelAlignment::Centre,
+                false);
+  clockFont_ = ui::MakeFont(kHeavyFontFace, kClockFontHeight);
+  clock_.SetFont(clockFont_.get());
+  clock_.SetTransparent(true);
+  clock_.SetTextColour(kClockColour);
+  clockTimer_.Attach(Handle(), kClockTimerId, kClockIntervalMs);
+}
+
+void MainWindow::CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel) {
+  const RECT area = notebook_.PageRect();
+  box.Create(notebook_.Page(page), 0, 0, area.right - area.left, area.bottom - area.top);
+  panel.Create(box.Handle());
+  box.SetContent(panel.Handle(), history::kPanelHeight);
+}
+
+const ui::Picture& MainWindow::ImageCellPicture(int n) const { return imageCells_.at(static_cast<size_t>(n - 1)); }
+
+std::wstring MainWindow::TextCellText(int n) const { return textCells_.at(static_cast<size_t>(n - 1)).Text(); }
+
+HWND MainWindow::TextCellHandle(int n) const { return textCells_.at(static_cast<size_t>(n - 1)).Handle(); }
+
+void MainWindow::OnShowWindow(bool shown) {
+  // The viewer gets its window at the first showing, which is when the
+  // program starts to watch the clipboard. It lies under the notebook.
+  if (!shown || clipboardViewer_.HasHandle()) return;
+  clipboardViewer_.OnChange = [this] { OnClipboardChange(); };
+  clipboardViewer_.Create(Handle(), history::kClipboardViewerId, history::kViewerLeft, history::kViewerTop,
+                          history::kViewerWidth, history::kViewerHeight);
+  SetWindowPos(clipboardViewer_.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void MainWindow::OnClipboardChange() {
+  if (!settings_.IsOn(Option::DisableCapture)) CaptureClipboard();
+  ShowLowCellWarnings();
+}
+
+void MainWindow::CaptureClipboard() {
+  const bool pictureOffered = IsClipboardFormatAvailable(CF_BITMAP) != FALSE;
+  const bool textOffered = IsClipboardFormatAvailable(CF_TEXT) != FALSE;
+  if (!pictureOffered && !textOffered) return;
+  ui::ClipboardSession clipboard(Handle());
+  // Another program kept the clipboard to itself: this change is lost, and
+  // nothing is counted for it.
+  if (!clipboard.IsOpen()) return;
+  // Content marked private (passwords) is left alone, as if capture were off.
+  if (ui::CarriesPrivacyMarker()) return;
+  if (pictureOffered) CaptureImage();
+  if (textOffered) CaptureText();
+}
+
+void MainWindow::CaptureImage() {
+  const int cell = store_.Count(CellKind::Image) + 1;
+  // Throws when the picture cannot be loaded; the cell then keeps its picture
+  // and the rest of this change is not handled.
+  imageCells_[static_cast<size_t>(cell - 1)] = ui::Picture::FromOpenClipboard();
+  imageGrid_.InvalidateCell(cell);
+  if (store_.BeginCapture(CellKind::Image).startTimer) imageAdvanceTimer_.SetEnabled(true);
+  Beep();
+  CellFilled(CellKind::Image, cell);
+}
+
+void MainWindow::CaptureText() {
+  const int cell = store_.Count(CellKind::Text) + 1;
+  textCells_[static_cast<size_t>(cell - 1)].SetText(ui::ReadClipboardText());
+  if (store_.BeginCapture(CellKind::Text).startTimer) textAdvanceTimer_.SetEnabled(true);
+  Beep();
+  CellFilled(CellKind::Text, cell);
+}
+
+void MainWindow::CellFilled(CellKind kind, int cell) {
+  if (onCellFilled) onCellFilled(kind, cell);
+}
+
+void MainWindow::Beep() {
+  if (settings_.IsOn(Option::BeepOnAdd)) MessageBeep(kSimpleBeep);
+}
+
+void MainWindow::ShowLowCellWarnings() {
+  // Modal boxes run a nested loop: timers and further clipboard changes are
+  // handled meanwhile, and may open a box of their own.
+  for (CellKind kind :
+       history::LowCellsWarnings(store_.ImageCount(), store_.TextCount(), settings_.IsOn(Option::WarnLowCells))) {
+    ui::Warn(Handle(), std::wstring(history::LowCellsWarningText(kind)));
+  }
+}
+
+void MainWindow::OnImageAdvanceTimer() {
+  imageAdvanceTimer_.SetEnabled(false);
+  store_.AdvanceTimerFired(CellKind::Image);
+  RefreshStatus();
+}
+
+void MainWindow::OnTextAdvanceTimer() {
+  textAdvanceTimer_.SetEnabled(false);
+  store_.AdvanceTimerFired(CellKind::Text);
+  RefreshStatus();
+}
+
+void MainWindow::SyncGauges() {
+  imageGauge_.SetPosition(store_.ImageCount());
+  textGauge_.SetPosition(store_.TextCount());
+}
+
+void MainWindow::RefreshStatus() {
+  SyncGauges();
+  UpdateStatus();
+}
+
+void MainWindow::UpdateStatus() {
+  history::StatusInput input;
+  input.page = static_cast<history::NotebookPage>(PageIndex());
+  input.imageCount = store_.ImageCount();
+  input.textCount = store_.TextCount();
+  input.onlyBitmapsOnButtons = settings_.IsOn(Option::OnlyBitmapsOnButtons);
+  input.disableCapture = settings_.IsOn(Option::DisableCapture);
+  const history::StatusDecision status = history::DecideStatus(input);
+
+  SetButtonEnabled(deleteButton_, status.deleteEnabled);
+  if (status.editSaveCaption && saveEditButton_.Text() != *status.editSaveCaption)
+    saveEditButton_.SetText(*status.editSaveCaption);
+  SetCaption(status.windowCaption);
+  if (applyTrayStatus) applyTrayStatus(status);
+  SetButtonEnabled(fullScreenButton_, status.fullscreenEnabled);
+}
+
+void MainWindow::SetButtonEnabled(ui::FlatButton& button, bool enabled) {
+  // A disabled window cannot keep the focus; hand it on so the keyboard
+  // still reaches the buttons.
+  if (!enabled && GetFocus() == button.Handle()) {
+    if (HWND next = GetNextDlgTabItem(Handle(), button.Handle(), FALSE)) SetFocus(next);
+  }
+  button.SetEnabled(enabled);
+}
+
+void MainWindow::ApplyButtonCaptions(bool onlyBitmaps) {
+  if (onlyBitmaps) {
+    for (ui::FlatButton* button : {&exitButton_, &aboutButton_, &deleteButton_, &fullScreenButton_, &saveEditButton_,
+                                   &hideButton_, &optionsButton_, &deleteAllButton_}) {
+      button->SetText(L"");
+    }
+    return;
+  }
+  exitButton_.SetText(kExitCaption);
+  aboutButton_.SetText(kAboutCaption);
+  deleteButton_.SetText(kDeleteCaption);
+  fullScreenButton_.SetText(kFullscreenCaption);
+  hideButton_.SetText(kHideCaption);
+  optionsButton_.SetText(kOptionsCaption);
+  deleteAllButton_.SetText(kDeleteAllCaption);
+  // Edit/Save gets its caption back from the status, for the page shown.
+  UpdateStatus();
+}
+
+void MainWindow::OnExitClick() {
+  if (settings_.IsOn(Option::ConfirmExit) && !ui::Confirm(Handle(), history::kConfirmExitQuestion)) return;
+  if (closeMainForm) closeMainForm();
+}
+
+void MainWindow::OnOptionsClick() {
+  if (showOptions) showOptions();
+}
+
+void MainWindow::OnAboutClick() {
+  if (showAbout) showAbout();
+}
+
+void MainWindow::OnHideClick() { Hide(); }
+
+void MainWindow::UpdateClock() { clock_.SetText(CurrentDateAndTime()); }
+
+void MainWindow::OnWindowPosChanged() {
+  // Shown, hidden, minimized or restored, by ShowWindow or SetWindowPos:
+  // the clock runs exactly while it can be seen.
+  const bool seen = IsWindowVisible(Handle()) && !IsIconic(Handle());
+  if (seen && !clockTimer_.Enabled()) UpdateClock();
+  clockTimer_.SetEnabled(seen);
+}
+
+void MainWindow::OnCommand(int id, int code) {
+  if (code != BN_CLICKED) return;
+  switch (id) {
+    case history::kExitButtonId: OnExitClick(); break;
+    case history::kOptionsButtonId: OnOptionsClick(); break;
+    case history::kAboutButtonId: OnAboutClick(); break;
+    case history::kHideButtonId: OnHideClick(); break;
+    default: break;  // Fullscreen, Edit/Save, Delete and Delete All have no command yet
+  }
+}
+
+ui::FlatButton* MainWindow::ButtonById(int id) {
+  for (ui::FlatButton* button : {&exitButton_, &optionsButton_, &fullScreenButton_, &saveEditButton_, &deleteButton_,
+                                 &deleteAllButton_, &aboutButton_, &hideButton_}) {
+    if (button->Handle() && button->Id() == id) return button;
+  }
+  return nullptr;
+}
+
+bool MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  ui::FlatButton* button = ButtonById(static_cast<int>(item.CtlID));
+  if (button) button->Draw(item);
+  return button != nullptr;
+}
+
+LRESULT MainWindow::OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (reinterpret_cast<HWND>(lParam) == clock_.Handle()) return clock_.OnCtlColorStatic(reinterpret_cast<HDC>(wParam));
+  return DefaultHandling(message, wParam, lParam);
+}
+
+void MainWindow::OnTimer(UINT_PTR id) {
+  if (id == kImageAdvanceTimerId) OnImageAdvanceTimer();
+  if (id == kTextAdvanceTimerId) OnTextAdvanceTimer();
+  if (id == kClockTimerId) UpdateClock();
+}
+
+LRESULT MainWindow::OnCtlColorEdit(HDC dc) {
+  // Text cells sit on the button face, like the frames around them.
+  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+}
+
+LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); return DefaultHandling(message, wParam, lParam);
+    case WM_TIMER: OnTimer(wParam); return 0;
+    case WM_CTLCOLOREDIT: return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
+    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(message, wParam, lParam);
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    case WM_WINDOWPOSCHANGED: OnWindowPosChanged(); return DefaultHandling(message, wParam, lParam);
+    default: return Form::HandleMessage(message, wParam, lParam);
+  }
+}
+
+}  // namespace history

@@ -1,0 +1,134 @@
+// MainWindow, the main window: the notebook of 55 image and 55 text cells, the
+// fill gauges, the capture of every clipboard change, the command buttons
+// and the status routine that keeps buttons, caption and tray in step.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <string>
+
+#include "desktop/clipboard_viewer.h"
+#include "history/status_rules.h"
+#include "history/cell_grid_panel.h"
+#include "history/cell_store.h"
+#include "settings/settings.h"
+#include "ui/flat_button.h"
+#include "ui/form.h"
+#include "ui/label.h"
+#include "ui/memo.h"
+#include "ui/notebook.h"
+#include "ui/picture.h"
+#include "ui/progress_bar.h"
+#include "ui/scroll_box.h"
+#include "ui/timer.h"
+
+namespace history {
+
+class MainWindow : public ui::Form {
+ public:
+  MainWindow(ui::Application& application, settings::Settings& settings);
+  ~MainWindow() override;
+
+  history::CellStore& Store() { return store_; }
+  const ui::Picture& ImageCellPicture(int n) const;
+  std::wstring TextCellText(int n) const;
+  HWND TextCellHandle(int n) const;
+  desktop::ClipboardViewer& Viewer() { return clipboardViewer_; }
+  ui::Notebook& Notebook() { return notebook_; }
+  int PageIndex() const { return notebook_.PageIndex(); }
+
+  // Capture of one clipboard change (the viewer's OnChange).
+  void OnClipboardChange();
+  // The advance timers' handlers.
+  void OnImageAdvanceTimer();
+  void OnTextAdvanceTimer();
+
+  // Told after a cell took clipboard content (for measurements).
+  std::function<void(history::CellKind, int)> onCellFilled;
+
+  // The commands of the buttons.
+  void OnExitClick();  // Exit
+  void OnOptionsClick();
+  void OnAboutClick();  // About
+  void OnHideClick();   // Hide
+
+  // The status routine: Delete and Fullscreen enabling, the Edit/Save
+  // caption, the window caption and the tray icon. It runs whenever
+  // something it shows may have changed, never on a timer.
+  void UpdateStatus();
+  // Brings the gauges and the status up to date after a count or an option
+  // changed outside this window.
+  void RefreshStatus();
+  // Empties every button caption (pictures only) or sets the captions the
+  // buttons carry at run time; the Edit/Save caption is the status
+  // routine's.
+  void ApplyButtonCaptions(bool onlyBitmaps);
+
+  // Set by the application: how Exit ends the program (by default it
+  // closes the application's main form), how the options dialog and the
+  // about window are shown modally, and how the tray shows the status.
+  std::function<void()> closeMainForm;
+  std::function<void()> showOptions;
+  std::function<void()> showAbout;
+  std::function<void(const history::StatusDecision&)> applyTrayStatus;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void CreateControls();
+  void CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel);
+  void CreateButtons();
+  void CreateButton(ui::FlatButton& button, int id, int left, int top, int width, int height, const wchar_t* caption,
+                    int glyphId);
+  void CreateClock();
+  void OnShowWindow(bool shown);
+  void OnWindowPosChanged();
+  void OnCommand(int id, int code);
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
+  LRESULT OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam);
+  ui::FlatButton* ButtonById(int id);
+  void SetButtonEnabled(ui::FlatButton& button, bool enabled);
+  void UpdateClock();
+  void OnTimer(UINT_PTR id);
+  LRESULT OnCtlColorEdit(HDC dc);
+  void CaptureClipboard();
+  void CaptureImage();
+  void CaptureText();
+  void CellFilled(history::CellKind kind, int cell);
+  void Beep();
+  void ShowLowCellWarnings();
+  void SyncGauges();
+
+  settings::Settings& settings_;
+  history::CellStore store_;
+  ui::unique_hfont font_;
+  desktop::ClipboardViewer clipboardViewer_;
+  ui::Notebook notebook_;
+  ui::ScrollBox imageScroll_;
+  ui::ScrollBox textScroll_;
+  CellGridPanel imageGrid_{store_, history::CellKind::Image};
+  CellGridPanel textGrid_{store_, history::CellKind::Text};
+  std::array<ui::Picture, history::kCellCount> imageCells_;
+  std::array<ui::Memo, history::kCellCount> textCells_;
+  ui::ProgressBar imageGauge_;
+  ui::ProgressBar textGauge_;
+  ui::Timer imageAdvanceTimer_;
+  ui::Timer textAdvanceTimer_;
+  ui::unique_hfont hideFont_;
+  ui::unique_hfont clockFont_;
+  ui::FlatButton exitButton_;
+  ui::FlatButton optionsButton_;
+  ui::FlatButton fullScreenButton_;
+  ui::FlatButton saveEditButton_;
+  ui::FlatButton deleteButton_;
+  ui::FlatButton deleteAllButton_;
+  ui::FlatButton aboutButton_;
+  ui::FlatButton hideButton_;
+  ui::Label clock_;
+  // Ticks the clock, and only while the window can be seen: a hidden
+  // program in the tray should not wake up every second.
+  ui::Timer clockTimer_;
+};
+
+}  // namespace history

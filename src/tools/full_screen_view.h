@@ -1,0 +1,14 @@
+// FullScreenView: the full-screen view, a borderless window.
+#pragma once
+
+#include "ui/form.h"
+
+namespace tools {
+
+class FullScreenView : public ui::Form {
+ public:
+  explicit FullScreenView(ui::Application& application);
+  ~FullScreenView() override { DestroyHandle(); }
+};
+
+}  // namespace tools

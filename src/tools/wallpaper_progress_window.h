@@ -1,0 +1,14 @@
+// WallpaperProgressWindow: the wallpaper progress window.
+#pragma once
+
+#include "ui/form.h"
+
+namespace tools {
+
+class WallpaperProgressWindow : public ui::Form {
+ public:
+  explicit WallpaperProgressWindow(ui::Application& application);
+  ~WallpaperProgressWindow() override { DestroyHandle(); }
+};
+
+}  // namespace tools
