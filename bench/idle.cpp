@@ -311,7 +311,7 @@ int main(int argc, char** argv) {
       DirectoryOf(benchDirectory) + L"\\" + kProgramFileName,
       [](DWORD id) { return e2e::StartupIsOver(id); },
       // Closing the start-up window, the main form, ends the program.
-      [](DWORD id) { return FirstWindowOfClass(id, e2e::kStartupWindowClass); },
+      [](DWORD id) { return FirstWindowOfClass(id, core::kStartupWindowClass); },
       {},
   };
   const Subject baseline{

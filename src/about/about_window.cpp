@@ -1,4 +1,5 @@
 #include "about/about_window.h"
+#include "core/window_classes.h"
 
 namespace about {
 
@@ -14,7 +15,7 @@ AboutWindow::AboutWindow(ui::Application& application, HBITMAP startupPicture) :
   if (startupPicture) picture_.reset(static_cast<HBITMAP>(CopyImage(startupPicture, IMAGE_BITMAP, 0, 0, 0)));
   EnablePainting();
   ui::FormParams params;
-  params.className = L"TForm7";
+  params.className = core::kAboutWindowClass;
   params.caption = L"About";
   params.style = WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
   params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;

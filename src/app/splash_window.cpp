@@ -1,6 +1,7 @@
 #include "app/splash_window.h"
 
 #include "resource_ids.h"
+#include "core/window_classes.h"
 
 namespace app {
 
@@ -27,7 +28,7 @@ SplashWindow::SplashWindow(ui::Application& application) : Form(application) {
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   EnablePainting();
   ui::FormParams params;
-  params.className = L"TSplashForm";
+  params.className = core::kSplashWindowClass;
   params.style = WS_POPUP;
   params.exStyle = WS_EX_TOPMOST;
   params.clientWidth = kClientWidth;

@@ -4,6 +4,7 @@
 #include "history/main_window.h"
 #include "resource_ids.h"
 #include "ui/application.h"
+#include "core/window_classes.h"
 
 namespace app {
 
@@ -33,7 +34,7 @@ HICON LoadTrayIcon(int id) {
 StartupWindow::StartupWindow(ui::Application& application, HBITMAP splashPicture) : Form(application) {
   EnablePainting();
   ui::FormParams params;
-  params.className = L"TForm1";
+  params.className = core::kStartupWindowClass;
   params.style = WS_POPUP;
   params.clientWidth = kClientWidth;
   params.clientHeight = kClientHeight;

@@ -3,13 +3,12 @@
 #include "core/geometry.h"
 #include "ui/clipboard.h"
 #include "ui/message_box.h"
+#include "core/window_classes.h"
 
 namespace desktop {
 
 namespace {
 
-constexpr wchar_t kUnknownFormatText[] = L"Cannot display. Data in Clipboard is in an unknown format.";
-constexpr wchar_t kPaletteNotImplemented[] = L"Function not yet implemented";
 constexpr wchar_t kOemFontFace[] = L"Terminal";
 constexpr int kOemFontHeight = 12;
 // Characters of a clipboard text that the display memo takes.
@@ -38,7 +37,7 @@ bool ClipboardOffers(ClipboardViewFormat format) {
 void PictureView::Create(HWND parent, ui::Picture picture) {
   picture_ = std::move(picture);
   EnablePainting();
-  CreateFromParams(ui::WindowParams::Child(L"KestrelPictureView", parent, 0, 0, picture_.Width(), picture_.Height()));
+  CreateFromParams(ui::WindowParams::Child(core::kPictureViewClass, parent, 0, 0, picture_.Width(), picture_.Height()));
 }
 
 void PictureView::PaintContent(HDC dc, const RECT& clientRect) {
@@ -52,7 +51,7 @@ ClipboardViewer::~ClipboardViewer() {
 }
 
 void ClipboardViewer::Create(HWND parent, int id, int x, int y, int width, int height) {
-  ui::WindowParams params = ui::WindowParams::Child(L"ClipboardViewer", parent, x, y, width, height,
+  ui::WindowParams params = ui::WindowParams::Child(core::kClipboardViewerClass, parent, x, y, width, height,
                                                     WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_BORDER);
   params.exStyle = WS_EX_CLIENTEDGE;
   params.childId = static_cast<UINT_PTR>(id);

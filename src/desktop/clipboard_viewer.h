@@ -13,6 +13,10 @@
 
 namespace desktop {
 
+// What the display says of content it cannot show.
+inline constexpr wchar_t kUnknownFormatText[] = L"Cannot display. Data in Clipboard is in an unknown format.";
+inline constexpr wchar_t kPaletteNotImplemented[] = L"Function not yet implemented";
+
 // Shows one picture at its own size.
 class PictureView : public ui::Window {
  public:

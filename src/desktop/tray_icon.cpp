@@ -3,12 +3,12 @@
 #include <utility>
 
 #include "desktop/tray_tip.h"
+#include "core/window_classes.h"
 
 namespace desktop {
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"KestrelTrayIcon";
 constexpr UINT kIconId = 0;
 constexpr UINT kRecordFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
 // The shell sends this to every top-level window when the notification area
@@ -65,7 +65,7 @@ TrayIcon::TrayIcon(NotifyFunction notify) : notify_(std::move(notify)) {
   // A hidden top-level window: a message-only window would miss the
   // TaskbarCreated broadcast.
   ui::WindowParams params;
-  params.className = kWindowClass;
+  params.className = core::kTrayIconClass;
   params.style = WS_POPUP;
   params.exStyle = WS_EX_TOOLWINDOW;
   CreateFromParams(params);

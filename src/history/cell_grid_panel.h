@@ -7,6 +7,7 @@
 #include "core/geometry.h"
 #include "history/cell_store.h"
 #include "ui/panel.h"
+#include "core/window_classes.h"
 
 namespace history {
 
@@ -24,7 +25,7 @@ class CellGridPanel : public ui::Panel {
 
  protected:
   void PaintContent(HDC dc, const RECT& clientRect) override;
-  const wchar_t* ClassName() const override { return L"KestrelCellGrid"; }
+  const wchar_t* ClassName() const override { return core::kCellGridClass; }
 
  private:
   const history::CellStore& store_;

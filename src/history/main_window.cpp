@@ -6,6 +6,7 @@
 #include "ui/application.h"
 #include "ui/clipboard.h"
 #include "ui/message_box.h"
+#include "core/window_classes.h"
 
 namespace history {
 
@@ -42,7 +43,7 @@ std::wstring CurrentDateAndTime() {
 MainWindow::MainWindow(ui::Application& application, settings::Settings& settings)
     : Form(application), settings_(settings) {
   ui::FormParams params;
-  params.className = history::kMainWindowClassName;
+  params.className = core::kMainWindowClass;
   params.caption = history::kMainWindowDesignCaption;
   params.style = WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
   params.clientWidth = history::kMainWindowClientWidth;
@@ -93,36 +94,21 @@ void MainWindow::CreateControls() {
 }
 
 void MainWindow::CreateButtons() {
-  const int top = kButtonRowTop;
-  CreateButton(exitButton_, kExitButtonId, 0 * kButtonPitch, top, kButtonWidth, kButtonHeight, kExitCaption,
-               IDB_GLYPH_EXIT);
-  CreateButton(optionsButton_, kOptionsButtonId, 1 * kButtonPitch, top, kButtonWidth, kButtonHeight, kOptionsCaption,
-               IDB_GLYPH_OPTIONS);
-  CreateButton(fullScreenButton_, kFullScreenButtonId, 2 * kButtonPitch, top, kButtonWidth, kButtonHeight,
-               kFullscreenCaption, IDB_GLYPH_FULLSCREEN);
-  CreateButton(saveEditButton_, kSaveEditButtonId, 3 * kButtonPitch, top, kButtonWidth, kButtonHeight,
-               kEditSaveDesignCaption, IDB_GLYPH_SAVE);
-  CreateButton(deleteButton_, kDeleteButtonId, 4 * kButtonPitch, top, kButtonWidth, kButtonHeight, kDeleteCaption,
-               IDB_GLYPH_DELETE);
-  CreateButton(deleteAllButton_, kDeleteAllButtonId, 5 * kButtonPitch, top, kButtonWidth, kButtonHeight,
-               kDeleteAllCaption, IDB_GLYPH_DELETEALL);
-  CreateButton(aboutButton_, kAboutButtonId, 6 * kButtonPitch, top, kButtonWidth, kButtonHeight, kAboutDesignCaption,
-               IDB_GLYPH_ABOUT);
-  CreateButton(hideButton_, kHideButtonId, kHideButtonLeft, kHideButtonTop, kHideButtonWidth, kHideButtonHeight,
-               kHideDesignCaption, IDB_GLYPH_HIDE);
+  for (const CommandButtonLayout& layout : kCommandButtons) {
+    ui::FlatButton& button = Button(layout.button);
+    button.Create(Handle(), layout.id, layout.bounds.left, layout.bounds.top, layout.bounds.width, layout.bounds.height,
+                  layout.designCaption);
+    button.SetFont(font_.get());
+    // A missing picture leaves a caption-only button.
+    button.LoadGlyph(layout.glyph);
+  }
   // The face is heavy by design; asking for its weight keeps a stand-in
   // face heavy too.
   hideFont_ = ui::MakeFont(kHeavyFontFace, kHideButtonFontHeight, FW_BLACK);
-  hideButton_.SetFont(hideFont_.get());
+  Button(CommandButton::Hide).SetFont(hideFont_.get());
 }
 
-void MainWindow::CreateButton(ui::FlatButton& button, int id, int left, int top, int width, int height,
-                              const wchar_t* caption, int glyphId) {
-  button.Create(Handle(), id, left, top, width, height, caption);
-  button.SetFont(font_.get());
-  // A missing picture leaves a caption-only button.
-  button.LoadGlyph(glyphId);
-}
+ui::FlatButton& MainWindow::Button(CommandButton button) { return buttons_[static_cast<size_t>(button)]; }
 
 void MainWindow::CreateClock() {
   clock_.Create(Handle(), kClockId, kClockLeft, kClockTop, kClockWidth, kClockHeight, ui::LabelAlignment::Centre,
@@ -243,12 +229,12 @@ void MainWindow::UpdateStatus() {
   input.disableCapture = settings_.IsOn(Option::DisableCapture);
   const history::StatusDecision status = history::DecideStatus(input);
 
-  SetButtonEnabled(deleteButton_, status.deleteEnabled);
-  if (status.editSaveCaption && saveEditButton_.Text() != *status.editSaveCaption)
-    saveEditButton_.SetText(*status.editSaveCaption);
+  SetButtonEnabled(Button(CommandButton::Delete), status.deleteEnabled);
+  ui::FlatButton& saveEdit = Button(CommandButton::SaveEdit);
+  if (status.editSaveCaption && saveEdit.Text() != *status.editSaveCaption) saveEdit.SetText(*status.editSaveCaption);
   SetCaption(status.windowCaption);
   if (applyTrayStatus) applyTrayStatus(status);
-  SetButtonEnabled(fullScreenButton_, status.fullscreenEnabled);
+  SetButtonEnabled(Button(CommandButton::FullScreen), status.fullscreenEnabled);
 }
 
 void MainWindow::SetButtonEnabled(ui::FlatButton& button, bool enabled) {
@@ -261,22 +247,15 @@ void MainWindow::SetButtonEnabled(ui::FlatButton& button, bool enabled) {
 }
 
 void MainWindow::ApplyButtonCaptions(bool onlyBitmaps) {
-  if (onlyBitmaps) {
-    for (ui::FlatButton* button : {&exitButton_, &aboutButton_, &deleteButton_, &fullScreenButton_, &saveEditButton_,
-                                   &hideButton_, &optionsButton_, &deleteAllButton_}) {
-      button->SetText(L"");
+  for (const CommandButtonLayout& layout : kCommandButtons) {
+    if (onlyBitmaps) {
+      Button(layout.button).SetText(L"");
+    } else if (layout.caption) {
+      Button(layout.button).SetText(layout.caption);
     }
-    return;
   }
-  exitButton_.SetText(kExitCaption);
-  aboutButton_.SetText(kAboutCaption);
-  deleteButton_.SetText(kDeleteCaption);
-  fullScreenButton_.SetText(kFullscreenCaption);
-  hideButton_.SetText(kHideCaption);
-  optionsButton_.SetText(kOptionsCaption);
-  deleteAllButton_.SetText(kDeleteAllCaption);
   // Edit/Save gets its caption back from the status, for the page shown.
-  UpdateStatus();
+  if (!onlyBitmaps) UpdateStatus();
 }
 
 void MainWindow::OnExitClick() {
@@ -305,22 +284,21 @@ void MainWindow::OnWindowPosChanged() {
 }
 
 void MainWindow::OnCommand(int id, int code) {
-  if (code != BN_CLICKED) return;
-  switch (id) {
-    case history::kExitButtonId: OnExitClick(); break;
-    case history::kOptionsButtonId: OnOptionsClick(); break;
-    case history::kAboutButtonId: OnAboutClick(); break;
-    case history::kHideButtonId: OnHideClick(); break;
-    default: break;  // Fullscreen, Edit/Save, Delete and Delete All have no command yet
+  const CommandButtonLayout* layout = FindCommandButton(id);
+  if (code != BN_CLICKED || !layout) return;
+  switch (layout->button) {
+    case CommandButton::Exit: OnExitClick(); break;
+    case CommandButton::Options: OnOptionsClick(); break;
+    case CommandButton::About: OnAboutClick(); break;
+    case CommandButton::Hide: OnHideClick(); break;
+    default: break;
   }
 }
 
 ui::FlatButton* MainWindow::ButtonById(int id) {
-  for (ui::FlatButton* button : {&exitButton_, &optionsButton_, &fullScreenButton_, &saveEditButton_, &deleteButton_,
-                                 &deleteAllButton_, &aboutButton_, &hideButton_}) {
-    if (button->Handle() && button->Id() == id) return button;
-  }
-  return nullptr;
+  const CommandButtonLayout* layout = FindCommandButton(id);
+  if (!layout || !Button(layout->button).Handle()) return nullptr;
+  return &Button(layout->button);
 }
 
 bool MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {

@@ -11,6 +11,7 @@
 #include "history/status_rules.h"
 #include "history/cell_grid_panel.h"
 #include "history/cell_store.h"
+#include "history/main_window_layout.h"
 #include "settings/settings.h"
 #include "ui/flat_button.h"
 #include "ui/form.h"
@@ -79,14 +80,13 @@ class MainWindow : public ui::Form {
   void CreateControls();
   void CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel);
   void CreateButtons();
-  void CreateButton(ui::FlatButton& button, int id, int left, int top, int width, int height, const wchar_t* caption,
-                    int glyphId);
   void CreateClock();
   void OnShowWindow(bool shown);
   void OnWindowPosChanged();
   void OnCommand(int id, int code);
   bool OnDrawItem(const DRAWITEMSTRUCT& item);
   LRESULT OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam);
+  ui::FlatButton& Button(CommandButton button);
   ui::FlatButton* ButtonById(int id);
   void SetButtonEnabled(ui::FlatButton& button, bool enabled);
   void UpdateClock();
@@ -117,14 +117,8 @@ class MainWindow : public ui::Form {
   ui::Timer textAdvanceTimer_;
   ui::unique_hfont hideFont_;
   ui::unique_hfont clockFont_;
-  ui::FlatButton exitButton_;
-  ui::FlatButton optionsButton_;
-  ui::FlatButton fullScreenButton_;
-  ui::FlatButton saveEditButton_;
-  ui::FlatButton deleteButton_;
-  ui::FlatButton deleteAllButton_;
-  ui::FlatButton aboutButton_;
-  ui::FlatButton hideButton_;
+  // The command buttons, indexed by CommandButton.
+  std::array<ui::FlatButton, kCommandButtonCount> buttons_;
   ui::Label clock_;
   // Ticks the clock, and only while the window can be seen: a hidden
   // program in the tray should not wake up every second.

@@ -4,17 +4,6 @@
 
 namespace history {
 
-namespace {
-
-constexpr std::wstring_view kSaveCaption = L"&Save";
-constexpr std::wstring_view kEditCaption = L"Ed&it";
-constexpr std::wstring_view kActiveWindowCaption = L"Kestrel 99 Version 1.2  [Active]";
-constexpr std::wstring_view kDisabledWindowCaption = L"Kestrel 99 Version 1.2  [Disabled]";
-constexpr std::wstring_view kActiveHint = L"Kestrel 99 is ACTIVE";
-constexpr std::wstring_view kDisabledHint = L"Kestrel 99 is DISABLED";
-
-}  // namespace
-
 StatusDecision DecideStatus(const StatusInput& input) {
   StatusDecision decision;
   const bool imagesPage = input.page == NotebookPage::Images;

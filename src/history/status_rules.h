@@ -2,12 +2,22 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "history/cell_store.h"
 
 namespace history {
 
 /// What the main window's status tick looks at.
+// The texts the status shows: the Edit/Save caption for each page, the main
+// window's caption and the tray tips.
+inline constexpr std::wstring_view kSaveCaption = L"&Save";
+inline constexpr std::wstring_view kEditCaption = L"Ed&it";
+inline constexpr std::wstring_view kActiveWindowCaption = L"Kestrel 99 Version 1.2  [Active]";
+inline constexpr std::wstring_view kDisabledWindowCaption = L"Kestrel 99 Version 1.2  [Disabled]";
+inline constexpr std::wstring_view kActiveHint = L"Kestrel 99 is ACTIVE";
+inline constexpr std::wstring_view kDisabledHint = L"Kestrel 99 is DISABLED";
+
 struct StatusInput {
   NotebookPage page = NotebookPage::Images;
   int imageCount = 0;

@@ -1,4 +1,5 @@
 #include "settings/options_dialog.h"
+#include "core/window_classes.h"
 
 namespace settings {
 
@@ -10,7 +11,7 @@ constexpr int kClientHeight = 301;
 OptionsDialog::OptionsDialog(ui::Application& application, settings::Settings& settings, ApplyTargets targets)
     : Form(application), settings_(settings), targets_(std::move(targets)) {
   ui::FormParams params;
-  params.className = L"TForm6";
+  params.className = core::kOptionsDialogClass;
   params.caption = L"Options";
   params.style = WS_CAPTION | DS_MODALFRAME;
   params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;

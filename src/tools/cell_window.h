@@ -1,14 +1,13 @@
-// CellWindow: the save and edit window.
+// CellWindow: the save and edit window of one cell.
 #pragma once
 
-#include "ui/form.h"
+#include "tools/tool_window.h"
 
 namespace tools {
 
-class CellWindow : public ui::Form {
+class CellWindow : public ToolWindow {
  public:
   explicit CellWindow(ui::Application& application);
-  ~CellWindow() override { DestroyHandle(); }
 };
 
 }  // namespace tools

@@ -1,14 +1,13 @@
-// DirectoryPicker: the directory selection window.
+// DirectoryPicker: the window that chooses the wallpaper directory.
 #pragma once
 
-#include "ui/form.h"
+#include "tools/tool_window.h"
 
 namespace tools {
 
-class DirectoryPicker : public ui::Form {
+class DirectoryPicker : public ToolWindow {
  public:
   explicit DirectoryPicker(ui::Application& application);
-  ~DirectoryPicker() override { DestroyHandle(); }
 };
 
 }  // namespace tools

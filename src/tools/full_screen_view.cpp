@@ -2,19 +2,6 @@
 
 namespace tools {
 
-namespace {
-constexpr int kClientWidth = 1;
-constexpr int kClientHeight = 1;
-}  // namespace
-
-FullScreenView::FullScreenView(ui::Application& application) : Form(application) {
-  ui::FormParams params;
-  params.className = L"TForm5";
-  params.caption = L"Form5";
-  params.style = WS_POPUP;
-  params.clientWidth = kClientWidth;
-  params.clientHeight = kClientHeight;
-  CreateForm(params);
-}
+FullScreenView::FullScreenView(ui::Application& application) : ToolWindow(application, kFullScreenViewShape) {}
 
 }  // namespace tools

@@ -1,14 +1,13 @@
-// FullScreenView: the full-screen view, a borderless window.
+// FullScreenView: a picture on the whole screen, in a borderless window.
 #pragma once
 
-#include "ui/form.h"
+#include "tools/tool_window.h"
 
 namespace tools {
 
-class FullScreenView : public ui::Form {
+class FullScreenView : public ToolWindow {
  public:
   explicit FullScreenView(ui::Application& application);
-  ~FullScreenView() override { DestroyHandle(); }
 };
 
 }  // namespace tools

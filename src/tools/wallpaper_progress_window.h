@@ -1,14 +1,13 @@
-// WallpaperProgressWindow: the wallpaper progress window.
+// WallpaperProgressWindow: the progress shown while a picture becomes the wallpaper.
 #pragma once
 
-#include "ui/form.h"
+#include "tools/tool_window.h"
 
 namespace tools {
 
-class WallpaperProgressWindow : public ui::Form {
+class WallpaperProgressWindow : public ToolWindow {
  public:
   explicit WallpaperProgressWindow(ui::Application& application);
-  ~WallpaperProgressWindow() override { DestroyHandle(); }
 };
 
 }  // namespace tools

@@ -3,12 +3,12 @@
 #include <vector>
 
 #include "desktop/app_title.h"
+#include "core/window_classes.h"
 
 namespace ui {
 
 namespace {
 
-constexpr wchar_t kApplicationClass[] = L"KestrelApplication";
 
 std::wstring ProgramTitle() {
   std::vector<wchar_t> path(MAX_PATH * 4);
@@ -22,7 +22,7 @@ void ApplicationWindow::Create(const std::wstring& title, HICON icon) {
   // A zero-sized, captioned top-level window: it is what the taskbar shows as
   // the program's button, while the forms it owns stay off the taskbar.
   WindowParams params;
-  params.className = kApplicationClass;
+  params.className = core::kApplicationClass;
   params.caption = title;
   params.style = WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX;
   params.x = GetSystemMetrics(SM_CXSCREEN) / 2;

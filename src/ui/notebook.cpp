@@ -3,11 +3,12 @@
 #include <commctrl.h>
 
 #include "ui/control.h"
+#include "core/window_classes.h"
 
 namespace ui {
 
 void Notebook::Create(HWND parent, int x, int y, int width, int height, const std::vector<std::wstring>& pages) {
-  WindowParams params = WindowParams::Child(L"KestrelNotebook", parent, x, y, width, height, WS_CLIPCHILDREN);
+  WindowParams params = WindowParams::Child(core::kNotebookClass, parent, x, y, width, height, WS_CLIPCHILDREN);
   params.exStyle = WS_EX_CONTROLPARENT;
   params.background = GetSysColorBrush(COLOR_BTNFACE);
   CreateFromParams(params);

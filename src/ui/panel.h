@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ui/window.h"
+#include "core/window_classes.h"
 
 namespace ui {
 
@@ -17,7 +18,7 @@ class Panel : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintContent(HDC dc, const RECT& clientRect) override;
   // Registered class name; panels that paint more use their own.
-  virtual const wchar_t* ClassName() const { return L"KestrelPanel"; }
+  virtual const wchar_t* ClassName() const { return core::kPanelClass; }
 
  private:
   Bevel bevel_ = Bevel::None;

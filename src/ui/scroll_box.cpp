@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/panel.h"
+#include "core/window_classes.h"
 
 namespace ui {
 
@@ -12,7 +13,7 @@ constexpr int kLineStep = 22;
 
 void ScrollBox::Create(HWND parent, int x, int y, int width, int height) {
   WindowParams params =
-      WindowParams::Child(L"KestrelScrollBox", parent, x, y, width, height, WS_VSCROLL | WS_CLIPCHILDREN);
+      WindowParams::Child(core::kScrollBoxClass, parent, x, y, width, height, WS_VSCROLL | WS_CLIPCHILDREN);
   params.exStyle = WS_EX_CONTROLPARENT;
   params.background = GetSysColorBrush(COLOR_BTNFACE);
   CreateFromParams(params);

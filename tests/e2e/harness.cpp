@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "e2e/program_probe.h"
+#include "core/window_classes.h"
 #include "history/main_window_layout.h"
 
 namespace e2e {
@@ -141,7 +142,7 @@ bool KestrelProcess::Start() {
 bool KestrelProcess::IsRunning() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
 
 HWND KestrelProcess::MainWindow() const {
-  return processId_ ? FindProcessWindow(processId_, history::kMainWindowClassName) : nullptr;
+  return processId_ ? FindProcessWindow(processId_, core::kMainWindowClass) : nullptr;
 }
 
 HWND KestrelProcess::WaitForMainWindow(std::chrono::milliseconds timeout) {
@@ -184,7 +185,8 @@ bool CloseProgram(HWND mainWindow) {
   // Posted, not sent: the program may ask for confirmation in a modal box,
   // and a sent message would hold this thread until the box closes.
   HWND exitButton = FindChildById(mainWindow, history::kExitButtonId, kButtonClass);
-  if (!exitButton) exitButton = FindButtonByCaption(mainWindow, history::kExitCaption);
+  if (!exitButton)
+    exitButton = FindButtonByCaption(mainWindow, history::LayoutOf(history::CommandButton::Exit).caption);
   if (exitButton) {
     return PostMessageW(exitButton, BM_CLICK, 0, 0) != FALSE;
   }
@@ -196,7 +198,7 @@ void KestrelTest::SetUp() {
       << "Kestrel99.exe is missing beside the test directory";
   // The program runs as a single copy; a leftover copy would take our
   // clipboard notifications and the later copy would refuse to start.
-  ASSERT_EQ(FindWindowW(history::kMainWindowClassName, nullptr), nullptr) << "another copy of Kestrel99 is running";
+  ASSERT_EQ(FindWindowW(core::kMainWindowClass, nullptr), nullptr) << "another copy of Kestrel99 is running";
 }
 
 void KestrelTest::TearDown() { program_.Kill(); }

@@ -58,7 +58,7 @@ BOOL CALLBACK CollectProcessWindow(HWND window, LPARAM data) {
 }
 
 HWND StartupWindow(DWORD processId) {
-  const std::vector<HWND> windows = ProcessWindowsOfClass(processId, kStartupWindowClass);
+  const std::vector<HWND> windows = ProcessWindowsOfClass(processId, core::kStartupWindowClass);
   return windows.empty() ? nullptr : windows.front();
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "core/window_classes.h"
 #include "ui/handles.h"
 
 namespace e2e {
@@ -35,8 +36,6 @@ bool LaunchProgram(const std::wstring& path, ui::unique_handle& process, DWORD& 
 // Class names of the program's top-level windows that the probe looks for:
 // the start-up window, and the hidden window each tray icon has to receive
 // the notification area's callbacks.
-inline constexpr wchar_t kStartupWindowClass[] = L"TForm1";
-inline constexpr wchar_t kTrayIconWindowClass[] = L"KestrelTrayIcon";
 
 // Every top-level window that belongs to the process.
 std::vector<HWND> ProcessWindows(DWORD processId);

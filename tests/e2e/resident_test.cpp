@@ -10,6 +10,7 @@
 #include "e2e/harness.h"
 #include "e2e/program_probe.h"
 #include "history/main_window_layout.h"
+#include "history/status_rules.h"
 
 namespace e2e {
 namespace {
@@ -52,7 +53,7 @@ class ResidentTest : public KestrelTest {
     return main;
   }
 
-  std::vector<HWND> TrayWindows() const { return ProcessWindowsOfClass(program_.ProcessId(), kTrayIconWindowClass); }
+  std::vector<HWND> TrayWindows() const { return ProcessWindowsOfClass(program_.ProcessId(), core::kTrayIconClass); }
 };
 
 TEST_F(ResidentTest, SecondCopyEndsWithCodeZeroAndTheFirstKeepsItsCells) {
@@ -111,7 +112,7 @@ TEST_F(ResidentTest, DoubleClickOnEitherTrayIconShowsTheMainWindowAndAClickDoesN
     ASSERT_TRUE(SendTrayCallback(tray, WM_LBUTTONDBLCLK));
     EXPECT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }))
         << "a double click did not show the main window";
-    EXPECT_EQ(ReadWindowText(main), L"Kestrel 99 Version 1.2  [Active]");
+    EXPECT_EQ(ReadWindowText(main), history::kActiveWindowCaption);
     // Only the main window comes up: no start-up window, and no taskbar
     // button, which the application window would bring.
     EXPECT_EQ(VisibleProcessWindows(program_.ProcessId()), std::vector<HWND>{main});
@@ -139,7 +140,7 @@ TEST_F(ResidentTest, ExitEndsWithCodeZeroRemovesTheTrayIconAndLeavesTheViewerCha
   // The way a user gets there: double-click the tray icon, then Exit.
   ASSERT_TRUE(SendTrayCallback(trayWindows.front(), WM_LBUTTONDBLCLK));
   ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(main) != FALSE; }));
-  HWND exitButton = FindButtonByCaption(main, history::kExitCaption);
+  HWND exitButton = FindButtonByCaption(main, history::LayoutOf(history::CommandButton::Exit).caption);
   ASSERT_NE(exitButton, nullptr) << "no button reads &Exit";
   // Posted: with ConfirmExit on the program would ask first, and a sent
   // message would wait for the answer. ConfirmExit is off by default.

@@ -5,6 +5,7 @@
 #include "e2e/chain_viewer.h"
 #include "e2e/clipboard_writer.h"
 #include "e2e/harness.h"
+#include "core/window_classes.h"
 #include "history/main_window_layout.h"
 
 namespace e2e {
@@ -21,7 +22,7 @@ TEST_F(ShutdownTest, ClosedProgramExitsWithCodeZero) {
   const std::optional<DWORD> code = program_.WaitForExit();
   ASSERT_TRUE(code.has_value()) << "the program did not end after it was closed";
   EXPECT_EQ(*code, 0u);
-  EXPECT_EQ(FindWindowW(history::kMainWindowClassName, nullptr), nullptr);
+  EXPECT_EQ(FindWindowW(core::kMainWindowClass, nullptr), nullptr);
 }
 
 TEST_F(ShutdownTest, ViewerThatJoinedEarlierKeepsGettingNotificationsAfterExit) {

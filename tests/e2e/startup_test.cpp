@@ -9,13 +9,13 @@
 #include "e2e/harness.h"
 #include "e2e/program_probe.h"
 #include "history/main_window_layout.h"
+#include "history/status_rules.h"
 
 namespace e2e {
 namespace {
 
 constexpr wchar_t kEditClass[] = L"Edit";
 constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
-constexpr wchar_t kActiveCaption[] = L"Kestrel 99 Version 1.2  [Active]";
 // The application window's caption: the program file's name up to its
 // first dot. The single-instance guard and the taskbar hiding find the
 // program by it.
@@ -48,7 +48,7 @@ TEST_F(StartupTest, AfterStartUpNothingIsVisibleAndTheHiddenMainWindowCaptures) 
   HWND main = program_.MainWindow();
   ASSERT_NE(main, nullptr) << "the main window does not exist";
   EXPECT_FALSE(IsWindowVisible(main));
-  EXPECT_EQ(ReadWindowText(main), kActiveCaption);
+  EXPECT_EQ(ReadWindowText(main), history::kActiveWindowCaption);
   HWND application = FindWindowW(nullptr, kApplicationTitle);
   DWORD applicationOwner = 0;
   if (application) GetWindowThreadProcessId(application, &applicationOwner);

@@ -18,7 +18,6 @@ using test::PumpUntil;
 constexpr int kViewerId = 7;
 constexpr int kViewerWidth = 265;
 constexpr int kViewerHeight = 25;
-constexpr wchar_t kUnknownFormatText[] = L"Cannot display. Data in Clipboard is in an unknown format.";
 constexpr wchar_t kPrivateFormat[] = L"Kestrel Test Private Viewer Format";
 
 std::wstring ClassOf(HWND window) {
@@ -241,7 +240,7 @@ TEST_F(ClipboardViewerTest, APaletteOnlyClipboardIsReportedAfterTheChangeWasRais
   }
   ASSERT_TRUE(PumpUntil([&] { return changes == 1; }));
   ASSERT_EQ(boxes.boxes.size(), 1u);
-  EXPECT_EQ(boxes.boxes[0].text, L"Function not yet implemented");
+  EXPECT_EQ(boxes.boxes[0].text, kPaletteNotImplemented);
   EXPECT_EQ(boxes.boxes[0].caption, L"Information");
 }
 

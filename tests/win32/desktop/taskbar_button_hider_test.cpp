@@ -13,9 +13,9 @@ using test::RecordingWindow;
 
 WNDPROC ProcedureOf(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window, GWLP_WNDPROC)); }
 
-class NoTaskTest : public testing::Test {
+class TaskbarButtonHiderTest : public testing::Test {
  protected:
-  NoTaskTest() : title(test::UniqueTitle(L"NoTask")), application(title, WS_POPUP | WS_CAPTION) {
+  TaskbarButtonHiderTest() : title(test::UniqueTitle(L"Hider")), application(title, WS_POPUP | WS_CAPTION) {
     ShowWindow(application.Handle(), SW_SHOWNA);
   }
   bool ButtonShown() const { return IsWindowVisible(application.Handle()) != FALSE; }
@@ -30,29 +30,29 @@ class NoTaskTest : public testing::Test {
   RecordingWindow owner;        // the owner form
 };
 
-TEST_F(NoTaskTest, HideFormHidesAndRestoresTheApplicationWindow) {
-  TaskbarButtonHider noTask(owner.Handle(), title);
+TEST_F(TaskbarButtonHiderTest, HideFormHidesAndRestoresTheApplicationWindow) {
+  TaskbarButtonHider hider(owner.Handle(), title);
   EXPECT_TRUE(ButtonShown()) << "creating alone changes nothing";
-  noTask.Loaded();
+  hider.Loaded();
   EXPECT_FALSE(ButtonShown());
 
-  noTask.SetHidden(false);
+  hider.SetHidden(false);
   EXPECT_TRUE(ButtonShown());
   ShowWindow(application.Handle(), SW_HIDE);
-  noTask.SetHidden(false);  // applied also when the value does not change
+  hider.SetHidden(false);  // applied also when the value does not change
   EXPECT_TRUE(ButtonShown());
-  noTask.SetHidden(true);
+  hider.SetHidden(true);
   EXPECT_FALSE(ButtonShown());
 }
 
-TEST_F(NoTaskTest, ShowingTheOwnerAppliesAgainAndPassesEveryMessageOn) {
-  TaskbarButtonHider noTask(owner.Handle(), title);
-  ASSERT_TRUE(noTask.Hidden());
+TEST_F(TaskbarButtonHiderTest, ShowingTheOwnerAppliesAgainAndPassesEveryMessageOn) {
+  TaskbarButtonHider hider(owner.Handle(), title);
+  ASSERT_TRUE(hider.Hidden());
   ShowOwnerAgain();
   EXPECT_FALSE(ButtonShown());
   EXPECT_EQ(owner.Count(WM_SHOWWINDOW), 1) << "the owner's own procedure still gets WM_SHOWWINDOW";
 
-  noTask.SetHidden(false);
+  hider.SetHidden(false);
   ShowWindow(application.Handle(), SW_HIDE);
   ShowOwnerAgain();
   EXPECT_TRUE(ButtonShown());
@@ -62,10 +62,10 @@ TEST_F(NoTaskTest, ShowingTheOwnerAppliesAgainAndPassesEveryMessageOn) {
   EXPECT_EQ(owner.Count(kProbe), 1);
 }
 
-TEST_F(NoTaskTest, DestructionPutsTheOwnersProcedureBack) {
+TEST_F(TaskbarButtonHiderTest, DestructionPutsTheOwnersProcedureBack) {
   const WNDPROC original = ProcedureOf(owner.Handle());
   {
-    TaskbarButtonHider noTask(owner.Handle(), title);
+    TaskbarButtonHider hider(owner.Handle(), title);
     EXPECT_NE(ProcedureOf(owner.Handle()), original);
   }
   EXPECT_EQ(ProcedureOf(owner.Handle()), original);
@@ -83,12 +83,12 @@ struct LaterHook {
   }
 };
 
-TEST_F(NoTaskTest, HookedAgainByOthersTheChainStaysWhole) {
+TEST_F(TaskbarButtonHiderTest, HookedAgainByOthersTheChainStaysWhole) {
   const WNDPROC original = ProcedureOf(owner.Handle());
-  auto noTask = std::make_unique<TaskbarButtonHider>(owner.Handle(), title);
+  auto hider = std::make_unique<TaskbarButtonHider>(owner.Handle(), title);
   SetPropW(owner.Handle(), LaterHook::kPrevious, reinterpret_cast<HANDLE>(ProcedureOf(owner.Handle())));
   SetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterHook::Procedure));
-  noTask.reset();
+  hider.reset();
 
   EXPECT_EQ(ProcedureOf(owner.Handle()), &LaterHook::Procedure) << "the later hook is not cut out";
   constexpr UINT kProbe = WM_APP + 12;
@@ -103,13 +103,13 @@ TEST_F(NoTaskTest, HookedAgainByOthersTheChainStaysWhole) {
   EXPECT_NE(ProcedureOf(owner.Handle()), original) << "ours is still in the chain, passing on";
 }
 
-TEST(NoTask, OwnerDestroyedBeforeTheComponentIsSafe) {
+TEST(TaskbarButtonHider, OwnerDestroyedBeforeTheComponentIsSafe) {
   const std::wstring title = test::UniqueTitle(L"NoTaskEarly");
   RecordingWindow application(title);
   auto owner = std::make_unique<RecordingWindow>();
-  TaskbarButtonHider noTask(owner->Handle(), title);
+  TaskbarButtonHider hider(owner->Handle(), title);
   owner.reset();
-  noTask.SetHidden(true);  // still applies; destruction then has nothing to restore
+  hider.SetHidden(true);  // still applies; destruction then has nothing to restore
   EXPECT_FALSE(IsWindowVisible(application.Handle()));
 }
 

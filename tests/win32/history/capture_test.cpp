@@ -23,8 +23,8 @@ using test::PumpUntil;
 
 using Fill = std::pair<CellKind, int>;
 
-constexpr wchar_t kImageWarning[] = L"You are getting low on free imagecells. You only have 5 free.";
-constexpr wchar_t kTextWarning[] = L"You are getting low on free textcells. You only have 5 free.";
+const std::wstring kImageWarning(LowCellsWarningText(CellKind::Image));
+const std::wstring kTextWarning(LowCellsWarningText(CellKind::Text));
 constexpr wchar_t kPrivateFormat[] = L"Kestrel Test Private Capture Format";
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 255, 0);
