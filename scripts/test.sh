@@ -36,12 +36,15 @@ echo "== tests: win32 and win64 under Wine"
   exit $rc
 ' _ "$logs" || status=1
 
+# Counts test cases: the "run <program>" entries of the Windows builds only
+# run a test program whose cases are reported one by one.
 passed=0; failed=0; skipped=0
 for log in "$logs"/host.log "$logs"/win32.log "$logs"/win64.log; do
   [ -f "$log" ] || continue
-  passed=$((passed + $(grep -cE 'Test +#[0-9]+: .* Passed' "$log")))
-  failed=$((failed + $(grep -cE 'Test +#[0-9]+: .*(\*\*\*Failed|\*\*\*Timeout|\*\*\*Exception|\*\*\*Not Run)' "$log")))
-  skipped=$((skipped + $(grep -cE 'Test +#[0-9]+: .*\*\*\*Skipped' "$log")))
+  cases=$(grep -E 'Test +#[0-9]+: ' "$log" | grep -vE 'Test +#[0-9]+: run ')
+  passed=$((passed + $(grep -cE ' Passed' <<<"$cases")))
+  failed=$((failed + $(grep -cE '\*\*\*(Failed|Timeout|Exception|Not Run)' <<<"$cases")))
+  skipped=$((skipped + $(grep -cE '\*\*\*Skipped' <<<"$cases")))
 done
 [ "$failed" -eq 0 ] || status=1
 echo

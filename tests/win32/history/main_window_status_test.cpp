@@ -207,6 +207,7 @@ TEST_F(MainWindowStatusTest, OptionsAndAboutOpenTheirWindows) {
   EXPECT_EQ(aboutShown, 0);
   Click(history::kAboutButtonId);
   EXPECT_EQ(aboutShown, 1);
+  EXPECT_EQ(optionsShown, 1);
   EXPECT_EQ(mainFormCloses, 0);
   EXPECT_TRUE(boxes.empty());
 }
