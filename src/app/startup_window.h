@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/startup_layout.h"
+#include "app/startup_painter.h"
 #include "app/startup_progress.h"
 #include "desktop/taskbar_button_hider.h"
 #include "desktop/single_instance_guard.h"

@@ -1,20 +1,12 @@
 #include "ui/application.h"
 
-#include <vector>
-
-#include "desktop/app_title.h"
+#include <utility>
 
 namespace ui {
 
 namespace {
 
 constexpr wchar_t kApplicationClass[] = L"KestrelApplication";
-
-std::wstring ProgramTitle() {
-  std::vector<wchar_t> path(MAX_PATH * 4);
-  GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  return desktop::ApplicationTitle(path.data());
-}
 
 }  // namespace
 
@@ -31,7 +23,7 @@ void ApplicationWindow::Create(const std::wstring& title, HICON icon) {
   CreateFromParams(params);
 }
 
-Application::Application() : title_(ProgramTitle()) {
+Application::Application(std::wstring title) : title_(std::move(title)) {
   window_.Create(title_, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
 }
 

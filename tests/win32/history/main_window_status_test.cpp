@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_title.h"
 #include "history/main_window_layout.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
@@ -86,9 +87,9 @@ class MainWindowStatusTest : public testing::Test {
     return timers;
   }
 
-  ui::Application app;
+  ui::Application application{app::ProgramTitle()};
   settings::Settings settings;
-  history::MainWindow form{app, settings};
+  history::MainWindow form{application, settings};
   std::vector<Box> boxes;
   int boxAnswer = IDNO;
   std::vector<history::StatusDecision> trayStatuses;
