@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_title.h"
 #include "e2e/clipboard_writer.h"
 #include "history/main_window.h"
 #include "settings/settings.h"
@@ -355,7 +356,7 @@ int RunHost(int runs) {
   // Beeps and warning boxes would stall the GUI thread and be measured.
   settings.Set(settings::Option::BeepOnAdd, false);
   settings.Set(settings::Option::WarnLowCells, false);
-  ui::Application application;
+  ui::Application application{app::ProgramTitle()};
   auto* form = application.CreateForm<history::MainWindow>(settings);
 
   const DWORD hostId = GetCurrentProcessId();

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "about/about_window.h"
+#include "app/program_title.h"
 #include "app/startup_window.h"
 #include "app/program_windows.h"
 #include "app/splash_window.h"
@@ -33,7 +34,7 @@ void ConnectWindows(settings::Settings& settings) {
 
 int RunProgram() {
   settings::Settings settings;
-  ui::Application application;
+  ui::Application application{app::ProgramTitle()};
 
   auto splash = std::make_unique<app::SplashWindow>(application);
   splash->ShowNow();

@@ -3,7 +3,7 @@
 // signal while it is being constructed.
 #pragma once
 
-#include "app/startup_layout.h"
+#include "app/startup_painter.h"
 #include "desktop/speaker.h"
 #include "ui/form.h"
 

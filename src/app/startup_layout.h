@@ -2,10 +2,6 @@
 // picture on a raised panel with the subtitle over it.
 #pragma once
 
-#include <windows.h>
-
-#include "ui/handles.h"
-
 namespace app {
 
 inline constexpr int kPictureLeft = 3;
@@ -19,18 +15,5 @@ inline constexpr int kStatusHeight = 21;
 inline constexpr wchar_t kSubtitle[] = L"a clipboard enhancement";
 inline constexpr wchar_t kSubtitleFont[] = L"Impact";
 inline constexpr wchar_t kStatusFont[] = L"Arial Black";
-
-// Paints the raised panel, the picture and one line of status text.
-class StartupPainter {
- public:
-  void Paint(HDC dc, const RECT& client, HBITMAP picture, const wchar_t* status, POINT statusAt);
-
- private:
-  ui::unique_hfont subtitleFont_;
-  ui::unique_hfont statusFont_;
-};
-
-// Draws text with a transparent background.
-void DrawTransparentText(HDC dc, const wchar_t* text, POINT at, HFONT font, COLORREF colour);
 
 }  // namespace app

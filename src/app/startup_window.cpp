@@ -1,6 +1,7 @@
 #include "app/startup_window.h"
 
 #include "app/program_windows.h"
+#include "app/tray_menu.h"
 #include "history/main_window.h"
 #include "resource_ids.h"
 #include "ui/application.h"
@@ -82,10 +83,14 @@ void StartupWindow::CreateComponents() {
 
 void StartupWindow::BuildMenu() {
   trayMenu_.reset(CreatePopupMenu());
-  AppendMenuW(trayMenu_.get(), MF_STRING, kShowKestrelId, L"Show Kestrel");
-  AppendMenuW(trayMenu_.get(), MF_STRING, kHideKestrelId, L"Hide Kestrel");
-  AppendMenuW(trayMenu_.get(), MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(trayMenu_.get(), MF_STRING, kExitId, L"Exit Kestrel 99");
+  const TrayMenu model;
+  for (const TrayMenuItem& item : model.Items()) {
+    if (item.separator) {
+      AppendMenuW(trayMenu_.get(), MF_SEPARATOR, 0, nullptr);
+    } else {
+      AppendMenuW(trayMenu_.get(), MF_STRING, static_cast<UINT_PTR>(item.commandId), item.caption.c_str());
+    }
+  }
 }
 
 void StartupWindow::Loaded() {
@@ -136,9 +141,9 @@ void StartupWindow::OnDisabledTrayIconDoubleClick() { mainWindow->Show(); }
 
 void StartupWindow::OnCommand(int id) {
   switch (id) {
-    case kShowKestrelId: mainWindow->Show(); break;
-    case kHideKestrelId: mainWindow->Hide(); break;
-    case kExitId: OnExitClick(); break;
+    case kShowKestrelCommand: mainWindow->Show(); break;
+    case kHideKestrelCommand: mainWindow->Hide(); break;
+    case kExitCommand: OnExitClick(); break;
     default: break;
   }
 }

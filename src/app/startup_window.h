@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "app/startup_layout.h"
+#include "app/startup_painter.h"
 #include "app/startup_progress.h"
 #include "desktop/taskbar_button_hider.h"
 #include "desktop/single_instance_guard.h"
@@ -19,11 +19,6 @@ namespace app {
 
 class StartupWindow : public ui::Form {
  public:
-  // Menu command ids of the tray menu.
-  static constexpr int kShowKestrelId = 201;
-  static constexpr int kHideKestrelId = 202;
-  static constexpr int kExitId = 203;
-
   // Creating the window runs the single-instance test: a second copy of the
   // program ends inside this constructor.
   StartupWindow(ui::Application& application, HBITMAP splashPicture);

@@ -3,17 +3,18 @@
 #include <utility>
 #include <vector>
 
-#include "desktop/app_title.h"
 #include "ui/application.h"
 
 namespace desktop {
 
 namespace {
 
-constexpr ProcedureHookNames kHookNames{L"Kestrel.SingleInstanceGuard", L"Kestrel.SingleInstanceGuard.Previous"};
+constexpr ui::ProcedureHookNames kHookNames{L"Kestrel.SingleInstanceGuard", L"Kestrel.SingleInstanceGuard.Previous"};
 // The mapping only marks that a copy runs; nothing is ever stored in it.
 constexpr DWORD kMappingBytes = 32;
 constexpr UINT kSecondCopyExitCode = 0;
+// Longest application title read back from the application window.
+constexpr size_t kMaxTitleChars = 255;
 
 // The title as the application window carries it.
 std::wstring WindowTitle(HWND window) {
@@ -69,14 +70,14 @@ void SingleInstanceGuard::OnWakeUp() const {
 }
 
 LRESULT CALLBACK SingleInstanceGuard::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  ProcedureHook* hook = ProcedureHook::Find(window, kHookNames);
+  ui::ProcedureHook* hook = ui::ProcedureHook::Find(window, kHookNames);
   const auto* self = hook ? static_cast<const SingleInstanceGuard*>(hook->Owner()) : nullptr;
   // RegisterWindowMessageW gives 0 only on failure; WM_NULL is no wake-up.
   if (self && self->message_ != 0 && message == self->message_) {
     self->OnWakeUp();
     return 0;
   }
-  return ProcedureHook::CallPrevious(window, kHookNames, message, wParam, lParam);
+  return ui::ProcedureHook::CallPrevious(window, kHookNames, message, wParam, lParam);
 }
 
 }  // namespace desktop

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "desktop/procedure_hook.h"
 #include "ui/handles.h"
+#include "ui/procedure_hook.h"
 
 namespace ui {
 class Application;
@@ -49,7 +49,7 @@ class SingleInstanceGuard {
   std::wstring name_;
   UINT message_ = 0;
   ui::unique_handle mapping_;
-  std::optional<ProcedureHook> hook_;  // only in the first copy
+  std::optional<ui::ProcedureHook> hook_;  // only in the first copy
 };
 
 }  // namespace desktop

@@ -6,7 +6,7 @@ namespace desktop {
 
 namespace {
 
-constexpr ProcedureHookNames kHookNames{L"Kestrel.TaskbarButtonHider", L"Kestrel.TaskbarButtonHider.Previous"};
+constexpr ui::ProcedureHookNames kHookNames{L"Kestrel.TaskbarButtonHider", L"Kestrel.TaskbarButtonHider.Previous"};
 
 // The top-level window of this process that carries the title. Any program
 // may have a window with the same caption (a folder window opened on a
@@ -40,10 +40,10 @@ void TaskbarButtonHider::Apply() const {
 }
 
 LRESULT CALLBACK TaskbarButtonHider::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  ProcedureHook* hook = ProcedureHook::Find(window, kHookNames);
+  ui::ProcedureHook* hook = ui::ProcedureHook::Find(window, kHookNames);
   // The form is being shown: hide the button again before the form appears.
   if (hook && message == WM_SHOWWINDOW && wParam != 0) static_cast<const TaskbarButtonHider*>(hook->Owner())->Apply();
-  return ProcedureHook::CallPrevious(window, kHookNames, message, wParam, lParam);
+  return ui::ProcedureHook::CallPrevious(window, kHookNames, message, wParam, lParam);
 }
 
 }  // namespace desktop

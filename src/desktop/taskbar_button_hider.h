@@ -8,7 +8,7 @@
 
 #include <string>
 
-#include "desktop/procedure_hook.h"
+#include "ui/procedure_hook.h"
 
 namespace desktop {
 
@@ -33,7 +33,7 @@ class TaskbarButtonHider {
 
   std::wstring title_;
   bool hidden_ = true;
-  ProcedureHook hook_;
+  ui::ProcedureHook hook_;
 };
 
 }  // namespace desktop

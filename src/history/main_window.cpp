@@ -1,5 +1,6 @@
 #include "history/main_window.h"
 
+#include "history/capture_rules.h"
 #include "history/cell_grid.h"
 #include "history/main_window_layout.h"
 #include "resource_ids.h"
@@ -12,6 +13,8 @@ namespace history {
 
 using history::CellKind;
 using settings::Option;
+
+static_assert(core::kBitmapFormat == CF_BITMAP && core::kTextFormat == CF_TEXT);
 
 namespace {
 
@@ -149,17 +152,15 @@ void MainWindow::OnClipboardChange() {
 }
 
 void MainWindow::CaptureClipboard() {
-  const bool pictureOffered = IsClipboardFormatAvailable(CF_BITMAP) != FALSE;
-  const bool textOffered = IsClipboardFormatAvailable(CF_TEXT) != FALSE;
-  if (!pictureOffered && !textOffered) return;
+  const ClipboardOffer offer{IsClipboardFormatAvailable(kPictureOfferFormat) != FALSE,
+                             IsClipboardFormatAvailable(kTextOfferFormat) != FALSE};
+  if (!WorthOpening(offer)) return;
   ui::ClipboardSession clipboard(Handle());
-  // Another program kept the clipboard to itself: this change is lost, and
-  // nothing is counted for it.
-  if (!clipboard.IsOpen()) return;
-  // Content marked private (passwords) is left alone, as if capture were off.
-  if (ui::CarriesPrivacyMarker()) return;
-  if (pictureOffered) CaptureImage();
-  if (textOffered) CaptureText();
+  // The markers can only be read from the open clipboard.
+  const bool privacyMarked = clipboard.IsOpen() && ui::CarriesPrivacyMarker();
+  const CapturePlan plan = PlanCapture(offer, clipboard.IsOpen(), privacyMarked);
+  if (plan.image) CaptureImage();
+  if (plan.text) CaptureText();
 }
 
 void MainWindow::CaptureImage() {

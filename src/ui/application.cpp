@@ -1,22 +1,10 @@
 #include "ui/application.h"
 
-#include <vector>
+#include <utility>
 
-#include "desktop/app_title.h"
 #include "core/window_classes.h"
 
 namespace ui {
-
-namespace {
-
-
-std::wstring ProgramTitle() {
-  std::vector<wchar_t> path(MAX_PATH * 4);
-  GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  return desktop::ApplicationTitle(path.data());
-}
-
-}  // namespace
 
 void ApplicationWindow::Create(const std::wstring& title, HICON icon) {
   // A zero-sized, captioned top-level window: it is what the taskbar shows as
@@ -31,7 +19,7 @@ void ApplicationWindow::Create(const std::wstring& title, HICON icon) {
   CreateFromParams(params);
 }
 
-Application::Application() : title_(ProgramTitle()) {
+Application::Application(std::wstring title) : title_(std::move(title)) {
   window_.Create(title_, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
 }
 

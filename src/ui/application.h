@@ -19,13 +19,14 @@ class ApplicationWindow : public Window {
 
 class Application {
  public:
-  Application();
+  // `title` is the application window's caption: what the taskbar button
+  // and the error box show.
+  explicit Application(std::wstring title);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
   HWND Window() const { return window_.Handle(); }
-  // The program file's name in its title form ("Kestrel99" for Kestrel99.exe).
   const std::wstring& Title() const { return title_; }
 
   // Creates a form; the first form created this way is the main form.

@@ -1,11 +1,18 @@
 #include "ui/picture.h"
 
 #include <new>
+#include <vector>
 
+#include "core/dib_rules.h"
+#include "core/picture_rules.h"
 #include "ui/clipboard.h"
 #include "ui/window.h"
 
 namespace ui {
+
+static_assert(core::kBitmapFormat == CF_BITMAP && core::kMetafilePictFormat == CF_METAFILEPICT &&
+              core::kDibFormat == CF_DIB && core::kEnhMetafileFormat == CF_ENHMETAFILE &&
+              core::kDibV5Format == CF_DIBV5);
 
 namespace {
 
@@ -30,84 +37,13 @@ BITMAPINFOHEADER PixelHeader(int width, int height) {
 
 void Refuse() { throw UserError(kUnreadablePicture); }
 
-// Header sizes a DIB may carry besides the core and info headers: the V2 and
-// V3 headers (info plus colour masks), V4 and V5.
-constexpr DWORD kV2HeaderSize = 52;
-constexpr DWORD kV3HeaderSize = 56;
-constexpr int kRowAlignBits = 32;
-constexpr int kBitsPerByte = 8;
-constexpr int kMaxPaletteBits = 8;
-constexpr uint64_t kBitfieldMasksBytes = 3 * sizeof(DWORD);
-
-bool IsKnownInfoHeaderSize(DWORD size) {
-  return size == sizeof(BITMAPINFOHEADER) || size == kV2HeaderSize || size == kV3HeaderSize ||
-         size == sizeof(BITMAPV4HEADER) || size == sizeof(BITMAPV5HEADER);
-}
-
-bool IsValidBitCount(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 16 || bits == 24 || bits == 32; }
-
-// The system turns a DIB into a bitmap without checking that the header
-// makes sense or that the pixels it announces are really there, reading
-// past the block or allocating whatever the header asks for. So a DIB is
-// checked here, against the size of its block and our own limits, before
-// the bitmap is asked for.
-bool DibIsSound(const BYTE* block, SIZE_T blockSize) {
-  if (blockSize < sizeof(DWORD)) return false;
-  const DWORD headerSize = *reinterpret_cast<const DWORD*>(block);
-  int64_t width = 0;
-  int64_t height = 0;
-  int bits = 0;
-  DWORD compression = BI_RGB;
-  uint64_t tableBytes = 0;
-  uint64_t imageBytes = 0;
-  if (headerSize == sizeof(BITMAPCOREHEADER) && blockSize >= headerSize) {
-    const auto* core = reinterpret_cast<const BITMAPCOREHEADER*>(block);
-    if (core->bcPlanes != 1) return false;
-    width = core->bcWidth;
-    height = core->bcHeight;
-    bits = core->bcBitCount;
-    if (bits <= kMaxPaletteBits) tableBytes = (uint64_t{1} << bits) * sizeof(RGBTRIPLE);
-  } else if (IsKnownInfoHeaderSize(headerSize) && blockSize >= headerSize) {
-    const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(block);
-    if (info->biPlanes != 1) return false;
-    width = info->biWidth;
-    height = info->biHeight < 0 ? -int64_t{info->biHeight} : int64_t{info->biHeight};
-    bits = info->biBitCount;
-    compression = info->biCompression;
-    const uint64_t colours = info->biClrUsed != 0 || bits > kMaxPaletteBits ? info->biClrUsed : uint64_t{1} << bits;
-    tableBytes = colours * sizeof(RGBQUAD);
-    if (compression == BI_BITFIELDS && headerSize == sizeof(BITMAPINFOHEADER)) tableBytes += kBitfieldMasksBytes;
-    imageBytes = info->biSizeImage;
-  } else {
-    return false;
-  }
-  if (!IsValidBitCount(bits) || width <= 0 || height <= 0) return false;
-  if (width > Picture::kMaxSide || height > Picture::kMaxSide) return false;
-  if (static_cast<uint64_t>(width * height) * kBytesPerPixel > Picture::kMaxBytes) return false;
-  switch (compression) {
-    case BI_RGB:
-    case BI_BITFIELDS: {
-      const uint64_t stride =
-          (static_cast<uint64_t>(width) * bits + kRowAlignBits - 1) / kRowAlignBits * (kRowAlignBits / kBitsPerByte);
-      imageBytes = stride * static_cast<uint64_t>(height);
-      break;
-    }
-    case BI_RLE8:
-    case BI_RLE4:
-      if (imageBytes == 0) return false;
-      break;
-    default: return false;
-  }
-  return uint64_t{headerSize} + tableBytes + imageBytes <= blockSize;
-}
-
 // Refuses a DIB on the open clipboard that fails DibIsSound.
 void CheckDib(UINT format) {
   HANDLE data = GetClipboardData(format);
   const SIZE_T size = data ? GlobalSize(data) : 0;
   const auto* block = static_cast<const BYTE*>(data ? GlobalLock(data) : nullptr);
   if (!block) Refuse();
-  const bool sound = DibIsSound(block, size);
+  const bool sound = core::DibIsSound(block, size);
   GlobalUnlock(data);
   if (!sound) Refuse();
 }
@@ -223,21 +159,20 @@ Picture Picture::FromOpenClipboard() {
   const UINT iconFormat = IconFormat();
   HPALETTE palette =
       IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE)) : nullptr;
-  // The clipboard's own order decides: a program that lists a metafile
-  // before its bitmap gets a metafile picture.
-  // The first DIB listed before the bitmap is what the system makes the
-  // bitmap from.
-  UINT dibSource = 0;
+  std::vector<core::ClipboardFormat> listed;
   for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
-    if ((format == CF_DIB || format == CF_DIBV5) && dibSource == 0) dibSource = format;
-    if (format == CF_BITMAP) return BitmapFromOpenClipboard(dibSource, palette);
-    if (format == CF_ENHMETAFILE) return FromEnhMetaFile(static_cast<HENHMETAFILE>(GetClipboardData(format)));
-    if (format == CF_METAFILEPICT) return FromMetaFilePict(GetClipboardData(format));
-    if (format == iconFormat) return FromIconData(GetClipboardData(format));
+    listed.push_back(format);
   }
-  // The system may offer a bitmap it would convert from a DIB without
-  // listing it; ask for it directly before giving up.
-  if (IsClipboardFormatAvailable(CF_BITMAP)) return BitmapFromOpenClipboard(dibSource, palette);
+  const core::PictureReadPlan plan =
+      core::PlanPictureRead(listed, iconFormat, IsClipboardFormatAvailable(CF_BITMAP) != FALSE);
+  switch (plan.source) {
+    case core::PictureSource::Bitmap: return BitmapFromOpenClipboard(plan.dibSource, palette);
+    case core::PictureSource::EnhMetafile:
+      return FromEnhMetaFile(static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE)));
+    case core::PictureSource::MetafilePict: return FromMetaFilePict(GetClipboardData(CF_METAFILEPICT));
+    case core::PictureSource::Icon: return FromIconData(GetClipboardData(iconFormat));
+    case core::PictureSource::None: break;
+  }
   throw UserError(kInvalidFormat);
 }
 

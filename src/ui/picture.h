@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "core/dib_rules.h"
 #include "ui/handles.h"
 
 namespace ui {
@@ -17,8 +18,8 @@ class Picture {
   enum class Kind { Empty, Bitmap, Metafile, Icon };
 
   // Bitmaps larger than this are refused rather than risking the process.
-  static constexpr int kMaxSide = 32768;
-  static constexpr uint64_t kMaxBytes = 512ull * 1024 * 1024;
+  static constexpr int kMaxSide = core::kMaxPictureSide;
+  static constexpr uint64_t kMaxBytes = core::kMaxPictureBytes;
 
   Picture() = default;
   Picture(Picture&&) = default;

@@ -1,9 +1,7 @@
 #include "ui/window.h"
 
 #include <exception>
-#include <vector>
 
-#include "desktop/app_title.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
 
@@ -50,12 +48,7 @@ void Window::SetCaption(const std::wstring& caption) {
   if (Caption() != caption) SetWindowTextW(hwnd_, caption.c_str());
 }
 
-std::wstring Window::Caption() const {
-  const int length = GetWindowTextLengthW(hwnd_);
-  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-  text.resize(static_cast<size_t>(GetWindowTextW(hwnd_, text.data(), length + 1)));
-  return text;
-}
+std::wstring Window::Caption() const { return WindowText(hwnd_); }
 
 bool Window::IsVisible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
@@ -104,11 +97,11 @@ LRESULT CALLBACK Window::Thunk(HWND window, UINT message, WPARAM wParam, LPARAM 
   try {
     result = self->Dispatch(message, wParam, lParam);
   } catch (const UserError& error) {
-    ShowErrorBox(error.Text());
+    ShowErrorBox(window, error.Text());
   } catch (const std::exception& error) {
-    ShowErrorBox(Widen(error.what()));
+    ShowErrorBox(window, Widen(error.what()));
   } catch (...) {
-    ShowErrorBox(L"An unexpected error occurred.");
+    ShowErrorBox(window, L"An unexpected error occurred.");
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -116,6 +109,13 @@ LRESULT CALLBACK Window::Thunk(HWND window, UINT message, WPARAM wParam, LPARAM 
     self->OnHandleDestroyed();
   }
   return result;
+}
+
+std::wstring WindowText(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+  text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
+  return text;
 }
 
 std::wstring Widen(const char* text) {
@@ -127,11 +127,16 @@ std::wstring Widen(const char* text) {
   return wide;
 }
 
-void ShowErrorBox(const std::wstring& text) {
-  std::vector<wchar_t> path(MAX_PATH * 4);
-  GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  const std::wstring title = desktop::ApplicationTitle(path.data());
-  ShowMessageBox(GetActiveWindow(), text, title, MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+HWND RootOwner(HWND window) {
+  // GA_ROOTOWNER follows owners of pop-ups only; a captioned form is owned
+  // without being one, so the owners are walked by hand.
+  HWND root = window ? GetAncestor(window, GA_ROOT) : nullptr;
+  while (HWND owner = root ? GetWindow(root, GW_OWNER) : nullptr) root = owner;
+  return root;
+}
+
+void ShowErrorBox(HWND source, const std::wstring& text) {
+  ShowMessageBox(GetActiveWindow(), text, WindowText(RootOwner(source)), MB_OK | MB_ICONSTOP | MB_TASKMODAL);
 }
 
 }  // namespace ui

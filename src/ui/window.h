@@ -80,9 +80,14 @@ class Window {
   bool paints_ = false;
 };
 
+// The top-level window at the end of the owner chain above `window`: for
+// every form, the application window.
+HWND RootOwner(HWND window);
+
 // Shows an error the way every command failure is shown: a stop box captioned
-// with the application title.
-void ShowErrorBox(const std::wstring& text);
+// with the application title, which the application window above `source`
+// carries as its caption.
+void ShowErrorBox(HWND source, const std::wstring& text);
 
 // Raised by commands to end with a message to the user.
 class UserError {
@@ -94,6 +99,7 @@ class UserError {
   std::wstring text_;
 };
 
+std::wstring WindowText(HWND window);
 std::wstring Widen(const char* text);
 
 }  // namespace ui

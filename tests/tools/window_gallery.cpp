@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "app/program_title.h"
 #include "app/startup_window.h"
 #include "app/program_windows.h"
 #include "app/splash_window.h"
@@ -68,7 +69,7 @@ int wmain(int argc, wchar_t** argv) {
   InitCommonControlsEx(&controls);
   const std::wstring which = argc > 1 ? argv[1] : L"splash";
   settings::Settings settings;
-  ui::Application application;
+  ui::Application application{app::ProgramTitle()};
   app::SplashWindow splash(application);
   if (which == L"splash") {
     splash.ShowNow();

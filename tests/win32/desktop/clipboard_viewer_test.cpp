@@ -5,6 +5,7 @@
 #include <memory>
 #include <thread>
 
+#include "app/program_title.h"
 #include "win32/clipboard_support.h"
 
 namespace desktop {
@@ -72,7 +73,7 @@ class ClipboardViewerTest : public testing::Test {
   }
 
   test::MessageBoxRecorder boxes;
-  ui::Application application;
+  ui::Application application{app::ProgramTitle()};
   test::ClipboardWriter writer;
   std::vector<std::wstring> log;
   ChainMember first{log, L"first"};

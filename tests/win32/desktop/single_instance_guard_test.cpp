@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/program_title.h"
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "win32/desktop/recording_window.h"
@@ -67,7 +68,7 @@ class SingleInstanceGuardTest : public testing::Test {
   }
 
   std::wstring title;
-  ui::Application first;
+  ui::Application first{app::ProgramTitle()};
   RecordingWindow mainForm;
   std::vector<UINT> broadcasts;
   std::vector<UINT> exitCodes;
@@ -93,7 +94,7 @@ TEST_F(SingleInstanceGuardTest, FirstCopyHoldsTheMappingAndHooksTheApplicationWi
 
 TEST_F(SingleInstanceGuardTest, SecondCopyWakesTheFirstAndEndsWithCodeZero) {
   SingleInstanceGuard guard(first, MainForm(), Recorders());
-  ui::Application second;
+  ui::Application second{app::ProgramTitle()};
   Name(second);
   const WNDPROC secondProcedure = ProcedureOf(second.Window());
   {
@@ -112,7 +113,7 @@ TEST_F(SingleInstanceGuardTest, CopyStartedAfterTheFirstHasEndedRunsNormally) {
   std::optional<SingleInstanceGuard> guard;
   guard.emplace(first, MainForm(), Recorders());
   guard.reset();
-  ui::Application later;
+  ui::Application later{app::ProgramTitle()};
   Name(later);
   SingleInstanceGuard next(later, MainForm(), Recorders());
   EXPECT_TRUE(next.IsFirstCopy());

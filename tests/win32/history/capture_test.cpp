@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/program_title.h"
 #include "history/main_window.h"
 #include "settings/settings.h"
 #include "win32/clipboard_support.h"
@@ -76,7 +77,7 @@ class MainWindowCaptureTest : public testing::Test {
 
   test::MessageBoxRecorder boxes;
   settings::Settings settings;
-  ui::Application application;
+  ui::Application application{app::ProgramTitle()};
   test::ClipboardWriter writer;
   MainWindow* form = nullptr;
   std::vector<Fill> fills;
@@ -304,6 +305,7 @@ TEST_P(HostilePictureTest, IsReportedAndEverythingCapturedBeforeStays) {
   }
   ASSERT_EQ(boxes.boxes.size(), 1u) << "the user is told once";
   EXPECT_EQ(boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));
+  EXPECT_EQ(boxes.boxes[0].caption, application.Title()) << "the error box carries the application title";
   EXPECT_FALSE(boxes.boxes[0].text.empty());
   EXPECT_TRUE(fills.empty());
   EXPECT_EQ(test::CentreColour(form->ImageCellPicture(1)), kGreen);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/program_title.h"
 #include "history/main_window_layout.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
@@ -82,9 +83,9 @@ class MainWindowStatusTest : public testing::Test {
     return timers;
   }
 
-  ui::Application app;
+  ui::Application application{app::ProgramTitle()};
   settings::Settings settings;
-  history::MainWindow form{app, settings};
+  history::MainWindow form{application, settings};
   std::vector<Box> boxes;
   int boxAnswer = IDNO;
   std::vector<history::StatusDecision> trayStatuses;
@@ -96,7 +97,9 @@ class MainWindowStatusTest : public testing::Test {
 TEST_F(MainWindowStatusTest, StartsWithTheRunTimeCaptionsAndTheActiveStatus) {
   EXPECT_EQ(TextOf(form.Handle()), kActiveCaption) << "the design caption must not outlive creation";
   for (const history::CommandButtonLayout& button : history::kCommandButtons) {
-    if (button.caption) EXPECT_EQ(Caption(button.id), button.caption) << "the design caption must not outlive creation";
+    if (button.caption) {
+      EXPECT_EQ(Caption(button.id), button.caption) << "the design caption must not outlive creation";
+    }
   }
   EXPECT_EQ(Caption(history::kSaveEditButtonId), history::kSaveCaption);
 }
@@ -162,7 +165,9 @@ TEST_F(MainWindowStatusTest, PicturesOnlyEmptiesAllEightCaptionsAndBackRestoresT
   settings.Set(Option::OnlyBitmapsOnButtons, false);
   form.ApplyButtonCaptions(false);
   for (const history::CommandButtonLayout& button : history::kCommandButtons) {
-    if (button.caption) EXPECT_EQ(Caption(button.id), button.caption);
+    if (button.caption) {
+      EXPECT_EQ(Caption(button.id), button.caption);
+    }
   }
   EXPECT_EQ(Caption(history::kSaveEditButtonId), history::kEditCaption) << "the page shown decides";
 }

@@ -1,12 +1,8 @@
 #pragma once
 
-#include <cstddef>
 #include <string>
 
-namespace desktop {
-
-/// Longest application title read back from the application window.
-constexpr std::size_t kMaxTitleChars = 255;
+namespace app {
 
 /// The application title for a program file: its file name without the
 /// directory (either '\\' or '/' separates), cut at the first '.', with every
@@ -21,4 +17,4 @@ std::wstring ApplicationTitle(const std::wstring& programPath);
 /// Unlike std::towlower it does not depend on the current C locale.
 wchar_t LowerChar(wchar_t c);
 
-}  // namespace desktop
+}  // namespace app

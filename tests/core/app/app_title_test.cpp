@@ -1,8 +1,8 @@
-#include "desktop/app_title.h"
+#include "app/app_title.h"
 
 #include <gtest/gtest.h>
 
-namespace desktop {
+namespace app {
 namespace {
 
 TEST(ApplicationTitleTest, NameWithoutDirectoryAndExtension) {
@@ -64,4 +64,4 @@ TEST(LowerCharTest, LeavesEverythingElseAlone) {
 }
 
 }  // namespace
-}  // namespace desktop
+}  // namespace app

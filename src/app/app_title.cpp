@@ -1,8 +1,8 @@
-#include "desktop/app_title.h"
+#include "app/app_title.h"
 
 #include <string_view>
 
-namespace desktop {
+namespace app {
 
 namespace {
 
@@ -67,4 +67,4 @@ std::wstring ApplicationTitle(const std::wstring& programPath) {
   return title;
 }
 
-}  // namespace desktop
+}  // namespace app

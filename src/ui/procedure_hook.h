@@ -13,7 +13,7 @@
 
 #include <windows.h>
 
-namespace desktop {
+namespace ui {
 
 struct ProcedureHookNames {
   const wchar_t* owner = nullptr;     // property holding the ProcedureHook*
@@ -55,4 +55,4 @@ class ProcedureHook {
   void* owner_ = nullptr;
 };
 
-}  // namespace desktop
+}  // namespace ui

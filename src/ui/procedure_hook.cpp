@@ -1,6 +1,6 @@
-#include "desktop/procedure_hook.h"
+#include "ui/procedure_hook.h"
 
-namespace desktop {
+namespace ui {
 
 namespace {
 
@@ -54,4 +54,4 @@ LRESULT ProcedureHook::CallPrevious(HWND window, const ProcedureHookNames& names
   return result;
 }
 
-}  // namespace desktop
+}  // namespace ui

@@ -1,5 +1,6 @@
-#include "app/startup_layout.h"
+#include "app/startup_painter.h"
 
+#include "app/startup_layout.h"
 #include "ui/control.h"
 
 namespace app {

@@ -1,0 +1,12 @@
+// The title of the running program, taken from its file name.
+#pragma once
+
+#include <string>
+
+namespace app {
+
+// The application title of the program file this process runs
+// ("Kestrel99" for Kestrel99.exe).
+std::wstring ProgramTitle();
+
+}  // namespace app

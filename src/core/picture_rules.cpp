@@ -1,0 +1,25 @@
+#include "core/picture_rules.h"
+
+namespace core {
+
+PictureReadPlan PlanPictureRead(std::span<const ClipboardFormat> listed, ClipboardFormat iconFormat,
+                                bool bitmapAvailable) {
+  // The clipboard's own order decides: a program that lists a metafile
+  // before its bitmap gets a metafile picture.
+  // The first DIB listed before the bitmap is what the system makes the
+  // bitmap from.
+  ClipboardFormat dibSource = 0;
+  for (const ClipboardFormat format : listed) {
+    if ((format == kDibFormat || format == kDibV5Format) && dibSource == 0) dibSource = format;
+    if (format == kBitmapFormat) return {PictureSource::Bitmap, dibSource};
+    if (format == kEnhMetafileFormat) return {PictureSource::EnhMetafile};
+    if (format == kMetafilePictFormat) return {PictureSource::MetafilePict};
+    if (iconFormat != 0 && format == iconFormat) return {PictureSource::Icon};
+  }
+  // The system may offer a bitmap it would convert from a DIB without
+  // listing it; it is asked for directly before giving up.
+  if (bitmapAvailable) return {PictureSource::Bitmap, dibSource};
+  return {};
+}
+
+}  // namespace core
