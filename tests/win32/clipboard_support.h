@@ -115,10 +115,14 @@ class ClipboardWriter : public ui::Window {
 class ClipboardWrite {
  public:
   explicit ClipboardWrite(HWND owner) {
-    constexpr int kAttempts = 100;
-    for (int attempt = 0; attempt < kAttempts && !open_; ++attempt) {
+    // Wine's clipboard can stay busy for a while on a loaded machine; a
+    // write that gives up early fails the test for no fault of ours.
+    constexpr ULONGLONG kOpenDeadlineMs = 5000;
+    const ULONGLONG end = GetTickCount64() + kOpenDeadlineMs;
+    for (;;) {
       open_ = OpenClipboard(owner) != FALSE;
-      if (!open_) Sleep(kPumpPauseMs);
+      if (open_ || GetTickCount64() >= end) break;
+      Sleep(kPumpPauseMs);
     }
     if (open_) EmptyClipboard();
   }
