@@ -8,7 +8,6 @@ namespace tools {
 class CellWindow : public ui::Form {
  public:
   explicit CellWindow(ui::Application& application);
-  ~CellWindow() override { DestroyHandle(); }
 };
 
 }  // namespace tools

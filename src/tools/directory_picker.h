@@ -8,7 +8,6 @@ namespace tools {
 class DirectoryPicker : public ui::Form {
  public:
   explicit DirectoryPicker(ui::Application& application);
-  ~DirectoryPicker() override { DestroyHandle(); }
 };
 
 }  // namespace tools

@@ -8,7 +8,6 @@ namespace tools {
 class FullScreenView : public ui::Form {
  public:
   explicit FullScreenView(ui::Application& application);
-  ~FullScreenView() override { DestroyHandle(); }
 };
 
 }  // namespace tools

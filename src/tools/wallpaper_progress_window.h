@@ -8,7 +8,6 @@ namespace tools {
 class WallpaperProgressWindow : public ui::Form {
  public:
   explicit WallpaperProgressWindow(ui::Application& application);
-  ~WallpaperProgressWindow() override { DestroyHandle(); }
 };
 
 }  // namespace tools

@@ -31,8 +31,8 @@ void ApplicationWindow::Create(const std::wstring& title, HICON icon) {
   CreateFromParams(params);
 }
 
-Application::Application() : title_(ProgramTitle()) {
-  window_.Create(title_, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+Application::Application() : window_(MakeWindow<ApplicationWindow>()), title_(ProgramTitle()) {
+  window_->Create(title_, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
 }
 
 Application::~Application() { DestroyForms(); }
@@ -80,6 +80,7 @@ void Application::Terminate() {
 }
 
 void Application::DestroyForms() {
+  for (auto form = forms_.rbegin(); form != forms_.rend(); ++form) static_cast<ui::Window&>(**form).DestroyHandle();
   while (!forms_.empty()) forms_.pop_back();
   mainForm_ = nullptr;
 }

@@ -69,11 +69,11 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring which = argc > 1 ? argv[1] : L"splash";
   settings::Settings settings;
   ui::Application application;
-  app::SplashWindow splash(application);
+  auto splash = ui::MakeWindow<app::SplashWindow>(application);
   if (which == L"splash") {
-    splash.ShowNow();
+    splash->ShowNow();
   } else if (which == L"startup") {
-    auto* startup = application.CreateForm<app::StartupWindow>(splash.PictureBitmap());
+    auto* startup = application.CreateForm<app::StartupWindow>(splash->PictureBitmap());
     // Hold the start-up where it is half done.
     constexpr UINT_PTR kStartupTimerId = 1;
     constexpr int kHalfWay = 75;

@@ -97,7 +97,6 @@ class ClipboardWriter : public ui::Window {
     params.style = WS_POPUP;
     CreateFromParams(params);
   }
-  ~ClipboardWriter() override { DestroyHandle(); }
   int renderRequests = 0;
 
  protected:
@@ -207,7 +206,6 @@ class ChainMember : public ui::Window {
     params.style = WS_POPUP;
     CreateFromParams(params);
   }
-  ~ChainMember() override { DestroyHandle(); }
 
   void Join() {
     joined_ = true;
