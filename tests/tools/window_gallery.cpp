@@ -34,8 +34,10 @@ void Copy(HWND owner, const wchar_t* text, COLORREF top, COLORREF bottom) {
   if (text) {
     const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    memcpy(GlobalLock(memory), text, bytes);
-    GlobalUnlock(memory);
+    {
+      const ui::GlobalLockGuard<> target(memory);
+      if (target) memcpy(target.get(), text, bytes);
+    }
     SetClipboardData(CF_UNICODETEXT, memory);
   } else {
     constexpr int kWidth = 320;

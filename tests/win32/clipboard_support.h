@@ -40,14 +40,13 @@ inline void PumpFor(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
 
-using unique_hglobal = ui::UniqueHandle<ui::NullInvalidTraits<HGLOBAL, &GlobalFree>>;
+using ui::unique_hglobal;
 
 inline unique_hglobal GlobalCopy(const void* data, size_t size) {
   unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, size == 0 ? 1 : size));
   if (!memory) return memory;
-  void* target = GlobalLock(memory.get());
-  if (size > 0) std::memcpy(target, data, size);
-  GlobalUnlock(memory.get());
+  const ui::GlobalLockGuard<> target(memory.get());
+  if (target && size > 0) std::memcpy(target.get(), data, size);
   return memory;
 }
 
