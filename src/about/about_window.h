@@ -10,7 +10,6 @@ namespace about {
 class AboutWindow : public ui::Form {
  public:
   AboutWindow(ui::Application& application, HBITMAP startupPicture);
-  ~AboutWindow() override { DestroyHandle(); }
   HBITMAP PictureBitmap() const { return picture_.get(); }
 
  protected:

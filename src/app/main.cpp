@@ -36,7 +36,7 @@ int RunProgram() {
   settings::Settings settings;
   ui::Application application{app::ProgramTitle()};
 
-  auto splash = std::make_unique<app::SplashWindow>(application);
+  ui::WindowPtr<app::SplashWindow> splash = ui::MakeWindow<app::SplashWindow>(application);
   splash->ShowNow();
 
   app::startupWindow = application.CreateForm<app::StartupWindow>(splash->PictureBitmap());

@@ -37,8 +37,6 @@ SplashWindow::SplashWindow(ui::Application& application) : Form(application) {
   PlayStartupSignal();
 }
 
-SplashWindow::~SplashWindow() { DestroyHandle(); }
-
 void SplashWindow::PlayStartupSignal() {
   for (int i = 1; i <= kToneCount; ++i) {
     if (i % 2 == 1) {

@@ -12,7 +12,6 @@ namespace app {
 class SplashWindow : public ui::Form {
  public:
   explicit SplashWindow(ui::Application& application);
-  ~SplashWindow() override;
 
   // The splash picture; others copy it.
   HBITMAP PictureBitmap() const { return picture_.get(); }

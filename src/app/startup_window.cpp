@@ -45,18 +45,6 @@ StartupWindow::StartupWindow(ui::Application& application, HBITMAP splashPicture
   KeepSplashPicture(splashPicture);
 }
 
-StartupWindow::~StartupWindow() {
-  // Components go in reverse order of creation, each undoing what it set up
-  // with the system, while the window still exists.
-  disabledTrayIcon_.reset();
-  trayMenu_.reset();
-  activeTrayIcon_.reset();
-  singleInstanceGuard_.reset();
-  taskbarButtonHider_.reset();
-  progressTimer_.SetEnabled(false);
-  DestroyHandle();
-}
-
 void StartupWindow::CreateComponents() {
   progressBar_.Create(Handle(), kProgressId, kProgressLeft, kProgressTop, kProgressWidth, kProgressHeight, 0,
                       app::kStartupEndPosition);
@@ -148,6 +136,17 @@ void StartupWindow::OnCommand(int id) {
   }
 }
 
+void StartupWindow::OnDestroy() {
+  // Components go in reverse order of creation, each undoing what it set up
+  // with the system, while the window still exists.
+  disabledTrayIcon_.reset();
+  trayMenu_.reset();
+  activeTrayIcon_.reset();
+  singleInstanceGuard_.reset();
+  taskbarButtonHider_.reset();
+  progressTimer_.SetEnabled(false);
+}
+
 void StartupWindow::PaintContent(HDC dc, const RECT& clientRect) {
   painter_.Paint(dc, clientRect, picture_.get(), kPleaseWait, kPleaseWaitAt);
 }
@@ -158,6 +157,7 @@ LRESULT StartupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (wParam == kProgressTimerId) OnProgressTimer();
       return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
+    case WM_DESTROY: OnDestroy(); return Form::HandleMessage(message, wParam, lParam);
     default: return Form::HandleMessage(message, wParam, lParam);
   }
 }

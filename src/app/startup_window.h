@@ -22,7 +22,6 @@ class StartupWindow : public ui::Form {
   // Creating the window runs the single-instance test: a second copy of the
   // program ends inside this constructor.
   StartupWindow(ui::Application& application, HBITMAP splashPicture);
-  ~StartupWindow() override;
 
   HBITMAP PictureBitmap() const { return picture_.get(); }
   desktop::TaskbarButtonHider& TaskbarButton() { return *taskbarButtonHider_; }
@@ -51,6 +50,7 @@ class StartupWindow : public ui::Form {
   void KeepSplashPicture(HBITMAP splashPicture);
   void BuildMenu();
   void OnCommand(int id);
+  void OnDestroy();
 
   ui::unique_hbitmap picture_;
   StartupPainter painter_;

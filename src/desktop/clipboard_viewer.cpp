@@ -45,11 +45,6 @@ void PictureView::PaintContent(HDC dc, const RECT& clientRect) {
   picture_.Draw(dc, clientRect);
 }
 
-ClipboardViewer::~ClipboardViewer() {
-  // Leave the chain while our overrides still run.
-  DestroyHandle();
-}
-
 void ClipboardViewer::Create(HWND parent, int id, int x, int y, int width, int height) {
   ui::WindowParams params = ui::WindowParams::Child(core::kClipboardViewerClass, parent, x, y, width, height,
                                                     WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_BORDER);
@@ -168,7 +163,7 @@ void ClipboardViewer::ShowPicture(ClipboardViewFormat kind) {
       // instead of troubling the user a second time.
     }
   }
-  picture_ = std::make_unique<PictureView>();
+  picture_ = ui::MakeWindow<PictureView>();
   picture_->Create(Handle(), std::move(picture));
   CentreDisplay();
 }
@@ -201,6 +196,8 @@ LRESULT ClipboardViewer::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       return result;
     }
     case WM_DESTROY:
+      // The window goes while this object is whole, so the chain is left
+      // here, by us, however the window is destroyed.
       LeaveChain();
       FreeDisplay();
       return DefaultHandling(message, wParam, lParam);

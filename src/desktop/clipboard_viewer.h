@@ -38,9 +38,6 @@ class ClipboardViewer : public ui::Window {
   static constexpr int kDefaultWidth = 185;
   static constexpr int kDefaultHeight = 41;
 
-  ClipboardViewer() = default;
-  ~ClipboardViewer() override;
-
   // Creates the control's window and joins the chain.
   void Create(HWND parent, int id, int x, int y, int width = kDefaultWidth, int height = kDefaultHeight);
 
@@ -72,7 +69,7 @@ class ClipboardViewer : public ui::Window {
   HWND nextViewer_ = nullptr;
   ClipboardViewFormat viewFormat_ = ClipboardViewFormat::Default;
   std::unique_ptr<ui::Memo> memo_;
-  std::unique_ptr<PictureView> picture_;
+  ui::WindowPtr<PictureView> picture_;
   ui::unique_hfont oemFont_;
 };
 

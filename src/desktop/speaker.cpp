@@ -45,18 +45,19 @@ void Speaker::StartTone(int frequencyHz) {
   samples_.resize(WholePeriodSamples(frequencyHz, samples_.size()));
   if (samples_.empty() || !OpenDevice()) return;
 
-  header_ = WAVEHDR{};
-  header_.lpData = reinterpret_cast<LPSTR>(samples_.data());
-  header_.dwBufferLength = static_cast<DWORD>(samples_.size() * sizeof(samples_[0]));
+  WAVEHDR header{};
+  header.lpData = reinterpret_cast<LPSTR>(samples_.data());
+  header.dwBufferLength = static_cast<DWORD>(samples_.size() * sizeof(samples_[0]));
   // The speaker sounds until it is switched off: loop the buffer "forever"
   // (far longer than any tone asked for).
-  header_.dwFlags = WHDR_BEGINLOOP | WHDR_ENDLOOP;
-  header_.dwLoops = MAXDWORD;
-  if (waveOutPrepareHeader(device_, &header_, sizeof(header_)) != MMSYSERR_NOERROR) {
+  header.dwFlags = WHDR_BEGINLOOP | WHDR_ENDLOOP;
+  header.dwLoops = MAXDWORD;
+  header_.emplace(device_.get(), header);
+  if (!header_->Prepared()) {
     StopTone();
     return;
   }
-  if (waveOutWrite(device_, &header_, sizeof(header_)) != MMSYSERR_NOERROR) StopTone();
+  if (waveOutWrite(device_.get(), header_->get(), sizeof(WAVEHDR)) != MMSYSERR_NOERROR) StopTone();
 }
 
 bool Speaker::OpenDevice() {
@@ -69,18 +70,14 @@ bool Speaker::OpenDevice() {
   format.nAvgBytesPerSec = kSampleRate * format.nBlockAlign;
   HWAVEOUT device = nullptr;
   if (waveOutOpen(&device, WAVE_MAPPER, &format, 0, 0, CALLBACK_NULL) != MMSYSERR_NOERROR) return false;
-  device_ = device;
+  device_.reset(device);
   return true;
 }
 
 void Speaker::StopTone() {
-  if (!device_) return;
-  // Reset returns the buffer to us; only then may it be unprepared and freed.
-  waveOutReset(device_);
-  if (header_.dwFlags & WHDR_PREPARED) waveOutUnprepareHeader(device_, &header_, sizeof(header_));
-  waveOutClose(device_);
-  device_ = nullptr;
-  header_ = WAVEHDR{};
+  // The buffer comes back and is unprepared before the device closes.
+  header_.reset();
+  device_.reset();
 }
 
 void Speaker::Pause(int milliseconds) {

@@ -8,14 +8,16 @@
 #include <mmsystem.h>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "ui/handles.h"
 
 namespace desktop {
 
 class Speaker {
  public:
   Speaker() = default;
-  ~Speaker() { StopTone(); }
   Speaker(const Speaker&) = delete;
   Speaker& operator=(const Speaker&) = delete;
 
@@ -29,14 +31,15 @@ class Speaker {
   static void Pause(int milliseconds);
 
   // Whether a tone is sounding on the device right now.
-  bool Sounding() const { return device_ != nullptr; }
+  bool Sounding() const { return static_cast<bool>(device_); }
 
  private:
   bool OpenDevice();
 
-  HWAVEOUT device_ = nullptr;
-  WAVEHDR header_{};
   std::vector<std::int16_t> samples_;
+  ui::unique_hwaveout device_;
+  // Declared after the device, so it is unprepared before the device closes.
+  std::optional<ui::PreparedWaveHeader> header_;
 };
 
 }  // namespace desktop

@@ -59,23 +59,40 @@ class ForegroundAgain {
 
 }  // namespace
 
+// The icon's hidden window; every message it gets is the icon's to handle.
+class TrayIcon::CallbackWindow : public ui::Window {
+ public:
+  explicit CallbackWindow(TrayIcon& icon) : icon_(icon) {
+    // A hidden top-level window: a message-only window would miss the
+    // TaskbarCreated broadcast.
+    ui::WindowParams params;
+    params.className = core::kTrayIconClass;
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_TOOLWINDOW;
+    CreateFromParams(params);
+  }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    return icon_.HandleMessage(Handle(), message, wParam, lParam);
+  }
+
+ private:
+  TrayIcon& icon_;
+};
+
 TrayIcon::TrayIcon(NotifyFunction notify) : notify_(std::move(notify)) {
   if (!notify_) notify_ = [](DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); };
   taskbarCreated_ = RegisterWindowMessageW(kTaskbarCreatedMessage);
-  // A hidden top-level window: a message-only window would miss the
-  // TaskbarCreated broadcast.
-  ui::WindowParams params;
-  params.className = core::kTrayIconClass;
-  params.style = WS_POPUP;
-  params.exStyle = WS_EX_TOOLWINDOW;
-  CreateFromParams(params);
+  window_ = ui::MakeWindow<CallbackWindow>(*this);
 }
 
 TrayIcon::~TrayIcon() {
   destroying_ = true;
   Remove();
-  DestroyHandle();
 }
+
+HWND TrayIcon::Handle() const { return window_ ? window_->Handle() : nullptr; }
 
 void TrayIcon::SetActive(bool active) {
   if (active == active_) return;
@@ -144,17 +161,17 @@ void TrayIcon::Refresh() {
   }
 }
 
-LRESULT TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT TrayIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == taskbarCreated_ && taskbarCreated_ != 0) {
     OnTaskbarCreated();
     return 0;
   }
   switch (message) {
     case kCallbackMessage: OnCallback(lParam); return 0;
-    case WM_COMMAND: return ForwardToCommandTarget(message, wParam, lParam);
-    case WM_MEASUREITEM: return ForwardToCommandTarget(message, wParam, lParam);
-    case WM_DRAWITEM: return ForwardToCommandTarget(message, wParam, lParam);
-    default: return DefaultHandling(message, wParam, lParam);
+    case WM_COMMAND: return ForwardToCommandTarget(window, message, wParam, lParam);
+    case WM_MEASUREITEM: return ForwardToCommandTarget(window, message, wParam, lParam);
+    case WM_DRAWITEM: return ForwardToCommandTarget(window, message, wParam, lParam);
+    default: return DefWindowProcW(window, message, wParam, lParam);
   }
 }
 
@@ -178,8 +195,8 @@ void TrayIcon::OnTaskbarCreated() {
 // The menu is tracked by the hidden window, so that it closes when the user
 // clicks elsewhere; its commands (and owner-drawn items) belong to the
 // window that owns the menu.
-LRESULT TrayIcon::ForwardToCommandTarget(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!commandTarget_) return DefaultHandling(message, wParam, lParam);
+LRESULT TrayIcon::ForwardToCommandTarget(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!commandTarget_) return DefWindowProcW(window, message, wParam, lParam);
   return SendMessageW(commandTarget_, message, wParam, lParam);
 }
 

@@ -15,7 +15,7 @@
 
 namespace desktop {
 
-class TrayIcon : private ui::Window {
+class TrayIcon {
  public:
   // The message the notification area sends to the hidden window; its
   // lParam carries the mouse message.
@@ -32,9 +32,12 @@ class TrayIcon : private ui::Window {
 
   // An empty notify function means the real Shell_NotifyIconA.
   explicit TrayIcon(NotifyFunction notify = {});
-  ~TrayIcon() override;
+  ~TrayIcon();
+  TrayIcon(const TrayIcon&) = delete;
+  TrayIcon& operator=(const TrayIcon&) = delete;
 
-  using ui::Window::Handle;  // the hidden window
+  // The hidden window.
+  HWND Handle() const;
 
   // The wish: whether the icon should be in the notification area.
   bool Active() const { return active_; }
@@ -65,10 +68,12 @@ class TrayIcon : private ui::Window {
   std::function<void()> OnPopup;
 
  private:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  class CallbackWindow;
+
+  LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCallback(LPARAM mouseMessage);
   void OnTaskbarCreated();
-  LRESULT ForwardToCommandTarget(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT ForwardToCommandTarget(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   void Add();
   void Remove();
@@ -91,6 +96,9 @@ class TrayIcon : private ui::Window {
   HMENU menu_ = nullptr;
   HWND commandTarget_ = nullptr;
   bool autoPopup_ = true;
+  // Last, so the window goes first, while everything its messages use is
+  // still there.
+  ui::WindowPtr<CallbackWindow> window_;
 };
 
 }  // namespace desktop

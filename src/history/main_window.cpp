@@ -65,8 +65,6 @@ MainWindow::MainWindow(ui::Application& application, settings::Settings& setting
   UpdateStatus();
 }
 
-MainWindow::~MainWindow() { DestroyHandle(); }
-
 void MainWindow::CreateControls() {
   font_ = ui::MakeFont(kFontFace, kFontHeight);
   notebook_.Create(Handle(), 0, 0, history::kNotebookWidth, history::kNotebookHeight, {L"Images", L"Text"});

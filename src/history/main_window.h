@@ -28,7 +28,6 @@ namespace history {
 class MainWindow : public ui::Form {
  public:
   MainWindow(ui::Application& application, settings::Settings& settings);
-  ~MainWindow() override;
 
   history::CellStore& Store() { return store_; }
   const ui::Picture& ImageCellPicture(int n) const;

@@ -17,7 +17,6 @@ class OptionsDialog : public ui::Form {
   };
 
   OptionsDialog(ui::Application& application, settings::Settings& settings, ApplyTargets targets);
-  ~OptionsDialog() override { DestroyHandle(); }
 
   // The apply step ("&OK"): pushes the options that change other windows,
   // then closes the dialog.

@@ -19,8 +19,8 @@ void ApplicationWindow::Create(const std::wstring& title, HICON icon) {
   CreateFromParams(params);
 }
 
-Application::Application(std::wstring title) : title_(std::move(title)) {
-  window_.Create(title_, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+Application::Application(std::wstring title) : window_(MakeWindow<ApplicationWindow>()), title_(std::move(title)) {
+  window_->Create(title_, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
 }
 
 Application::~Application() { DestroyForms(); }
@@ -68,6 +68,7 @@ void Application::Terminate() {
 }
 
 void Application::DestroyForms() {
+  for (auto form = forms_.rbegin(); form != forms_.rend(); ++form) static_cast<ui::Window&>(**form).DestroyHandle();
   while (!forms_.empty()) forms_.pop_back();
   mainForm_ = nullptr;
 }

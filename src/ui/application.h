@@ -26,14 +26,14 @@ class Application {
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;
 
-  HWND Window() const { return window_.Handle(); }
+  HWND Window() const { return window_->Handle(); }
   const std::wstring& Title() const { return title_; }
 
   // Creates a form; the first form created this way is the main form.
   template <typename T, typename... Args>
   T* CreateForm(Args&&... args) {
-    auto form = std::make_unique<T>(*this, std::forward<Args>(args)...);
-    T* raw = form.get();
+    WindowPtr<Form> form = MakeWindow<T>(*this, std::forward<Args>(args)...);
+    T* raw = static_cast<T*>(form.get());
     forms_.push_back(std::move(form));
     if (!mainForm_) mainForm_ = raw;
     return raw;
@@ -55,12 +55,14 @@ class Application {
   bool RunUntil(const std::function<bool()>& done);
   // Handles every message that is waiting, then returns.
   static void ProcessMessages();
+  // Destroys every form's window, the last created first, and only then the
+  // form objects: while its window goes, a form may still use the others.
   void DestroyForms();
 
  private:
-  ApplicationWindow window_;
+  WindowPtr<ApplicationWindow> window_;  // first in, so it goes after the forms
   std::wstring title_;
-  std::vector<std::unique_ptr<Form>> forms_;
+  std::vector<WindowPtr<Form>> forms_;
   Form* mainForm_ = nullptr;
   bool showMainForm_ = true;
   bool terminated_ = false;

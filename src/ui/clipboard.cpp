@@ -1,5 +1,7 @@
 #include "ui/clipboard.h"
 
+#include "ui/handles.h"
+
 namespace ui {
 
 namespace {
@@ -17,13 +19,8 @@ bool Offered(const wchar_t* name) { return IsClipboardFormatAvailable(RegisterCl
 bool HistoryForbidden() {
   const UINT format = RegisterClipboardFormatW(kHistoryPermissionFormat);
   if (!IsClipboardFormatAvailable(format)) return false;
-  HANDLE data = GetClipboardData(format);
-  if (!data || GlobalSize(data) < sizeof(DWORD)) return false;
-  const auto* value = static_cast<const DWORD*>(GlobalLock(data));
-  if (!value) return false;
-  const bool forbidden = *value == 0;
-  GlobalUnlock(data);
-  return forbidden;
+  const GlobalLockGuard<const DWORD> value(GetClipboardData(format));
+  return value && value.count() >= 1 && *value.get() == 0;
 }
 
 }  // namespace
@@ -48,16 +45,11 @@ ClipboardSession::~ClipboardSession() {
 }
 
 std::wstring ReadClipboardText() {
-  HANDLE data = GetClipboardData(CF_UNICODETEXT);
-  if (!data) return {};
-  const SIZE_T capacity = GlobalSize(data) / sizeof(wchar_t);
-  const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
+  const GlobalLockGuard<const wchar_t> text(GetClipboardData(CF_UNICODETEXT));
   if (!text) return {};
   size_t length = 0;
-  while (length < capacity && text[length] != L'\0') ++length;
-  std::wstring copy(text, length);
-  GlobalUnlock(data);
-  return copy;
+  while (length < text.count() && text.get()[length] != L'\0') ++length;
+  return std::wstring(text.get(), length);
 }
 
 }  // namespace ui

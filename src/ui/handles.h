@@ -1,9 +1,11 @@
 // Move-only owners for Win32 handles, and scope guards for the paired calls
-// (BeginPaint/EndPaint, GetDC/ReleaseDC, SelectObject). A plain handle type
-// only refers to an object; one of these owns it.
+// (BeginPaint/EndPaint, GetDC/ReleaseDC, SelectObject, SelectPalette,
+// GlobalLock/GlobalUnlock, wave-out buffers). A plain handle type only refers
+// to an object; one of these owns it.
 #pragma once
 
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <utility>
 
@@ -61,6 +63,19 @@ using unique_hmenu = UniqueHandle<NullInvalidTraits<HMENU, &DestroyMenu>>;
 using unique_henhmetafile = UniqueHandle<NullInvalidTraits<HENHMETAFILE, &DeleteEnhMetaFile>>;
 using unique_hkey = UniqueHandle<NullInvalidTraits<HKEY, &RegCloseKey>>;
 using unique_handle = UniqueHandle<NullInvalidTraits<HANDLE, &CloseHandle>>;
+using unique_hglobal = UniqueHandle<NullInvalidTraits<HGLOBAL, &GlobalFree>>;
+
+// A wave-out device. Closing fails while buffers are still queued, so the
+// device is reset first, which hands every buffer back.
+struct WaveOutTraits {
+  using pointer = HWAVEOUT;
+  static constexpr HWAVEOUT Invalid() noexcept { return nullptr; }
+  static void Close(HWAVEOUT device) noexcept {
+    waveOutReset(device);
+    waveOutClose(device);
+  }
+};
+using unique_hwaveout = UniqueHandle<WaveOutTraits>;
 
 struct FileHandleTraits {
   using pointer = HANDLE;
@@ -114,6 +129,115 @@ class SelectGuard {
  private:
   HDC dc_;
   HGDIOBJ previous_;
+};
+
+// SelectPalette and RealizePalette, with the previous palette put back at the
+// end of the scope. A null palette selects nothing.
+class PaletteGuard {
+ public:
+  PaletteGuard(HDC dc, HPALETTE palette) : dc_(dc), previous_(palette ? SelectPalette(dc, palette, FALSE) : nullptr) {
+    if (palette) RealizePalette(dc);
+  }
+  ~PaletteGuard() {
+    if (previous_) SelectPalette(dc_, previous_, FALSE);
+  }
+  PaletteGuard(const PaletteGuard&) = delete;
+  PaletteGuard& operator=(const PaletteGuard&) = delete;
+
+ private:
+  HDC dc_;
+  HPALETTE previous_;
+};
+
+// SetStretchBltMode, with the previous mode put back at the end of the scope.
+class StretchModeGuard {
+ public:
+  StretchModeGuard(HDC dc, int mode) : dc_(dc), previous_(SetStretchBltMode(dc, mode)) {}
+  ~StretchModeGuard() {
+    if (previous_) SetStretchBltMode(dc_, previous_);
+  }
+  StretchModeGuard(const StretchModeGuard&) = delete;
+  StretchModeGuard& operator=(const StretchModeGuard&) = delete;
+
+ private:
+  HDC dc_;
+  int previous_;
+};
+
+// GlobalLock/GlobalUnlock: the bytes of a memory block, seen as T, for the
+// length of a scope. False when the block is missing or cannot be locked.
+template <typename T = BYTE>
+class GlobalLockGuard {
+ public:
+  explicit GlobalLockGuard(HGLOBAL memory)
+      : memory_(memory),
+        data_(memory ? static_cast<T*>(GlobalLock(memory)) : nullptr),
+        size_(data_ ? GlobalSize(memory) : 0) {}
+  ~GlobalLockGuard() {
+    if (data_) GlobalUnlock(memory_);
+  }
+  GlobalLockGuard(const GlobalLockGuard&) = delete;
+  GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
+
+  explicit operator bool() const { return data_ != nullptr; }
+  T* get() const { return data_; }
+  T* operator->() const { return data_; }
+  // The block's size in bytes (it may be larger than was asked for).
+  SIZE_T size() const { return size_; }
+  // How many whole T the block holds.
+  SIZE_T count() const { return size_ / sizeof(T); }
+
+ private:
+  HGLOBAL memory_;
+  T* data_;
+  SIZE_T size_;
+};
+
+// GetIconInfo hands out its own copies of an icon's mask and colour bitmaps;
+// this owns them.
+class IconInfo {
+ public:
+  explicit IconInfo(HICON icon) {
+    ICONINFO info{};
+    valid_ = icon && GetIconInfo(icon, &info);
+    if (!valid_) return;
+    mask_.reset(info.hbmMask);
+    colour_.reset(info.hbmColor);
+  }
+  explicit operator bool() const { return valid_; }
+  HBITMAP Mask() const { return mask_.get(); }
+  // Null for a monochrome icon, whose mask holds the image below the mask.
+  HBITMAP Colour() const { return colour_.get(); }
+
+ private:
+  bool valid_ = false;
+  unique_hbitmap mask_;
+  unique_hbitmap colour_;
+};
+
+// A wave-out buffer header, prepared on a device for as long as this lives.
+// The device is reset before the header is unprepared: a buffer still
+// playing cannot be.
+class PreparedWaveHeader {
+ public:
+  PreparedWaveHeader(HWAVEOUT device, const WAVEHDR& header) : device_(device), header_(header) {
+    prepared_ = waveOutPrepareHeader(device_, &header_, sizeof(header_)) == MMSYSERR_NOERROR;
+  }
+  ~PreparedWaveHeader() {
+    if (!prepared_) return;
+    waveOutReset(device_);
+    waveOutUnprepareHeader(device_, &header_, sizeof(header_));
+  }
+  PreparedWaveHeader(const PreparedWaveHeader&) = delete;
+  PreparedWaveHeader& operator=(const PreparedWaveHeader&) = delete;
+
+  bool Prepared() const { return prepared_; }
+  WAVEHDR* get() { return &header_; }
+
+ private:
+  HWAVEOUT device_;
+  WAVEHDR header_;
+  bool prepared_ = false;
 };
 
 }  // namespace ui

@@ -25,7 +25,7 @@ void Notebook::Create(HWND parent, int x, int y, int width, int height, const st
   }
   const RECT area = PageRect();
   for (size_t i = 0; i < pages.size(); ++i) {
-    auto page = std::make_unique<Panel>();
+    WindowPtr<Panel> page = MakeWindow<Panel>();
     page->Create(Handle(), area.left, area.top, area.right - area.left, area.bottom - area.top);
     // Pages sit above the tab control in the z-order so they paint over it.
     SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);

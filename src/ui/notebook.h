@@ -31,7 +31,7 @@ class Notebook : public Window {
   void ShowSelectedPage();
 
   HWND tabs_ = nullptr;  // child window, destroyed with this one
-  std::vector<std::unique_ptr<Panel>> pages_;
+  std::vector<WindowPtr<Panel>> pages_;
 };
 
 }  // namespace ui

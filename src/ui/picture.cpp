@@ -39,13 +39,8 @@ void Refuse() { throw UserError(kUnreadablePicture); }
 
 // Refuses a DIB on the open clipboard that fails DibIsSound.
 void CheckDib(UINT format) {
-  HANDLE data = GetClipboardData(format);
-  const SIZE_T size = data ? GlobalSize(data) : 0;
-  const auto* block = static_cast<const BYTE*>(data ? GlobalLock(data) : nullptr);
-  if (!block) Refuse();
-  const bool sound = core::DibIsSound(block, size);
-  GlobalUnlock(data);
-  if (!sound) Refuse();
+  const GlobalLockGuard<const BYTE> block(GetClipboardData(format));
+  if (!block || !core::DibIsSound(block.get(), block.size())) Refuse();
 }
 
 // CF_BITMAP from the open clipboard; dibSource is the DIB format it is made
@@ -73,13 +68,11 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
     Refuse();
   }
   unique_hdc dc(CreateCompatibleDC(nullptr));
-  HPALETTE previous = palette ? SelectPalette(dc.get(), palette, FALSE) : nullptr;
-  if (palette) RealizePalette(dc.get());
+  const PaletteGuard selected(dc.get(), palette);
   BITMAPINFO bmi{};
   bmi.bmiHeader = PixelHeader(width, height);
   const int lines =
       GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(height), picture.pixels_.data(), &bmi, DIB_RGB_COLORS);
-  if (previous) SelectPalette(dc.get(), previous, FALSE);
   if (lines != height) Refuse();
   picture.kind_ = Kind::Bitmap;
   picture.width_ = width;
@@ -101,11 +94,12 @@ Picture Picture::FromEnhMetaFile(HENHMETAFILE metafile) {
 }
 
 Picture Picture::FromMetaFilePict(HANDLE data) {
-  if (!data || GlobalSize(data) < sizeof(METAFILEPICT)) Refuse();
-  const auto* pict = static_cast<const METAFILEPICT*>(GlobalLock(data));
-  if (!pict) Refuse();
-  const METAFILEPICT copy = *pict;
-  GlobalUnlock(data);
+  METAFILEPICT copy{};
+  {
+    const GlobalLockGuard<const METAFILEPICT> pict(data);
+    if (!pict || pict.count() < 1) Refuse();
+    copy = *pict.get();
+  }
   const UINT size = copy.hMF ? GetMetaFileBitsEx(copy.hMF, 0, nullptr) : 0;
   if (size == 0) Refuse();
   std::vector<BYTE> bits(size);
@@ -123,34 +117,32 @@ Picture Picture::FromMetaFilePict(HANDLE data) {
 
 Picture Picture::FromIconData(HANDLE data) {
   // Our icon format carries an icon file image; the first image is used.
-  const SIZE_T size = data ? GlobalSize(data) : 0;
-  const auto* bytes = static_cast<const BYTE*>(data ? GlobalLock(data) : nullptr);
-  if (!bytes) Refuse();
-  HICON icon = nullptr;
-  constexpr SIZE_T kDirectorySize = 6;
-  constexpr SIZE_T kEntrySize = 16;
-  constexpr DWORD kIconVersion = 0x00030000;
-  if (size >= kDirectorySize + kEntrySize) {
-    const DWORD imageSize = *reinterpret_cast<const DWORD*>(bytes + kDirectorySize + 8);
-    const DWORD offset = *reinterpret_cast<const DWORD*>(bytes + kDirectorySize + 12);
-    if (offset < size && imageSize > 0 && imageSize <= size - offset) {
-      icon = CreateIconFromResourceEx(const_cast<BYTE*>(bytes + offset), imageSize, TRUE, kIconVersion, 0, 0,
-                                      LR_DEFAULTCOLOR);
+  unique_hicon icon;
+  {
+    const GlobalLockGuard<const BYTE> bytes(data);
+    if (!bytes) Refuse();
+    const SIZE_T size = bytes.size();
+    constexpr SIZE_T kDirectorySize = 6;
+    constexpr SIZE_T kEntrySize = 16;
+    constexpr DWORD kIconVersion = 0x00030000;
+    if (size >= kDirectorySize + kEntrySize) {
+      const DWORD imageSize = *reinterpret_cast<const DWORD*>(bytes.get() + kDirectorySize + 8);
+      const DWORD offset = *reinterpret_cast<const DWORD*>(bytes.get() + kDirectorySize + 12);
+      if (offset < size && imageSize > 0 && imageSize <= size - offset) {
+        icon.reset(CreateIconFromResourceEx(const_cast<BYTE*>(bytes.get() + offset), imageSize, TRUE, kIconVersion, 0,
+                                            0, LR_DEFAULTCOLOR));
+      }
     }
   }
-  GlobalUnlock(data);
   if (!icon) Refuse();
   Picture picture;
-  picture.icon_.reset(icon);
+  picture.icon_ = std::move(icon);
   picture.kind_ = Kind::Icon;
-  ICONINFO info{};
-  if (GetIconInfo(icon, &info)) {
+  if (const IconInfo info(picture.icon_.get()); info) {
     BITMAP mask{};
-    GetObjectW(info.hbmMask, sizeof(mask), &mask);
+    GetObjectW(info.Mask(), sizeof(mask), &mask);
     picture.width_ = mask.bmWidth;
-    picture.height_ = info.hbmColor ? mask.bmHeight : mask.bmHeight / 2;
-    if (info.hbmColor) DeleteObject(info.hbmColor);
-    if (info.hbmMask) DeleteObject(info.hbmMask);
+    picture.height_ = info.Colour() ? mask.bmHeight : mask.bmHeight / 2;
   }
   return picture;
 }
@@ -215,7 +207,7 @@ void Picture::Draw(HDC dc, const RECT& target) const {
       const bool useScaled = scaled && scaled->width == width;
       BITMAPINFO bmi{};
       bmi.bmiHeader = useScaled ? PixelHeader(width, height) : PixelHeader(width_, height_);
-      const int oldMode = SetStretchBltMode(dc, HALFTONE);
+      StretchModeGuard halftone(dc, HALFTONE);
       SetBrushOrgEx(dc, 0, 0, nullptr);
       if (useScaled) {
         SetDIBitsToDevice(dc, target.left, target.top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
@@ -224,7 +216,6 @@ void Picture::Draw(HDC dc, const RECT& target) const {
         StretchDIBits(dc, target.left, target.top, width, height, 0, 0, width_, height_, pixels_.data(), &bmi,
                       DIB_RGB_COLORS, SRCCOPY);
       }
-      SetStretchBltMode(dc, oldMode);
       break;
     }
     case Kind::Metafile: PlayEnhMetaFile(dc, metafile_.get(), &target); break;

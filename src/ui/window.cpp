@@ -1,5 +1,7 @@
 #include "ui/window.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <exception>
 
 #include "ui/handles.h"
@@ -24,9 +26,34 @@ void RegisterClassOnce(const WindowParams& params, WNDPROC procedure) {
   RegisterClassExW(&wc);
 }
 
+// A window that outlives its object has already missed its WM_DESTROY:
+// whatever it had to undo there (leaving the clipboard-viewer chain, say)
+// stays done for good. Going on would only hide the fault.
+[[noreturn]] void WindowOutlivedItsObject() {
+  constexpr char kMessage[] =
+      "A window was still alive when its object was destroyed; its owner must destroy it first.\n";
+  OutputDebugStringA(kMessage);
+  std::fputs(kMessage, stderr);
+  std::abort();
+}
+
 }  // namespace
 
-Window::~Window() { DestroyHandle(); }
+void WindowDeleter::operator()(Window* window) const noexcept {
+  window->DestroyHandle();
+  delete window;
+}
+
+Window::~Window() {
+  if (!hwnd_) return;
+  // No message may reach the object from here on: its derived parts are gone.
+  HWND window = std::exchange(hwnd_, nullptr);
+  SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+  // A constructor that threw after creating the window leaves nobody to
+  // destroy it; that is no fault of an owner.
+  if (std::uncaught_exceptions() == 0) WindowOutlivedItsObject();
+  DestroyWindow(window);
+}
 
 void Window::CreateFromParams(const WindowParams& params) {
   RegisterClassOnce(params, &Window::Thunk);

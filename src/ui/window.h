@@ -1,11 +1,19 @@
 // Base of every window class of the program: registers its window class on
-// first use, routes messages through one thunk to HandleMessage, and owns
-// its HWND for the object's lifetime.
+// first use and routes messages through one thunk to HandleMessage.
+//
+// A window is destroyed by whoever owns its object, while the object is
+// still whole, so that its own handlers see WM_DESTROY: the application
+// destroys its forms, a form's window takes its child windows with it, and
+// every other window lives in a WindowPtr. By the time the base destructor
+// runs the window must be gone already; finding it alive there means the
+// derived handlers have been skipped, and the program stops.
 #pragma once
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <utility>
 
 namespace ui {
 
@@ -40,6 +48,25 @@ struct WindowParams {
   }
 };
 
+class Window;
+
+// Deletes a window object after destroying its window.
+struct WindowDeleter {
+  void operator()(Window* window) const noexcept;
+};
+
+// Owns a window object and destroys the window before the object. The
+// application holds its forms this way, and so does every holder of a window
+// that no form's window takes along: a hidden helper window, a child that
+// may go before its parent, a window a test makes.
+template <typename T>
+using WindowPtr = std::unique_ptr<T, WindowDeleter>;
+
+template <typename T, typename... Args>
+WindowPtr<T> MakeWindow(Args&&... args) {
+  return WindowPtr<T>(new T(std::forward<Args>(args)...));
+}
+
 class Window {
  public:
   Window() = default;
@@ -59,7 +86,6 @@ class Window {
  protected:
   // Creates the window; the window class is registered on first use.
   void CreateFromParams(const WindowParams& params);
-  void DestroyHandle();
 
   virtual LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT DefaultHandling(UINT message, WPARAM wParam, LPARAM lParam);
@@ -73,6 +99,11 @@ class Window {
   virtual void OnHandleDestroyed() {}
 
  private:
+  // Only owners destroy a window: see the top of this file.
+  friend struct WindowDeleter;
+  friend class Application;
+  void DestroyHandle();
+
   static LRESULT CALLBACK Thunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -75,13 +75,6 @@ int64_t PerformanceCounter() {
   return now.QuadPart;
 }
 
-struct GlobalFreeTraits {
-  using pointer = HGLOBAL;
-  static constexpr HGLOBAL Invalid() noexcept { return nullptr; }
-  static void Close(HGLOBAL memory) noexcept { GlobalFree(memory); }
-};
-using unique_hglobal = ui::UniqueHandle<GlobalFreeTraits>;
-
 }  // namespace
 
 ClipboardWriter::ClipboardWriter() : window_(CreateOwnerWindow()) {
@@ -102,12 +95,13 @@ bool ClipboardWriter::Empty() {
 
 bool ClipboardWriter::WriteText(const std::wstring& text) {
   const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  ui::unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
   if (!memory) return false;
-  void* target = GlobalLock(memory.get());
-  if (!target) return false;
-  std::memcpy(target, text.c_str(), bytes);
-  GlobalUnlock(memory.get());
+  {
+    const ui::GlobalLockGuard<> target(memory.get());
+    if (!target) return false;
+    std::memcpy(target.get(), text.c_str(), bytes);
+  }
   return Replace([&memory] {
     if (!SetClipboardData(CF_UNICODETEXT, memory.get())) return false;
     memory.release();  // the clipboard owns it now
@@ -137,13 +131,14 @@ bool ClipboardWriter::WriteBitmap(int width, int height, uint32_t seed) {
 bool ClipboardWriter::WriteDib(int width, int height, uint32_t seed) {
   const BITMAPINFO info = PictureInfo(width, height);
   const size_t pixelBytes = Stride(width) * static_cast<size_t>(height);
-  unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, sizeof(info.bmiHeader) + pixelBytes));
+  ui::unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, sizeof(info.bmiHeader) + pixelBytes));
   if (!memory) return false;
-  auto* packed = static_cast<uint8_t*>(GlobalLock(memory.get()));
-  if (!packed) return false;
-  std::memcpy(packed, &info.bmiHeader, sizeof(info.bmiHeader));
-  FillPattern(packed + sizeof(info.bmiHeader), width, height, seed);
-  GlobalUnlock(memory.get());
+  {
+    const ui::GlobalLockGuard<uint8_t> packed(memory.get());
+    if (!packed) return false;
+    std::memcpy(packed.get(), &info.bmiHeader, sizeof(info.bmiHeader));
+    FillPattern(packed.get() + sizeof(info.bmiHeader), width, height, seed);
+  }
   return Replace([&memory] {
     if (!SetClipboardData(CF_DIB, memory.get())) return false;
     memory.release();  // the clipboard owns it now

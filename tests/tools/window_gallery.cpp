@@ -35,8 +35,10 @@ void Copy(HWND owner, const wchar_t* text, COLORREF top, COLORREF bottom) {
   if (text) {
     const size_t bytes = (wcslen(text) + 1) * sizeof(wchar_t);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    memcpy(GlobalLock(memory), text, bytes);
-    GlobalUnlock(memory);
+    {
+      const ui::GlobalLockGuard<> target(memory);
+      if (target) memcpy(target.get(), text, bytes);
+    }
     SetClipboardData(CF_UNICODETEXT, memory);
   } else {
     constexpr int kWidth = 320;
@@ -70,11 +72,11 @@ int wmain(int argc, wchar_t** argv) {
   const std::wstring which = argc > 1 ? argv[1] : L"splash";
   settings::Settings settings;
   ui::Application application{app::ProgramTitle()};
-  app::SplashWindow splash(application);
+  auto splash = ui::MakeWindow<app::SplashWindow>(application);
   if (which == L"splash") {
-    splash.ShowNow();
+    splash->ShowNow();
   } else if (which == L"startup") {
-    auto* startup = application.CreateForm<app::StartupWindow>(splash.PictureBitmap());
+    auto* startup = application.CreateForm<app::StartupWindow>(splash->PictureBitmap());
     // Hold the start-up where it is half done.
     constexpr UINT_PTR kStartupTimerId = 1;
     constexpr int kHalfWay = 75;

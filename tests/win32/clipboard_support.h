@@ -40,14 +40,13 @@ inline void PumpFor(DWORD ms) {
   PumpUntil([] { return false; }, ms);
 }
 
-using unique_hglobal = ui::UniqueHandle<ui::NullInvalidTraits<HGLOBAL, &GlobalFree>>;
+using ui::unique_hglobal;
 
 inline unique_hglobal GlobalCopy(const void* data, size_t size) {
   unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, size == 0 ? 1 : size));
   if (!memory) return memory;
-  void* target = GlobalLock(memory.get());
-  if (size > 0) std::memcpy(target, data, size);
-  GlobalUnlock(memory.get());
+  const ui::GlobalLockGuard<> target(memory.get());
+  if (target && size > 0) std::memcpy(target.get(), data, size);
   return memory;
 }
 
@@ -97,7 +96,6 @@ class ClipboardWriter : public ui::Window {
     params.style = WS_POPUP;
     CreateFromParams(params);
   }
-  ~ClipboardWriter() override { DestroyHandle(); }
   int renderRequests = 0;
 
  protected:
@@ -211,7 +209,6 @@ class ChainMember : public ui::Window {
     params.style = WS_POPUP;
     CreateFromParams(params);
   }
-  ~ChainMember() override { DestroyHandle(); }
 
   void Join() {
     joined_ = true;

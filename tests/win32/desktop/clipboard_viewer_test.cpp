@@ -37,20 +37,20 @@ class ClipboardViewerTest : public testing::Test {
  protected:
   ClipboardViewerTest() {
     // Whatever an earlier test left must not count as this test's change.
-    ClipboardWrite clear(writer.Handle());
+    ClipboardWrite clear(writer->Handle());
   }
 
   // first, then second, then ours join: ours -> second -> first.
   void JoinChainOfThree() {
-    first.Join();
-    second.Join();
+    first->Join();
+    second->Join();
     JoinOurs();
   }
 
   // Puts ours at the head of the chain; its OnChange is logged as "ours".
   // What joining itself caused is forgotten.
   void JoinOurs() {
-    ours = std::make_unique<ClipboardViewer>();
+    ours = ui::MakeWindow<ClipboardViewer>();
     ours->OnChange = [this] {
       log.push_back(L"ours");
       ++changes;
@@ -59,14 +59,14 @@ class ClipboardViewerTest : public testing::Test {
     test::PumpFor(0);
     log.clear();
     changes = 0;
-    first.draws = second.draws = 0;
+    first->draws = second->draws = 0;
   }
 
   // Writes a text and waits until ours has handled the change.
   bool WriteText(const std::wstring& text) {
     const int before = changes;
     {
-      ClipboardWrite write(writer.Handle());
+      ClipboardWrite write(writer->Handle());
       if (!write.Text(text)) return false;
     }
     return PumpUntil([&] { return changes > before; });
@@ -74,60 +74,60 @@ class ClipboardViewerTest : public testing::Test {
 
   test::MessageBoxRecorder boxes;
   ui::Application application{app::ProgramTitle()};
-  test::ClipboardWriter writer;
+  ui::WindowPtr<test::ClipboardWriter> writer = ui::MakeWindow<test::ClipboardWriter>();
   std::vector<std::wstring> log;
-  ChainMember first{log, L"first"};
-  ChainMember second{log, L"second"};
+  ui::WindowPtr<ChainMember> first = ui::MakeWindow<ChainMember>(log, L"first");
+  ui::WindowPtr<ChainMember> second = ui::MakeWindow<ChainMember>(log, L"second");
   int changes = 0;
-  std::unique_ptr<ClipboardViewer> ours;
+  ui::WindowPtr<ClipboardViewer> ours;
 };
 
 TEST_F(ClipboardViewerTest, JoinsAChainForwardsDownItAndLeavesItWhole) {
   JoinChainOfThree();
-  ASSERT_EQ(second.Next(), first.Handle());
-  EXPECT_EQ(ours->NextViewer(), second.Handle()) << "ours keeps the viewer that was head before it";
+  ASSERT_EQ(second->Next(), first->Handle());
+  EXPECT_EQ(ours->NextViewer(), second->Handle()) << "ours keeps the viewer that was head before it";
 
   ASSERT_TRUE(WriteText(L"one"));
-  ASSERT_TRUE(PumpUntil([&] { return first.draws == 1; }));
+  ASSERT_TRUE(PumpUntil([&] { return first->draws == 1; }));
   // The change is passed down the whole chain before ours raises OnChange.
   EXPECT_EQ(log, (std::vector<std::wstring>{L"second", L"first", L"ours"}));
 
   ours.reset();  // leaves the chain as the window goes
   {
-    ClipboardWrite write(writer.Handle());
+    ClipboardWrite write(writer->Handle());
     ASSERT_TRUE(write.Text(L"two"));
   }
-  EXPECT_TRUE(PumpUntil([&] { return first.draws == 2 && second.draws == 2; }))
+  EXPECT_TRUE(PumpUntil([&] { return first->draws == 2 && second->draws == 2; }))
       << "the viewers that joined before ours must still be told after it left";
   EXPECT_EQ(changes, 1);
 }
 
 TEST_F(ClipboardViewerTest, TakesOverTheSuccessorWhenItsNextViewerLeaves) {
   JoinChainOfThree();
-  ASSERT_EQ(ours->NextViewer(), second.Handle());
+  ASSERT_EQ(ours->NextViewer(), second->Handle());
 
-  second.Leave();
-  EXPECT_EQ(ours->NextViewer(), first.Handle());
-  EXPECT_TRUE(first.chainChanges.empty()) << "a change that names our own next viewer is not passed on";
+  second->Leave();
+  EXPECT_EQ(ours->NextViewer(), first->Handle());
+  EXPECT_TRUE(first->chainChanges.empty()) << "a change that names our own next viewer is not passed on";
 
   ASSERT_TRUE(WriteText(L"after second left"));
-  EXPECT_TRUE(PumpUntil([&] { return first.draws == 1; }));
-  EXPECT_EQ(second.draws, 0);
+  EXPECT_TRUE(PumpUntil([&] { return first->draws == 1; }));
+  EXPECT_EQ(second->draws, 0);
 }
 
 TEST_F(ClipboardViewerTest, PassesOnAChainChangeThatNamesAnotherViewer) {
   JoinChainOfThree();
-  const HWND afterFirst = first.Next();
+  const HWND afterFirst = first->Next();
 
-  first.Leave();
-  ASSERT_EQ(second.chainChanges.size(), 1u) << "the change must reach the viewer it concerns";
-  EXPECT_EQ(second.chainChanges[0], std::make_pair(first.Handle(), afterFirst));
-  EXPECT_EQ(second.Next(), afterFirst);
-  EXPECT_EQ(ours->NextViewer(), second.Handle());
+  first->Leave();
+  ASSERT_EQ(second->chainChanges.size(), 1u) << "the change must reach the viewer it concerns";
+  EXPECT_EQ(second->chainChanges[0], std::make_pair(first->Handle(), afterFirst));
+  EXPECT_EQ(second->Next(), afterFirst);
+  EXPECT_EQ(ours->NextViewer(), second->Handle());
 
   ASSERT_TRUE(WriteText(L"after first left"));
-  EXPECT_TRUE(PumpUntil([&] { return second.draws == 1; }));
-  EXPECT_EQ(first.draws, 0);
+  EXPECT_TRUE(PumpUntil([&] { return second->draws == 1; }));
+  EXPECT_EQ(first->draws, 0);
 }
 
 // A viewer on another thread that joins the chain and then stops handling
@@ -185,7 +185,7 @@ TEST_F(ClipboardViewerTest, ShowsTextOrSaysTheFormatIsUnknown) {
   EXPECT_EQ(TextOf(display), L"shown in the viewer");
 
   {
-    ClipboardWrite write(writer.Handle());
+    ClipboardWrite write(writer->Handle());
     ASSERT_TRUE(write.Dword(kPrivateFormat, 1));
   }
   ASSERT_TRUE(PumpUntil([&] { return changes == 2; }));
@@ -199,7 +199,7 @@ TEST_F(ClipboardViewerTest, ShowsTextOrSaysTheFormatIsUnknown) {
 TEST_F(ClipboardViewerTest, ShowsAPictureAndKeepsAViewFormatOnlyWhileItIsOffered) {
   JoinOurs();
   {
-    ClipboardWrite write(writer.Handle());
+    ClipboardWrite write(writer->Handle());
     ASSERT_TRUE(write.Bitmap(test::SolidBitmap(8, 6, RGB(0, 0, 255))));
     ASSERT_TRUE(write.Text(L"caption"));
   }
@@ -220,7 +220,7 @@ TEST_F(ClipboardViewerTest, ShowsAPictureAndKeepsAViewFormatOnlyWhileItIsOffered
 TEST_F(ClipboardViewerTest, AnEmptiedClipboardShowsNothing) {
   JoinOurs();
   ASSERT_TRUE(WriteText(L"soon gone"));
-  { ClipboardWrite clear(writer.Handle()); }
+  { ClipboardWrite clear(writer->Handle()); }
   ASSERT_TRUE(PumpUntil([&] { return changes == 2; }));
   EXPECT_EQ(ours->ViewFormat(), ClipboardViewFormat::Empty);
   EXPECT_EQ(ours->DisplayControl(), nullptr);
@@ -234,7 +234,7 @@ TEST_F(ClipboardViewerTest, APaletteOnlyClipboardIsReportedAfterTheChangeWasRais
     PALETTEENTRY more[1];
   } palette{{kPaletteVersion, 2, {{255, 0, 0, 0}}}, {{0, 0, 255, 0}}};
   {
-    ClipboardWrite write(writer.Handle());
+    ClipboardWrite write(writer->Handle());
     ui::unique_hpalette handle(CreatePalette(&palette.header));
     ASSERT_NE(SetClipboardData(CF_PALETTE, handle.get()), nullptr);
     handle.release();

@@ -27,7 +27,6 @@ class RecordingWindow : public ui::Window {
     params.height = 80;
     CreateFromParams(params);
   }
-  ~RecordingWindow() override { DestroyHandle(); }
 
   int Count(UINT message) const {
     int count = 0;

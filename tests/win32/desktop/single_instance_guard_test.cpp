@@ -60,7 +60,7 @@ class SingleInstanceGuardTest : public testing::Test {
             [this](UINT exitCode) { exitCodes.push_back(exitCode); }};
   }
   std::function<HWND()> MainForm() {
-    return [this] { return mainForm.Handle(); };
+    return [this] { return mainForm->Handle(); };
   }
   bool MappingExists() const {
     ui::unique_handle mapping(OpenFileMappingW(FILE_MAP_READ, FALSE, title.c_str()));
@@ -69,7 +69,7 @@ class SingleInstanceGuardTest : public testing::Test {
 
   std::wstring title;
   ui::Application first{app::ProgramTitle()};
-  RecordingWindow mainForm;
+  ui::WindowPtr<RecordingWindow> mainForm = ui::MakeWindow<RecordingWindow>();
   std::vector<UINT> broadcasts;
   std::vector<UINT> exitCodes;
 };
@@ -126,13 +126,13 @@ TEST_F(SingleInstanceGuardTest, WakeUpRestoresTheApplicationAndIsNotPassedOn) {
   const WNDPROC beforeGuard = ProcedureOf(first.Window());
   {
     SingleInstanceGuard guard(first, MainForm(), Recorders());
-    ShowWindow(mainForm.Handle(), SW_SHOWNA);
+    ShowWindow(mainForm->Handle(), SW_SHOWNA);
     ShowWindow(first.Window(), SW_MINIMIZE);
     ASSERT_TRUE(IsIconic(first.Window()));
 
     SendMessageW(first.Window(), guard.WakeUpMessage(), 0, 0);
     EXPECT_FALSE(IsIconic(first.Window()));
-    EXPECT_EQ(GetForegroundWindow(), mainForm.Handle());
+    EXPECT_EQ(GetForegroundWindow(), mainForm->Handle());
     EXPECT_EQ(earlier.Count(guard.WakeUpMessage()), 0);
 
     constexpr UINT kProbe = WM_APP + 21;

@@ -10,15 +10,15 @@ namespace {
 constexpr UINT kProbe = WM_APP + 31;
 
 TEST(Speaker, PlayToneLastsItsDurationAndKeepsMessagesFlowing) {
-  test::RecordingWindow window;
+  auto window = ui::MakeWindow<test::RecordingWindow>();
   Speaker speaker;
   for (const int frequency : {80, 18}) {  // 18 Hz sounds nothing but takes as long
-    window.received.clear();
-    PostMessageW(window.Handle(), kProbe, 0, 0);
+    window->received.clear();
+    PostMessageW(window->Handle(), kProbe, 0, 0);
     const DWORD start = GetTickCount();
     speaker.PlayTone(frequency, 150);
     EXPECT_GE(GetTickCount() - start, 150u) << frequency << " Hz";
-    EXPECT_EQ(window.Count(kProbe), 1) << "handled during the tone";
+    EXPECT_EQ(window->Count(kProbe), 1) << "handled during the tone";
     EXPECT_FALSE(speaker.Sounding());
   }
 }

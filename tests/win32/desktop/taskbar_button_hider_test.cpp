@@ -15,30 +15,31 @@ WNDPROC ProcedureOf(HWND window) { return reinterpret_cast<WNDPROC>(GetWindowLon
 
 class TaskbarButtonHiderTest : public testing::Test {
  protected:
-  TaskbarButtonHiderTest() : title(test::UniqueTitle(L"Hider")), application(title, WS_POPUP | WS_CAPTION) {
-    ShowWindow(application.Handle(), SW_SHOWNA);
+  TaskbarButtonHiderTest()
+      : title(test::UniqueTitle(L"Hider")), application(ui::MakeWindow<RecordingWindow>(title, WS_POPUP | WS_CAPTION)) {
+    ShowWindow(application->Handle(), SW_SHOWNA);
   }
-  bool ButtonShown() const { return IsWindowVisible(application.Handle()) != FALSE; }
+  bool ButtonShown() const { return IsWindowVisible(application->Handle()) != FALSE; }
   // Hides and shows the owner form again, as the program does with startupWindow.
   void ShowOwnerAgain() {
-    ShowWindow(owner.Handle(), SW_HIDE);
-    ShowWindow(owner.Handle(), SW_SHOWNA);
+    ShowWindow(owner->Handle(), SW_HIDE);
+    ShowWindow(owner->Handle(), SW_SHOWNA);
   }
 
   std::wstring title;
-  RecordingWindow application;  // stands in for the application window
-  RecordingWindow owner;        // the owner form
+  ui::WindowPtr<RecordingWindow> application;                                // stands in for the application window
+  ui::WindowPtr<RecordingWindow> owner = ui::MakeWindow<RecordingWindow>();  // the owner form
 };
 
 TEST_F(TaskbarButtonHiderTest, HideFormHidesAndRestoresTheApplicationWindow) {
-  TaskbarButtonHider hider(owner.Handle(), title);
+  TaskbarButtonHider hider(owner->Handle(), title);
   EXPECT_TRUE(ButtonShown()) << "creating alone changes nothing";
   hider.Loaded();
   EXPECT_FALSE(ButtonShown());
 
   hider.SetHidden(false);
   EXPECT_TRUE(ButtonShown());
-  ShowWindow(application.Handle(), SW_HIDE);
+  ShowWindow(application->Handle(), SW_HIDE);
   hider.SetHidden(false);  // applied also when the value does not change
   EXPECT_TRUE(ButtonShown());
   hider.SetHidden(true);
@@ -46,29 +47,29 @@ TEST_F(TaskbarButtonHiderTest, HideFormHidesAndRestoresTheApplicationWindow) {
 }
 
 TEST_F(TaskbarButtonHiderTest, ShowingTheOwnerAppliesAgainAndPassesEveryMessageOn) {
-  TaskbarButtonHider hider(owner.Handle(), title);
+  TaskbarButtonHider hider(owner->Handle(), title);
   ASSERT_TRUE(hider.Hidden());
   ShowOwnerAgain();
   EXPECT_FALSE(ButtonShown());
-  EXPECT_EQ(owner.Count(WM_SHOWWINDOW), 1) << "the owner's own procedure still gets WM_SHOWWINDOW";
+  EXPECT_EQ(owner->Count(WM_SHOWWINDOW), 1) << "the owner's own procedure still gets WM_SHOWWINDOW";
 
   hider.SetHidden(false);
-  ShowWindow(application.Handle(), SW_HIDE);
+  ShowWindow(application->Handle(), SW_HIDE);
   ShowOwnerAgain();
   EXPECT_TRUE(ButtonShown());
 
   constexpr UINT kProbe = WM_APP + 11;
-  SendMessageW(owner.Handle(), kProbe, 0, 0);
-  EXPECT_EQ(owner.Count(kProbe), 1);
+  SendMessageW(owner->Handle(), kProbe, 0, 0);
+  EXPECT_EQ(owner->Count(kProbe), 1);
 }
 
 TEST_F(TaskbarButtonHiderTest, DestructionPutsTheOwnersProcedureBack) {
-  const WNDPROC original = ProcedureOf(owner.Handle());
+  const WNDPROC original = ProcedureOf(owner->Handle());
   {
-    TaskbarButtonHider hider(owner.Handle(), title);
-    EXPECT_NE(ProcedureOf(owner.Handle()), original);
+    TaskbarButtonHider hider(owner->Handle(), title);
+    EXPECT_NE(ProcedureOf(owner->Handle()), original);
   }
-  EXPECT_EQ(ProcedureOf(owner.Handle()), original);
+  EXPECT_EQ(ProcedureOf(owner->Handle()), original);
   ShowOwnerAgain();
   EXPECT_TRUE(ButtonShown()) << "the hook is gone";
 }
@@ -84,33 +85,33 @@ struct LaterHook {
 };
 
 TEST_F(TaskbarButtonHiderTest, HookedAgainByOthersTheChainStaysWhole) {
-  const WNDPROC original = ProcedureOf(owner.Handle());
-  auto hider = std::make_unique<TaskbarButtonHider>(owner.Handle(), title);
-  SetPropW(owner.Handle(), LaterHook::kPrevious, reinterpret_cast<HANDLE>(ProcedureOf(owner.Handle())));
-  SetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterHook::Procedure));
+  const WNDPROC original = ProcedureOf(owner->Handle());
+  auto hider = std::make_unique<TaskbarButtonHider>(owner->Handle(), title);
+  SetPropW(owner->Handle(), LaterHook::kPrevious, reinterpret_cast<HANDLE>(ProcedureOf(owner->Handle())));
+  SetWindowLongPtrW(owner->Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&LaterHook::Procedure));
   hider.reset();
 
-  EXPECT_EQ(ProcedureOf(owner.Handle()), &LaterHook::Procedure) << "the later hook is not cut out";
+  EXPECT_EQ(ProcedureOf(owner->Handle()), &LaterHook::Procedure) << "the later hook is not cut out";
   constexpr UINT kProbe = WM_APP + 12;
-  SendMessageW(owner.Handle(), kProbe, 0, 0);
-  EXPECT_EQ(owner.Count(kProbe), 1) << "messages still reach the original procedure";
+  SendMessageW(owner->Handle(), kProbe, 0, 0);
+  EXPECT_EQ(owner->Count(kProbe), 1) << "messages still reach the original procedure";
   ShowOwnerAgain();
   EXPECT_TRUE(ButtonShown()) << "the ended hook no longer applies";
 
-  SetWindowLongPtrW(owner.Handle(), GWLP_WNDPROC,
-                    reinterpret_cast<LONG_PTR>(GetPropW(owner.Handle(), LaterHook::kPrevious)));
-  RemovePropW(owner.Handle(), LaterHook::kPrevious);
-  EXPECT_NE(ProcedureOf(owner.Handle()), original) << "ours is still in the chain, passing on";
+  SetWindowLongPtrW(owner->Handle(), GWLP_WNDPROC,
+                    reinterpret_cast<LONG_PTR>(GetPropW(owner->Handle(), LaterHook::kPrevious)));
+  RemovePropW(owner->Handle(), LaterHook::kPrevious);
+  EXPECT_NE(ProcedureOf(owner->Handle()), original) << "ours is still in the chain, passing on";
 }
 
 TEST(TaskbarButtonHider, OwnerDestroyedBeforeTheComponentIsSafe) {
-  const std::wstring title = test::UniqueTitle(L"NoTaskEarly");
-  RecordingWindow application(title);
-  auto owner = std::make_unique<RecordingWindow>();
+  const std::wstring title = test::UniqueTitle(L"HiderEarly");
+  auto application = ui::MakeWindow<RecordingWindow>(title);
+  auto owner = ui::MakeWindow<RecordingWindow>();
   TaskbarButtonHider hider(owner->Handle(), title);
   owner.reset();
   hider.SetHidden(true);  // still applies; destruction then has nothing to restore
-  EXPECT_FALSE(IsWindowVisible(application.Handle()));
+  EXPECT_FALSE(IsWindowVisible(application->Handle()));
 }
 
 }  // namespace

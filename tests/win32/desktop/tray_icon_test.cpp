@@ -179,7 +179,7 @@ class TrayCallbackTest : public TrayIconTest {
     AppendMenuW(menu.get(), MF_STRING, kHideId, L"Hide Kestrel");
     AppendMenuW(menu.get(), MF_STRING, kExitId, L"Exit Kestrel 99");
     tray.SetIcon(SomeIcon());
-    tray.SetPopupMenu(menu.get(), target.Handle());
+    tray.SetPopupMenu(menu.get(), target->Handle());
     tray.OnClick = [this](TrayIcon& sender, TrayIcon::MouseButton button, TrayIcon::ShiftState shift, int x, int y) {
       EXPECT_EQ(&sender, &tray);
       EXPECT_EQ(shift, 0u);
@@ -193,7 +193,7 @@ class TrayCallbackTest : public TrayIconTest {
   }
   std::vector<UINT> Commands() const {
     std::vector<UINT> ids;
-    for (const test::Received& r : target.received)
+    for (const test::Received& r : target->received)
       if (r.message == WM_COMMAND) ids.push_back(LOWORD(r.wParam));
     return ids;
   }
@@ -205,7 +205,7 @@ class TrayCallbackTest : public TrayIconTest {
   }
 
   ui::unique_hmenu menu;
-  RecordingWindow target;
+  ui::WindowPtr<RecordingWindow> target = ui::MakeWindow<RecordingWindow>();
   TrayIcon tray{Recorder()};
   std::vector<TrayIcon::MouseButton> clicks;
   POINT clickAt{-1, -1};
@@ -249,7 +249,7 @@ TEST_F(TrayCallbackTest, RightButtonUpOpensTheMenuWhenItCanBeShown) {
   tray.SetActive(false);
   Callback(WM_RBUTTONUP);
   tray.SetActive(true);
-  tray.SetPopupMenu(nullptr, target.Handle());
+  tray.SetPopupMenu(nullptr, target->Handle());
   Callback(WM_RBUTTONUP);
   EXPECT_EQ(popups, 1);
   EXPECT_EQ(clicks, std::vector<TrayIcon::MouseButton>(3, TrayIcon::MouseButton::Right));

@@ -37,7 +37,7 @@ class MainWindowCaptureTest : public testing::Test {
   MainWindowCaptureTest() {
     {
       // Whatever an earlier test left is not this test's change.
-      ClipboardWrite clear(writer.Handle());
+      ClipboardWrite clear(writer->Handle());
     }
     form = application.CreateForm<MainWindow>(settings);
     form->onCellFilled = [this](CellKind kind, int cell) { fills.emplace_back(kind, cell); };
@@ -58,7 +58,7 @@ class MainWindowCaptureTest : public testing::Test {
   bool Change(const std::function<bool(ClipboardWrite&)>& put) {
     const int before = changes;
     {
-      ClipboardWrite write(writer.Handle());
+      ClipboardWrite write(writer->Handle());
       if (!write.IsOpen() || !put(write)) return false;
     }
     return PumpUntil([&] { return changes > before; });
@@ -78,7 +78,7 @@ class MainWindowCaptureTest : public testing::Test {
   test::MessageBoxRecorder boxes;
   settings::Settings settings;
   ui::Application application{app::ProgramTitle()};
-  test::ClipboardWriter writer;
+  ui::WindowPtr<test::ClipboardWriter> writer = ui::MakeWindow<test::ClipboardWriter>();
   MainWindow* form = nullptr;
   std::vector<Fill> fills;
   int changes = 0;
@@ -301,7 +301,7 @@ TEST_P(HostilePictureTest, IsReportedAndEverythingCapturedBeforeStays) {
 
   ASSERT_TRUE(Change(GetParam().put));
   if (GetParam().delayed) {
-    EXPECT_GT(writer.renderRequests, 0) << "the owner was never asked for the promised picture";
+    EXPECT_GT(writer->renderRequests, 0) << "the owner was never asked for the promised picture";
   }
   ASSERT_EQ(boxes.boxes.size(), 1u) << "the user is told once";
   EXPECT_EQ(boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONSTOP));

@@ -47,21 +47,21 @@ class MainWindowStatusTest : public testing::Test {
       return boxAnswer;
     });
     // As the application wires them.
-    settings.onChanged = [this] { form.RefreshStatus(); };
-    form.applyTrayStatus = [this](const history::StatusDecision& status) { trayStatuses.push_back(status); };
-    form.closeMainForm = [this] { ++mainFormCloses; };
-    form.showOptions = [this] { ++optionsShown; };
-    form.showAbout = [this] { ++aboutShown; };
+    settings.onChanged = [this] { form->RefreshStatus(); };
+    form->applyTrayStatus = [this](const history::StatusDecision& status) { trayStatuses.push_back(status); };
+    form->closeMainForm = [this] { ++mainFormCloses; };
+    form->showOptions = [this] { ++optionsShown; };
+    form->showAbout = [this] { ++aboutShown; };
   }
   void TearDown() override { ui::SetMessageBoxSinkForTesting(nullptr); }
 
-  HWND Item(int id) const { return GetDlgItem(form.Handle(), id); }
+  HWND Item(int id) const { return GetDlgItem(form->Handle(), id); }
   std::wstring Caption(int id) const { return TextOf(Item(id)); }
   bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
   void Click(int id) { SendMessageW(Item(id), BM_CLICK, 0, 0); }
-  void ShowPage(int page) { form.Notebook().SetPageIndex(page); }
+  void ShowPage(int page) { form->Notebook().SetPageIndex(page); }
   void ShowForm() {
-    form.Show();
+    form->Show();
     ui::Application::ProcessMessages();
   }
 
@@ -75,7 +75,7 @@ class MainWindowStatusTest : public testing::Test {
       MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
       MSG message{};
       while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        const bool ours = message.hwnd == form.Handle() || IsChild(form.Handle(), message.hwnd);
+        const bool ours = message.hwnd == form->Handle() || IsChild(form->Handle(), message.hwnd);
         if (message.message == WM_TIMER && ours) ++timers;
         ui::DispatchOne(message);
       }
@@ -85,7 +85,7 @@ class MainWindowStatusTest : public testing::Test {
 
   ui::Application application{app::ProgramTitle()};
   settings::Settings settings;
-  history::MainWindow form{application, settings};
+  ui::WindowPtr<history::MainWindow> form = ui::MakeWindow<history::MainWindow>(application, settings);
   std::vector<Box> boxes;
   int boxAnswer = IDNO;
   std::vector<history::StatusDecision> trayStatuses;
@@ -95,7 +95,7 @@ class MainWindowStatusTest : public testing::Test {
 };
 
 TEST_F(MainWindowStatusTest, StartsWithTheRunTimeCaptionsAndTheActiveStatus) {
-  EXPECT_EQ(TextOf(form.Handle()), kActiveCaption) << "the design caption must not outlive creation";
+  EXPECT_EQ(TextOf(form->Handle()), kActiveCaption) << "the design caption must not outlive creation";
   for (const history::CommandButtonLayout& button : history::kCommandButtons) {
     if (button.caption) {
       EXPECT_EQ(Caption(button.id), button.caption) << "the design caption must not outlive creation";
@@ -105,7 +105,7 @@ TEST_F(MainWindowStatusTest, StartsWithTheRunTimeCaptionsAndTheActiveStatus) {
 }
 
 TEST_F(MainWindowStatusTest, EmptyHistoryButtonsFollowThePage) {
-  ASSERT_EQ(form.PageIndex(), kImagesPage);
+  ASSERT_EQ(form->PageIndex(), kImagesPage);
   EXPECT_FALSE(Enabled(history::kDeleteButtonId)) << "nothing to delete";
   EXPECT_TRUE(Enabled(history::kFullScreenButtonId)) << "full screen is for pictures";
   EXPECT_EQ(Caption(history::kSaveEditButtonId), history::kSaveCaption);
@@ -121,8 +121,8 @@ TEST_F(MainWindowStatusTest, EmptyHistoryButtonsFollowThePage) {
 }
 
 TEST_F(MainWindowStatusTest, OneTextEnablesDeleteOnTheTextPageOnly) {
-  form.Store().SetCount(CellKind::Text, 1);
-  form.RefreshStatus();
+  form->Store().SetCount(CellKind::Text, 1);
+  form->RefreshStatus();
   EXPECT_EQ(SendMessageW(Item(history::kTextGaugeId), PBM_GETPOS, 0, 0), 1);
   EXPECT_FALSE(Enabled(history::kDeleteButtonId)) << "the Images page has no picture";
   ShowPage(kTextPage);
@@ -133,16 +133,16 @@ TEST_F(MainWindowStatusTest, CaptureAdvanceShowsWithoutAnyPolling) {
   ShowPage(kTextPage);
   ASSERT_FALSE(Enabled(history::kDeleteButtonId));
   // What a text capture and its advance timer do, minus the clipboard.
-  form.Store().BeginCapture(CellKind::Text);
-  form.OnTextAdvanceTimer();
+  form->Store().BeginCapture(CellKind::Text);
+  form->OnTextAdvanceTimer();
   EXPECT_TRUE(Enabled(history::kDeleteButtonId)) << "the count's change alone must update Delete";
 }
 
 TEST_F(MainWindowStatusTest, DisableCaptureSwapsCaptionAndTrayAtOnceEvenWhenHidden) {
-  ASSERT_FALSE(form.IsVisible());
+  ASSERT_FALSE(form->IsVisible());
   trayStatuses.clear();
   settings.Set(Option::DisableCapture, true);
-  EXPECT_EQ(TextOf(form.Handle()), kDisabledCaption);
+  EXPECT_EQ(TextOf(form->Handle()), kDisabledCaption);
   ASSERT_FALSE(trayStatuses.empty()) << "the tray must hear of it without waiting for a timer";
   const history::StatusDecision& disabled = trayStatuses.back();
   EXPECT_TRUE(disabled.disabledIconShown);
@@ -150,20 +150,20 @@ TEST_F(MainWindowStatusTest, DisableCaptureSwapsCaptionAndTrayAtOnceEvenWhenHidd
   EXPECT_EQ(disabled.disabledHint.value_or(L""), history::kDisabledHint);
 
   settings.Set(Option::DisableCapture, false);
-  EXPECT_EQ(TextOf(form.Handle()), kActiveCaption);
+  EXPECT_EQ(TextOf(form->Handle()), kActiveCaption);
   EXPECT_TRUE(trayStatuses.back().activeIconShown);
   EXPECT_FALSE(trayStatuses.back().disabledIconShown);
 }
 
 TEST_F(MainWindowStatusTest, PicturesOnlyEmptiesAllEightCaptionsAndBackRestoresThem) {
   settings.Set(Option::OnlyBitmapsOnButtons, true);
-  form.ApplyButtonCaptions(true);
+  form->ApplyButtonCaptions(true);
   for (const auto& button : history::kCommandButtons) EXPECT_EQ(Caption(button.id), L"") << "button " << button.id;
   ShowPage(kTextPage);
   EXPECT_EQ(Caption(history::kSaveEditButtonId), L"") << "the status leaves Edit/Save alone while pictures only";
 
   settings.Set(Option::OnlyBitmapsOnButtons, false);
-  form.ApplyButtonCaptions(false);
+  form->ApplyButtonCaptions(false);
   for (const history::CommandButtonLayout& button : history::kCommandButtons) {
     if (button.caption) {
       EXPECT_EQ(Caption(button.id), button.caption);
@@ -193,7 +193,7 @@ TEST_F(MainWindowStatusTest, ButtonsAreRealButtonsWhereTheLayoutPutsThem) {
     ASSERT_NE(control, nullptr) << "control " << expected.id;
     RECT rect{};
     GetWindowRect(control, &rect);
-    MapWindowPoints(nullptr, form.Handle(), reinterpret_cast<POINT*>(&rect), 2);
+    MapWindowPoints(nullptr, form->Handle(), reinterpret_cast<POINT*>(&rect), 2);
     EXPECT_TRUE(EqualRect(&rect, &expected.rect)) << "control " << expected.id << " at " << rect.left << "," << rect.top
                                                   << " to " << rect.right << "," << rect.bottom;
   }
@@ -232,7 +232,7 @@ TEST_F(MainWindowStatusTest, ExitAsksWhenConfirmExitIsOnAndOnlyYesGoesOn) {
   EXPECT_EQ(boxes[0].text, history::kConfirmExitQuestion);
   EXPECT_EQ(boxes[0].type & MB_TYPEMASK, static_cast<UINT>(MB_YESNO));
   EXPECT_EQ(mainFormCloses, 0) << "No: the program goes on";
-  EXPECT_EQ(TextOf(form.Handle()), kActiveCaption);
+  EXPECT_EQ(TextOf(form->Handle()), kActiveCaption);
 
   boxAnswer = IDYES;
   Click(history::kExitButtonId);
@@ -241,31 +241,31 @@ TEST_F(MainWindowStatusTest, ExitAsksWhenConfirmExitIsOnAndOnlyYesGoesOn) {
 
 TEST_F(MainWindowStatusTest, HideButtonAndItsMnemonicHideTheWindow) {
   ShowForm();
-  ASSERT_TRUE(form.IsVisible());
+  ASSERT_TRUE(form->IsVisible());
   Click(history::kHideButtonId);
-  EXPECT_FALSE(form.IsVisible());
+  EXPECT_FALSE(form->IsVisible());
 
   // Alt+H, through the dialog manager as the message loop passes it on.
   ShowForm();
-  ASSERT_TRUE(form.IsVisible());
+  ASSERT_TRUE(form->IsVisible());
   SetFocus(Item(history::kExitButtonId));
   PostMessageW(Item(history::kExitButtonId), WM_SYSCHAR, L'h', 1 << 29);
   ui::Application::ProcessMessages();
-  EXPECT_FALSE(form.IsVisible());
+  EXPECT_FALSE(form->IsVisible());
   EXPECT_EQ(mainFormCloses, 0);
 }
 
 TEST_F(MainWindowStatusTest, DisablingTheFocusedDeleteButtonHandsTheFocusOn) {
-  form.Store().SetCount(CellKind::Image, 1);
-  form.RefreshStatus();
+  form->Store().SetCount(CellKind::Image, 1);
+  form->RefreshStatus();
   ShowForm();
   SetFocus(Item(history::kDeleteButtonId));
   ASSERT_EQ(GetFocus(), Item(history::kDeleteButtonId));
-  form.Store().SetCount(CellKind::Image, 0);
-  form.RefreshStatus();
+  form->Store().SetCount(CellKind::Image, 0);
+  form->RefreshStatus();
   EXPECT_FALSE(Enabled(history::kDeleteButtonId));
   EXPECT_NE(GetFocus(), nullptr) << "the keyboard would reach nothing";
-  EXPECT_TRUE(IsChild(form.Handle(), GetFocus()));
+  EXPECT_TRUE(IsChild(form->Handle(), GetFocus()));
 }
 
 TEST_F(MainWindowStatusTest, ClockShowsTodayAndTicksOnlyWhileTheWindowIsSeen) {
@@ -278,11 +278,11 @@ TEST_F(MainWindowStatusTest, ClockShowsTodayAndTicksOnlyWhileTheWindowIsSeen) {
       << "short date, then the time: " << testing::PrintToString(Caption(history::kClockId));
   EXPECT_GE(TimerMessagesWhilePumping(kLongerThanOneClockTick), 1) << "the clock ticks while shown";
 
-  ShowWindow(form.Handle(), SW_MINIMIZE);
+  ShowWindow(form->Handle(), SW_MINIMIZE);
   EXPECT_EQ(TimerMessagesWhilePumping(kLongerThanOneClockTick), 0) << "minimized: nobody sees the clock";
 
-  ShowWindow(form.Handle(), SW_RESTORE);
-  form.Hide();
+  ShowWindow(form->Handle(), SW_RESTORE);
+  form->Hide();
   EXPECT_EQ(TimerMessagesWhilePumping(kLongerThanOneClockTick), 0) << "hidden in the tray: no wake-ups";
 }
 

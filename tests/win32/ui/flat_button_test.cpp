@@ -38,7 +38,6 @@ class ButtonHost : public ui::Window {
     ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     button.Create(Handle(), kButtonId, 0, 0, kButtonWidth, kButtonHeight, L"");
   }
-  ~ButtonHost() override { DestroyHandle(); }
 
   ui::FlatButton button;
   int clicks = 0;
@@ -116,17 +115,17 @@ class FlatButtonTest : public testing::Test {
  protected:
   void SetUp() override {
     ui::unique_hbitmap glyph = MakeGlyph();
-    host.button.SetGlyph(glyph.get());
+    host->button.SetGlyph(glyph.get());
   }
-  HWND Button() const { return host.button.Handle(); }
+  HWND Button() const { return host->button.Handle(); }
 
-  ButtonHost host;
+  ui::WindowPtr<ButtonHost> host = ui::MakeWindow<ButtonHost>();
 };
 
 constexpr int kInkPixels = (kGlyphInkTo - kGlyphInkFrom) * (kGlyphInkTo - kGlyphInkFrom);
 
 TEST_F(FlatButtonTest, GlyphShowsItsInkAndTheFaceThroughTheMagentaKey) {
-  ASSERT_TRUE(host.button.HasGlyph());
+  ASSERT_TRUE(host->button.HasGlyph());
   const Rendering shot = Render(Button());
   EXPECT_EQ(shot.Count(kInk), kInkPixels);
   EXPECT_EQ(shot.Count(kMagenta), 0) << "the transparency key must never reach the screen";
@@ -139,7 +138,7 @@ TEST_F(FlatButtonTest, GlyphAloneIsCentredAndStandsLeftOfACaption) {
   ASSERT_GE(aloneLeft, 0);
   EXPECT_LE(std::abs(aloneLeft - (kButtonWidth - 1 - aloneRight)), 1) << "glyph without caption is centred";
 
-  host.button.SetText(L"&Go");
+  host->button.SetText(L"&Go");
   const Rendering shot = Render(Button());
   const auto [left, right] = shot.Columns(kInk);
   EXPECT_LT(left, aloneLeft) << "the caption pushes the glyph to the left";
@@ -149,7 +148,7 @@ TEST_F(FlatButtonTest, GlyphAloneIsCentredAndStandsLeftOfACaption) {
 }
 
 TEST_F(FlatButtonTest, DisabledButtonGreysItsGlyphAndCaption) {
-  host.button.SetText(L"&Go");
+  host->button.SetText(L"&Go");
   EnableWindow(Button(), FALSE);
   const Rendering shot = Render(Button());
   EXPECT_EQ(shot.Count(kInk), 0) << "a disabled glyph loses its colours";
@@ -161,13 +160,13 @@ TEST_F(FlatButtonTest, DisabledButtonGreysItsGlyphAndCaption) {
 TEST_F(FlatButtonTest, EdgeRisesUnderTheMouseAndSinksWhilePressed) {
   const COLORREF face = GetSysColor(COLOR_BTNFACE);
   SendMessageW(Button(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-  EXPECT_TRUE(host.button.IsHot());
+  EXPECT_TRUE(host->button.IsHot());
   Rendering shot = Render(Button());
   EXPECT_EQ(shot.At(0, 0), GetSysColor(COLOR_3DHILIGHT)) << "raised: light top-left";
   EXPECT_EQ(shot.At(kButtonWidth - 1, kButtonHeight - 1), GetSysColor(COLOR_3DSHADOW));
 
   SendMessageW(Button(), WM_MOUSELEAVE, 0, 0);
-  EXPECT_FALSE(host.button.IsHot());
+  EXPECT_FALSE(host->button.IsHot());
   EXPECT_EQ(Render(Button()).At(0, 0), face) << "flat again once the mouse has left";
 
   SendMessageW(Button(), BM_SETSTATE, TRUE, 0);
@@ -183,7 +182,7 @@ TEST_F(FlatButtonTest, EveryClickOfADoubleClickPressesTheButton) {
   SendMessageW(Button(), WM_LBUTTONUP, 0, inside);
   SendMessageW(Button(), WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
   SendMessageW(Button(), WM_LBUTTONUP, 0, inside);
-  EXPECT_EQ(host.clicks, 2);
+  EXPECT_EQ(host->clicks, 2);
 }
 
 }  // namespace

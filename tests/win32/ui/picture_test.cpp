@@ -35,22 +35,18 @@ ui::Picture TwoColourPicture(int width, int height) {
 class Canvas {
  public:
   Canvas() {
-    ui::WindowDC screen(nullptr);
-    bitmap_.reset(CreateCompatibleBitmap(screen.get(), kSize, kSize));
-    dc_.reset(CreateCompatibleDC(screen.get()));
-    previous_ = SelectObject(dc_.get(), bitmap_.get());
     RECT all{0, 0, kSize, kSize};
     FillRect(dc_.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   }
-  ~Canvas() { SelectObject(dc_.get(), previous_); }
   HDC dc() const { return dc_.get(); }
   COLORREF At(int x, int y) const { return GetPixel(dc_.get(), x, y); }
   static constexpr int kSize = 200;
 
  private:
-  ui::unique_hbitmap bitmap_;
-  ui::unique_hdc dc_;
-  HGDIOBJ previous_ = nullptr;
+  ui::WindowDC screen_{nullptr};
+  ui::unique_hbitmap bitmap_{CreateCompatibleBitmap(screen_.get(), kSize, kSize)};
+  ui::unique_hdc dc_{CreateCompatibleDC(screen_.get())};
+  ui::SelectGuard selected_{dc_.get(), bitmap_.get()};
 };
 
 bool Near(COLORREF actual, COLORREF expected) {
