@@ -80,6 +80,19 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
   return picture;
 }
 
+Picture Picture::Copy() const {
+  Picture copy;
+  copy.kind_ = kind_;
+  copy.width_ = width_;
+  copy.height_ = height_;
+  copy.pixels_ = pixels_;
+  if (metafile_) copy.metafile_.reset(CopyEnhMetaFileW(metafile_.get(), nullptr));
+  if (icon_) copy.icon_.reset(CopyIcon(icon_.get()));
+  // A copy the system could not make is no picture at all, not half of one.
+  if ((metafile_ && !copy.metafile_) || (icon_ && !copy.icon_)) return Picture{};
+  return copy;
+}
+
 Picture Picture::FromEnhMetaFile(HENHMETAFILE metafile) {
   unique_henhmetafile copy(metafile ? CopyEnhMetaFileW(metafile, nullptr) : nullptr);
   if (!copy) Refuse();

@@ -25,6 +25,10 @@ class Picture {
   Picture(Picture&&) = default;
   Picture& operator=(Picture&&) = default;
 
+  // A picture of its own with the same content: windows that show a cell
+  // keep a copy, so the cell may change or go while they are open.
+  Picture Copy() const;
+
   Kind GetKind() const { return kind_; }
   bool IsEmpty() const { return kind_ == Kind::Empty; }
   int Width() const { return width_; }
