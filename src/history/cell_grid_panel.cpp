@@ -25,7 +25,7 @@ void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
   ui::SelectGuard selectBitmap(buffer.get(), bitmap.get());
   FillRect(buffer.get(), &clientRect, GetSysColorBrush(COLOR_BTNFACE));
 
-  ui::unique_hbrush selected(CreateSolidBrush(kSelectionColour));
+  ui::unique_hbrush selected(CreateSolidBrush(kSelectionFrameColour));
   ui::SelectGuard selectPen(buffer.get(), GetStockObject(BLACK_PEN));
   for (int n = 1; n <= history::kCellCount; ++n) {
     const RECT frame = ToRECT(history::FrameRect(n));

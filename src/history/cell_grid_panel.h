@@ -11,8 +11,9 @@
 
 namespace history {
 
-// TColor $FFAAAA: blue FF, green AA, red AA.
-inline constexpr COLORREF kSelectionColour = RGB(0xAA, 0xAA, 0xFF);
+// A TColor and a COLORREF share their layout.
+inline constexpr COLORREF kSelectionFrameColour = static_cast<COLORREF>(history::kSelectionColour);
+static_assert(kSelectionFrameColour == RGB(0xAA, 0xAA, 0xFF));
 
 class CellGridPanel : public ui::Panel {
  public:

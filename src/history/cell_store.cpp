@@ -20,15 +20,23 @@ const CellStore::KindState& CellStore::State(CellKind kind) const { return state
 
 int CellStore::Count(CellKind kind) const { return State(kind).count; }
 
-void CellStore::SetCount(CellKind kind, int value) {
-  State(kind).count = static_cast<std::uint16_t>(std::clamp(value, 0, kMaxCount));
+int CellStore::FilledCells(CellKind kind) const { return State(kind).filled; }
+
+void CellStore::Announce(ChangeKind what, CellKind kind) const {
+  if (observer_) observer_(Change{what, kind});
 }
 
-void CellStore::Advance(CellKind kind) { SetCount(kind, Count(kind) + 1); }
+void CellStore::SetCount(CellKind kind, int value) {
+  KindState& state = State(kind);
+  state.count = static_cast<std::uint16_t>(std::clamp(value, 0, kMaxCount));
+  state.filled = std::min(state.count + (state.pending ? 1 : 0), kCellCount);
+  Announce(ChangeKind::Count, kind);
+}
 
 bool CellStore::Select(CellKind kind, int n) {
-  if (!IsCellNumber(n)) return false;
+  if (!IsCellNumber(n) || State(kind).selected == n) return false;
   State(kind).selected = n;
+  Announce(ChangeKind::Selection, kind);
   return true;
 }
 
@@ -42,6 +50,8 @@ CaptureTarget CellStore::BeginCapture(CellKind kind) {
   // kCellCount, which each later capture replaces.
   const CaptureTarget target{state.count + 1, !state.pending};
   state.pending = true;
+  state.filled = std::max(state.filled, target.targetCell);
+  Announce(ChangeKind::Content, kind);
   return target;
 }
 
@@ -51,7 +61,56 @@ bool CellStore::AdvanceTimerFired(CellKind kind) {
   KindState& state = State(kind);
   if (!state.pending) return false;
   state.pending = false;
-  Advance(kind);
+  // The captured cell is already in the filled run; only the count moves,
+  // and at kMaxCount not even that: the last cell stays filled uncounted.
+  state.count = static_cast<std::uint16_t>(std::min(state.count + 1, kMaxCount));
+  Announce(ChangeKind::Count, kind);
+  return true;
+}
+
+Compaction CellStore::Delete(CellKind kind, const std::function<void(const Compaction&)>& mirror) {
+  KindState& state = State(kind);
+  const int k = state.selected;
+  // An empty cell beyond the run holds nothing to delete; lowering the
+  // count here would hand the last item to the next capture.
+  if (k > state.filled) return Compaction{};
+  Compaction compaction{true, k, false};
+  const bool deletesPendingItem = state.pending && k == state.filled;
+  state.filled -= 1;
+  if (deletesPendingItem) {
+    state.pending = false;
+    compaction.advanceCancelled = true;
+  }
+  // Every filled cell is counted, except a pending capture, which now sits
+  // at the end of the shorter run and is counted by its advance. From the
+  // saturated state this brings the count and the run together again.
+  state.count = static_cast<std::uint16_t>(std::min(state.filled - (state.pending ? 1 : 0), kMaxCount));
+  if (mirror) mirror(compaction);
+  Announce(ChangeKind::Content, kind);
+  return compaction;
+}
+
+void CellStore::DeleteAll(const std::function<void()>& mirror) {
+  for (KindState& state : states_) {
+    state.count = 0;
+    state.filled = 0;
+    state.pending = false;
+  }
+  if (mirror) mirror();
+  Announce(ChangeKind::Content, CellKind::Image);
+  Announce(ChangeKind::Content, CellKind::Text);
+}
+
+Compaction DeleteSelectedCell(CellStore& store, CellKind kind, bool confirmWanted, const std::function<bool()>& confirm,
+                              const std::function<void(const Compaction&)>& mirror) {
+  if (confirmWanted && !confirm()) return Compaction{};
+  return store.Delete(kind, mirror);
+}
+
+bool DeleteAllCells(CellStore& store, bool confirmWanted, const std::function<bool()>& confirm,
+                    const std::function<void()>& mirror) {
+  if (confirmWanted && !confirm()) return false;
+  store.DeleteAll(mirror);
   return true;
 }
 

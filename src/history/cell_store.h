@@ -2,7 +2,9 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace history {
@@ -28,6 +30,32 @@ constexpr int kMaxCount = 54;
 constexpr int kLowCellsThreshold = 49;
 /// The cell that a new store selects for both kinds.
 constexpr int kInitialSelectedCell = 1;
+/// Frame colour of the selected cell, as a TColor (blue FF, green AA, red
+/// AA in the byte order blue-green-red). A COLORREF has the same layout.
+constexpr std::uint32_t kSelectionColour = 0xFFAAAA;
+
+/// What changed in the store; every change is announced as one of these.
+enum class ChangeKind {
+  Count,      // the count of a kind (a pending capture was counted)
+  Content,    // cells changed content: a capture, a delete, a delete all
+  Selection,  // another cell of the kind is selected
+};
+
+struct Change {
+  ChangeKind what;
+  CellKind kind;
+};
+
+/// What the window has to do to its cells after a delete: cells
+/// firstCell + 1 .. kCellCount each move one place down, and cell kCellCount
+/// is emptied. Nothing at all when `moved` is false.
+struct Compaction {
+  bool moved = false;
+  int firstCell = 0;
+  /// The deleted item was a capture still waiting for its advance: the
+  /// advance is off and its timer must be stopped.
+  bool advanceCancelled = false;
+};
 
 /// What a capture of one kind has to do.
 struct CaptureTarget {
@@ -55,14 +83,23 @@ class CellStore {
   /// Shorthand for Count(CellKind::Text).
   int TextCount() const { return Count(CellKind::Text); }
 
-  /// Sets a count. Values above kMaxCount leave kMaxCount, negative values
-  /// leave 0, so the count always names a real cell prefix.
+  /// Cells 1..FilledCells(kind) hold content. That is the count, plus the
+  /// cell of a capture whose advance is pending, or all kCellCount cells
+  /// once the store is saturated (the count stays at kMaxCount).
+  int FilledCells(CellKind kind) const;
+
+  /// Declares cells 1..value filled (plus a pending capture's cell). Values
+  /// above kMaxCount leave kMaxCount, negative values leave 0, so the count
+  /// always names a real cell prefix.
   void SetCount(CellKind kind, int value);
-  /// Raises a count by one, staying at kMaxCount once there.
-  void Advance(CellKind kind);
+
+  /// Told of every change after it is complete, so one place can keep the
+  /// gauges, the status and the frames in step.
+  void SetObserver(std::function<void(const Change&)> observer) { observer_ = std::move(observer); }
 
   /// Selects cell n (1..kCellCount) of a kind; the other kind's selection
-  /// is untouched. Returns false, changing nothing, when n is out of range.
+  /// is untouched. Returns false, changing and announcing nothing, when n is
+  /// out of range or already selected.
   bool Select(CellKind kind, int n);
   /// The selected cell of a kind (1..kCellCount). It may be an empty cell.
   int SelectedCell(CellKind kind) const;
@@ -81,19 +118,46 @@ class CellStore {
   /// was pending, so a stray late tick cannot advance the count twice.
   bool AdvanceTimerFired(CellKind kind);
 
+  /// Deletes the selected cell of a kind and closes the gap. A selection
+  /// beyond the filled cells deletes nothing. A pending capture moves down
+  /// with the others and is still counted by its advance; deleting the
+  /// pending capture itself calls its advance off. `mirror` moves the
+  /// window's cells before the change is announced. The selection stays.
+  Compaction Delete(CellKind kind, const std::function<void(const Compaction&)>& mirror = {});
+
+  /// Empties both kinds: counts 0, no cell filled, no advance pending.
+  /// `mirror` empties the window's cells before the change is announced.
+  /// The selections stay.
+  void DeleteAll(const std::function<void()>& mirror = {});
+
  private:
   struct KindState {
     // Mirrors the gauge, an unsigned 16-bit position.
     std::uint16_t count = 0;
+    // Length of the filled run 1..filled.
+    int filled = 0;
     int selected = kInitialSelectedCell;
     bool pending = false;
   };
 
   KindState& State(CellKind kind);
   const KindState& State(CellKind kind) const;
+  void Announce(ChangeKind what, CellKind kind) const;
 
   std::array<KindState, 2> states_{};
+  std::function<void(const Change&)> observer_;
 };
+
+/// The Delete command once the page is known: asks `confirm` (only when
+/// `confirmWanted`) and deletes only on a yes. The store is looked at after
+/// the answer, since captures go on while the question is open.
+Compaction DeleteSelectedCell(CellStore& store, CellKind kind, bool confirmWanted, const std::function<bool()>& confirm,
+                              const std::function<void(const Compaction&)>& mirror);
+
+/// The Delete All command: asks `confirm` only when `confirmWanted`, and
+/// empties the store only on a yes. Returns whether it did.
+bool DeleteAllCells(CellStore& store, bool confirmWanted, const std::function<bool()>& confirm,
+                    const std::function<void()>& mirror);
 
 /// Which low-cell warnings one clipboard change shows, in the order they are
 /// shown: the image warning first, then the text warning. Empty when

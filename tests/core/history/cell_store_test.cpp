@@ -34,16 +34,6 @@ TEST(CellStoreTest, SetCountKeepsTheCountWithinTheGauge) {
   EXPECT_EQ(store.TextCount(), 0) << "setting one kind changed the other";
 }
 
-TEST(CellStoreTest, AdvanceSaturatesAtFiftyFour) {
-  CellStore store;
-  store.SetCount(CellKind::Text, 53);
-  store.Advance(CellKind::Text);
-  EXPECT_EQ(store.TextCount(), 54);
-  store.Advance(CellKind::Text);
-  EXPECT_EQ(store.TextCount(), 54);
-  EXPECT_EQ(store.ImageCount(), 0);
-}
-
 TEST(CellStoreTest, SelectionOfOneKindLeavesTheOtherAlone) {
   CellStore store;
   ASSERT_TRUE(store.Select(CellKind::Text, 7));
