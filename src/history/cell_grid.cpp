@@ -36,4 +36,15 @@ core::Rect ContentRect(int n) {
   return {frame.left + kContentInset, frame.top + kContentInset, kContentWidth, kContentHeight};
 }
 
+int CellAt(int x, int y) {
+  if (x < 0 || y < 0) return 0;
+  const int column = x / kCellPitchX;
+  const int row = y / kCellPitchY;
+  if (column >= kGridColumns || row >= kGridRows) return 0;
+  const int n = row * kGridColumns + column + 1;
+  const core::Rect content = ContentRect(n);
+  const bool inside = x >= content.left && x < content.Right() && y >= content.top && y < content.Bottom();
+  return inside ? n : 0;
+}
+
 }  // namespace history

@@ -44,4 +44,8 @@ core::Rect FrameRect(int n);
 /// Throws std::out_of_range for any other n.
 core::Rect ContentRect(int n);
 
+/// The cell whose picture or memo holds the panel point (x, y), or 0 for a
+/// point on a frame's band or off the grid.
+int CellAt(int x, int y);
+
 }  // namespace history

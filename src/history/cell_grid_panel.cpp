@@ -1,5 +1,7 @@
 #include "history/cell_grid_panel.h"
 
+#include <windowsx.h>
+
 #include "history/cell_grid.h"
 #include "ui/handles.h"
 
@@ -12,6 +14,19 @@ void CellGridPanel::Create(HWND parent) { Panel::Create(parent, 0, 0, history::k
 void CellGridPanel::InvalidateCell(int n) {
   const RECT frame = ToRECT(history::FrameRect(n));
   InvalidateRect(Handle(), &frame, FALSE);
+}
+
+LRESULT CellGridPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_LBUTTONDOWN: OnButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), onCellClick); return 0;
+    case WM_LBUTTONDBLCLK: OnButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), onCellDoubleClick); return 0;
+    default: return Panel::HandleMessage(message, wParam, lParam);
+  }
+}
+
+void CellGridPanel::OnButtonDown(int x, int y, const std::function<void(int)>& handler) {
+  const int n = history::CellAt(x, y);
+  if (n != 0 && handler) handler(n);
 }
 
 void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {

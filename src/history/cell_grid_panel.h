@@ -21,14 +21,20 @@ class CellGridPanel : public ui::Panel {
   void Create(HWND parent);
   // Paints the content of cell n into its content rectangle (image cells).
   std::function<void(HDC, int, const RECT&)> paintContent;
+  // Told of a click and of a double click on the content of cell n.
+  std::function<void(int)> onCellClick;
+  std::function<void(int)> onCellDoubleClick;
   void InvalidateCell(int n);
   void InvalidateFrames() { Invalidate(); }
 
  protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintContent(HDC dc, const RECT& clientRect) override;
   const wchar_t* ClassName() const override { return core::kCellGridClass; }
 
  private:
+  void OnButtonDown(int x, int y, const std::function<void(int)>& handler);
+
   const history::CellStore& store_;
   history::CellKind kind_;
 };

@@ -1,5 +1,7 @@
 #include "history/main_window.h"
 
+#include <commctrl.h>
+
 #include "history/capture_rules.h"
 #include "history/cell_grid.h"
 #include "history/main_window_layout.h"
@@ -56,6 +58,8 @@ MainWindow::MainWindow(ui::Application& application, settings::Settings& setting
   params.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
   CreateForm(params);
   CreateControls();
+  // The one place that follows the store: gauges, status and frames.
+  store_.SetObserver([this](const history::Change& change) { OnStoreChanged(change); });
   closeMainForm = [this] {
     if (ui::Form* main = App().MainForm()) main->Close();
   };
@@ -77,12 +81,15 @@ void MainWindow::CreateControls() {
   imageGrid_.paintContent = [this](HDC dc, int n, const RECT& content) {
     imageCells_[static_cast<size_t>(n - 1)].Draw(dc, content);
   };
+  imageGrid_.onCellClick = [this](int n) { OnImageCellClick(n); };
+  imageGrid_.onCellDoubleClick = [this](int n) { OnImageCellDoubleClick(n); };
   for (int n = 1; n <= history::kCellCount; ++n) {
     const core::Rect content = history::ContentRect(n);
     ui::Memo& memo = textCells_[static_cast<size_t>(n - 1)];
     memo.Create(textGrid_.Handle(), history::kTextCellIdBase + n, content.left, content.top, content.width,
                 content.height, ui::MemoOptions{});
     memo.SetFont(font_.get());
+    SubclassTextCell(n);
   }
   imageGauge_.Create(Handle(), history::kImageGaugeId, history::kGaugeLeft, history::kImageGaugeTop,
                      history::kGaugeWidth, history::kGaugeHeight, 0, history::kMaxCount);
@@ -166,7 +173,6 @@ void MainWindow::CaptureImage() {
   // Throws when the picture cannot be loaded; the cell then keeps its picture
   // and the rest of this change is not handled.
   imageCells_[static_cast<size_t>(cell - 1)] = ui::Picture::FromOpenClipboard();
-  imageGrid_.InvalidateCell(cell);
   if (store_.BeginCapture(CellKind::Image).startTimer) imageAdvanceTimer_.SetEnabled(true);
   Beep();
   CellFilled(CellKind::Image, cell);
@@ -200,13 +206,22 @@ void MainWindow::ShowLowCellWarnings() {
 void MainWindow::OnImageAdvanceTimer() {
   imageAdvanceTimer_.SetEnabled(false);
   store_.AdvanceTimerFired(CellKind::Image);
-  RefreshStatus();
 }
 
 void MainWindow::OnTextAdvanceTimer() {
   textAdvanceTimer_.SetEnabled(false);
   store_.AdvanceTimerFired(CellKind::Text);
+}
+
+ui::Timer& MainWindow::AdvanceTimer(CellKind kind) {
+  return kind == CellKind::Image ? imageAdvanceTimer_ : textAdvanceTimer_;
+}
+
+void MainWindow::OnStoreChanged(const history::Change& change) {
   RefreshStatus();
+  // Text cells repaint themselves when their text changes; the frames and
+  // the pictures are the panels' to paint.
+  (change.kind == CellKind::Image ? imageGrid_ : textGrid_).InvalidateFrames();
 }
 
 void MainWindow::SyncGauges() {
@@ -266,6 +281,100 @@ void MainWindow::OnOptionsClick() {
   if (showOptions) showOptions();
 }
 
+CellKind MainWindow::KindShown() const { return KindShownOn(static_cast<NotebookPage>(PageIndex())); }
+
+void MainWindow::OnFullScreenClick() {
+  if (showFullScreen) showFullScreen(ImageCellPicture(store_.SelectedCell(CellKind::Image)));
+}
+
+void MainWindow::OnSaveEditClick() {
+  if (KindShown() == CellKind::Image) {
+    if (openPicture) openPicture(ImageCellPicture(store_.SelectedCell(CellKind::Image)));
+  } else if (openText) {
+    openText(TextCellText(store_.SelectedCell(CellKind::Text)));
+  }
+}
+
+void MainWindow::OnDeleteClick() {
+  const CellKind kind = KindShown();
+  const Compaction compaction = DeleteSelectedCell(
+      store_, kind, settings_.IsOn(Option::ConfirmDelete),
+      [this] { return ui::Confirm(Handle(), history::kConfirmDeleteQuestion); },
+      [this, kind](const Compaction& moved) { MoveCellsDown(kind, moved.firstCell); });
+  if (compaction.advanceCancelled) AdvanceTimer(kind).SetEnabled(false);
+}
+
+void MainWindow::MoveCellsDown(CellKind kind, int firstCell) {
+  for (int j = firstCell; j < history::kCellCount; ++j) {
+    const auto to = static_cast<size_t>(j - 1);
+    if (kind == CellKind::Image) {
+      // Moved, not copied: a picture can be large.
+      imageCells_[to] = std::move(imageCells_[to + 1]);
+    } else {
+      textCells_[to].SetText(textCells_[to + 1].Text());
+    }
+  }
+  if (kind == CellKind::Image) {
+    imageCells_.back() = ui::Picture();
+  } else {
+    textCells_.back().Clear();
+  }
+}
+
+void MainWindow::OnDeleteAllClick() {
+  const bool emptied = DeleteAllCells(
+      store_, settings_.IsOn(Option::ConfirmDeleteAll),
+      [this] { return ui::Confirm(Handle(), history::kConfirmDeleteAllQuestion); }, [this] { EmptyAllCells(); });
+  if (!emptied) return;
+  imageAdvanceTimer_.SetEnabled(false);
+  textAdvanceTimer_.SetEnabled(false);
+}
+
+void MainWindow::EmptyAllCells() {
+  for (ui::Picture& picture : imageCells_) picture = ui::Picture();
+  for (ui::Memo& memo : textCells_) memo.Clear();
+}
+
+void MainWindow::OnImageCellClick(int n) { store_.Select(CellKind::Image, n); }
+
+void MainWindow::OnImageCellDoubleClick(int n) { OnSaveEditClick(); }
+
+void MainWindow::OnTextCellClick(int n) { store_.Select(CellKind::Text, n); }
+
+void MainWindow::OnTextCellDoubleClick(int n) { OnSaveEditClick(); }
+
+void MainWindow::SubclassTextCell(int n) {
+  SetWindowSubclass(TextCellHandle(n), &MainWindow::TextCellProc, static_cast<UINT_PTR>(n),
+                    reinterpret_cast<DWORD_PTR>(this));
+}
+
+LRESULT CALLBACK MainWindow::TextCellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR n,
+                                          DWORD_PTR self) {
+  try {
+    return reinterpret_cast<MainWindow*>(self)->OnTextCellMessage(window, message, wParam, lParam, static_cast<int>(n));
+  } catch (const ui::UserError& error) {
+    ui::ShowErrorBox(window, error.Text());
+  } catch (const std::exception& error) {
+    ui::ShowErrorBox(window, ui::Widen(error.what()));
+  }
+  return 0;
+}
+
+LRESULT MainWindow::OnTextCellMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int n) {
+  switch (message) {
+    case WM_LBUTTONDOWN: OnTextCellClick(n); break;
+    case WM_LBUTTONDBLCLK: {
+      // The memo marks the word first, as an edit control does.
+      const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+      OnTextCellDoubleClick(n);
+      return result;
+    }
+    case WM_NCDESTROY: RemoveWindowSubclass(window, &MainWindow::TextCellProc, static_cast<UINT_PTR>(n)); break;
+    default: break;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
 void MainWindow::OnAboutClick() {
   if (showAbout) showAbout();
 }
@@ -288,6 +397,10 @@ void MainWindow::OnCommand(int id, int code) {
   switch (layout->button) {
     case CommandButton::Exit: OnExitClick(); break;
     case CommandButton::Options: OnOptionsClick(); break;
+    case CommandButton::FullScreen: OnFullScreenClick(); break;
+    case CommandButton::SaveEdit: OnSaveEditClick(); break;
+    case CommandButton::Delete: OnDeleteClick(); break;
+    case CommandButton::DeleteAll: OnDeleteAllClick(); break;
     case CommandButton::About: OnAboutClick(); break;
     case CommandButton::Hide: OnHideClick(); break;
     default: break;

@@ -49,15 +49,26 @@ class MainWindow : public ui::Form {
   // The commands of the buttons.
   void OnExitClick();  // Exit
   void OnOptionsClick();
+  void OnFullScreenClick();
+  void OnSaveEditClick();  // Edit/Save
+  void OnDeleteClick();
+  void OnDeleteAllClick();
   void OnAboutClick();  // About
   void OnHideClick();   // Hide
+
+  // Clicks on cell n of each kind. A double click opens the cell, which its
+  // first click has already selected.
+  void OnImageCellClick(int n);
+  void OnImageCellDoubleClick(int n);
+  void OnTextCellClick(int n);
+  void OnTextCellDoubleClick(int n);
 
   // The status routine: Delete and Fullscreen enabling, the Edit/Save
   // caption, the window caption and the tray icon. It runs whenever
   // something it shows may have changed, never on a timer.
   void UpdateStatus();
-  // Brings the gauges and the status up to date after a count or an option
-  // changed outside this window.
+  // Brings the gauges and the status up to date after an option changed.
+  // Changes of the store reach them by themselves.
   void RefreshStatus();
   // Empties every button caption (pictures only) or sets the captions the
   // buttons carry at run time; the Edit/Save caption is the status
@@ -71,6 +82,11 @@ class MainWindow : public ui::Form {
   std::function<void()> showOptions;
   std::function<void()> showAbout;
   std::function<void(const history::StatusDecision&)> applyTrayStatus;
+  // How a cell is opened for saving or editing, and how a picture is shown
+  // on the whole screen. Each gets the cell's content to copy, not to keep.
+  std::function<void(const ui::Picture&)> openPicture;
+  std::function<void(const std::wstring&)> openText;
+  std::function<void(const ui::Picture&)> showFullScreen;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -98,6 +114,15 @@ class MainWindow : public ui::Form {
   void Beep();
   void ShowLowCellWarnings();
   void SyncGauges();
+  void OnStoreChanged(const history::Change& change);
+  history::CellKind KindShown() const;
+  void MoveCellsDown(history::CellKind kind, int firstCell);
+  void EmptyAllCells();
+  void SubclassTextCell(int n);
+  static LRESULT CALLBACK TextCellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR n,
+                                       DWORD_PTR self);
+  LRESULT OnTextCellMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int n);
+  ui::Timer& AdvanceTimer(history::CellKind kind);
 
   settings::Settings& settings_;
   history::CellStore store_;

@@ -124,5 +124,7 @@ inline constexpr int kClockFontHeight = 11;
 inline constexpr unsigned kClockIntervalMs = 1000;
 
 inline constexpr wchar_t kConfirmExitQuestion[] = L"Are you sure you want to exit?";
+inline constexpr wchar_t kConfirmDeleteQuestion[] = L"Are you sure you want to delete?";
+inline constexpr wchar_t kConfirmDeleteAllQuestion[] = L"Are you sure you want to delete all bitmaps and text items?";
 
 }  // namespace history

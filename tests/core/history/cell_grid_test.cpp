@@ -39,6 +39,20 @@ TEST(CellGridTest, EveryCellLiesOnThePanel) {
   }
 }
 
+TEST(CellGridTest, ClicksHitTheContentOnly) {
+  for (int n : {1, 5, 6, 55}) {
+    const Rect content = ContentRect(n);
+    EXPECT_EQ(CellAt(content.left, content.top), n);
+    EXPECT_EQ(CellAt(content.Right() - 1, content.Bottom() - 1), n);
+    // The selection band around the content belongs to no cell.
+    EXPECT_EQ(CellAt(content.left - 1, content.top), 0) << n;
+    EXPECT_EQ(CellAt(content.Right(), content.Bottom()), 0) << n;
+  }
+  EXPECT_EQ(CellAt(-1, 10), 0);
+  EXPECT_EQ(CellAt(kPanelWidth - 1, 10), 0) << "right of the last column";
+  EXPECT_EQ(CellAt(10, kPanelHeight - 1), 0) << "below the last row";
+}
+
 TEST(CellGridTest, NumbersOutsideTheGridAreRejected) {
   for (int n : {0, -1, 56, INT_MIN}) {
     EXPECT_THROW(FrameRect(n), std::out_of_range) << n;
