@@ -184,6 +184,8 @@ class MessageBoxRecorder {
   MessageBoxRecorder(const MessageBoxRecorder&) = delete;
   MessageBoxRecorder& operator=(const MessageBoxRecorder&) = delete;
 
+  void SetAnswer(int answer) { answer_ = answer; }
+
   std::vector<std::wstring> Texts() const {
     std::vector<std::wstring> texts;
     for (const Box& box : boxes) texts.push_back(box.text);

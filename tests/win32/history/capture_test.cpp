@@ -10,10 +10,15 @@
 #include <utility>
 #include <vector>
 
+
 #include "app/program_title.h"
+#include "history/cell_grid.h"
 #include "history/main_window.h"
+#include "history/main_window_layout.h"
 #include "settings/settings.h"
 #include "win32/clipboard_support.h"
+
+#include <commctrl.h>
 
 namespace history {
 namespace {
@@ -74,6 +79,35 @@ class MainWindowCaptureTest : public testing::Test {
     return PumpUntil([&] { return !form->Store().IsPending(kind) && form->Store().Count(kind) == count; });
   }
   void TypeIntoTextCell(int n, const wchar_t* text) { SetWindowTextW(form->TextCellHandle(n), text); }
+
+  // The panel that carries the image cells: the grid that is not the memos'.
+  HWND ImageGrid() const { return FindGrid(form->Handle(), GetParent(form->TextCellHandle(1))); }
+  static HWND FindGrid(HWND parent, HWND except) {
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      wchar_t name[64] = L"";
+      GetClassNameW(child, name, 64);
+      if (child != except && std::wstring(name) == core::kCellGridClass) return child;
+      if (HWND found = FindGrid(child, except)) return found;
+    }
+    return nullptr;
+  }
+  // A click (or a double click) as the mouse delivers it.
+  static void ClickAt(HWND window, int x, int y, bool twice = false) {
+    const LPARAM at = MAKELPARAM(x, y);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(window, WM_LBUTTONUP, 0, at);
+    if (!twice) return;
+    SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageW(window, WM_LBUTTONUP, 0, at);
+  }
+  void ClickImageCell(int n, bool twice = false) {
+    const core::Rect content = ContentRect(n);
+    ClickAt(ImageGrid(), content.left + content.width / 2, content.top + content.height / 2, twice);
+  }
+  void ClickTextCell(int n, bool twice = false) { ClickAt(form->TextCellHandle(n), 4, 4, twice); }
+  void PressButton(int id) { SendMessageW(GetDlgItem(form->Handle(), id), BM_CLICK, 0, 0); }
+  COLORREF ImageColour(int n) const { return test::CentreColour(form->ImageCellPicture(n)); }
+  int Gauge(int id) const { return static_cast<int>(SendMessageW(GetDlgItem(form->Handle(), id), PBM_GETPOS, 0, 0)); }
 
   test::MessageBoxRecorder boxes;
   settings::Settings settings;
@@ -404,6 +438,117 @@ TEST_F(MainWindowCaptureTest, TheClipboardsOwnOrderDecidesBetweenMetafileAndBitm
     return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kBlue)) && write.Metafile(test::SolidMetafile(kRed));
   }));
   EXPECT_EQ(form->ImageCellPicture(2).GetKind(), ui::Picture::Kind::Bitmap);
+}
+
+TEST_F(MainWindowCaptureTest, ClicksSelectPerKindAndADoubleClickOpensTheCellClicked) {
+  std::vector<COLORREF> openedPictures;
+  std::vector<std::wstring> openedTexts;
+  form->openPicture = [&](const ui::Picture& picture) { openedPictures.push_back(test::CentreColour(picture)); };
+  form->openText = [&](const std::wstring& text) { openedTexts.push_back(text); };
+  ASSERT_TRUE(CopyBitmap(kRed) && Counted(CellKind::Image, 1));
+  ASSERT_TRUE(CopyBitmap(kGreen) && Counted(CellKind::Image, 2));
+  ASSERT_TRUE(CopyText(L"first") && Counted(CellKind::Text, 1));
+  ASSERT_TRUE(CopyText(L"second") && Counted(CellKind::Text, 2));
+
+  ClickImageCell(12);
+  EXPECT_EQ(form->Store().SelectedCell(CellKind::Image), 12) << "an empty cell is selected like any";
+  ClickImageCell(2);
+  EXPECT_EQ(form->Store().SelectedCell(CellKind::Image), 2);
+  ClickTextCell(2);
+  EXPECT_EQ(form->Store().SelectedCell(CellKind::Text), 2);
+  EXPECT_EQ(form->Store().SelectedCell(CellKind::Image), 2) << "a text click moved the image selection";
+  // The memo stays an edit control: the click gave it the caret.
+  EXPECT_EQ(GetFocus(), form->TextCellHandle(2));
+  SendMessageW(form->TextCellHandle(2), WM_CHAR, L'x', 1);
+  EXPECT_EQ(form->TextCellText(2), L"xsecond");
+  EXPECT_TRUE(openedPictures.empty() && openedTexts.empty()) << "a single click opened a cell";
+
+  ClickImageCell(1, true);
+  EXPECT_EQ(form->Store().SelectedCell(CellKind::Image), 1);
+  EXPECT_EQ(openedPictures, std::vector<COLORREF>{kRed});
+  form->Notebook().SetPageIndex(static_cast<int>(NotebookPage::Text));
+  ClickTextCell(1, true);
+  EXPECT_EQ(form->Store().SelectedCell(CellKind::Text), 1);
+  EXPECT_EQ(openedTexts, std::vector<std::wstring>{L"first"});
+  EXPECT_EQ(openedPictures.size(), 1u);
+}
+
+TEST_F(MainWindowCaptureTest, DeleteMovesTheLaterCellsDownAfterAYes) {
+  const COLORREF colours[] = {kRed, kGreen, kBlue, RGB(255, 255, 0), RGB(0, 255, 255)};
+  for (int i = 0; i < 5; ++i) ASSERT_TRUE(CopyBitmap(colours[i]) && Counted(CellKind::Image, i + 1));
+  ASSERT_TRUE(CopyText(L"kept") && Counted(CellKind::Text, 1));
+  ClickImageCell(2);
+
+  boxes.SetAnswer(IDNO);
+  PressButton(kDeleteButtonId);
+  EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kConfirmDeleteQuestion});
+  EXPECT_EQ(ImageColour(2), kGreen) << "a No deleted";
+  EXPECT_EQ(Gauge(kImageGaugeId), 5);
+
+  boxes.SetAnswer(IDYES);
+  PressButton(kDeleteButtonId);
+  const COLORREF after[] = {kRed, kBlue, RGB(255, 255, 0), RGB(0, 255, 255)};
+  for (int n = 1; n <= 4; ++n) EXPECT_EQ(ImageColour(n), after[n - 1]) << "cell " << n;
+  EXPECT_TRUE(form->ImageCellPicture(5).IsEmpty());
+  EXPECT_EQ(Gauge(kImageGaugeId), 4) << "the gauge must follow the store";
+  EXPECT_EQ(form->Store().SelectedCell(CellKind::Image), 2);
+  EXPECT_EQ(form->TextCellText(1), L"kept");
+  EXPECT_EQ(Gauge(kTextGaugeId), 1);
+}
+
+TEST_F(MainWindowCaptureTest, DeleteOnTheTextPageMovesTheTextsAndEmptiesTheLastCell) {
+  settings.Set(settings::Option::ConfirmDelete, false);
+  ASSERT_TRUE(CopyBitmap(kRed) && Counted(CellKind::Image, 1));
+  ASSERT_TRUE(CopyText(L"one") && Counted(CellKind::Text, 1));
+  ASSERT_TRUE(CopyText(L"two") && Counted(CellKind::Text, 2));
+  // The last text is still waiting for its advance when it moves down.
+  ASSERT_TRUE(CopyText(L"three"));
+  ASSERT_TRUE(form->Store().IsPending(CellKind::Text));
+  form->Notebook().SetPageIndex(static_cast<int>(NotebookPage::Text));
+  ClickTextCell(1);
+  PressButton(kDeleteButtonId);
+  EXPECT_TRUE(boxes.boxes.empty()) << "asked although confirmation is off";
+  EXPECT_TRUE(Counted(CellKind::Text, 2));
+  EXPECT_EQ(form->TextCellText(1), L"two");
+  EXPECT_EQ(form->TextCellText(2), L"three");
+  EXPECT_EQ(form->TextCellText(3), L"");
+  EXPECT_EQ(ImageColour(1), kRed);
+
+  // The full store: cell 55 holds the last item and goes empty.
+  TypeIntoTextCell(55, L"last");
+  form->Store().SetCount(CellKind::Text, 54);
+  ASSERT_TRUE(CopyText(L"saturated") && Counted(CellKind::Text, 54));
+  ASSERT_EQ(form->TextCellText(55), L"saturated");
+  form->OnTextCellClick(55);
+  PressButton(kDeleteButtonId);
+  EXPECT_EQ(form->TextCellText(55), L"");
+  EXPECT_EQ(Gauge(kTextGaugeId), 54);
+  EXPECT_EQ(form->Store().FilledCells(CellKind::Text), 54);
+}
+
+TEST_F(MainWindowCaptureTest, DeleteAllInsideTheAdvanceDelayEmptiesEverythingForGood) {
+  ASSERT_TRUE(CopyBitmap(kRed) && Counted(CellKind::Image, 1));
+  ASSERT_TRUE(CopyText(L"one") && Counted(CellKind::Text, 1));
+  ASSERT_TRUE(CopyText(L"pending"));
+  ASSERT_TRUE(form->Store().IsPending(CellKind::Text));
+  form->OnImageCellClick(4);
+  form->OnTextCellClick(2);
+
+  boxes.SetAnswer(IDYES);
+  PressButton(kDeleteAllButtonId);
+  EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kConfirmDeleteAllQuestion});
+  for (int n = 1; n <= kCellCount; ++n) {
+    EXPECT_TRUE(form->ImageCellPicture(n).IsEmpty()) << n;
+    EXPECT_EQ(form->TextCellText(n), L"") << n;
+  }
+  test::PumpFor(2 * kAdvanceIntervalMs);
+  EXPECT_EQ(Gauge(kImageGaugeId), 0);
+  EXPECT_EQ(Gauge(kTextGaugeId), 0) << "the called-off advance counted an emptied cell";
+  EXPECT_EQ(form->Store().SelectedCell(CellKind::Image), 4);
+  EXPECT_EQ(form->Store().SelectedCell(CellKind::Text), 2);
+
+  ASSERT_TRUE(CopyText(L"again") && Counted(CellKind::Text, 1));
+  EXPECT_EQ(form->TextCellText(1), L"again");
 }
 
 }  // namespace

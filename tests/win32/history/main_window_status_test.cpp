@@ -122,7 +122,6 @@ TEST_F(MainWindowStatusTest, EmptyHistoryButtonsFollowThePage) {
 
 TEST_F(MainWindowStatusTest, OneTextEnablesDeleteOnTheTextPageOnly) {
   form->Store().SetCount(CellKind::Text, 1);
-  form->RefreshStatus();
   EXPECT_EQ(SendMessageW(Item(history::kTextGaugeId), PBM_GETPOS, 0, 0), 1);
   EXPECT_FALSE(Enabled(history::kDeleteButtonId)) << "the Images page has no picture";
   ShowPage(kTextPage);
@@ -257,12 +256,10 @@ TEST_F(MainWindowStatusTest, HideButtonAndItsMnemonicHideTheWindow) {
 
 TEST_F(MainWindowStatusTest, DisablingTheFocusedDeleteButtonHandsTheFocusOn) {
   form->Store().SetCount(CellKind::Image, 1);
-  form->RefreshStatus();
   ShowForm();
   SetFocus(Item(history::kDeleteButtonId));
   ASSERT_EQ(GetFocus(), Item(history::kDeleteButtonId));
   form->Store().SetCount(CellKind::Image, 0);
-  form->RefreshStatus();
   EXPECT_FALSE(Enabled(history::kDeleteButtonId));
   EXPECT_NE(GetFocus(), nullptr) << "the keyboard would reach nothing";
   EXPECT_TRUE(IsChild(form->Handle(), GetFocus()));
