@@ -29,6 +29,7 @@ void ConnectWindows(settings::Settings& settings) {
   mainWindow->applyTrayStatus = [](const history::StatusDecision& status) { startupWindow->ApplyTrayStatus(status); };
   mainWindow->showOptions = [] { app::optionsDialog->ShowModal(); };
   mainWindow->showAbout = [] { app::aboutWindow->ShowModal(); };
+  mainWindow->showFullScreen = [](const ui::Picture& picture) { app::fullScreenView->ShowPicture(picture); };
   settings.onChanged = [] { mainWindow->RefreshStatus(); };
 }
 

@@ -24,14 +24,6 @@ inline constexpr ToolWindowShape kCellWindowShape{
     .clientHeight = 266,
 };
 
-inline constexpr ToolWindowShape kFullScreenViewShape{
-    .className = core::kFullScreenViewClass,
-    .caption = L"Form5",
-    .style = WS_POPUP,
-    .clientWidth = 1,
-    .clientHeight = 1,
-};
-
 inline constexpr ToolWindowShape kWallpaperProgressWindowShape{
     .className = core::kWallpaperProgressWindowClass,
     .caption = L"Setting Wallpaper",
