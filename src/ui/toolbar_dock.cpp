@@ -41,6 +41,19 @@ constexpr int kFullIntensity = 255;
 constexpr DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
                                 CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
 
+constexpr UINT_PTR kToolbarSubclassId = 0x5444;  // any value unique among our subclasses of a toolbar
+
+// A flat toolbar is see-through and leaves its background to whoever is
+// behind it; it sits on the dock and on the floating frame alike, so it
+// paints the button face itself.
+LRESULT CALLBACK ToolbarSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message != WM_ERASEBKGND) return DefSubclassProc(window, message, wParam, lParam);
+  RECT client{};
+  GetClientRect(window, &client);
+  FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+  return TRUE;
+}
+
 bool IsKey(const RGBQUAD& pixel) { return RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue) == kGlyphKey; }
 
 // A grey copy of a glyph, key colour kept, for the disabled look.
@@ -126,7 +139,11 @@ void ToolbarDock::CreateToolbar(std::span<const ToolButton> buttons) {
   SendMessageW(toolbar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
   if (HWND tips = reinterpret_cast<HWND>(SendMessageW(toolbar_, TB_GETTOOLTIPS, 0, 0))) {
     SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
+    // Tips would otherwise wait for the form to be active, and a click on
+    // the floating frame leaves it inactive.
+    SetWindowLongPtrW(tips, GWL_STYLE, GetWindowLongPtrW(tips, GWL_STYLE) | TTS_ALWAYSTIP);
   }
+  SetWindowSubclass(toolbar_, &ToolbarSubclassProc, kToolbarSubclassId, 0);
   // Clicks and tip requests come to the dock wherever the toolbar sits.
   SendMessageW(toolbar_, TB_SETPARENT, reinterpret_cast<WPARAM>(Handle()), 0);
 }
