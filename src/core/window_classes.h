@@ -25,5 +25,8 @@ inline constexpr wchar_t kNotebookClass[] = L"KestrelNotebook";
 inline constexpr wchar_t kPanelClass[] = L"KestrelPanel";
 inline constexpr wchar_t kScrollBoxClass[] = L"KestrelScrollBox";
 inline constexpr wchar_t kCellGridClass[] = L"KestrelCellGrid";
+inline constexpr wchar_t kToolbarDockClass[] = L"KestrelToolbarDock";
+// A toolbar dragged out of its dock floats in one of these.
+inline constexpr wchar_t kToolbarFrameClass[] = L"KestrelToolbarFrame";
 
 }  // namespace core
