@@ -1,5 +1,6 @@
-#include "core/window_classes.h"
 #include "ui/toolbar_dock.h"
+
+#include "core/window_classes.h"
 
 #include <windowsx.h>
 

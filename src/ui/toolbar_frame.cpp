@@ -1,5 +1,6 @@
-#include "core/window_classes.h"
 #include "ui/toolbar_frame.h"
+
+#include "core/window_classes.h"
 
 namespace ui {
 
