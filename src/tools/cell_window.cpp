@@ -101,6 +101,14 @@ void CellWindow::LayOut() {
 
 void CellWindow::OnSize() { LayOut(); }
 
+void CellWindow::OnGetMinMaxInfo(MINMAXINFO& limits) {
+  // The window takes the size of its picture, however small or large: the
+  // system's limits (its smallest captioned window, the screen) must not
+  // get in the way.
+  limits.ptMinTrackSize = {0, 0};
+  limits.ptMaxTrackSize = {kLargestWindowSide, kLargestWindowSide};
+}
+
 std::optional<std::wstring> CellWindow::AskForFile(const ui::FileDialogRequest& request) {
   return fileDialog_(Handle(), request);
 }
@@ -172,6 +180,7 @@ void CellWindow::OnCommand(int command, int code) {
 LRESULT CellWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE: OnSize(); return 0;
+    case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     default: return ToolWindow::HandleMessage(message, wParam, lParam);
   }

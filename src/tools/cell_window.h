@@ -44,6 +44,8 @@ class CellWindow : public ToolWindow {
   static constexpr int kSaveToolbarHeight = 37;
   static constexpr int kEditToolbarHeight = 26;
   static constexpr int kMemoId = 401;
+  // The system keeps window sizes below this.
+  static constexpr int kLargestWindowSide = 32767;
 
   explicit CellWindow(ui::Application& application);
 
@@ -81,6 +83,7 @@ class CellWindow : public ToolWindow {
   void ShowOpened();
   void LayOut();
   void OnSize();
+  void OnGetMinMaxInfo(MINMAXINFO& limits);
   void OnCommand(int command, int code);
   std::optional<std::wstring> AskForFile(const ui::FileDialogRequest& request);
 

@@ -75,9 +75,12 @@ std::string ReadUserFile(const std::wstring& path) {
 
 void WriteUserFile(const std::wstring& path, std::string_view bytes) {
   constexpr wchar_t kCannotWrite[] = L"Cannot write the file";
-  // A folder is never a file to write, whatever the rename below would do.
+  // A folder is never a file to write, and a read-only file is the user's
+  // wish not to have it changed; the rename below would not stop at either
+  // on every system.
   const DWORD attributes = GetFileAttributesW(path.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+  if (attributes != INVALID_FILE_ATTRIBUTES &&
+      (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) != 0) {
     Fail(kCannotWrite, path, ERROR_ACCESS_DENIED);
   }
   wchar_t temporary[MAX_PATH] = L"";
