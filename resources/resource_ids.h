@@ -22,4 +22,17 @@
 #define IDB_GLYPH_ABOUT 116
 #define IDB_GLYPH_HIDE 117
 
+// 16 x 16 toolbar glyphs of the save-and-edit window, with the same key.
+#define IDB_TOOL_SAVE_IMAGE 130
+#define IDB_TOOL_COPY_BACK 131
+#define IDB_TOOL_SET_WALLPAPER 132
+#define IDB_TOOL_WALLPAPER_OPTIONS 133
+#define IDB_TOOL_NO_WALLPAPER 134
+#define IDB_TOOL_NEW 135
+#define IDB_TOOL_OPEN 136
+#define IDB_TOOL_SAVE 137
+#define IDB_TOOL_CUT 138
+#define IDB_TOOL_COPY 139
+#define IDB_TOOL_PASTE 140
+
 #endif

@@ -1137,11 +1137,244 @@ constexpr GlyphArt kHideGlyph{
     "kkkkkkkkkkkkkkkk",
 };
 
+// Toolbar glyphs of the save-and-edit window.
+
+// A disk whose label holds a landscape: the picture goes to a file.
+constexpr GlyphArt kToolSaveImageGlyph{
+    "................",
+    ".kkkkkkkkkkkkk..",
+    ".kxxkllllllkxdk.",
+    ".kxxkllddllkxdk.",
+    ".kxxkllddllkxdk.",
+    ".kxxkllllllkxdk.",
+    ".kxxxkkkkkkxxdk.",
+    ".kxxxxxxxxxxxdk.",
+    ".kxkkkkkkkkkkdk.",
+    ".kxkccccccyykdk.",
+    ".kxkcccccccykdk.",
+    ".kxkccGccccckdk.",
+    ".kxkcGGGccGGkdk.",
+    ".kxkGGGGGGGGkdk.",
+    ".kxkeeeeeeeekdk.",
+    ".kkkkkkkkkkkkkk.",
+};
+
+// An arrow going back onto a clipboard.
+constexpr GlyphArt kToolCopyBackGlyph{
+    "....kkkkk.......",
+    ".kkkkllldkkk....",
+    ".knnkdddddknk...",
+    ".knnnkkkkknnk...",
+    ".knwwwwwwwwnk...",
+    ".knwggggggwnk...",
+    ".knwwwwwwwwnk...",
+    ".knwgggkggwnk...",
+    ".knwwwkGkkkkkkkk",
+    ".knwgkmGGGGGGGGk",
+    ".knwkmGGGGGGGGGk",
+    ".knwwkGeeeeeeeek",
+    ".knwwwkekkkkkkkk",
+    ".knwwwwkwwwnk...",
+    ".knnnnnnnnnnk...",
+    ".kkkkkkkkkkkk...",
+};
+
+// A monitor showing a landscape on its desktop.
+constexpr GlyphArt kToolSetWallpaperGlyph{
+    ".kkkkkkkkkkkkkk.",
+    "kllllllllllllldk",
+    "klkkkkkkkkkkkkdk",
+    "klkcccccccyyckdk",
+    "klkcccccccyyckdk",
+    "klkcccGcccccckdk",
+    "klkccGGGccccGkdk",
+    "klkcGGGGGccGGkdk",
+    "klkGGGGGGGGGGkdk",
+    "klkGGGGeeGGGGkdk",
+    "klkeeeeeeeeeekdk",
+    "klkkkkkkkkkkkkdk",
+    "kddddddddddddddk",
+    ".kkkkkkkkkkkkkk.",
+    "......kddk......",
+    "....kkkkkkkk....",
+};
+
+// The wallpaper monitor with a gear in front of it.
+constexpr GlyphArt kToolWallpaperOptionsGlyph{
+    ".kkkkkkkkkkkk...",
+    "kllllllllllldk..",
+    "klkkkkkkkkkkdk..",
+    "klkccccccyykdk..",
+    "klkcccccccckdk..",
+    "klkccGGccGckdk..",
+    "klkcGGGGGGGkdk..",
+    "klkGGGGeGGGkdk..",
+    "klkeeeeeeekkdk..",
+    "klkkkkkkkkwkklk.",
+    "kdddddddkwllllgk",
+    ".kkkkkkkkklddgk.",
+    "......kddklddgk.",
+    "....kkkkkllggggk",
+    ".........kgkkgk.",
+    "..........k..k..",
+};
+
+// A monitor with a bare desktop, crossed out.
+constexpr GlyphArt kToolNoWallpaperGlyph{
+    ".kkkkkkkkkkkkkk.",
+    "kllllllllllllldk",
+    "klkkkkkkkkkkkkdk",
+    "klkbbbrrrrbbbkdk",
+    "klkbbrrbbrrbbkdk",
+    "klkbrbrrbbbrbkdk",
+    "klkbrbbrrbbrbkdk",
+    "klkbrbbbrrbrbkdk",
+    "klkbrbbbbrrrbkdk",
+    "klkbbrrbbrrbbkdk",
+    "klkbbbrrrrbbbkdk",
+    "klkkkkkkkkkkkkdk",
+    "kddddddddddddddk",
+    ".kkkkkkkkkkkkkk.",
+    "......kddk......",
+    "....kkkkkkkk....",
+};
+
+// A blank sheet with a folded corner.
+constexpr GlyphArt kToolNewGlyph{
+    "..kkkkkkkk......",
+    "..kwwwwwwkk.....",
+    "..kwwwwwwklk....",
+    "..kwwwwwwkllk...",
+    "..kwwwwwwkkkkk..",
+    "..kwwwwwwwwwlk..",
+    "..kwwwwwwwwwlk..",
+    "..kwwwwwwwwwlk..",
+    "..kwwwwwwwwwlk..",
+    "..kwwwwwwwwwlk..",
+    "..kwwwwwwwwwlk..",
+    "..kwwwwwwwwwlk..",
+    "..kwwwwwwwwwlk..",
+    "..kwwwwwwwwwlk..",
+    "..kllllllllllk..",
+    "..kkkkkkkkkkkk..",
+};
+
+// An open folder.
+constexpr GlyphArt kToolOpenGlyph{
+    "................",
+    "................",
+    "................",
+    ".kkkk...........",
+    "khhhhkkkkkkk....",
+    "khyyyyyyyyyhk...",
+    "khykkkkkkkkkkkkk",
+    "khkyyyyyyyyyyyk.",
+    "khkyyyyyyyyyyyk.",
+    "kkyyyyyyyyyyyk..",
+    "kkyyyyyyyyyyyk..",
+    "kyyyyyyyyyyyk...",
+    "kkkkkkkkkkkkk...",
+    "................",
+    "................",
+    "................",
+};
+
+// A plain disk.
+constexpr GlyphArt kToolSaveGlyph{
+    "................",
+    ".kkkkkkkkkkkkk..",
+    ".kddkllllllkdgk.",
+    ".kddkllddllkdgk.",
+    ".kddkllddllkdgk.",
+    ".kddkllllllkdgk.",
+    ".kdddkkkkkkddgk.",
+    ".kddddddddddddk.",
+    ".kdkkkkkkkkkkdk.",
+    ".kdkwwwwwwwwkdk.",
+    ".kdkwggggggwkdk.",
+    ".kdkwwwwwwwwkdk.",
+    ".kdkwgggggwwkdk.",
+    ".kdkwwwwwwwwkdk.",
+    ".kdkwwwwwwwwkdk.",
+    ".kkkkkkkkkkkkkk.",
+};
+
+// Scissors.
+constexpr GlyphArt kToolCutGlyph{
+    "................",
+    "...kk......kk...",
+    "...klk....klk...",
+    "....klk..klk....",
+    "....kllkklgk....",
+    ".....klkkgk.....",
+    "......kddk......",
+    "......kddk......",
+    ".....kRkkRk.....",
+    "..rrrRk..kRrrr..",
+    ".rr..rr..rr..rr.",
+    ".r....r..r....r.",
+    ".r....r..r....r.",
+    ".rr..rr..rr..rr.",
+    "..rrrr....rrrr..",
+    "................",
+};
+
+// Two sheets, one over the other.
+constexpr GlyphArt kToolCopyGlyph{
+    "kkkkkkkkk.......",
+    "kwwwwwwwk.......",
+    "kwgggggwk.......",
+    "kwwwwwwwk.......",
+    "kwggggwwk.......",
+    "kwwwwwkkkkkkkkkk",
+    "kwggggkwwwwwwwwk",
+    "kwwwwwkwggggggwk",
+    "kwggggkwwwwwwwwk",
+    "kwwwwwkwgggggwwk",
+    "kkkkkkkwwwwwwwwk",
+    "......kwggggggwk",
+    "......kwwwwwwwwk",
+    "......kwgggggwwk",
+    "......kwwwwwwwwk",
+    "......kkkkkkkkkk",
+};
+
+// A sheet laid on a clipboard.
+constexpr GlyphArt kToolPasteGlyph{
+    ".....kkkkk......",
+    ".kkkkklllkkkkk..",
+    ".knnkdddddknnk..",
+    ".knnnkkkkknnnk..",
+    ".knnnnnnnnnnnk..",
+    ".knnnnkkkkkkkkkk",
+    ".knnnnkwwwwwwwwk",
+    ".knnnnkwggggggwk",
+    ".knnnnkwwwwwwwwk",
+    ".knnnnkwgggggwwk",
+    ".knnnnkwwwwwwwwk",
+    ".knnnnkwggggggwk",
+    ".knnnnkwwwwwwwwk",
+    ".kNNNNkwwwwwwwwk",
+    ".kkkkkkkkkkkkkkk",
+    "................",
+};
+
 constexpr std::array kGlyphFiles{
     GlyphFile{"exit", kExitGlyph},         GlyphFile{"options", kOptionsGlyph},
     GlyphFile{"fullscreen", kFullScreenGlyph}, GlyphFile{"save", kSaveGlyph},
     GlyphFile{"delete", kDeleteGlyph},     GlyphFile{"deleteall", kDeleteAllGlyph},
     GlyphFile{"about", kAboutGlyph},       GlyphFile{"hide", kHideGlyph},
+    GlyphFile{"tool_save_image", kToolSaveImageGlyph},
+    GlyphFile{"tool_copy_back", kToolCopyBackGlyph},
+    GlyphFile{"tool_set_wallpaper", kToolSetWallpaperGlyph},
+    GlyphFile{"tool_wallpaper_options", kToolWallpaperOptionsGlyph},
+    GlyphFile{"tool_no_wallpaper", kToolNoWallpaperGlyph},
+    GlyphFile{"tool_new", kToolNewGlyph},
+    GlyphFile{"tool_open", kToolOpenGlyph},
+    GlyphFile{"tool_save", kToolSaveGlyph},
+    GlyphFile{"tool_cut", kToolCutGlyph},
+    GlyphFile{"tool_copy", kToolCopyGlyph},
+    GlyphFile{"tool_paste", kToolPasteGlyph},
 };
 
 Image drawGlyph(const GlyphArt& art) {
