@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/geometry.h"
+#include "resource_ids.h"
 #include "tools/picture_export.h"
 #include "tools/text_file_rules.h"
 #include "tools/user_file.h"
@@ -18,6 +19,24 @@ constexpr wchar_t kEditCaption[] = L"Edit";
 constexpr wchar_t kNothingToSave[] = L"This cell holds no picture, so there is nothing to save.";
 constexpr wchar_t kNothingToCopy[] = L"This cell holds no picture, so there is nothing to copy.";
 
+constexpr ui::ToolButton kSaveButtons[] = {
+    {kSaveImageCommand, IDB_TOOL_SAVE_IMAGE, L"Save Image"},
+    {},
+    {kCopyBackCommand, IDB_TOOL_COPY_BACK, L"Copy back to\nthe windows\nclipboard"},
+    {},
+    {kSetWallpaperCommand, IDB_TOOL_SET_WALLPAPER, L"Set as wallpaper"},
+    {kWallpaperOptionsCommand, IDB_TOOL_WALLPAPER_OPTIONS, L"Wallpaper Options"},
+    {},
+    {kNoWallpaperCommand, IDB_TOOL_NO_WALLPAPER, L"No wallpaper"},
+};
+
+constexpr ui::ToolButton kEditButtons[] = {
+    {kNewCommand, IDB_TOOL_NEW, L"New"},        {kOpenCommand, IDB_TOOL_OPEN, L"Open"},
+    {kSaveTextCommand, IDB_TOOL_SAVE, L"Save"}, {},
+    {kCutCommand, IDB_TOOL_CUT, L"Cut"},        {kCopyCommand, IDB_TOOL_COPY, L"Copy"},
+    {kPasteCommand, IDB_TOOL_PASTE, L"Paste"},
+};
+
 std::wstring ToWide(const Utf16& text) { return std::wstring(text.begin(), text.end()); }
 Utf16 ToUtf16(const std::wstring& text) { return Utf16(text.begin(), text.end()); }
 
@@ -32,6 +51,11 @@ CellWindow::CellWindow(ui::Application& application) : ToolWindow(application, k
 
 void CellWindow::CreateSavePage() {
   savePage_.Create(Handle(), 0, 0, 0, 0);
+  saveToolbar_.Create(savePage_.Handle(), kSaveToolbarHeight, L"Image Controls", kSaveButtons);
+  // The wallpaper commands are not built yet.
+  for (const int command : {kSetWallpaperCommand, kWallpaperOptionsCommand, kNoWallpaperCommand}) {
+    saveToolbar_.SetButtonEnabled(command, false);
+  }
   imageScroll_.Create(savePage_.Handle(), 0, kSaveToolbarHeight, 0, 0);
   picture_.Create(imageScroll_.Handle(), 0, 0, kInitialPictureSide, kInitialPictureSide);
   picture_.onDoubleClick = [this] { OnPictureDoubleClick(); };
@@ -40,6 +64,7 @@ void CellWindow::CreateSavePage() {
 
 void CellWindow::CreateEditPage() {
   editPage_.Create(Handle(), 0, 0, 0, 0);
+  editToolbar_.Create(editPage_.Handle(), kEditToolbarHeight, L"Edit Controls", kEditButtons);
   memo_.Create(editPage_.Handle(), kMemoId, 0, kEditToolbarHeight, 0, 0, {.border = true, .scrollBars = true});
   memo_.SetFont(ui::DefaultGuiFont());
 }
@@ -93,10 +118,12 @@ void CellWindow::LayOut() {
   const int height = client.bottom;
   MoveWindow(savePage_.Handle(), 0, 0, width, height, TRUE);
   MoveWindow(editPage_.Handle(), 0, 0, width, height, TRUE);
-  MoveWindow(imageScroll_.Handle(), 0, kSaveToolbarHeight, width, std::max(0, height - kSaveToolbarHeight), TRUE);
+  const int saveTop = saveToolbar_.Height();
+  MoveWindow(imageScroll_.Handle(), 0, saveTop, width, std::max(0, height - saveTop), TRUE);
   imageScroll_.SetContent(picture_.Handle(), picture_.Height());
   imageScroll_.SetContentWidth(picture_.Width());
-  MoveWindow(memo_.Handle(), 0, kEditToolbarHeight, width, std::max(0, height - kEditToolbarHeight), TRUE);
+  const int editTop = editToolbar_.Height();
+  MoveWindow(memo_.Handle(), 0, editTop, width, std::max(0, height - editTop), TRUE);
 }
 
 void CellWindow::OnSize() { LayOut(); }

@@ -14,6 +14,7 @@
 #include "ui/picture.h"
 #include "ui/picture_box.h"
 #include "ui/scroll_box.h"
+#include "ui/toolbar_dock.h"
 
 namespace tools {
 
@@ -66,6 +67,8 @@ class CellWindow : public ToolWindow {
 
   Page CurrentPage() const { return page_; }
   const ui::PictureBox& PictureControl() const { return picture_; }
+  const ui::ToolbarDock& SaveToolbar() const { return saveToolbar_; }
+  const ui::ToolbarDock& EditToolbar() const { return editToolbar_; }
   const ui::Memo& Editor() const { return memo_; }
   ui::Memo& Editor() { return memo_; }
 
@@ -90,6 +93,8 @@ class CellWindow : public ToolWindow {
   Page page_ = Page::Save;
   ui::Panel savePage_;
   ui::Panel editPage_;
+  ui::ToolbarDock saveToolbar_;
+  ui::ToolbarDock editToolbar_;
   ui::ScrollBox imageScroll_;
   ui::PictureBox picture_;
   ui::Memo memo_;

@@ -44,7 +44,15 @@ class CellWindowTest : public testing::Test {
     fs::remove_all(folder);
   }
 
-  void Command(int command) { SendMessageW(window->Handle(), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED), 0); }
+  // Presses a button of the page's toolbar: the toolbar tells its dock,
+  // which passes the click on to the window.
+  void Command(int command) {
+    const bool save = command <= tools::kNoWallpaperCommand;
+    const ui::ToolbarDock& dock = save ? window->SaveToolbar() : window->EditToolbar();
+    ASSERT_TRUE(dock.IsButtonEnabled(command));
+    SendMessageW(GetParent(dock.Toolbar()), WM_COMMAND, MAKEWPARAM(command, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(dock.Toolbar()));
+  }
   // Runs a command whose file dialog picks `path` (or is cancelled).
   void CommandWithFile(int command, const std::optional<fs::path>& path) {
     answer = path ? std::optional<std::wstring>(path->wstring()) : std::nullopt;
@@ -171,6 +179,11 @@ TEST_F(CellWindowTest, OpeningSizesThePageAndCentresOnlyAHiddenWindow) {
     EXPECT_EQ(frame.bottom - frame.top, c.outer.cy);
     EXPECT_EQ(frame.left, c.place.x);
     EXPECT_EQ(frame.top, c.place.y);
+  }
+
+  // The wallpaper commands are not there yet: their buttons are present but off.
+  for (const int command : {tools::kSetWallpaperCommand, tools::kWallpaperOptionsCommand, tools::kNoWallpaperCommand}) {
+    EXPECT_FALSE(window->SaveToolbar().IsButtonEnabled(command));
   }
 
   // Opened again while showing: new page, caption and size, same place.
