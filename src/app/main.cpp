@@ -29,6 +29,8 @@ void ConnectWindows(settings::Settings& settings) {
   mainWindow->applyTrayStatus = [](const history::StatusDecision& status) { startupWindow->ApplyTrayStatus(status); };
   mainWindow->showOptions = [] { app::optionsDialog->ShowModal(); };
   mainWindow->showAbout = [] { app::aboutWindow->ShowModal(); };
+  mainWindow->openPicture = [](const ui::Picture& picture) { app::cellWindow->OpenPicture(picture); };
+  mainWindow->openText = [](const std::wstring& text) { app::cellWindow->OpenText(text); };
   mainWindow->showFullScreen = [](const ui::Picture& picture) { app::fullScreenView->ShowPicture(picture); };
   settings.onChanged = [] { mainWindow->RefreshStatus(); };
 }

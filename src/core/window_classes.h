@@ -21,6 +21,7 @@ inline constexpr wchar_t kTrayIconClass[] = L"KestrelTrayIcon";
 // Controls.
 inline constexpr wchar_t kClipboardViewerClass[] = L"ClipboardViewer";
 inline constexpr wchar_t kPictureViewClass[] = L"KestrelPictureView";
+inline constexpr wchar_t kPictureBoxClass[] = L"KestrelPictureBox";
 inline constexpr wchar_t kNotebookClass[] = L"KestrelNotebook";
 inline constexpr wchar_t kPanelClass[] = L"KestrelPanel";
 inline constexpr wchar_t kScrollBoxClass[] = L"KestrelScrollBox";

@@ -34,6 +34,13 @@ class Picture {
   int Width() const { return width_; }
   int Height() const { return height_; }
 
+  // The content, for writing it to a file or the clipboard. Bitmap: 32-bit
+  // pixels, bottom-up, as GetDIBits gives them (empty for other kinds).
+  const std::vector<uint8_t>& Pixels() const { return pixels_; }
+  // The metafile of a metafile picture, the icon of an icon; else null.
+  HENHMETAFILE Metafile() const { return metafile_.get(); }
+  HICON Icon() const { return icon_.get(); }
+
   // Draws the picture scaled to the target rectangle (aspect not kept).
   void Draw(HDC dc, const RECT& target) const;
 

@@ -9,7 +9,18 @@ namespace ui {
 
 namespace {
 constexpr int kLineStep = 22;
+constexpr int kLinesPerWheelNotch = 3;
+
+void SetBar(HWND window, int bar, int content, int visible, int position) {
+  SCROLLINFO info{sizeof(info)};
+  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+  info.nMin = 0;
+  info.nMax = content > 0 ? content - 1 : 0;
+  info.nPage = static_cast<UINT>(std::max(visible, 0));
+  info.nPos = position;
+  SetScrollInfo(window, bar, &info, TRUE);
 }
+}  // namespace
 
 void ScrollBox::Create(HWND parent, int x, int y, int width, int height) {
   WindowParams params =
@@ -23,7 +34,16 @@ void ScrollBox::SetContent(HWND content, int contentHeight) {
   content_ = content;
   contentHeight_ = contentHeight;
   position_ = 0;
-  UpdateScrollBar();
+  horizontal_ = 0;
+  MoveContent();
+  UpdateScrollBars();
+}
+
+void ScrollBox::SetContentWidth(int contentWidth) {
+  contentWidth_ = contentWidth;
+  horizontal_ = 0;
+  MoveContent();
+  UpdateScrollBars();
 }
 
 int ScrollBox::VisibleHeight() const {
@@ -32,14 +52,24 @@ int ScrollBox::VisibleHeight() const {
   return client.bottom;
 }
 
-void ScrollBox::UpdateScrollBar() {
-  SCROLLINFO info{sizeof(info)};
-  info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-  info.nMin = 0;
-  info.nMax = contentHeight_ > 0 ? contentHeight_ - 1 : 0;
-  info.nPage = static_cast<UINT>(VisibleHeight());
-  info.nPos = position_;
-  SetScrollInfo(Handle(), SB_VERT, &info, TRUE);
+int ScrollBox::VisibleWidth() const {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  return client.right;
+}
+
+void ScrollBox::UpdateScrollBars() {
+  // Showing one bar narrows the room for the other, so settle twice.
+  for (int round = 0; round < 2; ++round) {
+    SetBar(Handle(), SB_VERT, contentHeight_, VisibleHeight(), position_);
+    SetBar(Handle(), SB_HORZ, contentWidth_, VisibleWidth(), horizontal_);
+  }
+}
+
+void ScrollBox::MoveContent() {
+  if (content_) {
+    SetWindowPos(content_, nullptr, -horizontal_, -position_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 void ScrollBox::ScrollTo(int position) {
@@ -47,28 +77,46 @@ void ScrollBox::ScrollTo(int position) {
   position = std::clamp(position, 0, limit);
   if (position == position_) return;
   position_ = position;
-  if (content_) SetWindowPos(content_, nullptr, 0, -position_, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  UpdateScrollBar();
+  MoveContent();
+  UpdateScrollBars();
 }
 
-void ScrollBox::OnVScroll(int request) {
-  const int page = VisibleHeight();
+void ScrollBox::ScrollHorizontallyTo(int position) {
+  const int limit = std::max(0, contentWidth_ - VisibleWidth());
+  position = std::clamp(position, 0, limit);
+  if (position == horizontal_) return;
+  horizontal_ = position;
+  MoveContent();
+  UpdateScrollBars();
+}
+
+void ScrollBox::OnScroll(int bar, int request) {
+  const bool vertical = bar == SB_VERT;
+  const int page = vertical ? VisibleHeight() : VisibleWidth();
+  const int now = vertical ? position_ : horizontal_;
+  const int end = vertical ? contentHeight_ : contentWidth_;
+  int target = now;
   switch (request) {
-    case SB_LINEUP: ScrollTo(position_ - kLineStep); break;
-    case SB_LINEDOWN: ScrollTo(position_ + kLineStep); break;
-    case SB_PAGEUP: ScrollTo(position_ - page); break;
-    case SB_PAGEDOWN: ScrollTo(position_ + page); break;
-    case SB_TOP: ScrollTo(0); break;
-    case SB_BOTTOM: ScrollTo(contentHeight_); break;
+    case SB_LINEUP: target = now - kLineStep; break;
+    case SB_LINEDOWN: target = now + kLineStep; break;
+    case SB_PAGEUP: target = now - page; break;
+    case SB_PAGEDOWN: target = now + page; break;
+    case SB_TOP: target = 0; break;
+    case SB_BOTTOM: target = end; break;
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: {
       SCROLLINFO info{sizeof(info)};
       info.fMask = SIF_TRACKPOS;
-      GetScrollInfo(Handle(), SB_VERT, &info);
-      ScrollTo(info.nTrackPos);
+      GetScrollInfo(Handle(), bar, &info);
+      target = info.nTrackPos;
       break;
     }
-    default: break;
+    default: return;
+  }
+  if (vertical) {
+    ScrollTo(target);
+  } else {
+    ScrollHorizontallyTo(target);
   }
 }
 
@@ -76,15 +124,33 @@ void ScrollBox::OnMouseWheel(int delta) {
   wheelRemainder_ += delta;
   const int notches = wheelRemainder_ / WHEEL_DELTA;
   wheelRemainder_ -= notches * WHEEL_DELTA;
-  ScrollTo(position_ - notches * 3 * kLineStep);
+  ScrollTo(position_ - notches * kLinesPerWheelNotch * kLineStep);
+}
+
+void ScrollBox::OnDoubleClick() {
+  if (onDoubleClick) onDoubleClick();
+}
+
+void ScrollBox::OnSize() {
+  // A larger box may leave the content scrolled past its end.
+  const int vertical = std::clamp(position_, 0, std::max(0, contentHeight_ - VisibleHeight()));
+  const int horizontal = std::clamp(horizontal_, 0, std::max(0, contentWidth_ - VisibleWidth()));
+  if (vertical != position_ || horizontal != horizontal_) {
+    position_ = vertical;
+    horizontal_ = horizontal;
+    MoveContent();
+  }
+  UpdateScrollBars();
 }
 
 LRESULT ScrollBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (IsChildNotification(message)) return SendMessageW(GetParent(Handle()), message, wParam, lParam);
   switch (message) {
-    case WM_VSCROLL: OnVScroll(LOWORD(wParam)); return 0;
+    case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wParam)); return 0;
+    case WM_HSCROLL: OnScroll(SB_HORZ, LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: OnMouseWheel(GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
-    case WM_SIZE: UpdateScrollBar(); return DefaultHandling(message, wParam, lParam);
+    case WM_LBUTTONDBLCLK: OnDoubleClick(); return 0;
+    case WM_SIZE: OnSize(); return DefaultHandling(message, wParam, lParam);
     default: return DefaultHandling(message, wParam, lParam);
   }
 }

@@ -1,9 +1,10 @@
 // Shows one of the program's windows and keeps it up, so that it can be
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
-//   window_gallery.exe splash|startup|main|filled|filled-text
+//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit
 // "filled" shows the main window after it captured a few texts and pictures;
-// "filled-text" shows its Text page.
+// "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
+// save and edit window on a picture and on a text.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,6 +17,7 @@
 #include "app/splash_window.h"
 #include "history/main_window.h"
 #include "settings/settings.h"
+#include "tools/cell_window.h"
 #include "ui/application.h"
 
 namespace {
@@ -83,6 +85,20 @@ int wmain(int argc, wchar_t** argv) {
     KillTimer(startup->Handle(), kStartupTimerId);
     SendMessageW(FindWindowExW(startup->Handle(), nullptr, PROGRESS_CLASSW, nullptr), PBM_SETPOS, kHalfWay, 0);
     startup->Show();
+  } else if (which.starts_with(L"cell-")) {
+    auto* cell = application.CreateForm<tools::CellWindow>();
+    if (which == L"cell-save") {
+      Copy(cell->Handle(), nullptr, RGB(30, 60, 160), RGB(120, 200, 255));
+      if (OpenClipboard(cell->Handle())) {
+        ui::Picture picture = ui::Picture::FromOpenClipboard();
+        CloseClipboard();
+        cell->OpenPicture(picture);
+      }
+    } else {
+      cell->OpenText(
+          L"Meeting notes\n- ship 1.2\n- tray icons\n\nA line long enough to need the horizontal scroll bar "
+          L"of the editor, because it runs on and on past the right edge.");
+    }
   } else {
     settings.Set(settings::Option::BeepOnAdd, false);
     app::mainWindow = application.CreateForm<history::MainWindow>(settings);

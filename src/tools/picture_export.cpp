@@ -1,0 +1,187 @@
+#include "tools/picture_export.h"
+
+#include <cstring>
+#include <vector>
+
+#include "core/bmp_file.h"
+#include "ui/clipboard.h"
+#include "ui/handles.h"
+#include "ui/window.h"
+
+namespace tools {
+
+namespace {
+
+constexpr wchar_t kCannotConvert[] = L"The picture could not be converted for saving.";
+constexpr wchar_t kClipboardBusy[] = L"The clipboard is in use by another program. Please try again.";
+constexpr int kBytesPerPixel = 4;
+
+BITMAPINFOHEADER Header32(int width, int height) {
+  BITMAPINFOHEADER header{};
+  header.biSize = sizeof(header);
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 32;
+  header.biCompression = BI_RGB;
+  return header;
+}
+
+std::vector<uint8_t> Pixels32(HBITMAP bitmap, int width, int height, int firstLine) {
+  std::vector<uint8_t> pixels(static_cast<size_t>(width) * static_cast<size_t>(height) * kBytesPerPixel);
+  BITMAPINFO info{};
+  info.bmiHeader = Header32(width, height);
+  ui::unique_hdc dc(CreateCompatibleDC(nullptr));
+  if (GetDIBits(dc.get(), bitmap, static_cast<UINT>(firstLine), static_cast<UINT>(height), pixels.data(), &info,
+                DIB_RGB_COLORS) != height) {
+    throw ui::UserError(kCannotConvert);
+  }
+  return pixels;
+}
+
+std::vector<uint8_t> Mask1(HBITMAP bitmap, int width, int height, int firstLine) {
+  std::vector<uint8_t> mask(core::MaskRowBytes(width) * static_cast<size_t>(height));
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[2];
+  } info{};
+  info.header = Header32(width, height);
+  info.header.biBitCount = 1;
+  ui::unique_hdc dc(CreateCompatibleDC(nullptr));
+  if (GetDIBits(dc.get(), bitmap, static_cast<UINT>(firstLine), static_cast<UINT>(height), mask.data(),
+                reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS) != height) {
+    throw ui::UserError(kCannotConvert);
+  }
+  return mask;
+}
+
+std::string AsString(const std::vector<uint8_t>& bytes) {
+  if (bytes.empty()) throw ui::UserError(kCannotConvert);
+  return std::string(bytes.begin(), bytes.end());
+}
+
+std::string BitmapFile(const ui::Picture& picture) {
+  const std::vector<uint8_t>& pixels = picture.Pixels();
+  return AsString(core::EncodeBmpFile(picture.Width(), picture.Height(), pixels.data(), pixels.size()));
+}
+
+std::string MetafileFile(HENHMETAFILE metafile) {
+  const UINT size = GetEnhMetaFileBits(metafile, 0, nullptr);
+  std::vector<uint8_t> bytes(size);
+  if (size == 0 || GetEnhMetaFileBits(metafile, size, bytes.data()) != size) throw ui::UserError(kCannotConvert);
+  return AsString(bytes);
+}
+
+std::string IconFile(HICON icon) {
+  const ui::IconInfo info(icon);
+  BITMAP mask{};
+  if (!info || GetObjectW(info.Mask(), sizeof(mask), &mask) == 0) throw ui::UserError(kCannotConvert);
+  // A monochrome icon keeps its image in the lower half of the mask bitmap;
+  // bottom-up, that half comes first.
+  const int width = mask.bmWidth;
+  const int height = info.Colour() ? mask.bmHeight : mask.bmHeight / 2;
+  const std::vector<uint8_t> colour = Pixels32(info.Colour() ? info.Colour() : info.Mask(), width, height, 0);
+  const std::vector<uint8_t> andMask = Mask1(info.Mask(), width, height, info.Colour() ? 0 : height);
+  return AsString(core::EncodeIconFile(width, height, colour.data(), colour.size(), andMask.data(), andMask.size()));
+}
+
+// The icon drawn on white, as 32-bit bottom-up pixels.
+std::vector<uint8_t> IconOnWhite(const ui::Picture& picture) {
+  const int width = picture.Width();
+  const int height = picture.Height();
+  BITMAPINFO info{};
+  info.bmiHeader = Header32(width, height);
+  void* bits = nullptr;
+  ui::unique_hbitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ui::unique_hdc dc(CreateCompatibleDC(nullptr));
+  if (!canvas || !dc || !bits) throw ui::UserError(kCannotConvert);
+  {
+    ui::SelectGuard select(dc.get(), canvas.get());
+    const RECT all{0, 0, width, height};
+    FillRect(dc.get(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    picture.Draw(dc.get(), all);
+    GdiFlush();
+  }
+  const auto* first = static_cast<const uint8_t*>(bits);
+  return std::vector<uint8_t>(first, first + static_cast<size_t>(width) * height * kBytesPerPixel);
+}
+
+// A packed DIB is a bitmap file without its file header.
+ui::unique_hglobal PackedDib(int width, int height, const std::vector<uint8_t>& pixels) {
+  const std::vector<uint8_t> file = core::EncodeBmpFile(width, height, pixels.data(), pixels.size());
+  if (file.empty()) throw ui::UserError(kCannotConvert);
+  const size_t size = file.size() - core::kBmpFileHeaderSize;
+  ui::unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, size));
+  const ui::GlobalLockGuard<> target(memory.get());
+  if (!target) throw ui::UserError(kCannotConvert);
+  std::memcpy(target.get(), file.data() + core::kBmpFileHeaderSize, size);
+  return memory;
+}
+
+ui::unique_hbitmap DeviceBitmap(int width, int height, const std::vector<uint8_t>& pixels) {
+  BITMAPINFO info{};
+  info.bmiHeader = Header32(width, height);
+  ui::WindowDC screen(nullptr);
+  return ui::unique_hbitmap(
+      CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, pixels.data(), &info, DIB_RGB_COLORS));
+}
+
+// Hands the data to the clipboard, which owns it from then on.
+template <typename Owner>
+void Put(UINT format, Owner data) {
+  if (data && SetClipboardData(format, data.get())) data.release();
+}
+
+}  // namespace
+
+PictureFileType FileTypeOf(const ui::Picture& picture) {
+  switch (picture.GetKind()) {
+    case ui::Picture::Kind::Metafile: return {L"Enhanced metafile", L"*.emf", L"emf"};
+    case ui::Picture::Kind::Icon: return {L"Icon", L"*.ico", L"ico"};
+    case ui::Picture::Kind::Bitmap:
+    case ui::Picture::Kind::Empty: break;
+  }
+  return {L"Bitmap", L"*.bmp", L"bmp"};
+}
+
+std::string PictureFileBytes(const ui::Picture& picture) {
+  switch (picture.GetKind()) {
+    case ui::Picture::Kind::Bitmap: return BitmapFile(picture);
+    case ui::Picture::Kind::Metafile: return MetafileFile(picture.Metafile());
+    case ui::Picture::Kind::Icon: return IconFile(picture.Icon());
+    case ui::Picture::Kind::Empty: break;
+  }
+  throw ui::UserError(kCannotConvert);
+}
+
+void CopyPictureToClipboard(HWND owner, const ui::Picture& picture) {
+  // Everything is made before the clipboard is emptied, so a picture that
+  // cannot be converted leaves the clipboard as it was.
+  ui::unique_hglobal dib;
+  ui::unique_hbitmap bitmap;
+  ui::unique_henhmetafile metafile;
+  switch (picture.GetKind()) {
+    case ui::Picture::Kind::Bitmap:
+    case ui::Picture::Kind::Icon: {
+      const std::vector<uint8_t> pixels =
+          picture.GetKind() == ui::Picture::Kind::Icon ? IconOnWhite(picture) : picture.Pixels();
+      dib = PackedDib(picture.Width(), picture.Height(), pixels);
+      bitmap = DeviceBitmap(picture.Width(), picture.Height(), pixels);
+      break;
+    }
+    case ui::Picture::Kind::Metafile:
+      metafile.reset(CopyEnhMetaFileW(picture.Metafile(), nullptr));
+      if (!metafile) throw ui::UserError(kCannotConvert);
+      break;
+    case ui::Picture::Kind::Empty: return;
+  }
+
+  const ui::ClipboardSession session(owner);
+  if (!session.IsOpen()) throw ui::UserError(kClipboardBusy);
+  EmptyClipboard();
+  Put(CF_DIB, std::move(dib));
+  Put(CF_BITMAP, std::move(bitmap));
+  Put(CF_ENHMETAFILE, std::move(metafile));
+}
+
+}  // namespace tools

@@ -1,0 +1,33 @@
+// A picture leaving the program: as a file in its own format, or back on the
+// clipboard in a form other programs take.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "ui/picture.h"
+
+namespace tools {
+
+// The file type that keeps a picture as it is, for the save dialog.
+struct PictureFileType {
+  const wchar_t* filterName;
+  const wchar_t* pattern;
+  const wchar_t* extension;
+};
+PictureFileType FileTypeOf(const ui::Picture& picture);
+
+// The file bytes in the picture's own format: a bitmap as a Windows BMP
+// file, a metafile as an enhanced metafile, an icon as an icon file. Throws
+// ui::UserError when the system cannot give the content (an icon larger
+// than an icon file holds, for one).
+std::string PictureFileBytes(const ui::Picture& picture);
+
+// Puts the picture on the clipboard: a bitmap as a DIB and a bitmap, a
+// metafile as an enhanced metafile, an icon drawn on white as a bitmap (an
+// icon is no clipboard format other programs read). The picture itself is
+// left as it was. Throws ui::UserError when the clipboard cannot be opened.
+void CopyPictureToClipboard(HWND owner, const ui::Picture& picture);
+
+}  // namespace tools

@@ -1,0 +1,32 @@
+// A picture control: shows a picture at its own size, top-left aligned.
+// With automatic sizing the control takes the size of every picture that has
+// one, and keeps its size for an empty picture.
+#pragma once
+
+#include <functional>
+
+#include "ui/picture.h"
+#include "ui/window.h"
+
+namespace ui {
+
+class PictureBox : public Window {
+ public:
+  void Create(HWND parent, int x, int y, int width, int height);
+  void SetPicture(Picture picture);
+  const Picture& GetPicture() const { return picture_; }
+  int Width() const;
+  int Height() const;
+  std::function<void()> onDoubleClick;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void PaintContent(HDC dc, const RECT& clientRect) override;
+
+ private:
+  void OnDoubleClick();
+
+  Picture picture_;
+};
+
+}  // namespace ui
