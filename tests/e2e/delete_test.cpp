@@ -135,19 +135,26 @@ TEST_F(DeleteTest, DeleteAllInsideTheAdvanceDelayLeavesTheNextCaptureInCellOne) 
   ASSERT_TRUE(gauge && memo1 && memo2) << "a control of the main window is missing";
 
   // The program goes on capturing while it asks; a text copied then and
-  // the answer right after it put the delete inside the advance delay.
-  Press(main, history::kDeleteAllButtonId);
-  HWND box = WaitForConfirmBox(program_.ProcessId());
-  ASSERT_NE(box, nullptr) << "Delete All did not ask";
-  ASSERT_TRUE(writer.WriteText(L"caught in the delay"));
-  ASSERT_TRUE(WaitUntil([&] { return ReadWindowText(memo1) == L"caught in the delay"; }));
-  AnswerYes(box);
-  LARGE_INTEGER now{};
-  LARGE_INTEGER frequency{};
-  QueryPerformanceCounter(&now);
-  QueryPerformanceFrequency(&frequency);
-  const auto elapsedMs = (now.QuadPart - writer.LastClosedAt()) * 1000 / frequency.QuadPart;
-  ASSERT_LT(elapsedMs, history::kAdvanceIntervalMs) << "answered too late to test the delay";
+  // the answer right after it put the delete inside the advance delay. A
+  // busy machine may let the delay run out first: that round proves nothing
+  // (the delete then finds the text counted), so it is played again.
+  constexpr int kRounds = 5;
+  bool insideTheDelay = false;
+  for (int round = 0; round < kRounds && !insideTheDelay; ++round) {
+    Press(main, history::kDeleteAllButtonId);
+    HWND box = WaitForConfirmBox(program_.ProcessId());
+    ASSERT_NE(box, nullptr) << "Delete All did not ask";
+    ASSERT_TRUE(writer.WriteText(L"caught in the delay"));
+    ASSERT_TRUE(WaitUntil([&] { return ReadWindowText(memo1) == L"caught in the delay"; }));
+    AnswerYes(box);
+    LARGE_INTEGER now{};
+    LARGE_INTEGER frequency{};
+    QueryPerformanceCounter(&now);
+    QueryPerformanceFrequency(&frequency);
+    insideTheDelay = (now.QuadPart - writer.LastClosedAt()) * 1000 / frequency.QuadPart < history::kAdvanceIntervalMs;
+    ASSERT_TRUE(WaitUntil([&] { return !FindProcessWindow(program_.ProcessId(), kDialogClass); }));
+  }
+  ASSERT_TRUE(insideTheDelay) << "no answer came inside the advance delay in " << kRounds << " rounds";
 
   EXPECT_TRUE(WaitUntil([&] { return ReadWindowText(memo1) == L""; })) << "cell 1 was not emptied";
   PumpFor(kLongerThanTheAdvance);

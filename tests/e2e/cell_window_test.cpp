@@ -1,0 +1,95 @@
+// The save and edit window seen from outside: a double click on a text cell
+// opens it on that text, and a picture copied back from it comes round as a
+// new image cell.
+#include <windows.h>
+
+#include <string>
+
+#include "core/window_classes.h"
+#include "e2e/clipboard_writer.h"
+#include "e2e/harness.h"
+#include "history/main_window_layout.h"
+#include "tools/cell_window.h"
+
+namespace e2e {
+namespace {
+
+constexpr wchar_t kEditClass[] = L"Edit";
+constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
+constexpr int kPictureWidth = 48;
+constexpr int kPictureHeight = 32;
+constexpr uint32_t kPictureSeed = 11;
+
+using CellWindowTest = KestrelTest;
+
+HWND Memo(HWND main, int cell) { return FindChildById(main, history::kTextCellIdBase + cell, kEditClass); }
+
+// The save and edit window once it is on screen with the given caption.
+HWND WaitForCellWindow(DWORD processId, const wchar_t* caption) {
+  HWND window = nullptr;
+  WaitUntil([&] {
+    window = FindProcessWindow(processId, core::kCellWindowClass);
+    return window && IsWindowVisible(window) && ReadWindowText(window) == caption;
+  });
+  return window;
+}
+
+TEST_F(CellWindowTest, DoubleClickOnATextCellOpensTheEditorOnItsText) {
+  ClipboardWriter writer;
+  ASSERT_TRUE(writer.Empty());
+  HWND main = StartProgram();
+  ASSERT_NE(main, nullptr);
+  HWND memo = Memo(main, 1);
+  ASSERT_NE(memo, nullptr);
+  const std::wstring text = L"Edit me: caf\u00E9 \u65E5\u672C";
+  ASSERT_TRUE(writer.WriteText(text));
+  ASSERT_TRUE(WaitUntil([&] { return ReadWindowText(memo) == text; }));
+
+  ShowWindow(main, SW_SHOWNORMAL);
+  // What the mouse sends for a double click: the first click, then the
+  // double click itself.
+  constexpr LPARAM kInside = MAKELPARAM(10, 10);
+  PostMessageW(memo, WM_LBUTTONDOWN, MK_LBUTTON, kInside);
+  PostMessageW(memo, WM_LBUTTONUP, 0, kInside);
+  PostMessageW(memo, WM_LBUTTONDBLCLK, MK_LBUTTON, kInside);
+  PostMessageW(memo, WM_LBUTTONUP, 0, kInside);
+
+  HWND editor = WaitForCellWindow(program_.ProcessId(), L"Edit");
+  ASSERT_NE(editor, nullptr) << "the edit window did not open";
+  HWND editorMemo = FindChildById(editor, tools::CellWindow::kMemoId, kEditClass);
+  ASSERT_NE(editorMemo, nullptr);
+  EXPECT_EQ(ReadWindowText(editorMemo), text);
+}
+
+TEST_F(CellWindowTest, APictureCopiedBackBecomesANewImageCell) {
+  ClipboardWriter writer;
+  ASSERT_TRUE(writer.Empty());
+  HWND main = StartProgram();
+  ASSERT_NE(main, nullptr);
+  HWND gauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
+  ASSERT_NE(gauge, nullptr);
+  ASSERT_TRUE(writer.WriteBitmap(kPictureWidth, kPictureHeight, kPictureSeed));
+  ASSERT_TRUE(WaitUntil([&] { return GaugePosition(gauge) == 1; }));
+
+  // Edit/Save on the Images page opens the save window on the selected
+  // cell, cell 1.
+  ShowWindow(main, SW_SHOWNORMAL);
+  PostMessageW(GetDlgItem(main, history::kSaveEditButtonId), BM_CLICK, 0, 0);
+  HWND saver = WaitForCellWindow(program_.ProcessId(), L"Save");
+  ASSERT_NE(saver, nullptr) << "the save window did not open";
+  // The copy-back button of its toolbar.
+  PostMessageW(saver, WM_COMMAND, MAKEWPARAM(tools::kCopyBackCommand, BN_CLICKED), 0);
+
+  EXPECT_TRUE(WaitUntil([&] { return GaugePosition(gauge) == 2; })) << "the copied-back picture was not captured";
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  BITMAP info{};
+  HBITMAP onClipboard = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+  const bool described = onClipboard && GetObjectW(onClipboard, sizeof(info), &info) != 0;
+  CloseClipboard();
+  ASSERT_TRUE(described) << "no bitmap on the clipboard";
+  EXPECT_EQ(info.bmWidth, kPictureWidth);
+  EXPECT_EQ(info.bmHeight, kPictureHeight);
+}
+
+}  // namespace
+}  // namespace e2e
