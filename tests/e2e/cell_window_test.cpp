@@ -16,6 +16,7 @@ namespace {
 
 constexpr wchar_t kEditClass[] = L"Edit";
 constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
+constexpr wchar_t kTabsClass[] = L"SysTabControl32";
 constexpr int kPictureWidth = 48;
 constexpr int kPictureHeight = 32;
 constexpr uint32_t kPictureSeed = 11;
@@ -27,11 +28,11 @@ HWND Memo(HWND main, int cell) { return FindChildById(main, history::kTextCellId
 // The save and edit window once it is on screen with the given caption.
 HWND WaitForCellWindow(DWORD processId, const wchar_t* caption) {
   HWND window = nullptr;
-  WaitUntil([&] {
+  const bool open = WaitUntil([&] {
     window = FindProcessWindow(processId, core::kCellWindowClass);
     return window && IsWindowVisible(window) && ReadWindowText(window) == caption;
   });
-  return window;
+  return open ? window : nullptr;
 }
 
 TEST_F(CellWindowTest, DoubleClickOnATextCellOpensTheEditorOnItsText) {
@@ -45,7 +46,15 @@ TEST_F(CellWindowTest, DoubleClickOnATextCellOpensTheEditorOnItsText) {
   ASSERT_TRUE(writer.WriteText(text));
   ASSERT_TRUE(WaitUntil([&] { return ReadWindowText(memo) == text; }));
 
+  // The text cells are on the notebook's second page: go there as a user
+  // at the keyboard would, with the arrow key on the tabs.
   ShowWindow(main, SW_SHOWNORMAL);
+  HWND notebook = FindWindowExW(main, nullptr, core::kNotebookClass, nullptr);
+  HWND tabs = notebook ? FindWindowExW(notebook, nullptr, kTabsClass, nullptr) : nullptr;
+  ASSERT_NE(tabs, nullptr);
+  PostMessageW(tabs, WM_KEYDOWN, VK_RIGHT, 0);
+  PostMessageW(tabs, WM_KEYUP, VK_RIGHT, 0);
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(memo) != FALSE; })) << "the Text page did not show";
   // What the mouse sends for a double click: the first click, then the
   // double click itself.
   constexpr LPARAM kInside = MAKELPARAM(10, 10);
