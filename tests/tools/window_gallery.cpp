@@ -1,10 +1,11 @@
 // Shows one of the program's windows and keeps it up, so that it can be
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
-//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit
+//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
-// save and edit window on a picture and on a text.
+// save and edit window on a picture and on a text; "full-screen" shows a
+// copied picture in the full-screen view.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -18,6 +19,7 @@
 #include "history/main_window.h"
 #include "settings/settings.h"
 #include "tools/cell_window.h"
+#include "tools/full_screen_view.h"
 #include "ui/application.h"
 
 namespace {
@@ -85,6 +87,14 @@ int wmain(int argc, wchar_t** argv) {
     KillTimer(startup->Handle(), kStartupTimerId);
     SendMessageW(FindWindowExW(startup->Handle(), nullptr, PROGRESS_CLASSW, nullptr), PBM_SETPOS, kHalfWay, 0);
     startup->Show();
+  } else if (which == L"full-screen") {
+    auto* view = application.CreateForm<tools::FullScreenView>();
+    Copy(view->Handle(), nullptr, RGB(30, 60, 160), RGB(120, 200, 255));
+    if (OpenClipboard(view->Handle())) {
+      ui::Picture picture = ui::Picture::FromOpenClipboard();
+      CloseClipboard();
+      view->ShowPicture(picture);
+    }
   } else if (which.starts_with(L"cell-")) {
     auto* cell = application.CreateForm<tools::CellWindow>();
     if (which == L"cell-save") {
