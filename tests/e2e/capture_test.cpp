@@ -9,15 +9,11 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kEditClass[] = L"Edit";
-constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
 constexpr int kPictureWidth = 64;
 constexpr int kPictureHeight = 48;
 constexpr uint32_t kPictureSeed = 7;
 
 using CaptureTest = KestrelTest;
-
-HWND Memo(HWND main, int cell) { return FindChildById(main, history::kTextCellIdBase + cell, kEditClass); }
 
 TEST_F(CaptureTest, TextThenPictureThenTextFillConsecutiveCells) {
   ClipboardWriter writer;
@@ -26,8 +22,8 @@ TEST_F(CaptureTest, TextThenPictureThenTextFillConsecutiveCells) {
   ASSERT_TRUE(writer.Empty());
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
-  HWND memo1 = Memo(main, 1);
-  HWND memo2 = Memo(main, 2);
+  HWND memo1 = TextCellMemo(main, 1);
+  HWND memo2 = TextCellMemo(main, 2);
   HWND imageGauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
   HWND textGauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
   ASSERT_TRUE(memo1 && memo2 && imageGauge && textGauge) << "a control of the main window is missing";
@@ -65,7 +61,7 @@ TEST_F(CaptureTest, PictureOfferedOnlyAsDibFillsAnImageCell) {
   ASSERT_TRUE(writer.Empty());
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
-  HWND memo1 = Memo(main, 1);
+  HWND memo1 = TextCellMemo(main, 1);
   HWND imageGauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
   HWND textGauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
   ASSERT_TRUE(memo1 && imageGauge && textGauge) << "a control of the main window is missing";

@@ -14,16 +14,12 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kEditClass[] = L"Edit";
-constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
 constexpr wchar_t kTabsClass[] = L"SysTabControl32";
 constexpr int kPictureWidth = 48;
 constexpr int kPictureHeight = 32;
 constexpr uint32_t kPictureSeed = 11;
 
 using CellWindowTest = KestrelTest;
-
-HWND Memo(HWND main, int cell) { return FindChildById(main, history::kTextCellIdBase + cell, kEditClass); }
 
 // The save and edit window once it is on screen with the given caption.
 HWND WaitForCellWindow(DWORD processId, const wchar_t* caption) {
@@ -40,7 +36,7 @@ TEST_F(CellWindowTest, DoubleClickOnATextCellOpensTheEditorOnItsText) {
   ASSERT_TRUE(writer.Empty());
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
-  HWND memo = Memo(main, 1);
+  HWND memo = TextCellMemo(main, 1);
   ASSERT_NE(memo, nullptr);
   const std::wstring text = L"Edit me: caf\u00E9 \u65E5\u672C";
   ASSERT_TRUE(writer.WriteText(text));

@@ -17,8 +17,6 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kEditClass[] = L"Edit";
-constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
 constexpr wchar_t kDialogClass[] = L"#32770";
 constexpr wchar_t kConfirmCaption[] = L"Confirm";
 constexpr int kPictureSide = 40;
@@ -29,8 +27,6 @@ constexpr std::chrono::milliseconds kLongerThanTheAdvance{3 * history::kAdvanceI
 
 using Pixels = std::vector<COLORREF>;
 using DeleteTest = KestrelTest;
-
-HWND Memo(HWND main, int cell) { return FindChildById(main, history::kTextCellIdBase + cell, kEditClass); }
 
 BOOL CALLBACK CollectGrid(HWND window, LPARAM grids) {
   wchar_t name[64] = L"";
@@ -43,7 +39,7 @@ BOOL CALLBACK CollectGrid(HWND window, LPARAM grids) {
 HWND ImageGrid(HWND main) {
   std::vector<HWND> grids;
   EnumChildWindows(main, &CollectGrid, reinterpret_cast<LPARAM>(&grids));
-  HWND textGrid = GetParent(Memo(main, 1));
+  HWND textGrid = GetParent(TextCellMemo(main, 1));
   for (HWND grid : grids) {
     if (grid != textGrid) return grid;
   }
@@ -130,8 +126,8 @@ TEST_F(DeleteTest, DeleteAllInsideTheAdvanceDelayLeavesTheNextCaptureInCellOne) 
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
   HWND gauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
-  HWND memo1 = Memo(main, 1);
-  HWND memo2 = Memo(main, 2);
+  HWND memo1 = TextCellMemo(main, 1);
+  HWND memo2 = TextCellMemo(main, 2);
   ASSERT_TRUE(gauge && memo1 && memo2) << "a control of the main window is missing";
 
   // The program goes on capturing while it asks; a text copied then and

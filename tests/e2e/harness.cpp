@@ -99,6 +99,10 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
   return search.found;
 }
 
+HWND TextCellMemo(HWND mainWindow, int n) {
+  return FindChildById(mainWindow, history::kTextCellIdBase + n, kEditClass);
+}
+
 HWND FindChildById(HWND parent, int id, const wchar_t* className) {
   return FindDescendant(parent, [id, className](HWND window) {
     return GetDlgCtrlID(window) == id && (!className || SameClass(window, className));

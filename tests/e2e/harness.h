@@ -22,6 +22,10 @@ inline constexpr std::chrono::milliseconds kStartDeadline{20000};
 inline constexpr std::chrono::milliseconds kStepDeadline{20000};
 inline constexpr std::chrono::milliseconds kExitDeadline{20000};
 
+// Window classes of the standard controls the program's windows hold.
+inline constexpr wchar_t kEditClass[] = L"Edit";
+inline constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
+
 // Handles every waiting message of this thread. Under Wine a clipboard reader
 // blocks while the clipboard's owner does not pump, and a viewer of ours must
 // answer the chain messages the program forwards to it.
@@ -46,6 +50,9 @@ HWND FindChildById(HWND parent, int id, const wchar_t* className = nullptr);
 
 // A descendant BUTTON of parent whose caption is exactly caption.
 HWND FindButtonByCaption(HWND parent, const wchar_t* caption);
+
+// The memo of text cell n of the main window.
+HWND TextCellMemo(HWND mainWindow, int n);
 
 // The text of a window in another process (WM_GETTEXT); nothing when the
 // window does not answer.

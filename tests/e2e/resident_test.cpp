@@ -15,8 +15,6 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kEditClass[] = L"Edit";
-constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
 // The message the notification area sends to a tray icon's window; its
 // lParam carries the mouse message.
 constexpr UINT kTrayCallback = 0xB03F;

@@ -11,8 +11,6 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kEditClass[] = L"Edit";
-
 using ShutdownTest = KestrelTest;
 
 TEST_F(ShutdownTest, ClosedProgramExitsWithCodeZero) {

@@ -14,8 +14,6 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kEditClass[] = L"Edit";
-constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
 // The application window's caption: the program file's name up to its
 // first dot. The single-instance guard and the taskbar hiding find the
 // program by it.
