@@ -48,6 +48,6 @@ for log in "$logs"/host.log "$logs"/win32.log "$logs"/win64.log; do
 done
 [ "$failed" -eq 0 ] || status=1
 echo
-echo "Skipped tests are the 32-bit build's where this machine cannot run 32-bit code."
+[ "$skipped" -eq 0 ] || echo "Skipped tests are the 32-bit build's where this machine cannot run 32-bit code."
 echo "total: $passed passed, $failed failed, $skipped skipped"
 exit $status
