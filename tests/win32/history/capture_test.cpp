@@ -551,13 +551,15 @@ TEST_F(MainWindowCaptureTest, DeleteAllInsideTheAdvanceDelayEmptiesEverythingFor
 }
 
 TEST_F(MainWindowCaptureTest, DeleteAllRightAfterQuickCapturesLeavesNothingAndPackingGoesOn) {
-  // Large enough that packing is still under way when the cells empty.
+  // Each capture queues its packing; cells are replaced and emptied meanwhile.
   constexpr int kSide = 700;
   const COLORREF colours[] = {kRed, kGreen, kBlue};
   for (int i = 0; i < 10; ++i) {
     ASSERT_TRUE(Change(
         [&](ClipboardWrite& write) { return write.Bitmap(test::SolidBitmap(kSide + i, kSide, colours[i % 3])); }));
-    if (i % 2) ASSERT_TRUE(Counted(CellKind::Image, (i + 1) / 2));
+    if (i % 2) {
+      ASSERT_TRUE(Counted(CellKind::Image, (i + 1) / 2));
+    }
   }
   boxes.SetAnswer(IDYES);
   PressButton(kDeleteAllButtonId);
