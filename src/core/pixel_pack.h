@@ -18,9 +18,10 @@ namespace core {
 enum class RowFilterChoice { Adaptive, Sub, Up };
 
 // The defaults are the fastest measured (bench_pixel_pack): on 4K screens
-// and photos, Sub at level 1 packs about as small as the adaptive choice or
-// level 6 (a screen to about 0.5 MB, a noisy photo to less than half) in a
-// third to a half of their time, and unpacks fastest.
+// and photos, Sub at level 1 packs within a few percent of the adaptive
+// choice (a screen to about 0.5 MB, a noisy photo to less than half) in
+// about half to two thirds of its time, and in half the time of level 6,
+// whose gain is a fraction of a megabyte.
 struct PackOptions {
   int level = 1;
   RowFilterChoice filter = RowFilterChoice::Sub;
