@@ -4,9 +4,9 @@
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ googletest
+  cmake ninja-build g++ googletest zlib1g-dev
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-  mingw-w64-tools
+  mingw-w64-tools libz-mingw-w64-dev
   wine wine64 wine32:i386 fonts-wine
   xvfb x11-utils xdotool imagemagick
 )

@@ -35,9 +35,14 @@ bool ClipboardOffers(ClipboardViewFormat format) {
 }
 
 void PictureView::Create(HWND parent, ui::Picture picture) {
-  picture_ = std::move(picture);
+  const int width = picture.Width();
+  const int height = picture.Height();
+  // The display lies hidden under the notebook, and a bitmap's pixels are
+  // the one large thing here: the image cell keeps them already, so the
+  // display keeps only the bitmap's size and draws its background.
+  if (picture.GetKind() != ui::Picture::Kind::Bitmap) picture_ = std::move(picture);
   EnablePainting();
-  CreateFromParams(ui::WindowParams::Child(core::kPictureViewClass, parent, 0, 0, picture_.Width(), picture_.Height()));
+  CreateFromParams(ui::WindowParams::Child(core::kPictureViewClass, parent, 0, 0, width, height));
 }
 
 void PictureView::PaintContent(HDC dc, const RECT& clientRect) {

@@ -17,7 +17,7 @@ namespace desktop {
 inline constexpr wchar_t kUnknownFormatText[] = L"Cannot display. Data in Clipboard is in an unknown format.";
 inline constexpr wchar_t kPaletteNotImplemented[] = L"Function not yet implemented";
 
-// Shows one picture at its own size.
+// Shows one picture at its own size; a bitmap only by its size.
 class PictureView : public ui::Window {
  public:
   void Create(HWND parent, ui::Picture picture);

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <new>
+
 #include "history/capture_rules.h"
 #include "history/cell_grid.h"
 #include "history/main_window_layout.h"
@@ -27,6 +29,8 @@ constexpr int kTextPage = 1;
 constexpr wchar_t kFontFace[] = L"MS Sans Serif";
 constexpr int kFontHeight = 11;
 constexpr UINT kSimpleBeep = 0;
+// The compressor's word that a packed picture is ready to swap in.
+constexpr UINT kPicturePackedMessage = WM_APP + 0x7C;
 constexpr UINT_PTR kClockTimerId = 2;
 // The hide button and the clock stand out in a heavy face.
 constexpr wchar_t kHeavyFontFace[] = L"Arial Black";
@@ -57,6 +61,7 @@ MainWindow::MainWindow(ui::Application& application, settings::Settings& setting
   params.y = history::kMainWindowDesignTop;
   params.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
   CreateForm(params);
+  compressor_ = std::make_unique<ui::PictureCompressor>(Handle(), kPicturePackedMessage);
   CreateControls();
   // The one place that follows the store: gauges, status and frames.
   store_.SetObserver([this](const history::Change& change) { OnStoreChanged(change); });
@@ -172,7 +177,13 @@ void MainWindow::CaptureImage() {
   const int cell = store_.Count(CellKind::Image) + 1;
   // Throws when the picture cannot be loaded; the cell then keeps its picture
   // and the rest of this change is not handled.
-  imageCells_[static_cast<size_t>(cell - 1)] = ui::Picture::FromOpenClipboard();
+  ui::Picture& target = imageCells_[static_cast<size_t>(cell - 1)];
+  try {
+    target = ui::Picture::FromOpenClipboard();
+  } catch (const std::bad_alloc&) {
+    throw ui::UserError(ui::kNotEnoughMemoryForPicture);
+  }
+  compressor_->Add(target);
   if (store_.BeginCapture(CellKind::Image).startTimer) imageAdvanceTimer_.SetEnabled(true);
   Beep();
   CellFilled(CellKind::Image, cell);
@@ -441,6 +452,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); return DefaultHandling(message, wParam, lParam);
     case WM_TIMER: OnTimer(wParam); return 0;
+    case kPicturePackedMessage: compressor_->DeliverFinished(); return 0;
     case WM_CTLCOLOREDIT: return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
     case WM_CTLCOLORSTATIC: return OnCtlColorStatic(message, wParam, lParam);
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;

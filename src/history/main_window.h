@@ -5,6 +5,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "desktop/clipboard_viewer.h"
@@ -19,6 +20,7 @@
 #include "ui/memo.h"
 #include "ui/notebook.h"
 #include "ui/picture.h"
+#include "ui/picture_compressor.h"
 #include "ui/progress_bar.h"
 #include "ui/scroll_box.h"
 #include "ui/timer.h"
@@ -31,6 +33,8 @@ class MainWindow : public ui::Form {
 
   history::CellStore& Store() { return store_; }
   const ui::Picture& ImageCellPicture(int n) const;
+  // Waits until every captured picture is packed (tests, benchmarks).
+  void FinishPicturePacking() { compressor_->Finish(); }
   std::wstring TextCellText(int n) const;
   HWND TextCellHandle(int n) const;
   desktop::ClipboardViewer& Viewer() { return clipboardViewer_; }
@@ -134,6 +138,8 @@ class MainWindow : public ui::Form {
   CellGridPanel imageGrid_{store_, history::CellKind::Image};
   CellGridPanel textGrid_{store_, history::CellKind::Text};
   std::array<ui::Picture, history::kCellCount> imageCells_;
+  // Packs captured pictures after their cell shows them.
+  std::unique_ptr<ui::PictureCompressor> compressor_;
   std::array<ui::Memo, history::kCellCount> textCells_;
   ui::ProgressBar imageGauge_;
   ui::ProgressBar textGauge_;

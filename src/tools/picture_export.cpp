@@ -61,7 +61,7 @@ std::string AsString(const std::vector<uint8_t>& bytes) {
 }
 
 std::string BitmapFile(const ui::Picture& picture) {
-  const std::vector<uint8_t>& pixels = picture.Pixels();
+  const std::vector<uint8_t> pixels = picture.Pixels();
   return AsString(core::EncodeBmpFile(picture.Width(), picture.Height(), pixels.data(), pixels.size()));
 }
 

@@ -63,16 +63,17 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
 
   Picture picture;
   try {
-    picture.pixels_.resize(static_cast<size_t>(bytes));
+    picture.store_ = std::make_shared<Store>();
+    picture.store_->raw.resize(static_cast<size_t>(bytes));
   } catch (const std::bad_alloc&) {
-    Refuse();
+    throw UserError(kNotEnoughMemoryForPicture);
   }
   unique_hdc dc(CreateCompatibleDC(nullptr));
   const PaletteGuard selected(dc.get(), palette);
   BITMAPINFO bmi{};
   bmi.bmiHeader = PixelHeader(width, height);
   const int lines =
-      GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(height), picture.pixels_.data(), &bmi, DIB_RGB_COLORS);
+      GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(height), picture.store_->raw.data(), &bmi, DIB_RGB_COLORS);
   if (lines != height) Refuse();
   picture.kind_ = Kind::Bitmap;
   picture.width_ = width;
@@ -85,7 +86,7 @@ Picture Picture::Copy() const {
   copy.kind_ = kind_;
   copy.width_ = width_;
   copy.height_ = height_;
-  copy.pixels_ = pixels_;
+  copy.store_ = store_;
   if (metafile_) copy.metafile_.reset(CopyEnhMetaFileW(metafile_.get(), nullptr));
   if (icon_) copy.icon_.reset(CopyIcon(icon_.get()));
   // A copy the system could not make is no picture at all, not half of one.
@@ -181,6 +182,39 @@ Picture Picture::FromOpenClipboard() {
   throw UserError(kInvalidFormat);
 }
 
+template <typename Use>
+bool Picture::WithPixels(Use use) const {
+  if (!store_) return false;
+  if (!store_->packed) {
+    use(store_->raw);
+    return true;
+  }
+  std::vector<uint8_t> unpacked;
+  try {
+    unpacked = core::UnpackPixels(*store_->packed);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  if (unpacked.empty()) return false;
+  use(unpacked);
+  return true;
+}
+
+std::vector<uint8_t> Picture::Pixels() const {
+  std::vector<uint8_t> pixels;
+  try {
+    WithPixels([&](const std::vector<uint8_t>& held) { pixels = held; });
+  } catch (const std::bad_alloc&) {
+    throw UserError(kNotEnoughMemoryForPicture);
+  }
+  return pixels;
+}
+
+size_t Picture::StoredBytes() const {
+  if (!store_) return 0;
+  return store_->packed ? store_->packed->data.size() : store_->raw.size();
+}
+
 const Picture::Scaled& Picture::ScaledTo(int width, int height) const {
   if (scaled_.width == width && scaled_.height == height) return scaled_;
   BITMAPINFO bmi{};
@@ -196,9 +230,12 @@ const Picture::Scaled& Picture::ScaledTo(int width, int height) const {
     source.bmiHeader = PixelHeader(width_, height_);
     SetStretchBltMode(dc.get(), HALFTONE);
     SetBrushOrgEx(dc.get(), 0, 0, nullptr);
-    StretchDIBits(dc.get(), 0, 0, width, height, 0, 0, width_, height_, pixels_.data(), &source, DIB_RGB_COLORS,
-                  SRCCOPY);
+    const bool drawn = WithPixels([&](const std::vector<uint8_t>& pixels) {
+      StretchDIBits(dc.get(), 0, 0, width, height, 0, 0, width_, height_, pixels.data(), &source, DIB_RGB_COLORS,
+                    SRCCOPY);
+    });
     GdiFlush();
+    if (!drawn) return scaled_;
   }
   const auto* first = static_cast<const uint8_t*>(bits);
   scaled_.pixels.assign(first, first + static_cast<size_t>(width) * static_cast<size_t>(height) * kBytesPerPixel);
@@ -226,8 +263,10 @@ void Picture::Draw(HDC dc, const RECT& target) const {
         SetDIBitsToDevice(dc, target.left, target.top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
                           static_cast<UINT>(height), scaled->pixels.data(), &bmi, DIB_RGB_COLORS);
       } else {
-        StretchDIBits(dc, target.left, target.top, width, height, 0, 0, width_, height_, pixels_.data(), &bmi,
-                      DIB_RGB_COLORS, SRCCOPY);
+        WithPixels([&](const std::vector<uint8_t>& pixels) {
+          StretchDIBits(dc, target.left, target.top, width, height, 0, 0, width_, height_, pixels.data(), &bmi,
+                        DIB_RGB_COLORS, SRCCOPY);
+        });
       }
       break;
     }

@@ -6,12 +6,19 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "core/dib_rules.h"
+#include "core/pixel_pack.h"
 #include "ui/handles.h"
 
 namespace ui {
+
+// Shown when a picture cannot be kept for want of memory: the picture itself
+// was fine, so it must not be called damaged.
+inline constexpr wchar_t kNotEnoughMemoryForPicture[] = L"There is not enough memory to keep this picture.";
 
 class Picture {
  public:
@@ -26,7 +33,8 @@ class Picture {
   Picture& operator=(Picture&&) = default;
 
   // A picture of its own with the same content: windows that show a cell
-  // keep a copy, so the cell may change or go while they are open.
+  // keep a copy, so the cell may change or go while they are open. A
+  // bitmap's pixels never change once taken, so the copy shares them.
   Picture Copy() const;
 
   Kind GetKind() const { return kind_; }
@@ -35,8 +43,13 @@ class Picture {
   int Height() const { return height_; }
 
   // The content, for writing it to a file or the clipboard. Bitmap: 32-bit
-  // pixels, bottom-up, as GetDIBits gives them (empty for other kinds).
-  const std::vector<uint8_t>& Pixels() const { return pixels_; }
+  // pixels, bottom-up, as GetDIBits gives them (empty for other kinds),
+  // unpacked for the caller alone. Throws UserError when there is not
+  // enough memory to unpack them.
+  std::vector<uint8_t> Pixels() const;
+  // Whether a bitmap's pixels are held packed, and the bytes they take.
+  bool IsPacked() const { return store_ && store_->packed.has_value(); }
+  size_t StoredBytes() const;
   // The metafile of a metafile picture, the icon of an icon; else null.
   HENHMETAFILE Metafile() const { return metafile_.get(); }
   HICON Icon() const { return icon_.get(); }
@@ -55,6 +68,23 @@ class Picture {
   static Picture FromBitmap(HBITMAP bitmap, HPALETTE palette);
 
  private:
+  friend class PictureCompressor;
+  // A bitmap's pixels: raw as taken, until a compressor swaps in the
+  // packed form on the GUI thread. Shared by copies and by the compressor,
+  // which reads `raw` meanwhile; only the GUI thread changes it, and only
+  // once the compressor is done with it.
+  struct Store {
+    std::vector<uint8_t> raw;
+    std::optional<core::PackedPixels> packed;
+    // Handed to a compressor already: packing it twice could clear `raw`
+    // under the second reader.
+    bool queued = false;
+  };
+  // Calls use(pixels) with the 32-bit pixels, unpacking them for the call
+  // only; returns false when they cannot be had.
+  template <typename Use>
+  bool WithPixels(Use use) const;
+
   static Picture FromEnhMetaFile(HENHMETAFILE metafile);
   static Picture FromMetaFilePict(HANDLE data);
   static Picture FromIconData(HANDLE data);
@@ -62,8 +92,7 @@ class Picture {
   Kind kind_ = Kind::Empty;
   int width_ = 0;
   int height_ = 0;
-  // Bitmap: 32-bit bottom-up pixels, as GetDIBits gives them.
-  std::vector<uint8_t> pixels_;
+  std::shared_ptr<Store> store_;
   // The bitmap scaled to the size it was last drawn at: cells repaint often
   // (scrolling, selection) and scaling a large picture each time is slow.
   struct Scaled {

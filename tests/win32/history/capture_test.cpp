@@ -10,7 +10,6 @@
 #include <utility>
 #include <vector>
 
-
 #include "app/program_title.h"
 #include "history/cell_grid.h"
 #include "history/main_window.h"
@@ -549,6 +548,31 @@ TEST_F(MainWindowCaptureTest, DeleteAllInsideTheAdvanceDelayEmptiesEverythingFor
 
   ASSERT_TRUE(CopyText(L"again") && Counted(CellKind::Text, 1));
   EXPECT_EQ(form->TextCellText(1), L"again");
+}
+
+TEST_F(MainWindowCaptureTest, DeleteAllRightAfterQuickCapturesLeavesNothingAndPackingGoesOn) {
+  // Each capture queues its packing; cells are replaced and emptied meanwhile.
+  constexpr int kSide = 700;
+  const COLORREF colours[] = {kRed, kGreen, kBlue};
+  for (int i = 0; i < 10; ++i) {
+    ASSERT_TRUE(Change(
+        [&](ClipboardWrite& write) { return write.Bitmap(test::SolidBitmap(kSide + i, kSide, colours[i % 3])); }));
+    if (i % 2) {
+      ASSERT_TRUE(Counted(CellKind::Image, (i + 1) / 2));
+    }
+  }
+  boxes.SetAnswer(IDYES);
+  PressButton(kDeleteAllButtonId);
+  for (int n = 1; n <= kCellCount; ++n) EXPECT_TRUE(form->ImageCellPicture(n).IsEmpty()) << n;
+  form->FinishPicturePacking();
+  test::PumpFor(2 * kAdvanceIntervalMs);
+  for (int n = 1; n <= kCellCount; ++n) EXPECT_TRUE(form->ImageCellPicture(n).IsEmpty()) << n;
+
+  ASSERT_TRUE(CopyBitmap(kGreen, 9, 7) && Counted(CellKind::Image, 1));
+  form->FinishPicturePacking();
+  EXPECT_TRUE(form->ImageCellPicture(1).IsPacked());
+  EXPECT_EQ(ImageColour(1), kGreen);
+  EXPECT_EQ(form->ImageCellPicture(1).Width(), 9);
 }
 
 }  // namespace

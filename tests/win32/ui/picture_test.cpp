@@ -1,13 +1,25 @@
 // Pictures drawn into cells: shrinking goes through a cached scaled copy,
 // which must show the same picture as drawing the original, at every size.
+// Packed pictures give back exactly the pixels they were taken with, and
+// packing survives pictures going meanwhile, failing, and being stopped.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <new>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
 
+#include "tools/picture_export.h"
 #include "ui/handles.h"
 #include "ui/picture.h"
+#include "ui/picture_compressor.h"
 
 namespace {
 
@@ -83,6 +95,181 @@ TEST(PictureTest, EmptyPictureDrawsNothing) {
   Canvas canvas;
   picture.Draw(canvas.dc(), RECT{0, 0, 89, 73});
   EXPECT_EQ(canvas.At(40, 40), RGB(255, 255, 255));
+}
+
+// A bitmap of `bits` per pixel (8 with a grey palette), flat bands, a
+// gradient and noise; 32-bit pixels get alpha from `alpha`.
+ui::unique_hbitmap SectionBitmap(int width, int height, int bits, bool alpha) {
+  struct {
+    BITMAPINFOHEADER header;
+    RGBQUAD colours[256];
+  } info{};
+  info.header.biSize = sizeof(info.header);
+  info.header.biWidth = width;
+  info.header.biHeight = height;
+  info.header.biPlanes = 1;
+  info.header.biBitCount = static_cast<WORD>(bits);
+  info.header.biCompression = BI_RGB;
+  for (int i = 0; i < 256; ++i) {
+    info.colours[i] = RGBQUAD{static_cast<BYTE>(i), static_cast<BYTE>(255 - i), static_cast<BYTE>(i / 2), 0};
+  }
+  void* data = nullptr;
+  ui::unique_hbitmap bitmap(
+      CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &data, nullptr, 0));
+  if (!bitmap) return bitmap;
+  const int stride = (width * bits + 31) / 32 * 4;
+  std::mt19937 random(static_cast<unsigned>(width * 31 + height + bits));
+  auto* bytes = static_cast<uint8_t*>(data);
+  for (int y = 0; y < height; ++y) {
+    for (int x = 0; x < width * bits / 8; ++x) {
+      const int band = (y / 4) % 3;
+      uint8_t value = band == 0 ? 90 : band == 1 ? static_cast<uint8_t>(x + y) : static_cast<uint8_t>(random());
+      if (bits == 32 && x % 4 == 3) value = alpha ? static_cast<uint8_t>(x * 7 + y) : 0;
+      bytes[y * stride + x] = value;
+    }
+  }
+  GdiFlush();
+  return bitmap;
+}
+
+// The picture drawn at its own size, read back as 32-bit pixels.
+std::vector<uint8_t> DrawnPixels(const ui::Picture& picture) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = picture.Width();
+  info.bmiHeader.biHeight = picture.Height();
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* data = nullptr;
+  ui::unique_hbitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &data, nullptr, 0));
+  ui::unique_hdc dc(CreateCompatibleDC(nullptr));
+  {
+    ui::SelectGuard select(dc.get(), canvas.get());
+    picture.Draw(dc.get(), RECT{0, 0, picture.Width(), picture.Height()});
+    GdiFlush();
+  }
+  const auto* first = static_cast<const uint8_t*>(data);
+  return std::vector<uint8_t>(first, first + static_cast<size_t>(picture.Width()) * picture.Height() * 4);
+}
+
+struct Snapshot {
+  std::vector<uint8_t> pixels;
+  std::vector<uint8_t> drawn;
+  std::string file;
+};
+Snapshot Take(const ui::Picture& picture) {
+  return {picture.Pixels(), DrawnPixels(picture), tools::PictureFileBytes(picture)};
+}
+
+TEST(PicturePackingTest, EveryKindOfBitmapComesBackExactlyOncePacked) {
+  struct Case {
+    const char* name;
+    int width;
+    int height;
+    int bits;
+    bool alpha;
+  };
+  const Case cases[] = {{"24-bit", 64, 48, 24, false},  {"32-bit with alpha", 64, 48, 32, true},
+                        {"paletted", 64, 48, 8, false}, {"odd width", 37, 23, 24, false},
+                        {"one pixel", 1, 1, 24, false}, {"32-bit, alpha unused", 33, 5, 32, false}};
+  ui::PictureCompressor compressor(nullptr, 0);
+  for (const Case& c : cases) {
+    ui::unique_hbitmap bitmap = SectionBitmap(c.width, c.height, c.bits, c.alpha);
+    ASSERT_TRUE(bitmap) << c.name;
+    const ui::Picture picture = ui::Picture::FromBitmap(bitmap.get(), nullptr);
+    const Snapshot raw = Take(picture);
+    compressor.Add(picture);
+    compressor.Finish();
+    ASSERT_TRUE(picture.IsPacked()) << c.name;
+    const Snapshot packed = Take(picture);
+    EXPECT_TRUE(packed.pixels == raw.pixels) << c.name;
+    EXPECT_TRUE(packed.drawn == raw.drawn) << c.name;
+    EXPECT_TRUE(packed.file == raw.file) << c.name;
+    EXPECT_EQ(packed.pixels.size(), static_cast<size_t>(c.width) * c.height * 4) << c.name;
+  }
+}
+
+// A packer that holds the worker until the test lets it go.
+struct GatedPacker {
+  std::atomic<bool> entered{false};
+  std::atomic<bool> open{false};
+  std::atomic<bool> sawStop{false};
+  ui::PictureCompressor::Packer Get() {
+    return [this](int w, int h, const uint8_t* pixels, size_t bytes, const std::atomic<bool>* stop) {
+      entered = true;
+      const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+      while (!open && std::chrono::steady_clock::now() < giveUp) {
+        if (stop && *stop) {
+          sawStop = true;
+          return std::optional<core::PackedPixels>();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+      }
+      return ui::PictureCompressor::DefaultPacker(w, h, pixels, bytes, stop);
+    };
+  }
+  void AwaitEntered() {
+    while (!entered) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+};
+
+TEST(PicturePackingTest, APictureGoneOrReplacedWhilePackedIsLeftAloneAndTheOthersArePacked) {
+  GatedPacker gate;
+  ui::PictureCompressor compressor(nullptr, 0, gate.Get());
+  ui::unique_hbitmap first = SectionBitmap(300, 200, 24, false);
+  ui::unique_hbitmap second = SectionBitmap(41, 17, 32, true);
+  auto gone = std::make_unique<ui::Picture>(ui::Picture::FromBitmap(first.get(), nullptr));
+  ui::Picture replaced = ui::Picture::FromBitmap(first.get(), nullptr);
+  ui::Picture kept = ui::Picture::FromBitmap(second.get(), nullptr);
+  const std::vector<uint8_t> keptPixels = kept.Pixels();
+  compressor.Add(*gone);
+  compressor.Add(replaced);
+  compressor.Add(kept);
+  gate.AwaitEntered();
+  gone.reset();
+  replaced = ui::Picture::FromBitmap(second.get(), nullptr);
+  gate.open = true;
+  compressor.Finish();
+  EXPECT_FALSE(replaced.IsPacked()) << "the old picture's packing went into its successor";
+  EXPECT_EQ(replaced.Pixels(), keptPixels);
+  EXPECT_TRUE(kept.IsPacked());
+  EXPECT_EQ(kept.Pixels(), keptPixels);
+}
+
+TEST(PicturePackingTest, PackingThatRunsOutOfMemoryKeepsThePictureRaw) {
+  int calls = 0;
+  ui::PictureCompressor compressor(
+      nullptr, 0, [&calls](int w, int h, const uint8_t* pixels, size_t bytes, const std::atomic<bool>* stop) {
+        if (++calls == 1) throw std::bad_alloc();
+        return ui::PictureCompressor::DefaultPacker(w, h, pixels, bytes, stop);
+      });
+  ui::unique_hbitmap bitmap = SectionBitmap(50, 30, 32, true);
+  const ui::Picture failed = ui::Picture::FromBitmap(bitmap.get(), nullptr);
+  const ui::Picture later = ui::Picture::FromBitmap(bitmap.get(), nullptr);
+  const Snapshot before = Take(failed);
+  compressor.Add(failed);
+  compressor.Add(later);
+  compressor.Finish();
+  EXPECT_FALSE(failed.IsPacked());
+  const Snapshot after = Take(failed);
+  EXPECT_TRUE(after.pixels == before.pixels && after.file == before.file);
+  EXPECT_TRUE(later.IsPacked()) << "the worker must survive a failed packing";
+  EXPECT_EQ(later.Pixels(), before.pixels);
+}
+
+TEST(PicturePackingTest, ClosingWhilePackingStopsTheWorkInsteadOfWaitingForIt) {
+  GatedPacker gate;
+  ui::unique_hbitmap bitmap = SectionBitmap(64, 64, 24, false);
+  const ui::Picture picture = ui::Picture::FromBitmap(bitmap.get(), nullptr);
+  const std::vector<uint8_t> pixels = picture.Pixels();
+  {
+    ui::PictureCompressor compressor(nullptr, 0, gate.Get());
+    compressor.Add(picture);
+    gate.AwaitEntered();
+  }
+  EXPECT_TRUE(gate.sawStop) << "the worker was waited for, not stopped";
+  EXPECT_FALSE(picture.IsPacked());
+  EXPECT_EQ(picture.Pixels(), pixels);
 }
 
 }  // namespace

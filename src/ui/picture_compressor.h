@@ -1,0 +1,73 @@
+// Packs bitmap pictures on a worker thread, one at a time, so a capture
+// shows its picture at once and the raw pixels give way to the packed form
+// a moment later. The packed form is swapped in on the GUI thread when the
+// owner handles the notify message; a picture gone by then is simply
+// dropped, and a picture that could not be packed keeps its raw pixels.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "core/pixel_pack.h"
+#include "ui/picture.h"
+
+namespace ui {
+
+class PictureCompressor {
+ public:
+  // Packs width x height pixels; returns nothing when `stop` turns true.
+  // May throw std::bad_alloc.
+  using Packer = std::function<std::optional<core::PackedPixels>(int width, int height, const uint8_t* pixels,
+                                                                 size_t bytes, const std::atomic<bool>* stop)>;
+  static std::optional<core::PackedPixels> DefaultPacker(int width, int height, const uint8_t* pixels, size_t bytes,
+                                                         const std::atomic<bool>* stop);
+
+  // `notify` (may be null) gets `message` each time a picture is packed;
+  // its handler calls DeliverFinished.
+  PictureCompressor(HWND notify, UINT message, Packer packer = &DefaultPacker);
+  // Stops the picture being packed and waits for the worker.
+  ~PictureCompressor();
+  PictureCompressor(const PictureCompressor&) = delete;
+  PictureCompressor& operator=(const PictureCompressor&) = delete;
+
+  // Queues a bitmap picture with raw pixels; other pictures are ignored.
+  void Add(const Picture& picture);
+  // GUI thread: swaps the packed forms finished so far into their pictures.
+  void DeliverFinished();
+  // Waits until nothing is queued or being packed, then delivers. For
+  // tests and benchmarks, which have no notify window to wait on.
+  void Finish();
+
+ private:
+  struct Job {
+    std::weak_ptr<Picture::Store> store;
+    int width = 0;
+    int height = 0;
+    std::optional<core::PackedPixels> packed;
+  };
+  void Run();
+  void PackOne(Job& job);
+
+  HWND notify_;
+  UINT message_;
+  Packer packer_;
+  std::mutex mutex_;
+  std::condition_variable changed_;
+  std::deque<Job> queued_;
+  std::vector<Job> finished_;
+  bool working_ = false;
+  std::atomic<bool> stopping_{false};
+  std::thread worker_;
+};
+
+}  // namespace ui
