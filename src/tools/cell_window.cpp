@@ -75,6 +75,7 @@ void CellWindow::SetFileDialogForTesting(ui::FileDialogRunner runner) {
 
 void CellWindow::OpenPicture(const ui::Picture& picture) {
   picture_.SetPicture(picture.Copy());
+  if (IsVisible()) picture_.GetPicture().HoldUnpacked();
   ShowPage(Page::Save, kSaveCaption);
   SetOuterSize(picture_.Width(), picture_.Height() + kPictureHeightAllowance);
   ShowOpened();
@@ -204,9 +205,20 @@ void CellWindow::OnCommand(int command, int code) {
   }
 }
 
+void CellWindow::OnShowWindow(bool shown) {
+  // The picture is drawn whole on every paint while the window is up; once
+  // it is hidden, only the packed form is kept.
+  if (shown) {
+    picture_.GetPicture().HoldUnpacked();
+  } else {
+    picture_.GetPicture().ReleaseUnpacked();
+  }
+}
+
 LRESULT CellWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE: OnSize(); return 0;
+    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); return ToolWindow::HandleMessage(message, wParam, lParam);
     case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     default: return ToolWindow::HandleMessage(message, wParam, lParam);

@@ -87,6 +87,7 @@ class CellWindow : public ToolWindow {
   void LayOut();
   void OnSize();
   void OnGetMinMaxInfo(MINMAXINFO& limits);
+  void OnShowWindow(bool shown);
   void OnCommand(int command, int code);
   std::optional<std::wstring> AskForFile(const ui::FileDialogRequest& request);
 

@@ -38,6 +38,7 @@ FullScreenView::FullScreenView(ui::Application& application) : Form(application)
 
 void FullScreenView::ShowPicture(const ui::Picture& picture) {
   picture_ = picture.Copy();
+  if (IsVisible()) picture_.HoldUnpacked();
   scroll_ = POINT{};
   ShowWindow(Handle(), SW_SHOWMAXIMIZED);
   // Maximizing again sends no WM_SIZE; the new picture needs its bars anyway.
@@ -120,6 +121,16 @@ void FullScreenView::PaintContent(HDC dc, const RECT& clientRect) {
   picture_.Draw(dc, target);
 }
 
+void FullScreenView::OnShowWindow(bool shown) {
+  // The whole picture is drawn on every paint and scroll while the view is
+  // up; once it is hidden, only the packed form is kept.
+  if (shown) {
+    picture_.HoldUnpacked();
+  } else {
+    picture_.ReleaseUnpacked();
+  }
+}
+
 LRESULT FullScreenView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETMINMAXINFO: OnGetMinMaxInfo(*reinterpret_cast<MINMAXINFO*>(lParam)); return 0;
@@ -128,6 +139,7 @@ LRESULT FullScreenView::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_VSCROLL: OnScroll(SB_VERT, LOWORD(wParam)); return 0;
     case WM_MOUSEWHEEL: ScrollTo(SB_VERT, scroll_.y - GET_WHEEL_DELTA_WPARAM(wParam)); return 0;
     case WM_LBUTTONDBLCLK: Hide(); return 0;
+    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); return Form::HandleMessage(message, wParam, lParam);
     default: return Form::HandleMessage(message, wParam, lParam);
   }
 }

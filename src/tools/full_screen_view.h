@@ -25,6 +25,7 @@ class FullScreenView : public ui::Form {
 
  private:
   void OnGetMinMaxInfo(MINMAXINFO& info);
+  void OnShowWindow(bool shown);
   void UpdateScrollBars();
   void OnScroll(int bar, int request);
   void ScrollTo(int bar, int position);

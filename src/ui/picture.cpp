@@ -185,6 +185,10 @@ Picture Picture::FromOpenClipboard() {
 template <typename Use>
 bool Picture::WithPixels(Use use) const {
   if (!store_) return false;
+  if (held_) {
+    use(*held_);
+    return true;
+  }
   if (!store_->packed) {
     use(store_->raw);
     return true;
@@ -198,6 +202,16 @@ bool Picture::WithPixels(Use use) const {
   if (unpacked.empty()) return false;
   use(unpacked);
   return true;
+}
+
+void Picture::HoldUnpacked() const {
+  if (held_ || !store_ || !store_->packed) return;
+  try {
+    std::vector<uint8_t> unpacked = core::UnpackPixels(*store_->packed);
+    // Short of memory, the window simply unpacks per paint as before.
+    if (!unpacked.empty()) held_ = std::make_shared<const std::vector<uint8_t>>(std::move(unpacked));
+  } catch (const std::bad_alloc&) {
+  }
 }
 
 std::vector<uint8_t> Picture::Pixels() const {

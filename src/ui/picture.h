@@ -57,6 +57,12 @@ class Picture {
   // Draws the picture scaled to the target rectangle (aspect not kept).
   void Draw(HDC dc, const RECT& target) const;
 
+  // Keeps a packed bitmap's pixels unpacked until ReleaseUnpacked. A window
+  // that draws the whole picture on every paint (full screen, the save
+  // window) holds them while it is shown, instead of unpacking per paint.
+  void HoldUnpacked() const;
+  void ReleaseUnpacked() const { held_.reset(); }
+
   // Loads the first format the clipboard lists that a picture can be made
   // from (bitmap, metafiles, our icon format), with the clipboard's palette.
   // The clipboard must be open. Throws UserError when nothing can be
@@ -101,6 +107,7 @@ class Picture {
     std::vector<uint8_t> pixels;
   };
   mutable Scaled scaled_;
+  mutable std::shared_ptr<const std::vector<uint8_t>> held_;
   const Scaled& ScaledTo(int width, int height) const;
   unique_henhmetafile metafile_;
   unique_hicon icon_;

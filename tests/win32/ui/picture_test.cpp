@@ -186,6 +186,10 @@ TEST(PicturePackingTest, EveryKindOfBitmapComesBackExactlyOncePacked) {
     EXPECT_TRUE(packed.drawn == raw.drawn) << c.name;
     EXPECT_TRUE(packed.file == raw.file) << c.name;
     EXPECT_EQ(packed.pixels.size(), static_cast<size_t>(c.width) * c.height * 4) << c.name;
+    // A window that holds the pixels unpacked while it is shown draws the same.
+    picture.HoldUnpacked();
+    EXPECT_TRUE(DrawnPixels(picture) == raw.drawn) << c.name;
+    picture.ReleaseUnpacked();
   }
 }
 
