@@ -1,11 +1,13 @@
 #include "ui/picture.h"
 
 #include <new>
+#include <utility>
 #include <vector>
 
 #include "core/dib_rules.h"
 #include "core/picture_rules.h"
 #include "ui/clipboard.h"
+#include "ui/png_decoder.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -19,6 +21,7 @@ namespace {
 constexpr wchar_t kInvalidFormat[] = L"Invalid clipboard format";
 constexpr wchar_t kUnreadablePicture[] =
     L"The picture on the clipboard could not be read. It is damaged, empty or too large to keep.";
+constexpr wchar_t kNoMemoryForPicture[] = L"There is not enough memory to keep this picture.";
 constexpr int kBitsPerPixel = 32;
 constexpr int kBytesPerPixel = 4;
 // Metafile frames are in 0.01 mm; this many make one inch.
@@ -78,6 +81,30 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
   picture.width_ = width;
   picture.height_ = height;
   return picture;
+}
+
+Picture Picture::FromPixels(int width, int height, std::vector<uint8_t> pixels) {
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) Refuse();
+  const uint64_t bytes = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * kBytesPerPixel;
+  if (bytes > kMaxBytes || pixels.size() != bytes) Refuse();
+  Picture picture;
+  picture.kind_ = Kind::Bitmap;
+  picture.width_ = width;
+  picture.height_ = height;
+  picture.pixels_ = std::move(pixels);
+  return picture;
+}
+
+Picture Picture::FromPngData(HANDLE data) {
+  DecodedImage image;
+  DecodeResult result = DecodeResult::Unreadable;
+  {
+    const GlobalLockGuard<const BYTE> bytes(data);
+    if (bytes) result = DecodePng(bytes.get(), bytes.size(), image);
+  }
+  if (result == DecodeResult::OutOfMemory) throw UserError(kNoMemoryForPicture);
+  if (result != DecodeResult::Decoded) Refuse();
+  return FromPixels(image.width, image.height, std::move(image.pixels));
 }
 
 Picture Picture::Copy() const {
@@ -169,13 +196,14 @@ Picture Picture::FromOpenClipboard() {
     listed.push_back(format);
   }
   const core::PictureReadPlan plan =
-      core::PlanPictureRead(listed, iconFormat, IsClipboardFormatAvailable(CF_BITMAP) != FALSE);
+      core::PlanPictureRead(listed, iconFormat, PngFormat(), IsClipboardFormatAvailable(CF_BITMAP) != FALSE);
   switch (plan.source) {
     case core::PictureSource::Bitmap: return BitmapFromOpenClipboard(plan.dibSource, palette);
     case core::PictureSource::EnhMetafile:
       return FromEnhMetaFile(static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE)));
     case core::PictureSource::MetafilePict: return FromMetaFilePict(GetClipboardData(CF_METAFILEPICT));
     case core::PictureSource::Icon: return FromIconData(GetClipboardData(iconFormat));
+    case core::PictureSource::Png: return FromPngData(GetClipboardData(PngFormat()));
     case core::PictureSource::None: break;
   }
   throw UserError(kInvalidFormat);

@@ -54,10 +54,15 @@ class Picture {
   // caller's). Throws UserError as above.
   static Picture FromBitmap(HBITMAP bitmap, HPALETTE palette);
 
+  // A bitmap picture that takes over 32-bit bottom-up pixels, width x height
+  // of them. Throws UserError when the size is refused or does not match.
+  static Picture FromPixels(int width, int height, std::vector<uint8_t> pixels);
+
  private:
   static Picture FromEnhMetaFile(HENHMETAFILE metafile);
   static Picture FromMetaFilePict(HANDLE data);
   static Picture FromIconData(HANDLE data);
+  static Picture FromPngData(HANDLE data);
 
   Kind kind_ = Kind::Empty;
   int width_ = 0;
