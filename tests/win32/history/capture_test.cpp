@@ -418,6 +418,61 @@ std::vector<COLORREF> DrawnPixels(const ui::Picture& picture) {
   return pixels;
 }
 
+// A DIB of the given pixels (top row first), stored top-down or bottom-up,
+// its rows padded to four bytes and its pixels after a colour table of
+// `tableHint` entries, which above 8 bits only hints at a palette.
+std::vector<BYTE> PixelDib(int width, const std::vector<COLORREF>& pixels, WORD bitCount, bool topDown,
+                           DWORD tableHint = 0, DWORD headerSize = sizeof(BITMAPINFOHEADER)) {
+  const int height = static_cast<int>(pixels.size()) / width;
+  const size_t bytesPerPixel = bitCount / 8;
+  const size_t stride = (static_cast<size_t>(width) * bytesPerPixel + 3) / 4 * 4;
+  const size_t offset = headerSize + tableHint * sizeof(RGBQUAD);
+  std::vector<BYTE> block(offset + stride * static_cast<size_t>(height), 0x5A);
+  BITMAPINFOHEADER header{};
+  header.biSize = headerSize;
+  header.biWidth = width;
+  header.biHeight = topDown ? -height : height;
+  header.biPlanes = 1;
+  header.biBitCount = bitCount;
+  header.biCompression = BI_RGB;
+  header.biClrUsed = tableHint;
+  std::memcpy(block.data(), &header, sizeof(header));
+  for (int y = 0; y < height; ++y) {
+    BYTE* row = block.data() + offset + stride * static_cast<size_t>(topDown ? y : height - 1 - y);
+    for (int x = 0; x < width; ++x) {
+      const COLORREF colour = pixels[static_cast<size_t>(y * width + x)];
+      BYTE* pixel = row + static_cast<size_t>(x) * bytesPerPixel;
+      pixel[0] = GetBValue(colour);
+      pixel[1] = GetGValue(colour);
+      pixel[2] = GetRValue(colour);
+    }
+  }
+  return block;
+}
+
+TEST_F(MainWindowCaptureTest, TrueColourDibsKeepEveryPixelWhereItWas) {
+  struct DibCase {
+    const char* label;
+    UINT format;
+    std::vector<BYTE> block;
+  };
+  const std::vector<DibCase> cases = {
+      {"24-bit bottom-up, padded rows", CF_DIB, PixelDib(kPngWidth, kPngPixels, 24, false)},
+      {"32-bit top-down after a palette hint", CF_DIB, PixelDib(kPngWidth, kPngPixels, 32, true, 2)},
+      {"32-bit version 5 header", CF_DIBV5, PixelDib(kPngWidth, kPngPixels, 32, false, 0, sizeof(BITMAPV5HEADER))},
+  };
+  int cell = 0;
+  for (const DibCase& c : cases) {
+    ASSERT_TRUE(Change([&](ClipboardWrite& write) { return write.Memory(c.format, c.block.data(), c.block.size()); }))
+        << c.label;
+    ++cell;
+    ASSERT_EQ(form->ImageCellPicture(cell).Width(), kPngWidth) << c.label;
+    EXPECT_EQ(DrawnPixels(form->ImageCellPicture(cell)), kPngPixels) << c.label;
+    ASSERT_TRUE(Counted(CellKind::Image, cell)) << c.label;
+  }
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
 TEST_F(MainWindowCaptureTest, APngAloneFillsTheNextImageCellWithItsPixelsButABitmapBesideItWins) {
   ASSERT_TRUE(Change(PutPng(kPng)));
   EXPECT_TRUE(boxes.boxes.empty());
