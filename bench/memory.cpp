@@ -363,14 +363,14 @@ std::string Growth(std::optional<uint64_t> now, std::optional<uint64_t> start, i
 }
 
 void PrintReading(const char* label, const Memory& memory, const Memory& start, int pictures) {
-  std::printf("  %-26s %s MB  %s MB   %s MB  %s MB\n", label, Megabytes(memory.system).c_str(),
+  std::printf("  %-28s %s MB  %s MB   %s MB  %s MB\n", label, Megabytes(memory.system).c_str(),
               Megabytes(memory.kernel).c_str(), Growth(memory.system, start.system, pictures).c_str(),
               Growth(memory.kernel, start.kernel, pictures).c_str());
 }
 
 void PrintHeader() {
-  std::printf("  %-26s %10s  %10s   %10s  %10s\n", "", "private", "Linux", "per picture", "per picture");
-  std::printf("  %-26s %10s  %10s   %10s  %10s\n", "", "(system)", "(RssAnon)", "(system)", "(Linux)");
+  std::printf("  %-28s %10s  %10s   %10s  %10s\n", "", "private", "Linux", "per picture", "per picture");
+  std::printf("  %-28s %10s  %10s   %10s  %10s\n", "", "(system)", "(RssAnon)", "(system)", "(Linux)");
 }
 
 // Copies one picture and waits until the program counted it (or, past the

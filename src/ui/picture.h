@@ -45,7 +45,9 @@ class Picture {
   void Draw(HDC dc, const RECT& target) const;
 
   // Loads the first format the clipboard lists that a picture can be made
-  // from (bitmap, metafiles, our icon format), with the clipboard's palette.
+  // from (bitmap, metafiles, our icon format), with the clipboard's palette;
+  // failing those, a PNG, decoded into a bitmap picture. COM must be
+  // initialised on the calling thread for PNGs.
   // The clipboard must be open. Throws UserError when nothing can be
   // loaded or the picture is damaged, empty or too large.
   static Picture FromOpenClipboard();
