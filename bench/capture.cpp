@@ -1,6 +1,6 @@
 // Capture latency: how long after another program closes the clipboard the
 // main window's cell holds what was written, for a short text and for a
-// 3840 x 2160 picture. Beside it, the same for a bare reader that only
+// 3840 x 2160 picture, put there as a bitmap or as a DIB. Beside it, the same for a bare reader that only
 // fetches the content, which shows what the platform itself costs.
 //
 // The program hosts a MainWindow of its own and starts itself a second time as
@@ -59,7 +59,7 @@ constexpr char kWriterFlag[] = "--writer";
 constexpr char kRunsFlag[] = "--runs";
 
 // What the host asks the writer to do next.
-enum class Request : LONG { Text = 1, Picture = 2, Quit = 3 };
+enum class Request : LONG { Text = 1, Picture = 2, Quit = 3, Dib = 4 };
 
 // Shared between host and writer; the events order every access.
 struct Channel {
@@ -138,9 +138,10 @@ int RunWriter(DWORD hostId) {
       continue;
     }
     if (channel->request == Request::Quit) return EXIT_SUCCESS;
-    const bool written = channel->request == Request::Text
-                             ? writer.WriteText(TextFor(channel->run))
-                             : writer.WriteBitmap(kPictureWidth, kPictureHeight, static_cast<uint32_t>(channel->run));
+    const uint32_t seed = static_cast<uint32_t>(channel->run);
+    const bool written = channel->request == Request::Text  ? writer.WriteText(TextFor(channel->run))
+                         : channel->request == Request::Dib ? writer.WriteDib(kPictureWidth, kPictureHeight, seed)
+                                                            : writer.WriteBitmap(kPictureWidth, kPictureHeight, seed);
     channel->closedAt = writer.LastClosedAt();
     channel->written = written ? 1 : 0;
     SetEvent(reply.get());
@@ -178,7 +179,9 @@ class Host {
   }
 
   // With the form in the chain: until its cell holds what was written.
-  Figures MeasureCapture(CellKind kind, int runs) {
+  // Pictures are written as pictureRequest asks.
+  Figures MeasureCapture(CellKind kind, int runs, Request pictureRequest = Request::Picture) {
+    pictureRequest_ = pictureRequest;
     return Repeat(runs, [this, kind] { return CaptureOnce(kind); });
   }
 
@@ -205,7 +208,7 @@ class Host {
   void RequestWrite(CellKind kind) {
     expected_ = kind;
     expectedText_ = TextFor(++run_);
-    channel_.request = kind == CellKind::Text ? Request::Text : Request::Picture;
+    channel_.request = kind == CellKind::Text ? Request::Text : pictureRequest_;
     channel_.run = run_;
     SetEvent(request_);
   }
@@ -287,6 +290,7 @@ class Host {
   HANDLE request_;
   HANDLE reply_;
   LONG run_ = 0;
+  Request pictureRequest_ = Request::Picture;
   CellKind expected_ = CellKind::Text;
   std::wstring expectedText_;
   std::optional<int64_t> filledAt_;
@@ -319,14 +323,15 @@ void PrintRow(const char* label, const Figures& capture, double targetMs, const 
   }
 }
 
-void PrintTable(int runs, const Figures& text, const Figures& picture, const Figures& bareText,
-                const Figures& barePicture) {
+void PrintTable(int runs, const Figures& text, const Figures& picture, const Figures& dibPicture,
+                const Figures& bareText, const Figures& barePicture) {
   std::printf("Capture latency, %d-bit build, %d runs each, in ms from the writer's CloseClipboard.\n",
               static_cast<int>(sizeof(void*) * CHAR_BIT), runs);
   std::printf("%-18s %19s   %-14s %19s\n", "", "main window cell", "target", "bare reader");
   std::printf("%-18s %9s %9s   %-14s %9s %9s\n", "content", "median", "max", "(median)", "median", "max");
   PrintRow("text", text, kTextTargetMs, bareText);
   PrintRow("picture 3840x2160", picture, kPictureTargetMs, barePicture);
+  PrintRow("  the same as DIB", dibPicture, kPictureTargetMs, Figures{});
   std::printf(
       "\nmain window cell: until the cell holds the content (its memo the text, its\n"
       "picture the bitmap). bare reader: until a process that does nothing else\n"
@@ -383,6 +388,7 @@ int RunHost(int runs) {
   }
   const Figures text = host.MeasureCapture(CellKind::Text, runs);
   const Figures picture = host.MeasureCapture(CellKind::Image, runs);
+  const Figures dibPicture = host.MeasureCapture(CellKind::Image, runs, Request::Dib);
   // What the picture cells hold once their packing is done.
   form->FinishPicturePacking();
   double heldMb = 0;
@@ -390,7 +396,7 @@ int RunHost(int runs) {
   host.Quit();
   if (!WaitPumping(writer.get(), kStartDeadline)) TerminateProcess(writer.get(), EXIT_FAILURE);
 
-  PrintTable(runs, text, picture, bareText, barePicture);
+  PrintTable(runs, text, picture, dibPicture, bareText, barePicture);
   std::printf("\nThe picture cells hold %.1f MB once packed (%.1f MB per raw picture).\n", heldMb,
               kPictureWidth * 4.0 * kPictureHeight / 1e6);
   return EXIT_SUCCESS;

@@ -23,6 +23,9 @@ constexpr size_t kUserTimeField = 11;
 constexpr size_t kSystemTimeField = 12;
 constexpr char kVoluntarySwitches[] = "voluntary_ctxt_switches:";
 constexpr char kInvoluntarySwitches[] = "nonvoluntary_ctxt_switches:";
+constexpr char kResidentAnonymous[] = "RssAnon:";
+constexpr char kSwapped[] = "VmSwap:";
+constexpr uint64_t kBytesPerKilobyte = 1024;
 constexpr char kWineServerName[] = "wineserver";  // also wineserver64 and the like
 constexpr char kWinePrefixVariable[] = "WINEPREFIX";
 
@@ -158,6 +161,15 @@ std::optional<uint64_t> LinuxContextSwitches(unsigned pid) {
     total = total.value_or(0) + *voluntary + *involuntary;
   }
   return total;
+}
+
+std::optional<uint64_t> LinuxPrivateBytes(unsigned pid) {
+  const std::optional<std::string> status = ReadWhole(ProcPath(pid, L"status"));
+  if (!status) return std::nullopt;
+  // Both figures are in kB.
+  const std::optional<uint64_t> resident = LabelledNumber(*status, kResidentAnonymous);
+  if (!resident) return std::nullopt;
+  return (*resident + LabelledNumber(*status, kSwapped).value_or(0)) * kBytesPerKilobyte;
 }
 
 std::optional<unsigned> FindLinuxProcess(const std::wstring& windowsPath, const std::string& winePrefix) {

@@ -31,6 +31,11 @@ std::optional<double> LinuxCpuSeconds(unsigned pid);
 // together: each time a thread went to sleep or was put aside.
 std::optional<uint64_t> LinuxContextSwitches(unsigned pid);
 
+// The process's private memory as the kernel counts it: anonymous pages in
+// memory (RssAnon) plus those swapped out (VmSwap), in bytes. Under Wine this
+// is what the program's heaps and bitmaps really take.
+std::optional<uint64_t> LinuxPrivateBytes(unsigned pid);
+
 // The one process whose first argument is `windowsPath` (compared without
 // regard to case) and whose WINEPREFIX is `winePrefix`; nothing when there
 // is none or more than one.

@@ -20,6 +20,7 @@
 #include "tools/full_screen_view.h"
 #include "tools/wallpaper_progress_window.h"
 #include "ui/application.h"
+#include "ui/png_decoder.h"
 
 namespace {
 
@@ -68,6 +69,7 @@ int RunProgram() {
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
+  const ui::ComApartment apartment;
   RunProgram();
   // The program always ends with exit code 0.
   return 0;

@@ -16,4 +16,9 @@ inline constexpr ClipboardFormat kDibFormat = 8;
 inline constexpr ClipboardFormat kEnhMetafileFormat = 14;
 inline constexpr ClipboardFormat kDibV5Format = 17;
 
+// Many programs, and every X11 program under Wine, offer a picture as a PNG
+// file image in the format registered under this name, often without a
+// bitmap beside it.
+inline constexpr wchar_t kPngFormatName[] = L"PNG";
+
 }  // namespace core

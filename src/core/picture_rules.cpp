@@ -1,9 +1,11 @@
 #include "core/picture_rules.h"
 
+#include <algorithm>
+
 namespace core {
 
 PictureReadPlan PlanPictureRead(std::span<const ClipboardFormat> listed, ClipboardFormat iconFormat,
-                                bool bitmapAvailable) {
+                                ClipboardFormat pngFormat, bool bitmapAvailable) {
   // The clipboard's own order decides: a program that lists a metafile
   // before its bitmap gets a metafile picture.
   // The first DIB listed before the bitmap is what the system makes the
@@ -19,6 +21,9 @@ PictureReadPlan PlanPictureRead(std::span<const ClipboardFormat> listed, Clipboa
   // The system may offer a bitmap it would convert from a DIB without
   // listing it; it is asked for directly before giving up.
   if (bitmapAvailable) return {PictureSource::Bitmap, dibSource};
+  // A PNG is decoded only when nothing the system can draw is there: a
+  // program that offers a bitmap too gets the same picture as before.
+  if (pngFormat != 0 && std::ranges::find(listed, pngFormat) != listed.end()) return {PictureSource::Png};
   return {};
 }
 

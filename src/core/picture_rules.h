@@ -7,7 +7,7 @@
 
 namespace core {
 
-enum class PictureSource { None, Bitmap, EnhMetafile, MetafilePict, Icon };
+enum class PictureSource { None, Bitmap, EnhMetafile, MetafilePict, Icon, Png };
 
 struct PictureReadPlan {
   PictureSource source = PictureSource::None;
@@ -20,9 +20,10 @@ struct PictureReadPlan {
 };
 
 // `listed` holds the formats in the clipboard's own order, `iconFormat` our
-// registered icon format (0 if it could not be registered), and
-// `bitmapAvailable` whether the system would hand out a bitmap at all.
+// registered icon format and `pngFormat` the registered PNG format (either 0
+// if it could not be registered), and `bitmapAvailable` whether the system
+// would hand out a bitmap at all.
 PictureReadPlan PlanPictureRead(std::span<const ClipboardFormat> listed, ClipboardFormat iconFormat,
-                                bool bitmapAvailable);
+                                ClipboardFormat pngFormat, bool bitmapAvailable);
 
 }  // namespace core

@@ -29,7 +29,7 @@ bool ClipboardOffers(ClipboardViewFormat format) {
       // Any format a picture can be loaded from counts as the picture format.
       return IsClipboardFormatAvailable(ui::PictureFormat()) || IsClipboardFormatAvailable(CF_BITMAP) ||
              IsClipboardFormatAvailable(CF_ENHMETAFILE) || IsClipboardFormatAvailable(CF_METAFILEPICT) ||
-             IsClipboardFormatAvailable(ui::IconFormat());
+             IsClipboardFormatAvailable(ui::IconFormat()) || IsClipboardFormatAvailable(ui::PngFormat());
     default: return false;
   }
 }

@@ -2,7 +2,13 @@
 
 namespace history {
 
-bool WorthOpening(const ClipboardOffer& offer) { return offer.picture || offer.text; }
+namespace {
+
+bool OffersPicture(const ClipboardOffer& offer) { return offer.bitmap || offer.png; }
+
+}  // namespace
+
+bool WorthOpening(const ClipboardOffer& offer) { return OffersPicture(offer) || offer.text; }
 
 CapturePlan PlanCapture(const ClipboardOffer& offer, bool opened, bool privacyMarked) {
   // Another program kept the clipboard to itself: this change is lost, and
@@ -10,7 +16,7 @@ CapturePlan PlanCapture(const ClipboardOffer& offer, bool opened, bool privacyMa
   if (!opened) return {};
   // Content marked private (passwords) is left alone, as if capture were off.
   if (privacyMarked) return {};
-  return {offer.picture, offer.text};
+  return {OffersPicture(offer), offer.text};
 }
 
 }  // namespace history

@@ -7,13 +7,14 @@
 namespace history {
 
 // A change offers a picture when a bitmap can be had, listed or made by the
-// system from a DIB, and a text when text can be had.
+// system from a DIB, or a PNG (core::kPngFormatName); and a text when text can be had.
 inline constexpr core::ClipboardFormat kPictureOfferFormat = core::kBitmapFormat;
 inline constexpr core::ClipboardFormat kTextOfferFormat = core::kTextFormat;
 
 struct ClipboardOffer {
-  bool picture = false;
+  bool bitmap = false;
   bool text = false;
+  bool png = false;
 };
 
 struct CapturePlan {

@@ -163,7 +163,8 @@ void MainWindow::OnClipboardChange() {
 
 void MainWindow::CaptureClipboard() {
   const ClipboardOffer offer{IsClipboardFormatAvailable(kPictureOfferFormat) != FALSE,
-                             IsClipboardFormatAvailable(kTextOfferFormat) != FALSE};
+                             IsClipboardFormatAvailable(kTextOfferFormat) != FALSE,
+                             IsClipboardFormatAvailable(ui::PngFormat()) != FALSE};
   if (!WorthOpening(offer)) return;
   ui::ClipboardSession clipboard(Handle());
   // The markers can only be read from the open clipboard.

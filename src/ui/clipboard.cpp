@@ -1,5 +1,6 @@
 #include "ui/clipboard.h"
 
+#include "core/clipboard_formats.h"
 #include "ui/handles.h"
 
 namespace ui {
@@ -26,6 +27,7 @@ bool HistoryForbidden() {
 }  // namespace
 
 UINT PictureFormat() { return RegisterClipboardFormatW(kPictureFormatName); }
+UINT PngFormat() { return RegisterClipboardFormatW(core::kPngFormatName); }
 UINT ComponentFormat() { return RegisterClipboardFormatW(kComponentFormatName); }
 UINT IconFormat() { return RegisterClipboardFormatW(kIconFormatName); }
 

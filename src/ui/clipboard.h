@@ -12,6 +12,8 @@ namespace ui {
 UINT PictureFormat();
 UINT ComponentFormat();
 UINT IconFormat();
+// The format other programs offer PNG file images in.
+UINT PngFormat();
 
 // True when the content on the (open) clipboard is marked as private:
 // password managers put these markers on secrets so that history tools

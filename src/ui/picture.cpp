@@ -1,11 +1,15 @@
 #include "ui/picture.h"
 
+#include <cstring>
 #include <new>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "core/dib_rules.h"
 #include "core/picture_rules.h"
 #include "ui/clipboard.h"
+#include "ui/png_decoder.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -19,6 +23,7 @@ namespace {
 constexpr wchar_t kInvalidFormat[] = L"Invalid clipboard format";
 constexpr wchar_t kUnreadablePicture[] =
     L"The picture on the clipboard could not be read. It is damaged, empty or too large to keep.";
+constexpr wchar_t kNoMemoryForPicture[] = L"There is not enough memory to keep this picture.";
 constexpr int kBitsPerPixel = 32;
 constexpr int kBytesPerPixel = 4;
 // Metafile frames are in 0.01 mm; this many make one inch.
@@ -37,16 +42,60 @@ BITMAPINFOHEADER PixelHeader(int width, int height) {
 
 void Refuse() { throw UserError(kUnreadablePicture); }
 
-// Refuses a DIB on the open clipboard that fails DibIsSound.
-void CheckDib(UINT format) {
-  const GlobalLockGuard<const BYTE> block(GetClipboardData(format));
-  if (!block || !core::DibIsSound(block.get(), block.size())) Refuse();
+// The picture of a sound DIB whose pixels are plain 24- or 32-bit colours,
+// read straight from the block: one pass, where the system would first make
+// a bitmap of it for GetDIBits to read back. Nothing for what only the
+// system converts (colour tables that are used, masks, compression, the old
+// core header); the reserved byte comes out 0, as GetDIBits gives it.
+std::optional<Picture> PlainDibPicture(const BYTE* block, SIZE_T size) {
+  constexpr int kTrueColourBits = 24;
+  constexpr int kRowAlignBytes = 4;
+  BITMAPINFOHEADER header{};
+  if (size < sizeof(header)) return std::nullopt;
+  std::memcpy(&header, block, sizeof(header));
+  const int bits = header.biBitCount;
+  if (header.biSize < sizeof(header) || header.biCompression != BI_RGB ||
+      (bits != kTrueColourBits && bits != kBitsPerPixel)) {
+    return std::nullopt;
+  }
+  const int width = header.biWidth;
+  const bool topDown = header.biHeight < 0;
+  const int height = topDown ? -header.biHeight : header.biHeight;
+  const int sourceBytesPerPixel = bits / 8;
+  // Above 8 bits a colour table is only a hint for palette devices; the
+  // pixels follow it.
+  const uint64_t offset = uint64_t{header.biSize} + uint64_t{header.biClrUsed} * sizeof(RGBQUAD);
+  const uint64_t stride =
+      (static_cast<uint64_t>(width) * sourceBytesPerPixel + kRowAlignBytes - 1) / kRowAlignBytes * kRowAlignBytes;
+  if (offset + stride * static_cast<uint64_t>(height) > size) return std::nullopt;
+  std::vector<uint8_t> pixels;
+  try {
+    pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height) * kBytesPerPixel);
+  } catch (const std::bad_alloc&) {
+    Refuse();
+  }
+  uint8_t* target = pixels.data();
+  for (int y = 0; y < height; ++y) {
+    const BYTE* source = block + offset + stride * static_cast<uint64_t>(topDown ? height - 1 - y : y);
+    for (int x = 0; x < width; ++x, source += sourceBytesPerPixel, target += kBytesPerPixel) {
+      target[0] = source[0];
+      target[1] = source[1];
+      target[2] = source[2];
+      target[3] = 0;
+    }
+  }
+  return Picture::FromPixels(width, height, std::move(pixels));
 }
 
 // CF_BITMAP from the open clipboard; dibSource is the DIB format it is made
-// from, or 0 when the bitmap was put there as a bitmap.
+// from, or 0 when the bitmap was put there as a bitmap. A DIB that fails
+// DibIsSound is refused before the system is asked to convert it.
 Picture BitmapFromOpenClipboard(UINT dibSource, HPALETTE palette) {
-  if (dibSource != 0) CheckDib(dibSource);
+  if (dibSource != 0) {
+    const GlobalLockGuard<const BYTE> block(GetClipboardData(dibSource));
+    if (!block || !core::DibIsSound(block.get(), block.size())) Refuse();
+    if (std::optional<Picture> plain = PlainDibPicture(block.get(), block.size())) return std::move(*plain);
+  }
   return Picture::FromBitmap(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)), palette);
 }
 
@@ -79,6 +128,31 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
   picture.width_ = width;
   picture.height_ = height;
   return picture;
+}
+
+Picture Picture::FromPixels(int width, int height, std::vector<uint8_t> pixels) {
+  if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide) Refuse();
+  const uint64_t bytes = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * kBytesPerPixel;
+  if (bytes > kMaxBytes || pixels.size() != bytes) Refuse();
+  Picture picture;
+  picture.kind_ = Kind::Bitmap;
+  picture.width_ = width;
+  picture.height_ = height;
+  picture.store_ = std::make_shared<Store>();
+  picture.store_->raw = std::move(pixels);
+  return picture;
+}
+
+Picture Picture::FromPngData(HANDLE data) {
+  DecodedImage image;
+  DecodeResult result = DecodeResult::Unreadable;
+  {
+    const GlobalLockGuard<const BYTE> bytes(data);
+    if (bytes) result = DecodePng(bytes.get(), bytes.size(), image);
+  }
+  if (result == DecodeResult::OutOfMemory) throw UserError(kNoMemoryForPicture);
+  if (result != DecodeResult::Decoded) Refuse();
+  return FromPixels(image.width, image.height, std::move(image.pixels));
 }
 
 Picture Picture::Copy() const {
@@ -170,13 +244,14 @@ Picture Picture::FromOpenClipboard() {
     listed.push_back(format);
   }
   const core::PictureReadPlan plan =
-      core::PlanPictureRead(listed, iconFormat, IsClipboardFormatAvailable(CF_BITMAP) != FALSE);
+      core::PlanPictureRead(listed, iconFormat, PngFormat(), IsClipboardFormatAvailable(CF_BITMAP) != FALSE);
   switch (plan.source) {
     case core::PictureSource::Bitmap: return BitmapFromOpenClipboard(plan.dibSource, palette);
     case core::PictureSource::EnhMetafile:
       return FromEnhMetaFile(static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE)));
     case core::PictureSource::MetafilePict: return FromMetaFilePict(GetClipboardData(CF_METAFILEPICT));
     case core::PictureSource::Icon: return FromIconData(GetClipboardData(iconFormat));
+    case core::PictureSource::Png: return FromPngData(GetClipboardData(PngFormat()));
     case core::PictureSource::None: break;
   }
   throw UserError(kInvalidFormat);

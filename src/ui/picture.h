@@ -64,7 +64,9 @@ class Picture {
   void ReleaseUnpacked() const { held_.reset(); }
 
   // Loads the first format the clipboard lists that a picture can be made
-  // from (bitmap, metafiles, our icon format), with the clipboard's palette.
+  // from (bitmap, metafiles, our icon format), with the clipboard's palette;
+  // failing those, a PNG, decoded into a bitmap picture. COM must be
+  // initialised on the calling thread for PNGs.
   // The clipboard must be open. Throws UserError when nothing can be
   // loaded or the picture is damaged, empty or too large.
   static Picture FromOpenClipboard();
@@ -72,6 +74,10 @@ class Picture {
   // A bitmap picture from a bitmap handle (copied; the handle stays the
   // caller's). Throws UserError as above.
   static Picture FromBitmap(HBITMAP bitmap, HPALETTE palette);
+
+  // A bitmap picture that takes over 32-bit bottom-up pixels, width x height
+  // of them. Throws UserError when the size is refused or does not match.
+  static Picture FromPixels(int width, int height, std::vector<uint8_t> pixels);
 
  private:
   friend class PictureCompressor;
@@ -94,6 +100,7 @@ class Picture {
   static Picture FromEnhMetaFile(HENHMETAFILE metafile);
   static Picture FromMetaFilePict(HANDLE data);
   static Picture FromIconData(HANDLE data);
+  static Picture FromPngData(HANDLE data);
 
   Kind kind_ = Kind::Empty;
   int width_ = 0;

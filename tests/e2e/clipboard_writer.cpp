@@ -146,4 +146,19 @@ bool ClipboardWriter::WriteDib(int width, int height, uint32_t seed) {
   });
 }
 
+bool ClipboardWriter::WritePackedDib(const void* block, size_t size) {
+  ui::unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, size));
+  if (!memory) return false;
+  {
+    const ui::GlobalLockGuard<> target(memory.get());
+    if (!target) return false;
+    std::memcpy(target.get(), block, size);
+  }
+  return Replace([&memory] {
+    if (!SetClipboardData(CF_DIB, memory.get())) return false;
+    memory.release();  // the clipboard owns it now
+    return true;
+  });
+}
+
 }  // namespace e2e

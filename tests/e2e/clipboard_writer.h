@@ -34,6 +34,9 @@ class ClipboardWriter {
   // device-independent bitmap (CF_DIB), as many other programs do; the
   // system offers it as CF_BITMAP by converting it.
   bool WriteDib(int width, int height, uint32_t seed);
+  // Puts a packed DIB (header, colour table, pixels) that the caller drew
+  // on the clipboard as CF_DIB.
+  bool WritePackedDib(const void* block, size_t size);
 
   // QueryPerformanceCounter taken right after the last successful write
   // closed the clipboard: the moment every viewer is told of the change.

@@ -21,6 +21,7 @@
 #include "tools/cell_window.h"
 #include "tools/full_screen_view.h"
 #include "ui/application.h"
+#include "ui/png_decoder.h"
 
 namespace {
 
@@ -72,6 +73,7 @@ void Copy(HWND owner, const wchar_t* text, COLORREF top, COLORREF bottom) {
 
 int wmain(int argc, wchar_t** argv) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
+  const ui::ComApartment apartment;
   InitCommonControlsEx(&controls);
   const std::wstring which = argc > 1 ? argv[1] : L"splash";
   settings::Settings settings;

@@ -1,13 +1,16 @@
 // Entry point of the in-process Win32 tests: initialises the common controls
-// once, as the program does, then runs every test on this (the GUI) thread.
+// and COM once, as the program does, then runs every test on this (the GUI) thread.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 #include <commctrl.h>
 
+#include "ui/png_decoder.h"
+
 int main(int argc, char** argv) {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
   InitCommonControlsEx(&icc);
+  const ui::ComApartment apartment;
   testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -10,6 +10,7 @@ namespace {
 
 // Registered formats get numbers from 0xC000 up.
 constexpr ClipboardFormat kIcon = 0xC123;
+constexpr ClipboardFormat kPng = 0xC0A1;
 constexpr ClipboardFormat kOtherProgramsFormat = 0xC0FE;
 constexpr ClipboardFormat kUnicodeText = 13;
 constexpr ClipboardFormat kPalette = 9;
@@ -37,14 +38,18 @@ TEST(PlanPictureReadTest, TheClipboardsOwnOrderDecidesAndTheBitmapsDibIsFound) {
       {"TextOnly", {kUnicodeText, kTextFormat}, false, {}},
       {"DibWithoutBitmap", {kDibFormat}, false, {}},
       {"NothingListed", {}, false, {}},
+      {"PngAlone", {kOtherProgramsFormat, kPng}, false, {PictureSource::Png}},
+      {"PngBeforeAnything", {kPng, kDibFormat, kEnhMetafileFormat}, true, {PictureSource::EnhMetafile}},
+      {"PngWithAnUnlistedBitmap", {kPng, kUnicodeText}, true, {PictureSource::Bitmap, 0}},
   };
   for (const PlanCase& c : cases) {
-    const PictureReadPlan plan = PlanPictureRead(c.listed, kIcon, c.bitmapAvailable);
+    const PictureReadPlan plan = PlanPictureRead(c.listed, kIcon, kPng, c.bitmapAvailable);
     EXPECT_EQ(static_cast<int>(plan.source), static_cast<int>(c.expected.source)) << c.label;
     EXPECT_EQ(plan.dibSource, c.expected.dibSource) << c.label;
   }
-  // Without a registered icon format, no listed format is taken for it.
-  EXPECT_EQ(PlanPictureRead(std::vector<ClipboardFormat>{0, kBitmapFormat}, 0, true).source, PictureSource::Bitmap);
+  // Without a registered icon or PNG format, no listed format is taken for it.
+  EXPECT_EQ(PlanPictureRead(std::vector<ClipboardFormat>{0, kBitmapFormat}, 0, 0, true).source, PictureSource::Bitmap);
+  EXPECT_EQ(PlanPictureRead(std::vector<ClipboardFormat>{0}, 0, 0, false).source, PictureSource::None);
 }
 
 }  // namespace

@@ -351,6 +351,147 @@ TEST_P(HostilePictureTest, IsReportedAndEverythingCapturedBeforeStays) {
   EXPECT_EQ(test::CentreColour(form->ImageCellPicture(2)), kBlue);
 }
 
+// A 3 x 2 PNG (8-bit RGB) whose pixels all differ, so that a row, a column
+// or a channel out of place shows.
+const std::vector<BYTE> kPng = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A, 0x00, 0x00, 0x00, 0x0D, 0x49, 0x48,
+                                0x44, 0x52, 0x00, 0x00, 0x00, 0x03, 0x00, 0x00, 0x00, 0x02, 0x08, 0x02, 0x00, 0x00,
+                                0x00, 0x12, 0x16, 0xF1, 0x4D, 0x00, 0x00, 0x00, 0x16, 0x49, 0x44, 0x41, 0x54, 0x78,
+                                0xDA, 0x63, 0xF8, 0xCF, 0xC0, 0xC0, 0x00, 0xC1, 0xFF, 0x81, 0xD4, 0xFF, 0xFF, 0x0D,
+                                0x0E, 0x0A, 0x00, 0x48, 0xED, 0x07, 0xDA, 0x0A, 0xD2, 0xAE, 0xF6, 0x00, 0x00, 0x00,
+                                0x00, 0x49, 0x45, 0x4E, 0x44, 0xAE, 0x42, 0x60, 0x82};
+// Its pixels, top row first.
+const std::vector<COLORREF> kPngPixels = {RGB(255, 0, 0),   RGB(0, 255, 0),   RGB(0, 0, 255),
+                                          RGB(255, 255, 0), RGB(0, 255, 255), RGB(128, 64, 32)};
+constexpr int kPngWidth = 3;
+constexpr int kPngHeight = 2;
+// Where the compressed pixels of kPng start, and its header chunk.
+constexpr size_t kPngPixelData = 41;
+constexpr size_t kPngHeaderChunk = 8;
+constexpr size_t kPngHeaderChunkSize = 25;
+
+std::function<bool(ClipboardWrite&)> PutPng(std::vector<BYTE> bytes) {
+  return [bytes](ClipboardWrite& write) {
+    return write.Memory(RegisterClipboardFormatW(L"PNG"), bytes.data(), bytes.size());
+  };
+}
+
+// kPng with one byte of its compressed pixels changed: its checksum no
+// longer matches.
+std::vector<BYTE> DamagedPng() {
+  std::vector<BYTE> bytes = kPng;
+  bytes[kPngPixelData + 4] ^= 0xFF;
+  return bytes;
+}
+
+// kPng cut off inside its pixels.
+std::vector<BYTE> TruncatedPng() { return {kPng.begin(), kPng.begin() + kPngPixelData + 6}; }
+
+// kPng with a well-formed header announcing 30000 x 30000 pixels: within
+// the side limit, far over the byte limit, and nowhere near as many pixels.
+std::vector<BYTE> HugePng() {
+  const BYTE header[kPngHeaderChunkSize] = {0x00, 0x00, 0x00, 0x0D, 0x49, 0x48, 0x44, 0x52, 0x00,
+                                            0x00, 0x75, 0x30, 0x00, 0x00, 0x75, 0x30, 0x08, 0x02,
+                                            0x00, 0x00, 0x00, 0xE9, 0x45, 0x6F, 0xED};
+  std::vector<BYTE> bytes = kPng;
+  std::copy(std::begin(header), std::end(header), bytes.begin() + kPngHeaderChunk);
+  return bytes;
+}
+
+// The picture drawn at its own size, top row first.
+std::vector<COLORREF> DrawnPixels(const ui::Picture& picture) {
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = picture.Width();
+  info.bmiHeader.biHeight = picture.Height();
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  ui::unique_hbitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ui::unique_hdc dc(CreateCompatibleDC(nullptr));
+  ui::SelectGuard select(dc.get(), canvas.get());
+  picture.Draw(dc.get(), RECT{0, 0, picture.Width(), picture.Height()});
+  std::vector<COLORREF> pixels;
+  for (int y = 0; y < picture.Height(); ++y) {
+    for (int x = 0; x < picture.Width(); ++x) pixels.push_back(GetPixel(dc.get(), x, y));
+  }
+  return pixels;
+}
+
+// A DIB of the given pixels (top row first), stored top-down or bottom-up,
+// its rows padded to four bytes and its pixels after a colour table of
+// `tableHint` entries, which above 8 bits only hints at a palette.
+std::vector<BYTE> PixelDib(int width, const std::vector<COLORREF>& pixels, WORD bitCount, bool topDown,
+                           DWORD tableHint = 0, DWORD headerSize = sizeof(BITMAPINFOHEADER)) {
+  const int height = static_cast<int>(pixels.size()) / width;
+  const size_t bytesPerPixel = bitCount / 8;
+  const size_t stride = (static_cast<size_t>(width) * bytesPerPixel + 3) / 4 * 4;
+  const size_t offset = headerSize + tableHint * sizeof(RGBQUAD);
+  std::vector<BYTE> block(offset + stride * static_cast<size_t>(height), 0x5A);
+  BITMAPINFOHEADER header{};
+  header.biSize = headerSize;
+  header.biWidth = width;
+  header.biHeight = topDown ? -height : height;
+  header.biPlanes = 1;
+  header.biBitCount = bitCount;
+  header.biCompression = BI_RGB;
+  header.biClrUsed = tableHint;
+  std::memcpy(block.data(), &header, sizeof(header));
+  for (int y = 0; y < height; ++y) {
+    BYTE* row = block.data() + offset + stride * static_cast<size_t>(topDown ? y : height - 1 - y);
+    for (int x = 0; x < width; ++x) {
+      const COLORREF colour = pixels[static_cast<size_t>(y * width + x)];
+      BYTE* pixel = row + static_cast<size_t>(x) * bytesPerPixel;
+      pixel[0] = GetBValue(colour);
+      pixel[1] = GetGValue(colour);
+      pixel[2] = GetRValue(colour);
+    }
+  }
+  return block;
+}
+
+TEST_F(MainWindowCaptureTest, TrueColourDibsKeepEveryPixelWhereItWas) {
+  struct DibCase {
+    const char* label;
+    UINT format;
+    std::vector<BYTE> block;
+  };
+  const std::vector<DibCase> cases = {
+      {"24-bit bottom-up, padded rows", CF_DIB, PixelDib(kPngWidth, kPngPixels, 24, false)},
+      {"32-bit top-down after a palette hint", CF_DIB, PixelDib(kPngWidth, kPngPixels, 32, true, 2)},
+      {"32-bit version 5 header", CF_DIBV5, PixelDib(kPngWidth, kPngPixels, 32, false, 0, sizeof(BITMAPV5HEADER))},
+  };
+  int cell = 0;
+  for (const DibCase& c : cases) {
+    ASSERT_TRUE(Change([&](ClipboardWrite& write) { return write.Memory(c.format, c.block.data(), c.block.size()); }))
+        << c.label;
+    ++cell;
+    ASSERT_EQ(form->ImageCellPicture(cell).Width(), kPngWidth) << c.label;
+    EXPECT_EQ(DrawnPixels(form->ImageCellPicture(cell)), kPngPixels) << c.label;
+    ASSERT_TRUE(Counted(CellKind::Image, cell)) << c.label;
+  }
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(MainWindowCaptureTest, APngAloneFillsTheNextImageCellWithItsPixelsButABitmapBesideItWins) {
+  ASSERT_TRUE(Change(PutPng(kPng)));
+  EXPECT_TRUE(boxes.boxes.empty());
+  const ui::Picture& picture = form->ImageCellPicture(1);
+  ASSERT_EQ(picture.GetKind(), ui::Picture::Kind::Bitmap);
+  ASSERT_EQ(picture.Width(), kPngWidth);
+  ASSERT_EQ(picture.Height(), kPngHeight);
+  EXPECT_EQ(DrawnPixels(picture), kPngPixels);
+  EXPECT_TRUE(Counted(CellKind::Image, 1));
+
+  // Listed first or not, the PNG gives way to the bitmap.
+  ASSERT_TRUE(Change([](ClipboardWrite& write) {
+    return PutPng(kPng)(write) && write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kGreen));
+  }));
+  EXPECT_EQ(form->ImageCellPicture(2).Width(), kSmallSide);
+  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(2)), kGreen);
+  EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 1}, {CellKind::Image, 2}}));
+}
+
 constexpr LONG kAbsurdSide = 100000;
 // A header size no bitmap format has; taken at its word it points far past the block.
 constexpr DWORD kBogusHeaderSize = 0x7FFFFFF0;
@@ -369,6 +510,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 PutDib(Dib(kAnnouncedSide, kAnnouncedSide, kTrueColourBits, kSmallPixels))},
                     HostileCase{"AbsurdSize", PutDib(Dib(kAbsurdSide, kAbsurdSide, kTrueColourBits, kSmallPixels))},
                     HostileCase{"ZeroSize", PutDib(Dib(0, 0, kTrueColourBits, 0))},
+                    HostileCase{"DamagedPng", PutPng(DamagedPng())},
+                    HostileCase{"TruncatedPng", PutPng(TruncatedPng())}, HostileCase{"HugePng", PutPng(HugePng())},
                     HostileCase{"DelayedRenderingGivesNothing",
                                 [](ClipboardWrite& write) { return write.Delayed(CF_BITMAP); }, true}),
     [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.label); });
