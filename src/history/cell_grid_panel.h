@@ -11,7 +11,7 @@
 
 namespace history {
 
-// A TColor and a COLORREF share their layout.
+// The model keeps the colour as 0x00BBGGRR, which is a COLORREF's layout.
 inline constexpr COLORREF kSelectionFrameColour = static_cast<COLORREF>(history::kSelectionColour);
 static_assert(kSelectionFrameColour == RGB(0xAA, 0xAA, 0xFF));
 

@@ -30,8 +30,8 @@ constexpr int kMaxCount = 54;
 constexpr int kLowCellsThreshold = 49;
 /// The cell that a new store selects for both kinds.
 constexpr int kInitialSelectedCell = 1;
-/// Frame colour of the selected cell, as a TColor (blue FF, green AA, red
-/// AA in the byte order blue-green-red). A COLORREF has the same layout.
+/// Frame colour of the selected cell as 0x00BBGGRR: blue FF, green AA,
+/// red AA, a light lavender.
 constexpr std::uint32_t kSelectionColour = 0xFFAAAA;
 
 /// What changed in the store; every change is announced as one of these.
