@@ -42,6 +42,8 @@ constexpr int kPictureWidth = 3840;
 constexpr int kPictureHeight = 2160;
 constexpr double kTextTargetMs = 15.0;
 constexpr double kPictureTargetMs = 150.0;
+// An X11 picture: at most this much on top of what the bridge itself takes.
+constexpr double kX11ShareTargetMs = 100.0;
 // Cells are reused in a small rotation, so the counts never approach the
 // low-cell warning and the memory held stays bounded.
 constexpr int kCellsInRotation = 8;
@@ -59,7 +61,39 @@ constexpr char kWriterFlag[] = "--writer";
 constexpr char kRunsFlag[] = "--runs";
 
 // What the host asks the writer to do next.
-enum class Request : LONG { Text = 1, Picture = 2, Quit = 3, Dib = 4 };
+enum class Request : LONG { Text = 1, Picture = 2, Quit = 3, Dib = 4, X11Png = 5, X11Bmp = 6 };
+
+// Pictures an X11 program hands over through Wine's clipboard bridge: the
+// writer starts xclip on a 3840 x 2160 file named by these variables (Linux
+// paths; scripts/bench.sh makes the files). Without them those rows are
+// left out.
+constexpr wchar_t kX11PngVariable[] = L"KESTREL_BENCH_X11_PNG";
+constexpr wchar_t kX11BmpVariable[] = L"KESTREL_BENCH_X11_BMP";
+
+std::wstring Variable(const wchar_t* name) {
+  wchar_t value[MAX_PATH] = L"";
+  const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH);
+  return length > 0 && length < MAX_PATH ? value : L"";
+}
+
+// Starts xclip as an X11 program (Wine's "start /unix") to own the X
+// clipboard with the file's content; returns the moment it was asked to.
+std::optional<int64_t> WriteFromX11(const wchar_t* type, const std::wstring& file) {
+  std::wstring command =
+      L"cmd.exe /c start /unix /usr/bin/xclip -selection clipboard -t " + std::wstring(type) + L" -i \"" + file + L"\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION created{};
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+                      &created)) {
+    return std::nullopt;
+  }
+  ui::unique_handle thread(created.hThread);
+  ui::unique_handle process(created.hProcess);
+  return now.QuadPart;
+}
 
 // Shared between host and writer; the events order every access.
 struct Channel {
@@ -139,6 +173,15 @@ int RunWriter(DWORD hostId) {
     }
     if (channel->request == Request::Quit) return EXIT_SUCCESS;
     const uint32_t seed = static_cast<uint32_t>(channel->run);
+    if (channel->request == Request::X11Png || channel->request == Request::X11Bmp) {
+      const bool png = channel->request == Request::X11Png;
+      const std::optional<int64_t> askedAt =
+          WriteFromX11(png ? L"image/png" : L"image/bmp", Variable(png ? kX11PngVariable : kX11BmpVariable));
+      channel->closedAt = askedAt.value_or(0);
+      channel->written = askedAt ? 1 : 0;
+      SetEvent(reply.get());
+      continue;
+    }
     const bool written = channel->request == Request::Text  ? writer.WriteText(TextFor(channel->run))
                          : channel->request == Request::Dib ? writer.WriteDib(kPictureWidth, kPictureHeight, seed)
                                                             : writer.WriteBitmap(kPictureWidth, kPictureHeight, seed);
@@ -166,7 +209,8 @@ class Host {
 
   // Before the form watches the clipboard: how long a reader that does
   // nothing but fetch the content takes, which is what the platform costs.
-  Figures MeasureBareRead(CellKind kind, int runs) {
+  Figures MeasureBareRead(CellKind kind, int runs, Request pictureRequest = Request::Picture) {
+    pictureRequest_ = pictureRequest;
     return Repeat(runs, [this, kind] { return BareReadOnce(kind); });
   }
 
@@ -236,6 +280,12 @@ class Host {
     bool expected = false;
     if (kind == CellKind::Text) {
       expected = ui::ReadClipboardText() == expectedText_;
+    } else if (pictureRequest_ == Request::X11Png || pictureRequest_ == Request::X11Bmp) {
+      // What the bridge offers for the X11 picture, fetched whole.
+      const UINT format =
+          pictureRequest_ == Request::X11Png ? RegisterClipboardFormatW(L"PNG") : static_cast<UINT>(CF_DIB);
+      HANDLE data = GetClipboardData(format);
+      expected = data && GlobalSize(data) > 0;
     } else {
       BITMAP info{};
       auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
@@ -381,6 +431,9 @@ int RunHost(int runs) {
   Host host(*form, *channel, request.get(), reply.get());
   const Figures bareText = host.MeasureBareRead(CellKind::Text, runs);
   const Figures barePicture = host.MeasureBareRead(CellKind::Image, runs);
+  const bool x11 = !Variable(kX11PngVariable).empty() && !Variable(kX11BmpVariable).empty();
+  const Figures bareX11Png = x11 ? host.MeasureBareRead(CellKind::Image, runs, Request::X11Png) : Figures{};
+  const Figures bareX11Bmp = x11 ? host.MeasureBareRead(CellKind::Image, runs, Request::X11Bmp) : Figures{};
   if (!host.JoinChain()) {
     std::fprintf(stderr, "bench_capture: the main window did not join the clipboard viewer chain\n");
     host.Quit();
@@ -389,6 +442,8 @@ int RunHost(int runs) {
   const Figures text = host.MeasureCapture(CellKind::Text, runs);
   const Figures picture = host.MeasureCapture(CellKind::Image, runs);
   const Figures dibPicture = host.MeasureCapture(CellKind::Image, runs, Request::Dib);
+  const Figures x11Png = x11 ? host.MeasureCapture(CellKind::Image, runs, Request::X11Png) : Figures{};
+  const Figures x11Bmp = x11 ? host.MeasureCapture(CellKind::Image, runs, Request::X11Bmp) : Figures{};
   // What the picture cells hold once their packing is done.
   form->FinishPicturePacking();
   double heldMb = 0;
@@ -397,6 +452,19 @@ int RunHost(int runs) {
   if (!WaitPumping(writer.get(), kStartDeadline)) TerminateProcess(writer.get(), EXIT_FAILURE);
 
   PrintTable(runs, text, picture, dibPicture, bareText, barePicture);
+  if (x11) {
+    std::printf("\nFrom an X11 program (xclip), in ms from starting it:\n");
+    // The target column is the bare reader's median plus our allowed share.
+    const auto target = [](const Figures& bare) {
+      return bare.samplesMs.empty() ? kX11ShareTargetMs : Median(bare.samplesMs) + kX11ShareTargetMs;
+    };
+    PrintRow("  as image/png", x11Png, target(bareX11Png), bareX11Png);
+    PrintRow("  as image/bmp", x11Bmp, target(bareX11Bmp), bareX11Bmp);
+    std::printf("Our share is the cell's median minus the bare reader's; the goal is at most %.0f ms.\n",
+                kX11ShareTargetMs);
+  } else {
+    std::printf("\n(X11 pictures not measured: scripts/bench.sh names their files.)\n");
+  }
   std::printf("\nThe picture cells hold %.1f MB once packed (%.1f MB per raw picture).\n", heldMb,
               kPictureWidth * 4.0 * kPictureHeight / 1e6);
   return EXIT_SUCCESS;

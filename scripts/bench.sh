@@ -28,6 +28,16 @@ for preset in "${presets[@]}"; do
   cmake --build "$build_prefix$preset" --target benchmarks
 done
 
+# A 3840 x 2160 screen-like picture for the capture bench's X11 rows, which
+# xclip hands to Wine's clipboard bridge as image/png and as image/bmp.
+x11=$root/build/bench-x11
+mkdir -p "$x11"
+convert -size 3840x2160 xc:'#dfe3e8' -fill '#3a6ea5' -draw 'rectangle 0,0 3839,40' \
+  -fill white -draw 'rectangle 100,100 1900,1500' -fill '#222222' -draw 'rectangle 120,140 1800,160' \
+  "$x11/picture.png"
+convert "$x11/picture.png" BMP3:"$x11/picture.bmp"
+export KESTREL_BENCH_X11_PNG=$x11/picture.png KESTREL_BENCH_X11_BMP=$x11/picture.bmp
+
 KESTREL_PREFIX_DIR=${KESTREL_PREFIX_DIR:-$root/build/wineprefix-bench} "$here/with-wine.sh" bash -c '
   build_prefix=$1; shift
   status=0

@@ -8,7 +8,7 @@ packages=(
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
   mingw-w64-tools libz-mingw-w64-dev
   wine wine64 wine32:i386 fonts-wine
-  xvfb x11-utils xdotool imagemagick
+  xvfb x11-utils xdotool imagemagick xclip
 )
 
 missing=()
