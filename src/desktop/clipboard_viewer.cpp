@@ -1,9 +1,12 @@
 #include "desktop/clipboard_viewer.h"
 
+#include <algorithm>
+
+#include "core/dib_rules.h"
 #include "core/geometry.h"
+#include "core/window_classes.h"
 #include "ui/clipboard.h"
 #include "ui/message_box.h"
-#include "core/window_classes.h"
 
 namespace desktop {
 
@@ -41,6 +44,11 @@ void PictureView::Create(HWND parent, ui::Picture picture) {
   // the one large thing here: the image cell keeps them already, so the
   // display keeps only the bitmap's size and draws its background.
   if (picture.GetKind() != ui::Picture::Kind::Bitmap) picture_ = std::move(picture);
+  EnablePainting();
+  CreateFromParams(ui::WindowParams::Child(core::kPictureViewClass, parent, 0, 0, width, height));
+}
+
+void PictureView::Create(HWND parent, int width, int height) {
   EnablePainting();
   CreateFromParams(ui::WindowParams::Child(core::kPictureViewClass, parent, 0, 0, width, height));
 }
@@ -158,6 +166,23 @@ void ClipboardViewer::ShowMemo(bool oemFont) {
 }
 
 void ClipboardViewer::ShowPicture(ClipboardViewFormat kind) {
+  if (kind == ClipboardViewFormat::Bitmap && ClipboardOffers(kind)) {
+    std::optional<SIZE> size;
+    {
+      ui::ClipboardSession clipboard(Handle());
+      if (clipboard.IsOpen()) size = ui::ClipboardBitmapSize();
+    }
+    if (size) {
+      picture_ = ui::MakeWindow<PictureView>();
+      // The header is another program's word: keep it to a sane window size.
+      const auto side = [](LONG extent) {
+        return static_cast<int>(std::clamp<LONG>(extent, 0, core::kMaxPictureSide));
+      };
+      picture_->Create(Handle(), side(size->cx), side(size->cy));
+      CentreDisplay();
+      return;
+    }
+  }
   ui::Picture picture;
   if (ClipboardOffers(kind)) {
     ui::ClipboardSession clipboard(Handle());

@@ -21,6 +21,9 @@ inline constexpr wchar_t kPaletteNotImplemented[] = L"Function not yet implement
 class PictureView : public ui::Window {
  public:
   void Create(HWND parent, ui::Picture picture);
+  // A bitmap's display: the image cell keeps the pixels, the display only
+  // needs the size.
+  void Create(HWND parent, int width, int height);
   const ui::Picture& GetPicture() const { return picture_; }
 
  protected:

@@ -1,5 +1,9 @@
 #include "ui/clipboard.h"
 
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
 #include "core/clipboard_formats.h"
 #include "ui/handles.h"
 
@@ -44,6 +48,48 @@ ClipboardSession::ClipboardSession(HWND owner) {
 
 ClipboardSession::~ClipboardSession() {
   if (open_) CloseClipboard();
+}
+
+namespace {
+
+// The size a DIB block's header gives; the core header has 16-bit fields.
+std::optional<SIZE> DibSize(HANDLE data) {
+  constexpr SIZE_T kCoreHeaderSize = 12;
+  const GlobalLockGuard<const BYTE> block(data);
+  if (!block || block.size() < kCoreHeaderSize) return std::nullopt;
+  DWORD headerSize = 0;
+  std::memcpy(&headerSize, block.get(), sizeof(headerSize));
+  if (headerSize == kCoreHeaderSize) {
+    WORD width = 0;
+    WORD height = 0;
+    std::memcpy(&width, block.get() + 4, sizeof(width));
+    std::memcpy(&height, block.get() + 6, sizeof(height));
+    return SIZE{width, height};
+  }
+  if (headerSize < sizeof(BITMAPINFOHEADER) || block.size() < sizeof(BITMAPINFOHEADER)) return std::nullopt;
+  LONG width = 0;
+  LONG height = 0;
+  std::memcpy(&width, block.get() + 4, sizeof(width));
+  std::memcpy(&height, block.get() + 8, sizeof(height));
+  // Top-down DIBs give a negative height.
+  return SIZE{width, height == LONG_MIN ? LONG_MAX : std::abs(height)};
+}
+
+}  // namespace
+
+std::optional<SIZE> ClipboardBitmapSize() {
+  // The first of them that the clipboard lists is the one its owner put
+  // there; asking for another would make the system convert the pixels.
+  for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
+    if (format == CF_BITMAP) {
+      BITMAP info{};
+      auto* bitmap = static_cast<HBITMAP>(GetClipboardData(CF_BITMAP));
+      if (!bitmap || GetObjectW(bitmap, sizeof(info), &info) == 0) return std::nullopt;
+      return SIZE{info.bmWidth, std::abs(info.bmHeight)};
+    }
+    if (format == CF_DIB || format == CF_DIBV5) return DibSize(GetClipboardData(format));
+  }
+  return std::nullopt;
 }
 
 std::wstring ReadClipboardText() {

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 namespace ui {
@@ -35,6 +36,11 @@ class ClipboardSession {
  private:
   bool open_ = false;
 };
+
+// The size of the bitmap or DIB the open clipboard lists first, read from
+// the bitmap object or the DIB's header without touching its pixels; nothing
+// when it lists neither, or the header is short.
+std::optional<SIZE> ClipboardBitmapSize();
 
 // The clipboard's text (Unicode, up to its first terminating zero) from the
 // open clipboard; empty when there is none or it cannot be read.

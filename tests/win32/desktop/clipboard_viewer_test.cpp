@@ -209,6 +209,10 @@ TEST_F(ClipboardViewerTest, ShowsAPictureAndKeepsAViewFormatOnlyWhileItIsOffered
   ours->SetViewFormat(ClipboardViewFormat::Bitmap);
   EXPECT_EQ(ours->ViewFormat(), ClipboardViewFormat::Bitmap);
   EXPECT_EQ(ClassOf(ours->DisplayControl()), L"KestrelPictureView");
+  RECT shown{};
+  GetClientRect(ours->DisplayControl(), &shown);
+  EXPECT_EQ(shown.right, 8) << "the display takes the bitmap's size from the clipboard";
+  EXPECT_EQ(shown.bottom, 6);
 
   ASSERT_TRUE(WriteText(L"no picture any more"));
   EXPECT_EQ(ours->ViewFormat(), ClipboardViewFormat::Default);
