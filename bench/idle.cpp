@@ -50,7 +50,6 @@ constexpr double kTargetPercentOfCore = 0.1;
 // FILETIME counts in units of 100 ns.
 constexpr double kFileTimeUnitsPerSecond = 1e7;
 constexpr double kPercent = 100.0;
-constexpr wchar_t kWinePrefixVariable[] = L"WINEPREFIX";
 constexpr char kSecondsFlag[] = "--seconds";
 constexpr char kSettleFlag[] = "--settle";
 
@@ -105,26 +104,8 @@ struct Result {
   std::optional<double> wineServerPercent;
 };
 
-std::wstring OwnDirectory() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) break;
-    path.resize(path.size() * 2);
-  }
-  return DirectoryOf(path.data());
-}
-
-std::string WinePrefix() {
-  wchar_t value[MAX_PATH] = L"";
-  const DWORD length = GetEnvironmentVariableW(kWinePrefixVariable, value, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return {};
-  std::string out(MAX_PATH * 4, '\0');
-  const int bytes =
-      WideCharToMultiByte(CP_UTF8, 0, value, -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-  out.resize(bytes > 0 ? static_cast<size_t>(bytes) - 1 : 0);
-  return out;
-}
+using e2e::OwnDirectory;
+using e2e::WinePrefix;
 
 bool StartedProgram::Start(const std::wstring& path) { return LaunchProgram(path, process_, processId_); }
 

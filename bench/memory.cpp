@@ -28,6 +28,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
@@ -60,12 +61,9 @@ constexpr std::chrono::milliseconds kExitDeadline{20000};
 constexpr std::chrono::milliseconds kSaturatedCapture{2000};
 // Before a reading: lets the program finish what a capture set off.
 constexpr std::chrono::milliseconds kSettle{1000};
-constexpr DWORD kPollMs = 10;
-constexpr UINT kAnswerTimeoutMs = 5000;
 constexpr wchar_t kDialogClass[] = L"#32770";
 constexpr int kBoxTextId = 0xFFFF;
 constexpr wchar_t kWarningCaption[] = L"Warning";
-constexpr wchar_t kWinePrefixVariable[] = L"WINEPREFIX";
 constexpr double kMegabyte = 1024.0 * 1024.0;
 constexpr WORD kPictureBits = 24;
 constexpr int kBytesPerPixel = 3;
@@ -175,58 +173,15 @@ void DrawPhotoLike(Canvas& canvas, uint32_t seed) {
 
 // --- The program -----------------------------------------------------------
 
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-// Pumps (the writer owns the clipboard, and a reader waits on its owner)
-// until done() holds or the timeout passes.
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-  const auto deadline = Clock::now() + timeout;
-  for (;;) {
-    PumpMessages();
-    if (done()) return true;
-    if (Clock::now() >= deadline) return false;
-    MsgWaitForMultipleObjects(0, nullptr, FALSE, kPollMs, QS_ALLINPUT);
-  }
-}
-
-void PumpFor(std::chrono::milliseconds period) {
-  WaitUntil([] { return false; }, period);
-}
-
-std::wstring OwnDirectory() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) break;
-    path.resize(path.size() * 2);
-  }
-  return e2e::DirectoryOf(path.data());
-}
-
-std::string WinePrefix() {
-  wchar_t value[MAX_PATH] = L"";
-  const DWORD length = GetEnvironmentVariableW(kWinePrefixVariable, value, MAX_PATH);
-  if (length == 0 || length >= MAX_PATH) return {};
-  std::string out(MAX_PATH * 4, '\0');
-  const int bytes =
-      WideCharToMultiByte(CP_UTF8, 0, value, -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
-  out.resize(bytes > 0 ? static_cast<size_t>(bytes) - 1 : 0);
-  return out;
-}
+using e2e::OwnDirectory;
+using e2e::PumpFor;
+using e2e::PumpMessages;
+using e2e::WaitUntil;
+using e2e::WinePrefix;
 
 std::optional<std::wstring> WindowText(HWND window) {
   wchar_t text[512] = L"";
-  DWORD_PTR length = 0;
-  if (!window || !SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
-                                      kAnswerTimeoutMs, &length)) {
-    return std::nullopt;
-  }
+  if (!e2e::Ask(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text))) return std::nullopt;
   return std::wstring(text);
 }
 
@@ -262,11 +217,9 @@ class Program {
   bool IsRunning() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }
 
   std::optional<int> Gauge() const {
-    DWORD_PTR position = 0;
-    if (!SendMessageTimeoutW(gauge_, PBM_GETPOS, 0, 0, SMTO_ABORTIFHUNG, kAnswerTimeoutMs, &position)) {
-      return std::nullopt;
-    }
-    return static_cast<int>(position);
+    const std::optional<LRESULT> position = e2e::Ask(gauge_, PBM_GETPOS, 0, 0);
+    if (!position) return std::nullopt;
+    return static_cast<int>(*position);
   }
 
   Memory Read() const {
@@ -297,7 +250,8 @@ class Program {
       HWND answer = GetDlgItem(box, IDYES) ? GetDlgItem(box, IDYES) : GetDlgItem(box, IDOK);
       if (answer) PostMessageW(answer, BM_CLICK, 0, 0);
       // Each box is counted once: the next look must not find it again.
-      WaitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); }, std::chrono::milliseconds(kAnswerTimeoutMs));
+      WaitUntil([box] { return !IsWindow(box) || !IsWindowVisible(box); },
+                std::chrono::milliseconds(e2e::kAnswerTimeoutMs));
     }
   }
 

@@ -14,8 +14,6 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// How often a wait looks at its condition when no message wakes it earlier.
-constexpr DWORD kPollIntervalMs = 10;
 constexpr DWORD kKillWaitMs = 10000;
 constexpr wchar_t kButtonClass[] = L"Button";
 constexpr int kClassNameLength = 256;
@@ -55,38 +53,7 @@ HWND FindDescendant(HWND parent, const std::function<bool(HWND)>& match) {
 
 }  // namespace
 
-void PumpMessages() {
-  MSG message{};
-  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageW(&message);
-  }
-}
-
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
-  const auto deadline = Clock::now() + timeout;
-  for (;;) {
-    PumpMessages();
-    if (done()) return true;
-    if (Clock::now() >= deadline) return false;
-    MsgWaitForMultipleObjectsEx(0, nullptr, kPollIntervalMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-  }
-}
-
-void PumpFor(std::chrono::milliseconds period) {
-  WaitUntil([] { return false; }, period);
-}
-
-std::wstring ProgramPath() {
-  std::vector<wchar_t> path(MAX_PATH);
-  for (;;) {
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (length < path.size()) break;
-    path.resize(path.size() * 2);
-  }
-  const std::wstring testDirectory = DirectoryOf(path.data());
-  return DirectoryOf(testDirectory) + L"\\" + kProgramFileName;
-}
+std::wstring ProgramPath() { return DirectoryOf(OwnDirectory()) + L"\\" + kProgramFileName; }
 
 HWND FindProcessWindow(DWORD processId, const wchar_t* className) {
   const std::function<bool(HWND)> match = [processId, className](HWND window) {

@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "e2e/program_probe.h"
 #include "ui/handles.h"
 
 namespace e2e {
@@ -22,20 +23,12 @@ inline constexpr std::chrono::milliseconds kStartDeadline{20000};
 inline constexpr std::chrono::milliseconds kStepDeadline{20000};
 inline constexpr std::chrono::milliseconds kExitDeadline{20000};
 
+// WaitUntil with the deadline of one step of a test.
+inline bool WaitUntil(const std::function<bool()>& done) { return WaitUntil(done, kStepDeadline); }
+
 // Window classes of the standard controls the program's windows hold.
 inline constexpr wchar_t kEditClass[] = L"Edit";
 inline constexpr wchar_t kGaugeClass[] = L"msctls_progress32";
-
-// Handles every waiting message of this thread. Under Wine a clipboard reader
-// blocks while the clipboard's owner does not pump, and a viewer of ours must
-// answer the chain messages the program forwards to it.
-void PumpMessages();
-
-// Pumps messages until done() holds or the timeout passes; returns done().
-bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout = kStepDeadline);
-
-// Pumps messages for the whole period.
-void PumpFor(std::chrono::milliseconds period);
 
 // Kestrel99.exe beside the directory of this test program: the tests live in
 // build/<preset>/tests/, the program in build/<preset>/.

@@ -3,9 +3,16 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <vector>
+
 #include "app/startup_progress.h"
 
 namespace e2e {
+
+namespace {
+// How often a wait looks at its condition when no message wakes it earlier.
+constexpr DWORD kPumpPollMs = 10;
+}  // namespace
 
 std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   DWORD_PTR result = 0;
@@ -18,6 +25,49 @@ std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 std::wstring DirectoryOf(const std::wstring& path) {
   const size_t slash = path.find_last_of(L"\\/");
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+std::wstring OwnDirectory() {
+  std::vector<wchar_t> path(MAX_PATH);
+  for (;;) {
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (length < path.size()) break;
+    path.resize(path.size() * 2);
+  }
+  return DirectoryOf(path.data());
+}
+
+std::string WinePrefix() {
+  wchar_t value[MAX_PATH] = L"";
+  const DWORD length = GetEnvironmentVariableW(L"WINEPREFIX", value, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return {};
+  std::string out(MAX_PATH * 4, '\0');
+  const int bytes =
+      WideCharToMultiByte(CP_UTF8, 0, value, -1, out.data(), static_cast<int>(out.size()), nullptr, nullptr);
+  out.resize(bytes > 0 ? static_cast<size_t>(bytes) - 1 : 0);
+  return out;
+}
+
+void PumpMessages() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout) {
+  const auto deadline = std::chrono::steady_clock::now() + timeout;
+  for (;;) {
+    PumpMessages();
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    MsgWaitForMultipleObjectsEx(0, nullptr, kPumpPollMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+}
+
+void PumpFor(std::chrono::milliseconds period) {
+  WaitUntil([] { return false; }, period);
 }
 
 bool LaunchProgram(const std::wstring& path, ui::unique_handle& process, DWORD& processId) {

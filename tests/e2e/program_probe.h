@@ -6,6 +6,8 @@
 
 #include <windows.h>
 
+#include <chrono>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +31,24 @@ std::optional<LRESULT> Ask(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 // The folder part of a path ("" when there is none).
 std::wstring DirectoryOf(const std::wstring& path);
+
+// The folder of this program's own file.
+std::wstring OwnDirectory();
+
+// The Wine prefix this process runs in (WINEPREFIX, UTF-8), as the Linux
+// side names it; empty outside a Wine session.
+std::string WinePrefix();
+
+// Handles every waiting message of this thread. Under Wine a clipboard reader
+// blocks while the clipboard's owner does not pump, and a viewer of ours must
+// answer the chain messages the program forwards to it.
+void PumpMessages();
+
+// Pumps messages until done() holds or the timeout passes; returns done().
+bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+
+// Pumps messages for the whole period.
+void PumpFor(std::chrono::milliseconds period);
 
 // Starts a program in its own folder; false when it cannot be started.
 bool LaunchProgram(const std::wstring& path, ui::unique_handle& process, DWORD& processId);
