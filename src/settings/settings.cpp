@@ -13,7 +13,7 @@ constexpr bool TableFollowsEnum() {
   for (std::size_t i = 0; i < kOptionDefaults.size(); ++i) {
     if (IndexOf(kOptionDefaults[i].option) != i) return false;
   }
-  return IndexOf(Option::WallpaperTiled) + 1 == kOptionDefaults.size();
+  return IndexOf(Option::TiledWallpaper) + 1 == kOptionDefaults.size();
 }
 static_assert(TableFollowsEnum(), "kOptionDefaults must list every Option in enum order");
 
@@ -26,10 +26,12 @@ Settings::Settings() : wallpaperDirectory_(kDefaultWallpaperDirectory) {
 bool Settings::IsOn(Option option) const { return on_.at(IndexOf(option)); }
 
 void Settings::Set(Option option, bool on) {
-  bool& stored = on_.at(IndexOf(option));
-  if (stored == on) return;
-  stored = on;
-  if (onChanged) onChanged();
+  bool changed = std::exchange(on_.at(IndexOf(option)), on) != on;
+  if (on && (option == Option::NormalWallpaper || option == Option::TiledWallpaper)) {
+    const Option partner = option == Option::NormalWallpaper ? Option::TiledWallpaper : Option::NormalWallpaper;
+    changed |= std::exchange(on_.at(IndexOf(partner)), false);
+  }
+  if (changed && onChanged) onChanged();
 }
 
 std::wstring Settings::WallpaperDirectory() const { return wallpaperDirectory_; }

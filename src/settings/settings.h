@@ -8,8 +8,10 @@
 
 namespace settings {
 
-/// The on/off options. WallpaperTiled is "on" for tiled and "off" for the
-/// normal (centred) wallpaper.
+/// The on/off options. The wallpaper style is a pair of radio buttons,
+/// NormalWallpaper and TiledWallpaper: switching one on switches the other
+/// off, and a stored file may leave both off, which readers must tolerate
+/// (the wallpaper step then tiles; the tray menu leaves its marks alone).
 enum class Option {
   BeepOnAdd,
   OnlyBitmapsOnButtons,
@@ -19,7 +21,8 @@ enum class Option {
   ConfirmDelete,
   ConfirmDeleteAll,
   ConfirmExit,
-  WallpaperTiled,
+  NormalWallpaper,
+  TiledWallpaper,
 };
 
 /// One on/off option and the value it has until the user changes it.
@@ -29,7 +32,7 @@ struct OptionDefault {
 };
 
 /// Every on/off option with its default, in enum order.
-inline constexpr std::array<OptionDefault, 9> kOptionDefaults{{
+inline constexpr std::array<OptionDefault, 10> kOptionDefaults{{
     {Option::BeepOnAdd, true},
     {Option::OnlyBitmapsOnButtons, false},
     {Option::WarnLowCells, true},
@@ -38,7 +41,8 @@ inline constexpr std::array<OptionDefault, 9> kOptionDefaults{{
     {Option::ConfirmDelete, true},
     {Option::ConfirmDeleteAll, true},
     {Option::ConfirmExit, false},
-    {Option::WallpaperTiled, false},
+    {Option::NormalWallpaper, true},
+    {Option::TiledWallpaper, false},
 }};
 
 /// Default folder for the wallpaper bitmap. It ends in a backslash because
@@ -58,7 +62,8 @@ class Settings {
 
   /// Current state of an on/off option.
   bool IsOn(Option option) const;
-  /// Switches an on/off option.
+  /// Switches an on/off option. Switching one wallpaper radio on switches
+  /// the other off.
   void Set(Option option, bool on);
 
   /// Folder the wallpaper bitmap is written to, used exactly as stored.

@@ -23,12 +23,14 @@ TEST(SettingsTest, NewSettingsHoldTheDefaults) {
   EXPECT_TRUE(settings.IsOn(Option::ConfirmDelete));
   EXPECT_TRUE(settings.IsOn(Option::ConfirmDeleteAll));
   EXPECT_FALSE(settings.IsOn(Option::ConfirmExit));
-  EXPECT_FALSE(settings.IsOn(Option::WallpaperTiled)) << "the wallpaper is normal by default";
+  EXPECT_TRUE(settings.IsOn(Option::NormalWallpaper)) << "the wallpaper is normal by default";
+  EXPECT_FALSE(settings.IsOn(Option::TiledWallpaper));
   EXPECT_EQ(settings.WallpaperDirectory(), L"C:\\WINDOWS\\");
 }
 
 TEST(SettingsTest, ChangingOneOptionLeavesTheOthers) {
   for (const OptionDefault& changed : kOptionDefaults) {
+    if (changed.option == Option::NormalWallpaper || changed.option == Option::TiledWallpaper) continue;
     Settings settings;
     settings.Set(changed.option, !changed.on);
     for (const OptionDefault& entry : kOptionDefaults) {
@@ -39,6 +41,17 @@ TEST(SettingsTest, ChangingOneOptionLeavesTheOthers) {
     settings.Set(changed.option, changed.on);
     EXPECT_EQ(settings.IsOn(changed.option), changed.on);
   }
+}
+
+TEST(SettingsTest, WallpaperRadiosExcludeEachOtherButMayBothBeOff) {
+  Settings settings;
+  settings.Set(Option::TiledWallpaper, true);
+  EXPECT_FALSE(settings.IsOn(Option::NormalWallpaper));
+  settings.Set(Option::NormalWallpaper, true);
+  EXPECT_FALSE(settings.IsOn(Option::TiledWallpaper));
+  settings.Set(Option::NormalWallpaper, false);
+  EXPECT_FALSE(settings.IsOn(Option::NormalWallpaper));
+  EXPECT_FALSE(settings.IsOn(Option::TiledWallpaper)) << "switching a radio off does not switch its partner on";
 }
 
 TEST(SettingsTest, WallpaperDirectoryIsKeptAsGiven) {
