@@ -1,5 +1,16 @@
 #include "app/program_windows.h"
 
+#include "about/about_window.h"
+#include "app/startup_window.h"
+#include "history/main_window.h"
+#include "settings/options_dialog.h"
+#include "settings/settings.h"
+#include "tools/cell_window.h"
+#include "tools/directory_picker.h"
+#include "tools/full_screen_view.h"
+#include "tools/wallpaper_progress_window.h"
+#include "ui/application.h"
+
 namespace app {
 
 StartupWindow* startupWindow = nullptr;
@@ -10,5 +21,37 @@ about::AboutWindow* aboutWindow = nullptr;
 settings::OptionsDialog* optionsDialog = nullptr;
 tools::WallpaperProgressWindow* wallpaperProgress = nullptr;
 tools::DirectoryPicker* directoryPicker = nullptr;
+
+namespace {
+
+void ConnectWindows(settings::Settings& settings) {
+  mainWindow->applyTrayStatus = [](const history::StatusDecision& status) { startupWindow->ApplyTrayStatus(status); };
+  mainWindow->showOptions = [] { optionsDialog->ShowModal(); };
+  mainWindow->showAbout = [] { aboutWindow->ShowModal(); };
+  mainWindow->openPicture = [](const ui::Picture& picture) { cellWindow->OpenPicture(picture); };
+  mainWindow->openText = [](const std::wstring& text) { cellWindow->OpenText(text); };
+  mainWindow->showFullScreen = [](const ui::Picture& picture) { fullScreenView->ShowPicture(picture); };
+  settings.onChanged = [] { mainWindow->RefreshStatus(); };
+}
+
+}  // namespace
+
+void CreateProgramWindows(ui::Application& application, settings::Settings& settings, HBITMAP splashPicture) {
+  startupWindow = application.CreateForm<StartupWindow>(settings, splashPicture);
+  mainWindow = application.CreateForm<history::MainWindow>(settings);
+  cellWindow = application.CreateForm<tools::CellWindow>();
+  fullScreenView = application.CreateForm<tools::FullScreenView>();
+  aboutWindow = application.CreateForm<about::AboutWindow>(startupWindow->PictureBitmap());
+  ConnectWindows(settings);
+  optionsDialog = application.CreateForm<settings::OptionsDialog>(
+      settings, settings::OptionsDialog::ApplyTargets{
+                    [](bool onlyBitmaps) { mainWindow->ApplyButtonCaptions(onlyBitmaps); },
+                    [](bool hide) { startupWindow->TaskbarButton().SetHidden(hide); },
+                    [] { directoryPicker->ShowModal(); },
+                });
+  wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
+  directoryPicker = application.CreateForm<tools::DirectoryPicker>();
+  mainWindow->RefreshStatus();
+}
 
 }  // namespace app

@@ -2,6 +2,8 @@
 // created once at start-up, reachable from anywhere by its name.
 #pragma once
 
+#include <windows.h>
+
 namespace history {
 class MainWindow;
 }
@@ -13,6 +15,10 @@ class DirectoryPicker;
 }  // namespace tools
 namespace settings {
 class OptionsDialog;
+class Settings;
+}  // namespace settings
+namespace ui {
+class Application;
 }
 namespace about {
 class AboutWindow;
@@ -30,5 +36,10 @@ extern about::AboutWindow* aboutWindow;
 extern settings::OptionsDialog* optionsDialog;
 extern tools::WallpaperProgressWindow* wallpaperProgress;
 extern tools::DirectoryPicker* directoryPicker;
+
+// Creates every window of the program in its fixed order, the start-up
+// window first, so that it is the application's main form, and connects
+// them. The splash picture is copied; the Settings must outlive the windows.
+void CreateProgramWindows(ui::Application& application, settings::Settings& settings, HBITMAP splashPicture);
 
 }  // namespace app

@@ -1,7 +1,6 @@
 #include "app/startup_window.h"
 
 #include "app/program_windows.h"
-#include "app/tray_menu.h"
 #include "history/main_window.h"
 #include "resource_ids.h"
 #include "ui/application.h"
@@ -32,7 +31,8 @@ HICON LoadTrayIcon(int id) {
 
 }  // namespace
 
-StartupWindow::StartupWindow(ui::Application& application, HBITMAP splashPicture) : Form(application) {
+StartupWindow::StartupWindow(ui::Application& application, settings::Settings& settings, HBITMAP splashPicture)
+    : Form(application), settings_(settings) {
   EnablePainting();
   ui::FormParams params;
   params.className = core::kStartupWindowClass;
@@ -55,30 +55,20 @@ void StartupWindow::CreateComponents() {
 
   activeIcon_.reset(LoadTrayIcon(IDI_TRAY_ACTIVE));
   disabledIcon_.reset(LoadTrayIcon(IDI_TRAY_DISABLED));
-  BuildMenu();
+  trayCommands_ = std::make_unique<TrayCommands>(settings_);
   activeTrayIcon_ = std::make_unique<desktop::TrayIcon>();
   activeTrayIcon_->SetHint(kTrayHint);
   activeTrayIcon_->SetIcon(activeIcon_.get());
-  activeTrayIcon_->SetPopupMenu(trayMenu_.get(), Handle());
+  activeTrayIcon_->SetPopupMenu(trayCommands_->Menu(), Handle());
+  activeTrayIcon_->OnPopup = [this] { trayCommands_->OnPopup(); };
   activeTrayIcon_->OnDoubleClick = [this](desktop::TrayIcon&) { OnActiveTrayIconDoubleClick(); };
 
   disabledTrayIcon_ = std::make_unique<desktop::TrayIcon>();
   disabledTrayIcon_->SetActive(false);
   disabledTrayIcon_->SetIcon(disabledIcon_.get());
-  disabledTrayIcon_->SetPopupMenu(trayMenu_.get(), Handle());
+  disabledTrayIcon_->SetPopupMenu(trayCommands_->Menu(), Handle());
+  disabledTrayIcon_->OnPopup = [this] { trayCommands_->OnPopup(); };
   disabledTrayIcon_->OnDoubleClick = [this](desktop::TrayIcon&) { OnDisabledTrayIconDoubleClick(); };
-}
-
-void StartupWindow::BuildMenu() {
-  trayMenu_.reset(CreatePopupMenu());
-  const TrayMenu model;
-  for (const TrayMenuItem& item : model.Items()) {
-    if (item.separator) {
-      AppendMenuW(trayMenu_.get(), MF_SEPARATOR, 0, nullptr);
-    } else {
-      AppendMenuW(trayMenu_.get(), MF_STRING, static_cast<UINT_PTR>(item.commandId), item.caption.c_str());
-    }
-  }
 }
 
 void StartupWindow::Loaded() {
@@ -127,20 +117,13 @@ void StartupWindow::OnActiveTrayIconDoubleClick() { mainWindow->Show(); }
 
 void StartupWindow::OnDisabledTrayIconDoubleClick() { mainWindow->Show(); }
 
-void StartupWindow::OnCommand(int id) {
-  switch (id) {
-    case kShowKestrelCommand: mainWindow->Show(); break;
-    case kHideKestrelCommand: mainWindow->Hide(); break;
-    case kExitCommand: OnExitClick(); break;
-    default: break;
-  }
-}
+void StartupWindow::OnCommand(int id) { trayCommands_->Dispatch(id); }
 
 void StartupWindow::OnDestroy() {
   // Components go in reverse order of creation, each undoing what it set up
   // with the system, while the window still exists.
   disabledTrayIcon_.reset();
-  trayMenu_.reset();
+  trayCommands_.reset();
   activeTrayIcon_.reset();
   singleInstanceGuard_.reset();
   taskbarButtonHider_.reset();

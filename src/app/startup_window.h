@@ -7,6 +7,7 @@
 
 #include "app/startup_painter.h"
 #include "app/startup_progress.h"
+#include "app/tray_commands.h"
 #include "desktop/taskbar_button_hider.h"
 #include "desktop/single_instance_guard.h"
 #include "desktop/tray_icon.h"
@@ -21,13 +22,14 @@ class StartupWindow : public ui::Form {
  public:
   // Creating the window runs the single-instance test: a second copy of the
   // program ends inside this constructor.
-  StartupWindow(ui::Application& application, HBITMAP splashPicture);
+  StartupWindow(ui::Application& application, settings::Settings& settings, HBITMAP splashPicture);
 
   HBITMAP PictureBitmap() const { return picture_.get(); }
   desktop::TaskbarButtonHider& TaskbarButton() { return *taskbarButtonHider_; }
   desktop::TrayIcon& ActiveTrayIcon() { return *activeTrayIcon_; }
   desktop::TrayIcon& DisabledTrayIcon() { return *disabledTrayIcon_; }
-  HMENU TrayMenuHandle() const { return trayMenu_.get(); }
+  HMENU TrayMenuHandle() const { return trayCommands_->Menu(); }
+  TrayCommands& Tray() { return *trayCommands_; }
   int StartupPosition() const { return progressBar_.Position(); }
 
   // Shows the state the main window's status routine decided on: the hint
@@ -48,19 +50,19 @@ class StartupWindow : public ui::Form {
   void CreateComponents();
   void Loaded();
   void KeepSplashPicture(HBITMAP splashPicture);
-  void BuildMenu();
   void OnCommand(int id);
   void OnDestroy();
 
   ui::unique_hbitmap picture_;
   StartupPainter painter_;
+  settings::Settings& settings_;
   ui::ProgressBar progressBar_;
   ui::Timer progressTimer_;
   app::StartupProgress progress_;
   std::unique_ptr<desktop::TaskbarButtonHider> taskbarButtonHider_;
   std::unique_ptr<desktop::SingleInstanceGuard> singleInstanceGuard_;
   std::unique_ptr<desktop::TrayIcon> activeTrayIcon_;
-  ui::unique_hmenu trayMenu_;
+  std::unique_ptr<TrayCommands> trayCommands_;
   std::unique_ptr<desktop::TrayIcon> disabledTrayIcon_;
   ui::unique_hicon activeIcon_;
   ui::unique_hicon disabledIcon_;

@@ -33,4 +33,10 @@ void OptionsDialog::OnOkClick() {
   Close();
 }
 
+void OptionsDialog::OnBrowseClick() {
+  if (targets_.browse) targets_.browse();
+}
+
+void OptionsDialog::ShowPage(int page) { page_ = page; }
+
 }  // namespace settings

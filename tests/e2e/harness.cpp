@@ -164,12 +164,24 @@ bool CloseProgram(HWND mainWindow) {
   return PostMessageW(mainWindow, WM_CLOSE, 0, 0) != FALSE;
 }
 
+std::vector<std::wstring> SettingsFiles() {
+  std::vector<std::wstring> files;
+  wchar_t directory[MAX_PATH] = {};
+  if (GetWindowsDirectoryW(directory, MAX_PATH)) files.push_back(std::wstring(directory) + L"\\kestrel99.ini");
+  if (GetEnvironmentVariableW(L"APPDATA", directory, MAX_PATH))
+    files.push_back(std::wstring(directory) + L"\\Kestrel 99\\kestrel99.ini");
+  return files;
+}
+
 void KestrelTest::SetUp() {
   ASSERT_NE(GetFileAttributesW(ProgramPath().c_str()), INVALID_FILE_ATTRIBUTES)
       << "Kestrel99.exe is missing beside the test directory";
   // The program runs as a single copy; a leftover copy would take our
   // clipboard notifications and the later copy would refuse to start.
   ASSERT_EQ(FindWindowW(core::kMainWindowClass, nullptr), nullptr) << "another copy of Kestrel99 is running";
+  // Every test starts as a first run, whatever the options an earlier test
+  // left behind.
+  for (const std::wstring& file : SettingsFiles()) DeleteFileW(file.c_str());
 }
 
 void KestrelTest::TearDown() { program_.Kill(); }

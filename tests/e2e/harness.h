@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -87,6 +88,10 @@ class KestrelProcess {
   ui::unique_handle process_;
   DWORD processId_ = 0;
 };
+
+// Where the program may keep its settings file: the Windows directory, or
+// the user's application data when that cannot be written.
+std::vector<std::wstring> SettingsFiles();
 
 // Ends the program through its user interface: the main window's Exit
 // button (found by its id, or by its caption) when it has one, otherwise by

@@ -1,11 +1,12 @@
 // Shows one of the program's windows and keeps it up, so that it can be
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
-//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen
+//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|tray-menu
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text; "full-screen" shows a
-// copied picture in the full-screen view.
+// copied picture in the full-screen view; "tray-menu" opens the tray menu of
+// the whole program on its Text submenu after a few captures.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -16,6 +17,7 @@
 #include "app/startup_window.h"
 #include "app/program_windows.h"
 #include "app/splash_window.h"
+#include "core/window_classes.h"
 #include "history/main_window.h"
 #include "settings/settings.h"
 #include "tools/cell_window.h"
@@ -69,6 +71,25 @@ void Copy(HWND owner, const wchar_t* text, COLORREF top, COLORREF bottom) {
   PumpFor(450);
 }
 
+void CALLBACK WalkToTextSubmenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND menu = FindWindowW(L"#32768", nullptr);
+  // Show, Hide, Images, Text: four steps down, then into the submenu.
+  for (int step = 0; step < 4; ++step) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+  PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);
+}
+
+// The tray menu opens as on a right click on the icon; once it is up, the
+// keyboard walks to its Text submenu, which lists the captured texts.
+void OpenTrayMenuOnTextPage() {
+  constexpr UINT kTrayCallback = 0xB03F;
+  constexpr UINT kMenuOpenDelayMs = 700;
+  for (HWND tray = FindWindowW(core::kTrayIconClass, nullptr); tray;
+       tray = FindWindowExW(nullptr, tray, core::kTrayIconClass, nullptr))
+    PostMessageW(tray, kTrayCallback, 0, WM_RBUTTONUP);
+  SetTimer(nullptr, 0, kMenuOpenDelayMs, WalkToTextSubmenu);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -82,7 +103,7 @@ int wmain(int argc, wchar_t** argv) {
   if (which == L"splash") {
     splash->ShowNow();
   } else if (which == L"startup") {
-    auto* startup = application.CreateForm<app::StartupWindow>(splash->PictureBitmap());
+    auto* startup = application.CreateForm<app::StartupWindow>(settings, splash->PictureBitmap());
     // Hold the start-up where it is half done.
     constexpr UINT_PTR kStartupTimerId = 1;
     constexpr int kHalfWay = 75;
@@ -97,6 +118,15 @@ int wmain(int argc, wchar_t** argv) {
       CloseClipboard();
       view->ShowPicture(picture);
     }
+  } else if (which == L"tray-menu") {
+    settings.Set(settings::Option::BeepOnAdd, false);
+    app::CreateProgramWindows(application, settings, splash->PictureBitmap());
+    HWND owner = app::startupWindow->Handle();
+    Copy(owner, nullptr, RGB(30, 60, 160), RGB(120, 200, 255));
+    Copy(owner, L"Meeting notes\r\n- ship 1.2", 0, 0);
+    Copy(owner, nullptr, RGB(200, 60, 30), RGB(255, 220, 80));
+    Copy(owner, L"Salt & pepper", 0, 0);
+    OpenTrayMenuOnTextPage();
   } else if (which.starts_with(L"cell-")) {
     auto* cell = application.CreateForm<tools::CellWindow>();
     if (which == L"cell-save") {

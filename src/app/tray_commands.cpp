@@ -1,0 +1,144 @@
+#include "app/tray_commands.h"
+
+#include "app/help.h"
+#include "app/program_windows.h"
+#include "app/startup_window.h"
+#include "about/about_window.h"
+#include "history/main_window.h"
+#include "settings/options_dialog.h"
+#include "tools/directory_picker.h"
+
+namespace app {
+
+namespace {
+
+constexpr int kImagesPage = static_cast<int>(history::NotebookPage::Images);
+constexpr int kTextPage = static_cast<int>(history::NotebookPage::Text);
+// The directory picker's answer when its tree has nothing selected.
+constexpr wchar_t kNoDirectorySelected[] = L"?";
+
+void Append(HMENU menu, const TrayMenuItem& item) {
+  if (item.separator) {
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+  } else if (!item.submenu.empty()) {
+    HMENU submenu = CreatePopupMenu();
+    for (const TrayMenuItem& child : item.submenu) Append(submenu, child);
+    // The parent menu owns the submenu from here and destroys it with itself.
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), item.caption.c_str());
+  } else {
+    const UINT flags = MF_STRING | (item.checked ? MF_CHECKED : MF_UNCHECKED);
+    AppendMenuW(menu, flags, static_cast<UINT_PTR>(item.commandId), item.caption.c_str());
+  }
+}
+
+}  // namespace
+
+TrayCommands::TrayCommands(settings::Settings& settings) : settings_(settings), menu_(CreatePopupMenu()) {}
+
+void TrayCommands::OnPopup() {
+  const history::CellStore& store = mainWindow->Store();
+  TrayMenuState state;
+  state.imageCount = store.ImageCount();
+  state.textCount = store.TextCount();
+  state.textOfCell = [](int n) { return mainWindow->TextCellText(n); };
+  state.settings = &settings_;
+  state.previousMarks = marks_;
+  const TrayMenu model(state);
+  marks_ = model.Marks();
+
+  // The same menu handle stays with both tray icons; only its items change.
+  while (GetMenuItemCount(menu_.get()) > 0) DeleteMenu(menu_.get(), 0, MF_BYPOSITION);
+  for (const TrayMenuItem& item : model.Items()) Append(menu_.get(), item);
+}
+
+bool TrayCommands::Dispatch(int id) {
+  if (const int n = ImageCellOfCommand(id)) {
+    OnImageMenuItemClick(n);
+    return true;
+  }
+  if (const int n = TextCellOfCommand(id)) {
+    OnTextMenuItemClick(n);
+    return true;
+  }
+  if (const std::optional<settings::Option> option = ToggledOption(id)) {
+    OnOptionToggleClick(*option);
+    return true;
+  }
+  switch (id) {
+    case kShowKestrelCommand: OnShowClick(); return true;
+    case kHideKestrelCommand: OnHideClick(); return true;
+    case kNoImagesCommand: OnNoImagesClick(); return true;
+    case kNoTextCommand: OnNoTextClick(); return true;
+    case kNormalWallpaperCommand: OnWallpaperStyleClick(); return true;
+    case kTiledWallpaperCommand: OnWallpaperStyleClick(); return true;
+    case kBrowseCommand: OnBrowseClick(); return true;
+    case kHelpCommand: OnHelpClick(); return true;
+    case kAboutCommand: OnAboutClick(); return true;
+    case kExitCommand: OnExitClick(); return true;
+    // The wallpaper directory lines only close the menu.
+    case kCurrentWallpaperDirectoryCommand: return true;
+    case kWallpaperDirectoryCommand: return true;
+    default: return false;
+  }
+}
+
+void TrayCommands::OnShowClick() { mainWindow->Show(); }
+
+void TrayCommands::OnHideClick() { mainWindow->Hide(); }
+
+// Exactly what a double click on the cell in the main window does; the main
+// window itself stays as it is.
+void TrayCommands::OnImageMenuItemClick(int n) {
+  mainWindow->Notebook().SetPageIndex(kImagesPage);
+  mainWindow->OnImageCellClick(n);
+  mainWindow->OnSaveEditClick();
+}
+
+void TrayCommands::OnTextMenuItemClick(int n) {
+  mainWindow->Notebook().SetPageIndex(kTextPage);
+  mainWindow->OnTextCellClick(n);
+  mainWindow->OnSaveEditClick();
+}
+
+void TrayCommands::OnNoImagesClick() { ShowMainWindowOnPage(kImagesPage); }
+
+void TrayCommands::OnNoTextClick() { ShowMainWindowOnPage(kTextPage); }
+
+void TrayCommands::ShowMainWindowOnPage(int page) {
+  mainWindow->Notebook().SetPageIndex(page);
+  mainWindow->Show();
+}
+
+// The check mark mirrors the option whenever the menu opens, so choosing
+// the item inverts the option. The dialog's apply step then pushes it out
+// and closes the (hidden) dialog, which stores the Settings at once.
+void TrayCommands::OnOptionToggleClick(settings::Option option) {
+  settings_.Set(option, !settings_.IsOn(option));
+  optionsDialog->OnOkClick();
+}
+
+// Both style items open the dialog on its wallpaper page; the user picks the
+// style there.
+void TrayCommands::OnWallpaperStyleClick() {
+  optionsDialog->ShowPage(settings::OptionsDialog::kWallpaperPage);
+  optionsDialog->ShowModal();
+}
+
+void TrayCommands::OnBrowseClick() {
+  optionsDialog->Show();
+  optionsDialog->OnBrowseClick();
+  // The tree's selection counts whichever button closed the picker. With
+  // nothing selected the picker answers "?", which is no directory to write
+  // a wallpaper into, so the setting is kept.
+  const std::wstring selected = directoryPicker->SelectedDirectory();
+  if (selected != kNoDirectorySelected) settings_.SetWallpaperDirectory(selected);
+  optionsDialog->Close();
+}
+
+void TrayCommands::OnHelpClick() { ShowHelpContents(startupWindow->Handle()); }
+
+void TrayCommands::OnAboutClick() { aboutWindow->ShowModal(); }
+
+void TrayCommands::OnExitClick() { mainWindow->OnExitClick(); }
+
+}  // namespace app
