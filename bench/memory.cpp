@@ -16,7 +16,8 @@
 // answered and counted; a picture it fails to keep is reported, and the run
 // goes on.
 //
-//   bench_memory
+//   bench_memory             every run
+//   bench_memory footprint   the start-up footprint alone
 #include <windows.h>
 #include <commctrl.h>
 #include <psapi.h>
@@ -39,6 +40,7 @@
 #include "e2e/program_probe.h"
 #include "history/main_window_layout.h"
 #include "linux_proc.h"
+#include "timer_baseline.h"
 #include "ui/handles.h"
 
 namespace {
@@ -438,14 +440,57 @@ void DeleteAllRun(const std::wstring& path, const std::string& winePrefix) {
               program.errors);
 }
 
+// Under Wine a process carries the runtime's own private memory too. The
+// timer baseline, a program with one hidden window and nothing else, shows
+// that share, so Kestrel99's own part of its start-up figure can be read
+// off beside it.
+void FootprintRun(const std::wstring& benchDirectory, const std::string& winePrefix) {
+  std::printf("\nStart-up footprint, empty history\n");
+  const std::wstring baselinePath = benchDirectory + L"\\" + bench::kTimerBaselineFileName;
+  ui::unique_handle process;
+  DWORD processId = 0;
+  if (!e2e::LaunchProgram(baselinePath, process, processId) ||
+      !WaitUntil([&] { return !e2e::ProcessWindowsOfClass(processId, bench::kTimerBaselineClass).empty(); },
+                 kStartDeadline)) {
+    std::printf("  the baseline program did not start\n");
+    return;
+  }
+  PumpFor(kSettle);
+  std::optional<uint64_t> baseline;
+  if (!winePrefix.empty()) {
+    if (const std::optional<unsigned> pid = bench::FindLinuxProcess(baselinePath, winePrefix))
+      baseline = bench::LinuxPrivateBytes(*pid);
+  }
+  for (HWND window : e2e::ProcessWindowsOfClass(processId, bench::kTimerBaselineClass))
+    PostMessageW(window, WM_CLOSE, 0, 0);
+  WaitForSingleObject(process.get(), static_cast<DWORD>(kExitDeadline.count()));
+
+  Program program(e2e::DirectoryOf(benchDirectory) + L"\\" + e2e::kProgramFileName, winePrefix);
+  if (!program.Start()) {
+    std::printf("  the program did not start\n");
+    return;
+  }
+  PumpFor(kSettle);
+  const Memory kestrel = program.Read();
+  std::printf("  %-44s %s MB (Linux RssAnon)\n", "a program with one hidden window", Megabytes(baseline).c_str());
+  std::printf("  %-44s %s MB (system), %s MB (Linux RssAnon)\n", "Kestrel99 after start-up",
+              Megabytes(kestrel.system).c_str(), Megabytes(kestrel.kernel).c_str());
+  std::printf("  %-44s %s MB (Linux RssAnon)\n", "Kestrel99's own share (difference)",
+              Megabytes(Difference(kestrel.kernel, baseline)).c_str());
+}
+
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);
+  // "footprint" measures the start-up alone.
+  const bool footprintOnly = argc > 1 && std::strcmp(argv[1], "footprint") == 0;
   const std::wstring path = e2e::DirectoryOf(OwnDirectory()) + L"\\" + e2e::kProgramFileName;
   const std::string winePrefix = WinePrefix();
   std::printf("Private memory of Kestrel99 (%d-bit build) holding 3840 x 2160 pictures.\n",
               static_cast<int>(sizeof(void*) * 8));
+  FootprintRun(OwnDirectory(), winePrefix);
+  if (footprintOnly) return EXIT_SUCCESS;
   FillingRun("UI-like", DrawUiLike, 0, path, winePrefix);
   FillingRun("Photo-like", DrawPhotoLike, 1000, path, winePrefix);
   DeleteAllRun(path, winePrefix);
