@@ -1,0 +1,179 @@
+// The tray menu of the whole program, in this process: opened through the
+// notification-area callback as the shell delivers it, read while it is on
+// screen, and its items chosen through the menu's own command messages.
+#include "app/tray_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/program_title.h"
+#include "app/program_windows.h"
+#include "app/startup_window.h"
+#include "win32/clipboard_support.h"
+#include "core/window_classes.h"
+#include "history/main_window.h"
+#include "history/status_rules.h"
+#include "tools/cell_window.h"
+
+namespace {
+
+using settings::Option;
+
+constexpr UINT kTrayCallback = 0xB03F;
+constexpr UINT kMenuLookDelayMs = 100;
+
+struct MenuLine {
+  std::wstring caption;
+  bool checked = false;
+  friend bool operator==(const MenuLine&, const MenuLine&) = default;
+};
+
+// What the open menu showed: each submenu of the top level by its caption.
+struct SeenMenu {
+  std::vector<std::wstring> top;
+  std::vector<std::vector<MenuLine>> submenus;
+};
+// Filled by the timer that runs inside the menu's own loop.
+SeenMenu* seenMenu = nullptr;
+
+std::vector<MenuLine> Lines(HMENU menu) {
+  std::vector<MenuLine> lines;
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    wchar_t text[512] = L"";
+    GetMenuStringW(menu, static_cast<UINT>(i), text, 512, MF_BYPOSITION);
+    lines.push_back({text, (GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION) & MF_CHECKED) != 0});
+  }
+  return lines;
+}
+
+void Flatten(HMENU menu, SeenMenu& seen) {
+  for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+    if (HMENU submenu = GetSubMenu(menu, i)) {
+      seen.submenus.push_back(Lines(submenu));
+      Flatten(submenu, seen);
+    }
+  }
+}
+
+void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  HWND menuWindow = FindWindowW(L"#32768", nullptr);
+  HMENU menu = menuWindow ? reinterpret_cast<HMENU>(SendMessageW(menuWindow, MN_GETHMENU, 0, 0)) : nullptr;
+  if (menu && seenMenu) {
+    for (const MenuLine& line : Lines(menu)) seenMenu->top.push_back(line.caption);
+    Flatten(menu, *seenMenu);
+  }
+  EndMenu();
+}
+
+class TrayCommandsTest : public testing::Test {
+ protected:
+  TrayCommandsTest() {
+    {
+      test::ClipboardWrite clear(writer->Handle());
+    }
+    settings.Set(Option::BeepOnAdd, false);
+    app::CreateProgramWindows(application, settings, nullptr);
+    // The first showing, as the start-up makes it: capture starts.
+    app::mainWindow->Show();
+    app::mainWindow->Hide();
+  }
+
+  void Copy(const std::wstring& text) {
+    {
+      test::ClipboardWrite write(writer->Handle());
+      write.Text(text);
+    }
+    const int before = app::mainWindow->Store().TextCount();
+    test::PumpUntil([&] { return app::mainWindow->Store().TextCount() == before + 1; });
+  }
+  void CopyPicture(COLORREF colour) {
+    {
+      test::ClipboardWrite write(writer->Handle());
+      write.Bitmap(test::SolidBitmap(8, 6, colour));
+    }
+    const int before = app::mainWindow->Store().ImageCount();
+    test::PumpUntil([&] { return app::mainWindow->Store().ImageCount() == before + 1; });
+  }
+
+  SeenMenu OpenTrayMenu() {
+    SeenMenu seen;
+    seenMenu = &seen;
+    SetTimer(nullptr, 0, kMenuLookDelayMs, ReadOpenMenu);
+    HWND tray = FindWindowW(core::kTrayIconClass, nullptr);
+    // Only the icon on show has a menu; try both as the shell would reach either.
+    for (; tray; tray = FindWindowExW(nullptr, tray, core::kTrayIconClass, nullptr))
+      SendMessageW(tray, kTrayCallback, 0, WM_RBUTTONUP);
+    seenMenu = nullptr;
+    return seen;
+  }
+
+  void Choose(int commandId) {
+    SendMessageW(app::startupWindow->Handle(), WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+  }
+
+  test::MessageBoxRecorder boxes;
+  settings::Settings settings;
+  ui::Application application{app::ProgramTitle()};
+  ui::WindowPtr<test::ClipboardWriter> writer = ui::MakeWindow<test::ClipboardWriter>();
+};
+
+TEST_F(TrayCommandsTest, TheOpenMenuListsTheCellsAndTheOptionsAsTheyAreNow) {
+  CopyPicture(RGB(200, 0, 0));
+  CopyPicture(RGB(0, 200, 0));
+  Copy(L"Salt & pepper\r\nand more");
+  settings.Set(Option::DisableCapture, true);
+
+  const SeenMenu menu = OpenTrayMenu();
+  ASSERT_EQ(menu.top.size(), 12u) << "the menu did not open, or not whole";
+  EXPECT_EQ(menu.top.front(), L"Show Kestrel");
+  EXPECT_EQ(menu.top.back(), L"Exit Kestrel 99");
+  ASSERT_GE(menu.submenus.size(), 6u);
+  EXPECT_EQ(menu.submenus[0], (std::vector<MenuLine>{{L"Image Cell 1"}, {L"Image Cell 2"}}));
+  EXPECT_EQ(menu.submenus[1], (std::vector<MenuLine>{{L"Salt && pepper"}}));
+  // Options > Preferences, whose last item is "Disable Kestrel".
+  const std::vector<MenuLine>& preferences = menu.submenus[3];
+  ASSERT_EQ(preferences.size(), 5u);
+  EXPECT_EQ(preferences[4], (MenuLine{L"Disable Kestrel", true}));
+  EXPECT_EQ(preferences[0], (MenuLine{L"Beep when adding new items", false}));
+
+  // The next opening follows a change at once.
+  settings.Set(Option::DisableCapture, false);
+  Copy(L"second");
+  const SeenMenu again = OpenTrayMenu();
+  ASSERT_GE(again.submenus.size(), 4u);
+  EXPECT_EQ(again.submenus[1].size(), 2u);
+  EXPECT_FALSE(again.submenus[3][4].checked);
+}
+
+TEST_F(TrayCommandsTest, ChosenItemsActOnTheCellsTheWindowsAndTheOptions) {
+  CopyPicture(RGB(200, 0, 0));
+  CopyPicture(RGB(0, 0, 200));
+  app::mainWindow->OnImageCellClick(1);
+
+  Choose(app::kImageCellCommandBase + 2);
+  EXPECT_EQ(app::mainWindow->Store().SelectedCell(history::CellKind::Image), 2);
+  EXPECT_TRUE(IsWindowVisible(app::cellWindow->Handle())) << "the save window did not open on the cell";
+  EXPECT_FALSE(IsWindowVisible(app::mainWindow->Handle()));
+  app::cellWindow->Hide();
+
+  Choose(app::kNoTextCommand);
+  EXPECT_TRUE(IsWindowVisible(app::mainWindow->Handle()));
+  EXPECT_EQ(app::mainWindow->PageIndex(), 1);
+  Choose(app::kHideKestrelCommand);
+  EXPECT_FALSE(IsWindowVisible(app::mainWindow->Handle()));
+
+  const int disable = app::kFirstToggleCommand + 4;
+  Choose(disable);
+  EXPECT_TRUE(settings.IsOn(Option::DisableCapture));
+  wchar_t caption[128] = L"";
+  GetWindowTextW(app::mainWindow->Handle(), caption, 128);
+  EXPECT_EQ(std::wstring(caption), history::kDisabledWindowCaption);
+  Choose(disable);
+  EXPECT_FALSE(settings.IsOn(Option::DisableCapture));
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+}  // namespace
