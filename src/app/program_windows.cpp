@@ -34,12 +34,26 @@ void ConnectWindows(settings::Settings& settings) {
   settings.onChanged = [] { mainWindow->RefreshStatus(); };
 }
 
+// The save window's wallpaper commands reach the options dialog and the
+// progress window, both made after it.
+void ConnectWallpaper() {
+  cellWindow->Wallpaper().showWallpaperOptions = [] {
+    optionsDialog->ShowPage(settings::OptionsDialog::kWallpaperPage);
+    optionsDialog->ShowModal();
+  };
+  cellWindow->Wallpaper().runProgress = [] {
+    wallpaperProgress->Start();
+    wallpaperProgress->ShowModal();
+  };
+  wallpaperProgress->onFinished = [] { cellWindow->Wallpaper().FinishChange(); };
+}
+
 }  // namespace
 
 void CreateProgramWindows(ui::Application& application, settings::Settings& settings, HBITMAP splashPicture) {
   startupWindow = application.CreateForm<StartupWindow>(settings, splashPicture);
   mainWindow = application.CreateForm<history::MainWindow>(settings);
-  cellWindow = application.CreateForm<tools::CellWindow>();
+  cellWindow = application.CreateForm<tools::CellWindow>(settings);
   fullScreenView = application.CreateForm<tools::FullScreenView>();
   aboutWindow = application.CreateForm<about::AboutWindow>(startupWindow->PictureBitmap());
   ConnectWindows(settings);
@@ -51,6 +65,7 @@ void CreateProgramWindows(ui::Application& application, settings::Settings& sett
                 });
   wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
   directoryPicker = application.CreateForm<tools::DirectoryPicker>();
+  ConnectWallpaper();
   mainWindow->RefreshStatus();
 }
 

@@ -17,6 +17,7 @@ inline constexpr wchar_t kAboutWindowClass[] = L"TForm7";
 inline constexpr wchar_t kWallpaperProgressWindowClass[] = L"TForm9";
 inline constexpr wchar_t kDirectoryPickerClass[] = L"TForm10";
 inline constexpr wchar_t kTrayIconClass[] = L"KestrelTrayIcon";
+inline constexpr wchar_t kWallpaperChangerClass[] = L"KestrelWallpaperChanger";
 
 // Controls.
 inline constexpr wchar_t kClipboardViewerClass[] = L"ClipboardViewer";

@@ -42,7 +42,8 @@ Utf16 ToUtf16(const std::wstring& text) { return Utf16(text.begin(), text.end())
 
 }  // namespace
 
-CellWindow::CellWindow(ui::Application& application) : ToolWindow(application, kCellWindowShape) {
+CellWindow::CellWindow(ui::Application& application, const settings::Settings& settings)
+    : ToolWindow(application, kCellWindowShape), wallpaper_(settings) {
   CreateSavePage();
   CreateEditPage();
   SetOuterSize(kInitialWidth, kInitialHeight);
@@ -52,10 +53,6 @@ CellWindow::CellWindow(ui::Application& application) : ToolWindow(application, k
 void CellWindow::CreateSavePage() {
   savePage_.Create(Handle(), 0, 0, 0, 0);
   saveToolbar_.Create(savePage_.Handle(), kSaveToolbarHeight, L"Image Controls", kSaveButtons);
-  // The wallpaper commands are not built yet.
-  for (const int command : {kSetWallpaperCommand, kWallpaperOptionsCommand, kNoWallpaperCommand}) {
-    saveToolbar_.SetButtonEnabled(command, false);
-  }
   imageScroll_.Create(savePage_.Handle(), 0, kSaveToolbarHeight, 0, 0);
   picture_.Create(imageScroll_.Handle(), 0, 0, kInitialPictureSide, kInitialPictureSide);
   picture_.onDoubleClick = [this] { OnPictureDoubleClick(); };
@@ -195,6 +192,9 @@ void CellWindow::OnCommand(int command, int code) {
   switch (command) {
     case kSaveImageCommand: OnSaveImageClick(); break;
     case kCopyBackCommand: OnCopyBackClick(); break;
+    case kSetWallpaperCommand: OnSetWallpaperClick(); break;
+    case kWallpaperOptionsCommand: OnWallpaperOptionsClick(); break;
+    case kNoWallpaperCommand: OnNoWallpaperClick(); break;
     case kNewCommand: OnNewClick(); break;
     case kOpenCommand: OnOpenClick(); break;
     case kSaveTextCommand: OnSaveTextClick(); break;

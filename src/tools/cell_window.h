@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tools/tool_window.h"
+#include "tools/wallpaper_commands.h"
 #include "ui/file_dialog.h"
 #include "ui/memo.h"
 #include "ui/panel.h"
@@ -48,7 +49,7 @@ class CellWindow : public ToolWindow {
   // The system keeps window sizes below this.
   static constexpr int kLargestWindowSide = 32767;
 
-  explicit CellWindow(ui::Application& application);
+  CellWindow(ui::Application& application, const settings::Settings& settings);
 
   // Open the window on a copy of a picture or a text. A hidden window comes
   // up centred on the screen; one already showing keeps its place.
@@ -64,6 +65,10 @@ class CellWindow : public ToolWindow {
   void OnCopyClick();
   void OnPasteClick();
   void OnPictureDoubleClick();
+  void OnSetWallpaperClick() { wallpaper_.OnSetWallpaperClick(picture_.GetPicture()); }
+  void OnWallpaperOptionsClick() { wallpaper_.OnWallpaperOptionsClick(); }
+  void OnNoWallpaperClick() { wallpaper_.OnNoWallpaperClick(); }
+  WallpaperCommands& Wallpaper() { return wallpaper_; }
 
   Page CurrentPage() const { return page_; }
   const ui::PictureBox& PictureControl() const { return picture_; }
@@ -100,6 +105,7 @@ class CellWindow : public ToolWindow {
   ui::PictureBox picture_;
   ui::Memo memo_;
   ui::FileDialogRunner fileDialog_ = &ui::RunFileDialog;
+  WallpaperCommands wallpaper_;
 };
 
 }  // namespace tools

@@ -154,6 +154,19 @@ std::string PictureFileBytes(const ui::Picture& picture) {
   throw ui::UserError(kCannotConvert);
 }
 
+std::string WallpaperFileBytes(const ui::Picture& picture) {
+  switch (picture.GetKind()) {
+    case ui::Picture::Kind::Bitmap: return BitmapFile(picture);
+    case ui::Picture::Kind::Metafile:
+    case ui::Picture::Kind::Icon: {
+      const std::vector<uint8_t> pixels = IconOnWhite(picture);
+      return AsString(core::EncodeBmpFile(picture.Width(), picture.Height(), pixels.data(), pixels.size()));
+    }
+    case ui::Picture::Kind::Empty: break;
+  }
+  throw ui::UserError(kCannotConvert);
+}
+
 void CopyPictureToClipboard(HWND owner, const ui::Picture& picture) {
   // Everything is made before the clipboard is emptied, so a picture that
   // cannot be converted leaves the clipboard as it was.

@@ -24,6 +24,10 @@ PictureFileType FileTypeOf(const ui::Picture& picture);
 // than an icon file holds, for one).
 std::string PictureFileBytes(const ui::Picture& picture);
 
+// A Windows BMP file of the picture, whatever its kind, for the desktop
+// wallpaper: a bitmap as it is, a metafile or an icon drawn on white.
+std::string WallpaperFileBytes(const ui::Picture& picture);
+
 // Puts the picture on the clipboard: a bitmap as a DIB and a bitmap, a
 // metafile as an enhanced metafile, an icon drawn on white as a bitmap (an
 // icon is no clipboard format other programs read). The picture itself is

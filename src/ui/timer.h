@@ -24,6 +24,11 @@ class Timer {
     enabled_ = enabled && SetTimer(owner_, id_, interval_, nullptr) != 0;
     if (!enabled && IsWindow(owner_)) KillTimer(owner_, id_);
   }
+  // A running timer starts its count again with the new interval.
+  void SetInterval(UINT intervalMs) {
+    interval_ = intervalMs;
+    if (enabled_) SetTimer(owner_, id_, interval_, nullptr);
+  }
   bool Enabled() const { return enabled_; }
   UINT_PTR Id() const { return id_; }
 

@@ -128,7 +128,7 @@ int wmain(int argc, wchar_t** argv) {
     Copy(owner, L"Salt & pepper", 0, 0);
     OpenTrayMenuOnTextPage();
   } else if (which.starts_with(L"cell-")) {
-    auto* cell = application.CreateForm<tools::CellWindow>();
+    auto* cell = application.CreateForm<tools::CellWindow>(settings);
     if (which == L"cell-save") {
       Copy(cell->Handle(), nullptr, RGB(30, 60, 160), RGB(120, 200, 255));
       if (OpenClipboard(cell->Handle())) {

@@ -70,8 +70,9 @@ class CellWindowTest : public testing::Test {
     return names;
   }
 
+  settings::Settings settings;
   ui::Application application{app::ProgramTitle()};
-  ui::WindowPtr<tools::CellWindow> window = ui::MakeWindow<tools::CellWindow>(application);
+  ui::WindowPtr<tools::CellWindow> window = ui::MakeWindow<tools::CellWindow>(application, settings);
   fs::path folder;
   std::optional<std::wstring> answer;
   std::vector<ui::FileDialogRequest> requests;
@@ -179,11 +180,6 @@ TEST_F(CellWindowTest, OpeningSizesThePageAndCentresOnlyAHiddenWindow) {
     EXPECT_EQ(frame.bottom - frame.top, c.outer.cy);
     EXPECT_EQ(frame.left, c.place.x);
     EXPECT_EQ(frame.top, c.place.y);
-  }
-
-  // The wallpaper commands are not there yet: their buttons are present but off.
-  for (const int command : {tools::kSetWallpaperCommand, tools::kWallpaperOptionsCommand, tools::kNoWallpaperCommand}) {
-    EXPECT_FALSE(window->SaveToolbar().IsButtonEnabled(command));
   }
 
   // Opened again while showing: new page, caption and size, same place.

@@ -1,0 +1,100 @@
+#include "desktop/wallpaper_changer.h"
+
+#include "core/window_classes.h"
+#include "ui/handles.h"
+#include "ui/window.h"
+
+namespace desktop {
+
+namespace {
+
+constexpr wchar_t kDesktopKey[] = L"Control Panel\\desktop";
+constexpr wchar_t kTileValue[] = L"TileWallPaper";
+constexpr wchar_t kWallpaperValue[] = L"Wallpaper";
+
+ui::unique_hkey OpenDesktopKey() {
+  // Opened, never created; a key that cannot be opened shows as a failed write.
+  HKEY key = nullptr;
+  RegOpenKeyExW(HKEY_CURRENT_USER, kDesktopKey, 0, KEY_ALL_ACCESS, &key);
+  return ui::unique_hkey(key);
+}
+
+void WriteString(const wchar_t* valueName, const std::wstring& value) {
+  const ui::unique_hkey key = OpenDesktopKey();
+  const DWORD bytes = static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t));
+  if (!key || RegSetValueExW(key.get(), valueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()), bytes) !=
+                  ERROR_SUCCESS) {
+    throw ui::UserError(L"Failed to set data for '" + std::wstring(valueName) + L"'");
+  }
+}
+
+bool IsExistingFile(const std::wstring& name) {
+  const DWORD attributes = GetFileAttributesW(name.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+}  // namespace
+
+// The hidden window that receives the changer's timer.
+class WallpaperChanger::TimerWindow : public ui::Window {
+ public:
+  explicit TimerWindow(WallpaperChanger& changer) : changer_(changer) {
+    ui::WindowParams params;
+    params.className = core::kWallpaperChangerClass;
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_TOOLWINDOW;
+    CreateFromParams(params);
+  }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_TIMER && wParam == kTimerId) {
+      if (changer_.Active()) changer_.ChangeWallpaper();
+      return 0;
+    }
+    return DefaultHandling(message, wParam, lParam);
+  }
+
+ private:
+  static constexpr UINT_PTR kTimerId = 1;
+  friend class WallpaperChanger;
+  WallpaperChanger& changer_;
+};
+
+WallpaperChanger::WallpaperChanger() : window_(ui::MakeWindow<TimerWindow>(*this)) {
+  timer_.Attach(window_->Handle(), TimerWindow::kTimerId, interval_);
+}
+
+WallpaperChanger::~WallpaperChanger() { timer_.SetEnabled(false); }
+
+void WallpaperChanger::SetActive(bool active) {
+  if (active == active_) return;
+  active_ = active;
+  if (active) changes_ = 0;
+  timer_.SetEnabled(active);
+}
+
+void WallpaperChanger::SetInterval(UINT intervalMs) {
+  interval_ = intervalMs;
+  timer_.SetInterval(intervalMs);
+}
+
+void WallpaperChanger::SetFilename(const std::wstring& name) {
+  if (name.empty() || (name.size() <= kMaxNameLength && IsExistingFile(name))) filename_ = name;
+}
+
+void WallpaperChanger::ChangeWallpaper() {
+  if (onBeginChange) onBeginChange(*this);
+  ++changes_;
+  ApplyWallpaper(std::wstring(filename_), tiled_);
+  if (onFinishChange) onFinishChange(*this);
+}
+
+void WallpaperChanger::ApplyWallpaper(const std::wstring& name, bool tiled) {
+  WriteString(kTileValue, tiled ? L"1" : L"0");
+  std::wstring buffer = name.substr(0, kMaxNameLength);
+  SystemParametersInfoW(SPI_SETDESKWALLPAPER, 1, buffer.data(), SPIF_UPDATEINIFILE);
+  WriteString(kWallpaperValue, name);
+}
+
+}  // namespace desktop
