@@ -1,7 +1,12 @@
 #include "app/help.h"
 
+#include "about/help_window.h"
+#include "app/program_windows.h"
+
 namespace app {
 
-void ShowHelpContents(HWND owner) { WinHelpW(owner, kHelpFile, HELP_CONTENTS, 0); }
+// The old help viewer is gone from current Windows, so the help has a window
+// of its own; the request still names the file and its contents page.
+void ShowHelpContents(HWND) { helpWindow->ShowContents(); }
 
 }  // namespace app

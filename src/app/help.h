@@ -8,6 +8,7 @@ namespace app {
 // The help file, named without a directory.
 inline constexpr wchar_t kHelpFile[] = L"Kestrel.HLP";
 
+// The contents page of the help, for a window of the program.
 void ShowHelpContents(HWND owner);
 
 }  // namespace app

@@ -1,6 +1,8 @@
 #include "app/program_windows.h"
 
 #include "about/about_window.h"
+#include "about/help_window.h"
+#include "app/help.h"
 #include "app/startup_window.h"
 #include "history/main_window.h"
 #include "settings/options_dialog.h"
@@ -21,6 +23,7 @@ about::AboutWindow* aboutWindow = nullptr;
 settings::OptionsDialog* optionsDialog = nullptr;
 tools::WallpaperProgressWindow* wallpaperProgress = nullptr;
 tools::DirectoryPicker* directoryPicker = nullptr;
+about::HelpWindow* helpWindow = nullptr;
 
 namespace {
 
@@ -65,6 +68,7 @@ void CreateProgramWindows(ui::Application& application, settings::Settings& sett
                 });
   wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
   directoryPicker = application.CreateForm<tools::DirectoryPicker>();
+  helpWindow = application.CreateForm<about::HelpWindow>(kHelpFile);
   ConnectWallpaper();
   mainWindow->RefreshStatus();
 }

@@ -22,7 +22,8 @@ class Application;
 }
 namespace about {
 class AboutWindow;
-}
+class HelpWindow;
+}  // namespace about
 
 namespace app {
 
@@ -36,6 +37,8 @@ extern about::AboutWindow* aboutWindow;
 extern settings::OptionsDialog* optionsDialog;
 extern tools::WallpaperProgressWindow* wallpaperProgress;
 extern tools::DirectoryPicker* directoryPicker;
+// The help window, made after every window of the fixed order.
+extern about::HelpWindow* helpWindow;
 
 // Creates every window of the program in its fixed order, the start-up
 // window first, so that it is the application's main form, and connects

@@ -18,6 +18,7 @@ inline constexpr wchar_t kWallpaperProgressWindowClass[] = L"TForm9";
 inline constexpr wchar_t kDirectoryPickerClass[] = L"TForm10";
 inline constexpr wchar_t kTrayIconClass[] = L"KestrelTrayIcon";
 inline constexpr wchar_t kWallpaperChangerClass[] = L"KestrelWallpaperChanger";
+inline constexpr wchar_t kHelpWindowClass[] = L"KestrelHelp";
 
 // Controls.
 inline constexpr wchar_t kClipboardViewerClass[] = L"ClipboardViewer";

@@ -5,7 +5,8 @@ namespace ui {
 void Memo::Create(HWND parent, int id, int x, int y, int width, int height, const MemoOptions& options) {
   DWORD style = WS_TABSTOP | ES_MULTILINE | ES_WANTRETURN | ES_NOHIDESEL | ES_AUTOVSCROLL;
   if (!options.wordWrap) style |= ES_AUTOHSCROLL;
-  if (options.scrollBars) style |= WS_VSCROLL | WS_HSCROLL;
+  // Wrapped lines never need a horizontal scroll bar.
+  if (options.scrollBars) style |= WS_VSCROLL | (options.wordWrap ? 0 : WS_HSCROLL);
   if (options.readOnly) style |= ES_READONLY;
   WindowParams params = WindowParams::Child(L"EDIT", parent, x, y, width, height, style, id);
   if (options.border) params.exStyle |= WS_EX_CLIENTEDGE;

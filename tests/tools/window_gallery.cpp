@@ -1,7 +1,7 @@
 // Shows one of the program's windows and keeps it up, so that it can be
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
-//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|tray-menu
+//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|tray-menu|help
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text; "full-screen" shows a
@@ -13,6 +13,8 @@
 #include <memory>
 #include <string>
 
+#include "about/help_window.h"
+#include "app/help.h"
 #include "app/program_title.h"
 #include "app/startup_window.h"
 #include "app/program_windows.h"
@@ -127,6 +129,8 @@ int wmain(int argc, wchar_t** argv) {
     Copy(owner, nullptr, RGB(200, 60, 30), RGB(255, 220, 80));
     Copy(owner, L"Salt & pepper", 0, 0);
     OpenTrayMenuOnTextPage();
+  } else if (which == L"help") {
+    application.CreateForm<about::HelpWindow>(app::kHelpFile)->ShowContents();
   } else if (which.starts_with(L"cell-")) {
     auto* cell = application.CreateForm<tools::CellWindow>(settings);
     if (which == L"cell-save") {
