@@ -1,22 +1,26 @@
 // Shows one of the program's windows and keeps it up, so that it can be
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
-//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen
+//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|
+//                      options-preferences|options-confirmation|options-wallpaper
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text; "full-screen" shows a
-// copied picture in the full-screen view.
+// copied picture in the full-screen view. The "options-" views show one page
+// of the options dialog with the hint of its first control.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "app/program_title.h"
 #include "app/startup_window.h"
 #include "app/program_windows.h"
 #include "app/splash_window.h"
 #include "history/main_window.h"
+#include "settings/options_dialog.h"
 #include "settings/settings.h"
 #include "tools/cell_window.h"
 #include "tools/full_screen_view.h"
@@ -69,6 +73,20 @@ void Copy(HWND owner, const wchar_t* text, COLORREF top, COLORREF bottom) {
   PumpFor(450);
 }
 
+BOOL CALLBACK MatchId(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<std::pair<int, HWND>*>(data);
+  if (GetDlgCtrlID(child) != search->first) return TRUE;
+  search->second = child;
+  return FALSE;
+}
+
+// The control with the id anywhere below `root`.
+HWND Descendant(HWND root, int id) {
+  std::pair<int, HWND> search{id, nullptr};
+  EnumChildWindows(root, &MatchId, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -96,6 +114,18 @@ int wmain(int argc, wchar_t** argv) {
       ui::Picture picture = ui::Picture::FromOpenClipboard();
       CloseClipboard();
       view->ShowPicture(picture);
+    }
+  } else if (which.starts_with(L"options-")) {
+    auto* options = application.CreateForm<settings::OptionsDialog>(settings, settings::OptionsDialog::ApplyTargets{});
+    const int page = which == L"options-wallpaper"      ? settings::kWallpaperPage
+                     : which == L"options-confirmation" ? settings::kConfirmationPage
+                                                        : settings::kPreferencesPage;
+    options->ShowPage(page);
+    options->Show();
+    for (const settings::OptionControlLayout& layout : settings::kOptionControls) {
+      if (layout.page != page) continue;
+      SendMessageW(Descendant(options->Handle(), layout.id), WM_MOUSEMOVE, 0, 0);
+      break;
     }
   } else if (which.starts_with(L"cell-")) {
     auto* cell = application.CreateForm<tools::CellWindow>();
