@@ -14,6 +14,9 @@ namespace {
 // heavy face. Asking for its weight keeps a stand-in face heavy too.
 constexpr wchar_t kHeavyFontFace[] = L"Arial Black";
 constexpr int kHeavyFontHeight = 11;
+// The longest hints take three lines of the small sans-serif.
+constexpr wchar_t kHintFontFace[] = L"MS Sans Serif";
+constexpr int kHintFontHeight = 11;
 
 constexpr std::array<int, kOptionsPageCount> kPagePictures{IDI_PAGE_PREFERENCES, IDI_PAGE_CONFIRMATION,
                                                           IDI_PAGE_WALLPAPER};
@@ -42,6 +45,7 @@ void OptionsDialog::ApplyStoredOptions() {
 
 void OptionsDialog::CreatePages() {
   heavyFont_ = ui::MakeFont(kHeavyFontFace, kHeavyFontHeight, FW_BLACK);
+  hintFont_ = ui::MakeFont(kHintFontFace, kHintFontHeight);
   const std::vector<std::wstring> captions(kOptionsPageCaptions.begin(), kOptionsPageCaptions.end());
   notebook_.Create(Handle(), 0, 0, kOptionsClientWidth, kOptionsNotebookHeight, captions);
   for (int page = 0; page < kOptionsPageCount; ++page) CreatePageFrame(page, kPagePictures[static_cast<size_t>(page)]);
@@ -66,8 +70,9 @@ void OptionsDialog::CreatePageFrame(int page, int pictureId) {
   const int hintTop = height - kHintAreaHeight - kHintAreaBottomMargin;
   frame.hintArea.Create(frame.background.Handle(), hintLeft, hintTop, kHintAreaWidth, kHintAreaHeight,
                         ui::Bevel::Lowered);
-  frame.hint.Create(frame.hintArea.Handle(), kHintLabelIdBase + page, kHintPadding, kHintPadding,
-                    kHintAreaWidth - 2 * kHintPadding, kHintAreaHeight - 2 * kHintPadding, ui::LabelAlignment::Left);
+  frame.hint.Create(frame.hintArea.Handle(), kHintLabelIdBase + page, kHintPaddingX, kHintPaddingY,
+                    kHintAreaWidth - 2 * kHintPaddingX, kHintAreaHeight - 2 * kHintPaddingY, ui::LabelAlignment::Left);
+  frame.hint.SetFont(hintFont_.get());
   frame.hint.SetTransparent(true);
 }
 

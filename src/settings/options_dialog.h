@@ -76,6 +76,7 @@ class OptionsDialog : public ui::Form {
   settings::Settings& settings_;
   ApplyTargets targets_;
   ui::unique_hfont heavyFont_;
+  ui::unique_hfont hintFont_;
   ui::Notebook notebook_;
   std::array<PageFrame, kOptionsPageCount> pages_;
   // In the order of kOptionControls.

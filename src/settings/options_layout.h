@@ -91,7 +91,10 @@ inline constexpr int kPagePictureMargin = 8;
 inline constexpr int kHintAreaWidth = 265;
 inline constexpr int kHintAreaHeight = 42;
 inline constexpr int kHintAreaBottomMargin = 8;
-inline constexpr int kHintPadding = 4;
+// Three lines of hint fill the area, so only the bevel is kept clear above
+// and below them.
+inline constexpr int kHintPaddingX = 4;
+inline constexpr int kHintPaddingY = 1;
 
 // "&OK", the dialog's only button, below the notebook at the right.
 inline constexpr wchar_t kOkCaption[] = L"&OK";

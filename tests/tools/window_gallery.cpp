@@ -122,6 +122,10 @@ int wmain(int argc, wchar_t** argv) {
                                                         : settings::kPreferencesPage;
     options->ShowPage(page);
     options->Show();
+    // The pointer starts over the dialog's empty page area, which would
+    // clear the hint again; park it in the corner.
+    SetCursorPos(0, 0);
+    PumpFor(200);
     for (const settings::OptionControlLayout& layout : settings::kOptionControls) {
       if (layout.page != page) continue;
       SendMessageW(Descendant(options->Handle(), layout.id), WM_MOUSEMOVE, 0, 0);
