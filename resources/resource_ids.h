@@ -35,4 +35,12 @@
 #define IDB_TOOL_COPY 139
 #define IDB_TOOL_PASTE 140
 
+// The options dialog: 32 x 32 page pictures (icons, so they carry their own
+// transparency) and 16 x 16 button glyphs keyed in magenta.
+#define IDI_PAGE_PREFERENCES 170
+#define IDI_PAGE_CONFIRMATION 171
+#define IDI_PAGE_WALLPAPER 172
+#define IDB_GLYPH_OK 175
+#define IDB_GLYPH_BROWSE 176
+
 #endif

@@ -1359,6 +1359,119 @@ constexpr GlyphArt kToolPasteGlyph{
     "................",
 };
 
+
+// ===========================================================================
+// Options dialog: a 32x32 picture for each page and the button glyphs
+// ===========================================================================
+
+constexpr int kPagePictureSize = 32;
+
+constexpr Color kPageInk = rgb(36, 40, 52);
+constexpr Color kPagePaper = rgb(255, 255, 255);
+constexpr Color kPageRule = rgb(168, 176, 190);
+constexpr Color kPageTick = rgb(30, 150, 60);
+constexpr Color kPageBlue = rgb(40, 104, 200);
+constexpr Color kPageBlueLight = rgb(110, 170, 240);
+constexpr Color kPageSun = rgb(255, 206, 64);
+constexpr Color kPageHill = rgb(52, 150, 70);
+constexpr Color kPageHillFar = rgb(110, 186, 110);
+constexpr Color kPageCase = rgb(196, 200, 210);
+constexpr Color kPageCaseDark = rgb(120, 126, 138);
+
+// A tick drawn with a pen, inside a box whose top-left corner is `at`.
+Shape pageTick(Point at, double side) {
+    return strokes({{at + Point{side * 0.2, side * 0.5}, at + Point{side * 0.45, side * 0.75},
+                     at + Point{side * 0.85, side * 0.15}}},
+                   side * 0.22);
+}
+
+// Preferences: a sheet listing options, two of them ticked.
+Image drawPreferencesPicture() {
+    Canvas canvas(kPagePictureSize, kPagePictureSize, kSmoothSamples);
+    canvas.fill(roundRect(4, 2, 28, 30, 2.5), kPageInk);
+    canvas.fill(roundRect(5, 3, 27, 29, 1.8), kPagePaper);
+    constexpr double kBox = 5.5;
+    const std::array<double, 3> rows{6.5, 14, 21.5};
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const Point box{8, rows[i]};
+        canvas.fill(minus(rect(box.x, box.y, box.x + kBox, box.y + kBox),
+                          rect(box.x + 1, box.y + 1, box.x + kBox - 1, box.y + kBox - 1)),
+                    kPageInk);
+        if (i != 1) canvas.fill(pageTick(box + Point{0.5, -0.5}, kBox), kPageTick);
+        canvas.fill(roundRect(16, rows[i] + 1.5, 24, rows[i] + 3.5, 1), kPageRule);
+    }
+    return canvas.image();
+}
+
+// Confirmation: a question in a round blue badge.
+Image drawConfirmationPicture() {
+    Canvas canvas(kPagePictureSize, kPagePictureSize, kSmoothSamples);
+    const Point centre{16, 16};
+    canvas.fill(circle(centre, 14.5), kPageInk);
+    canvas.fill(circle(centre, 13.5), radialGradient({12, 11}, 16, kPageBlueLight, kPageBlue));
+    std::vector<Point> hook = arc({16, 11.5}, 4.5, 4.2, 160, -60);
+    hook.push_back({16, 17.5});
+    hook.push_back({16, 19.5});
+    canvas.fill(strokes({hook}, 3.2), kPagePaper);
+    canvas.fill(circle({16, 24.5}, 2), kPagePaper);
+    return canvas.image();
+}
+
+// Wallpaper: a screen showing a landscape under a sun.
+Image drawWallpaperPicture() {
+    Canvas canvas(kPagePictureSize, kPagePictureSize, kSmoothSamples);
+    canvas.fill(rect(12, 24, 20, 28), kPageCaseDark);
+    canvas.fill(roundRect(8, 27, 24, 30, 1), kPageCase);
+    canvas.fill(roundRect(1, 3, 31, 25, 2), kPageInk);
+    canvas.fill(roundRect(2, 4, 30, 24, 1.5), kPageCase);
+    const Shape screen = rect(4, 6, 28, 22);
+    canvas.fill(screen, linearGradient({0, 6}, {0, 22}, kPageBlue, kPageBlueLight));
+    canvas.fill(intersect(screen, circle({22, 11}, 3)), kPageSun);
+    canvas.fill(intersect(screen, ellipse({10, 24}, 12, 9)), kPageHillFar);
+    canvas.fill(intersect(screen, ellipse({22, 26}, 12, 8)), kPageHill);
+    return canvas.image();
+}
+
+// A tick, for "&OK".
+constexpr GlyphArt kOkGlyph{
+    "................",
+    "................",
+    "............kk..",
+    "...........kmGk.",
+    "..........kmGek.",
+    ".........kmGek..",
+    "..kk....kmGek...",
+    ".kmGk..kmGek....",
+    ".kGGGkkmGek.....",
+    "..kGGGmGek......",
+    "...kGGGek.......",
+    "....kGek........",
+    ".....kk.........",
+    "................",
+    "................",
+    "................",
+};
+
+// A folder with a magnifying glass, for the wallpaper folder's browse button.
+constexpr GlyphArt kBrowseGlyph{
+    "................",
+    ".kkkk...........",
+    "khhhhk..........",
+    "khyyyykkkkkk....",
+    "khykkkkkkkkkk...",
+    "khkyyyyyyyyyk...",
+    "khkyyyyykkkyk...",
+    "kkyyyyykcccwk...",
+    "kkyyyykcccccwk..",
+    "kyyyyykcccccck..",
+    "kkkkkkkcccccck..",
+    ".......kccccck..",
+    "........kkkkkNk.",
+    "............kNNk",
+    ".............kNk",
+    "..............k.",
+};
+
 constexpr std::array kGlyphFiles{
     GlyphFile{"exit", kExitGlyph},         GlyphFile{"options", kOptionsGlyph},
     GlyphFile{"fullscreen", kFullScreenGlyph}, GlyphFile{"save", kSaveGlyph},
@@ -1375,6 +1488,8 @@ constexpr std::array kGlyphFiles{
     GlyphFile{"tool_cut", kToolCutGlyph},
     GlyphFile{"tool_copy", kToolCopyGlyph},
     GlyphFile{"tool_paste", kToolPasteGlyph},
+    GlyphFile{"ok", kOkGlyph},
+    GlyphFile{"browse", kBrowseGlyph},
 };
 
 Image drawGlyph(const GlyphArt& art) {
@@ -1645,6 +1760,20 @@ std::vector<IconImage> iconImages(ClipboardState state, std::span<const int> siz
     return images;
 }
 
+// The options dialog's page pictures, as icons so they keep their edges
+// on any background.
+void drawOptionsPictures(const std::filesystem::path& out) {
+    constexpr std::array kPageDepths{8, 32};
+    const auto save = [&](const char* name, Image (*draw)()) {
+        std::vector<IconImage> images;
+        for (int bits : kPageDepths) images.push_back({draw(), bits});
+        saveIcon(out / name, images);
+    };
+    save("options_preferences.ico", drawPreferencesPicture);
+    save("options_confirmation.ico", drawConfirmationPicture);
+    save("options_wallpaper.ico", drawWallpaperPicture);
+}
+
 void drawEverything(const std::filesystem::path& out) {
     constexpr std::array kTraySizes{16, 32};
     constexpr std::array kDisabledSizes{16, 32, 48};
@@ -1664,6 +1793,7 @@ void drawEverything(const std::filesystem::path& out) {
     for (const GlyphFile& glyph : kGlyphFiles) {
         saveBitmap24(out / "glyphs" / (std::string(glyph.name) + ".bmp"), drawGlyph(glyph.art), kGlyphKey);
     }
+    drawOptionsPictures(out);
 }
 
 }  // namespace

@@ -34,14 +34,19 @@ void ConnectWindows(settings::Settings& settings) {
   mainWindow->openPicture = [](const ui::Picture& picture) { cellWindow->OpenPicture(picture); };
   mainWindow->openText = [](const std::wstring& text) { cellWindow->OpenText(text); };
   mainWindow->showFullScreen = [](const ui::Picture& picture) { fullScreenView->ShowPicture(picture); };
-  settings.onChanged = [] { mainWindow->RefreshStatus(); };
+  // The one change notification: whatever changed an option (the dialog, the
+  // tray menu, a load), the status and the dialog's controls follow it.
+  settings.onChanged = [] {
+    mainWindow->RefreshStatus();
+    if (optionsDialog) optionsDialog->RefreshControls();
+  };
 }
 
 // The save window's wallpaper commands reach the options dialog and the
 // progress window, both made after it.
 void ConnectWallpaper() {
   cellWindow->Wallpaper().showWallpaperOptions = [] {
-    optionsDialog->ShowPage(settings::OptionsDialog::kWallpaperPage);
+    optionsDialog->ShowPage(settings::kWallpaperPage);
     optionsDialog->ShowModal();
   };
   cellWindow->Wallpaper().runProgress = [] {

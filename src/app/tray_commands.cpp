@@ -120,7 +120,7 @@ void TrayCommands::OnOptionToggleClick(settings::Option option) {
 // Both style items open the dialog on its wallpaper page; the user picks the
 // style there.
 void TrayCommands::OnWallpaperStyleClick() {
-  optionsDialog->ShowPage(settings::OptionsDialog::kWallpaperPage);
+  optionsDialog->ShowPage(settings::kWallpaperPage);
   optionsDialog->ShowModal();
 }
 

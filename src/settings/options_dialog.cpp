@@ -1,23 +1,39 @@
 #include "settings/options_dialog.h"
+
+#include <string>
+#include <vector>
+
 #include "core/window_classes.h"
+#include "resource_ids.h"
 
 namespace settings {
 
 namespace {
-constexpr int kClientWidth = 291;
-constexpr int kClientHeight = 301;
+
+// The check boxes, the radio buttons and the folder label are set in a
+// heavy face. Asking for its weight keeps a stand-in face heavy too.
+constexpr wchar_t kHeavyFontFace[] = L"Arial Black";
+constexpr int kHeavyFontHeight = 11;
+// The longest hints take three lines of the small sans-serif.
+constexpr wchar_t kHintFontFace[] = L"MS Sans Serif";
+constexpr int kHintFontHeight = 11;
+
+constexpr std::array<int, kOptionsPageCount> kPagePictures{IDI_PAGE_PREFERENCES, IDI_PAGE_CONFIRMATION,
+                                                          IDI_PAGE_WALLPAPER};
+
 }  // namespace
 
 OptionsDialog::OptionsDialog(ui::Application& application, settings::Settings& settings, ApplyTargets targets)
     : Form(application), settings_(settings), targets_(std::move(targets)) {
   ui::FormParams params;
   params.className = core::kOptionsDialogClass;
-  params.caption = L"Options";
+  params.caption = kOptionsCaption;
   params.style = WS_CAPTION | DS_MODALFRAME;
   params.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-  params.clientWidth = kClientWidth;
-  params.clientHeight = kClientHeight;
+  params.clientWidth = kOptionsClientWidth;
+  params.clientHeight = kOptionsClientHeight;
   CreateForm(params);
+  CreatePages();
   ApplyStoredOptions();
 }
 
@@ -27,16 +43,149 @@ void OptionsDialog::ApplyStoredOptions() {
   OnOkClick();
 }
 
+void OptionsDialog::CreatePages() {
+  heavyFont_ = ui::MakeFont(kHeavyFontFace, kHeavyFontHeight, FW_BLACK);
+  hintFont_ = ui::MakeFont(kHintFontFace, kHintFontHeight);
+  const std::vector<std::wstring> captions(kOptionsPageCaptions.begin(), kOptionsPageCaptions.end());
+  notebook_.Create(Handle(), 0, 0, kOptionsClientWidth, kOptionsNotebookHeight, captions);
+  for (int page = 0; page < kOptionsPageCount; ++page) CreatePageFrame(page, kPagePictures[static_cast<size_t>(page)]);
+  CreateOptionControls();
+  CreateWallpaperFolder();
+  CreateOkButton();
+  RefreshControls();
+}
+
+void OptionsDialog::CreatePageFrame(int page, int pictureId) {
+  const RECT area = notebook_.PageRect();
+  const int width = area.right - area.left;
+  const int height = area.bottom - area.top;
+  PageFrame& frame = pages_[static_cast<size_t>(page)];
+  // The page's controls live on the background, so the mouse reaches the
+  // background exactly where no control is.
+  frame.background.Create(notebook_.Page(page), 0, 0, width, height);
+  hints_.Watch(frame.background.Handle(), [this, page] { ShowHint(page, L""); });
+  frame.picture.Create(frame.background.Handle(), width - kPagePictureSide - kPagePictureMargin, kPagePictureMargin,
+                       kPagePictureSide, pictureId);
+  const int hintLeft = (width - kHintAreaWidth) / 2;
+  const int hintTop = height - kHintAreaHeight - kHintAreaBottomMargin;
+  frame.hintArea.Create(frame.background.Handle(), hintLeft, hintTop, kHintAreaWidth, kHintAreaHeight,
+                        ui::Bevel::Lowered);
+  frame.hint.Create(frame.hintArea.Handle(), kHintLabelIdBase + page, kHintPaddingX, kHintPaddingY,
+                    kHintAreaWidth - 2 * kHintPaddingX, kHintAreaHeight - 2 * kHintPaddingY, ui::LabelAlignment::Left);
+  frame.hint.SetFont(hintFont_.get());
+  frame.hint.SetTransparent(true);
+}
+
+void OptionsDialog::CreateOptionControls() {
+  for (size_t i = 0; i < kOptionControls.size(); ++i) {
+    const OptionControlLayout& layout = kOptionControls[i];
+    ui::ToggleButton& button = options_[i];
+    const ui::ToggleKind kind =
+        layout.kind == OptionControlKind::CheckBox ? ui::ToggleKind::CheckBox : ui::ToggleKind::RadioButton;
+    button.Create(PageBackground(layout.page), kind, layout.id, kOptionLeft, layout.top, kOptionWidth, kOptionHeight,
+                  layout.caption);
+    button.SetFont(heavyFont_.get());
+    hints_.Watch(button.Handle(), [this, &layout] { ShowHint(layout.page, layout.hint); });
+  }
+}
+
+void OptionsDialog::CreateWallpaperFolder() {
+  const HWND page = PageBackground(kWallpaperPage);
+  wallpaperLabel_.Create(page, kWallpaperLabelId, kOptionLeft, kWallpaperLabelTop, kOptionWidth,
+                         kWallpaperLabelHeight, ui::LabelAlignment::Left, false);
+  wallpaperLabel_.SetText(kWallpaperLabelCaption);
+  wallpaperLabel_.SetFont(heavyFont_.get());
+  wallpaperDirectory_.Create(page, kWallpaperDirectoryId, kOptionLeft, kWallpaperDirectoryTop,
+                             kWallpaperDirectoryWidth, kFieldHeight, true);
+  hints_.Watch(wallpaperDirectory_.Handle(), [this] { ShowHint(kWallpaperPage, kWallpaperDirectoryHint); });
+  browseButton_.Create(page, kBrowseButtonId, kBrowseButtonLeft, kWallpaperDirectoryTop, kBrowseButtonSide,
+                       kBrowseButtonSide, L"");
+  browseButton_.LoadGlyph(IDB_GLYPH_BROWSE);
+  hints_.Watch(browseButton_.Handle(), [this] { ShowHint(kWallpaperPage, kBrowseHint); });
+}
+
+void OptionsDialog::CreateOkButton() {
+  const int left = kOptionsClientWidth - kOkButtonWidth - kOkButtonRightMargin;
+  const int top = kOptionsNotebookHeight + (kOptionsClientHeight - kOptionsNotebookHeight - kOkButtonHeight) / 2;
+  okButton_.Create(Handle(), kOkButtonId, left, top, kOkButtonWidth, kOkButtonHeight, kOkCaption);
+  okButton_.LoadGlyph(IDB_GLYPH_OK);
+}
+
+void OptionsDialog::RefreshControls() {
+  for (size_t i = 0; i < kOptionControls.size(); ++i) options_[i].SetChecked(settings_.IsOn(kOptionControls[i].option));
+  const std::wstring directory = settings_.WallpaperDirectory();
+  if (wallpaperDirectory_.Text() != directory) wallpaperDirectory_.SetText(directory);
+}
+
+void OptionsDialog::ShowPage(int page) { notebook_.SetPageIndex(page); }
+
+void OptionsDialog::ShowHint(int page, const wchar_t* text) {
+  ui::Label& hint = pages_[static_cast<size_t>(page)].hint;
+  // The mouse moves often; repainting the same text each time would flicker.
+  if (hint.Text() != text) hint.SetText(text);
+}
+
+void OptionsDialog::OnOptionClick(size_t index) {
+  const OptionControlLayout& layout = kOptionControls[index];
+  // A radio button only ever switches its own style on; the Settings switch
+  // its partner off.
+  const bool on = layout.kind == OptionControlKind::RadioButton || !settings_.IsOn(layout.option);
+  settings_.Set(layout.option, on);
+  RefreshControls();
+}
+
+void OptionsDialog::OnBrowseClick() {
+  if (targets_.browse) targets_.browse();
+  RefreshControls();
+}
+
 void OptionsDialog::OnOkClick() {
   if (targets_.buttonCaptions) targets_.buttonCaptions(settings_.IsOn(settings::Option::OnlyBitmapsOnButtons));
   if (targets_.taskbarButton) targets_.taskbarButton(settings_.IsOn(settings::Option::NoTaskbar));
   Close();
 }
 
-void OptionsDialog::OnBrowseClick() {
-  if (targets_.browse) targets_.browse();
+void OptionsDialog::OnCommand(int id, int code) {
+  if (code != BN_CLICKED) return;
+  switch (id) {
+    case kOkButtonId: OnOkClick(); return;
+    case kBrowseButtonId: OnBrowseClick(); return;
+    default: break;
+  }
+  for (size_t i = 0; i < kOptionControls.size(); ++i) {
+    if (kOptionControls[i].id == id) OnOptionClick(i);
+  }
 }
 
-void OptionsDialog::ShowPage(int page) { page_ = page; }
+LRESULT OptionsDialog::OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam) {
+  const auto control = reinterpret_cast<HWND>(lParam);
+  const auto dc = reinterpret_cast<HDC>(wParam);
+  for (const PageFrame& frame : pages_) {
+    if (frame.hint.Handle() == control) return frame.hint.OnCtlColorStatic(dc);
+  }
+  if (wallpaperLabel_.Handle() == control) return wallpaperLabel_.OnCtlColorStatic(dc);
+  return DefaultHandling(message, wParam, lParam);
+}
+
+bool OptionsDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
+  if (item.hwndItem == okButton_.Handle()) {
+    okButton_.Draw(item);
+    return true;
+  }
+  if (item.hwndItem == browseButton_.Handle()) {
+    browseButton_.Draw(item);
+    return true;
+  }
+  return false;
+}
+
+LRESULT OptionsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(message, wParam, lParam);
+    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
+    default: return Form::HandleMessage(message, wParam, lParam);
+  }
+}
 
 }  // namespace settings

@@ -1,11 +1,25 @@
-// OptionsDialog: the options dialog, holder of the Settings. Creating it applies
-// the options that change other windows.
+// OptionsDialog: the options dialog. It shows the Settings and edits them in
+// place: a click on a check box or radio button changes the Settings at
+// once, so every reader sees it before "&OK". Creating it applies the
+// options that change other windows.
 #pragma once
 
+#include <windows.h>
+
+#include <array>
 #include <functional>
 
+#include "settings/options_layout.h"
 #include "settings/settings.h"
+#include "ui/edit_field.h"
+#include "ui/flat_button.h"
 #include "ui/form.h"
+#include "ui/hover_watch.h"
+#include "ui/icon_box.h"
+#include "ui/label.h"
+#include "ui/notebook.h"
+#include "ui/panel.h"
+#include "ui/toggle_button.h"
 
 namespace settings {
 
@@ -14,27 +28,64 @@ class OptionsDialog : public ui::Form {
   struct ApplyTargets {
     std::function<void(bool onlyBitmaps)> buttonCaptions;
     std::function<void(bool hide)> taskbarButton;
+    // The browse button's work: let the user pick the wallpaper folder and
+    // store it in the Settings. The dialog shows the new folder afterwards.
     std::function<void()> browse;
   };
-
-  static constexpr int kWallpaperPage = 2;
 
   OptionsDialog(ui::Application& application, settings::Settings& settings, ApplyTargets targets);
 
   // The apply step ("&OK"): pushes the options that change other windows,
   // then closes the dialog.
   void OnOkClick();
-  // The browse button: the directory picker, modally.
   void OnBrowseClick();
-  // Selects a page before the dialog is shown.
+
+  // Re-reads every control from the Settings. Cheap, and it never writes to
+  // the Settings, so it may run from their change notification.
+  void RefreshControls();
+  // Selects a notebook page (kPreferencesPage...), for instance before the
+  // dialog is shown.
   void ShowPage(int page);
+  int PageIndex() const { return notebook_.PageIndex(); }
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  // What every page holds besides its own controls.
+  struct PageFrame {
+    ui::Panel background;  // covers the page; the mouse over it clears the hint
+    ui::IconBox picture;
+    ui::Panel hintArea;
+    ui::Label hint;
+  };
+
   void ApplyStoredOptions();
+  void CreatePages();
+  void CreatePageFrame(int page, int pictureId);
+  void CreateOptionControls();
+  void CreateWallpaperFolder();
+  void CreateOkButton();
+  HWND PageBackground(int page) const { return pages_[static_cast<size_t>(page)].background.Handle(); }
+  void ShowHint(int page, const wchar_t* text);
+  void OnOptionClick(size_t index);
+  void OnCommand(int id, int code);
+  LRESULT OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam);
+  bool OnDrawItem(const DRAWITEMSTRUCT& item);
 
   settings::Settings& settings_;
   ApplyTargets targets_;
-  int page_ = 0;
+  ui::unique_hfont heavyFont_;
+  ui::unique_hfont hintFont_;
+  ui::Notebook notebook_;
+  std::array<PageFrame, kOptionsPageCount> pages_;
+  // In the order of kOptionControls.
+  std::array<ui::ToggleButton, kOptionControls.size()> options_;
+  ui::Label wallpaperLabel_;
+  ui::EditField wallpaperDirectory_;
+  ui::FlatButton browseButton_;
+  ui::FlatButton okButton_;
+  ui::HoverWatch hints_;
 };
 
 }  // namespace settings

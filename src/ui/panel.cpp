@@ -31,6 +31,7 @@ void Panel::PaintContent(HDC dc, const RECT& clientRect) {
   RECT rect = clientRect;
   FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
   if (bevel_ == Bevel::Raised) DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
+  if (bevel_ == Bevel::Lowered) DrawEdge(dc, &rect, BDR_SUNKENOUTER, BF_RECT);
 }
 
 }  // namespace ui

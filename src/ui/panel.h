@@ -1,6 +1,6 @@
-// A plain container window: button-face background, an optional raised
-// bevel, and notifications of its child controls passed up to its parent, so
-// the form that lays out the controls handles them.
+// A plain container window: button-face background, an optional raised or
+// lowered bevel, and notifications of its child controls passed up to its
+// parent, so the form that lays out the controls handles them.
 #pragma once
 
 #include "ui/window.h"
@@ -8,7 +8,7 @@
 
 namespace ui {
 
-enum class Bevel { None, Raised };
+enum class Bevel { None, Raised, Lowered };
 
 class Panel : public Window {
  public:

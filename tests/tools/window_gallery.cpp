@@ -1,17 +1,21 @@
 // Shows one of the program's windows and keeps it up, so that it can be
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
-//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|tray-menu|help
+//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|
+//                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text; "full-screen" shows a
 // copied picture in the full-screen view; "tray-menu" opens the tray menu of
-// the whole program on its Text submenu after a few captures.
+// the whole program on its Text submenu after a few captures. The "options-"
+// views show one page of the options dialog with the hint of its first
+// control.
 #include <windows.h>
 #include <commctrl.h>
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "about/help_window.h"
 #include "app/help.h"
@@ -21,6 +25,7 @@
 #include "app/splash_window.h"
 #include "core/window_classes.h"
 #include "history/main_window.h"
+#include "settings/options_dialog.h"
 #include "settings/settings.h"
 #include "tools/cell_window.h"
 #include "tools/full_screen_view.h"
@@ -92,6 +97,20 @@ void OpenTrayMenuOnTextPage() {
   SetTimer(nullptr, 0, kMenuOpenDelayMs, WalkToTextSubmenu);
 }
 
+BOOL CALLBACK MatchId(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<std::pair<int, HWND>*>(data);
+  if (GetDlgCtrlID(child) != search->first) return TRUE;
+  search->second = child;
+  return FALSE;
+}
+
+// The control with the id anywhere below `root`.
+HWND Descendant(HWND root, int id) {
+  std::pair<int, HWND> search{id, nullptr};
+  EnumChildWindows(root, &MatchId, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -131,6 +150,22 @@ int wmain(int argc, wchar_t** argv) {
     OpenTrayMenuOnTextPage();
   } else if (which == L"help") {
     application.CreateForm<about::HelpWindow>(app::kHelpFile)->ShowContents();
+  } else if (which.starts_with(L"options-")) {
+    auto* options = application.CreateForm<settings::OptionsDialog>(settings, settings::OptionsDialog::ApplyTargets{});
+    const int page = which == L"options-wallpaper"      ? settings::kWallpaperPage
+                     : which == L"options-confirmation" ? settings::kConfirmationPage
+                                                        : settings::kPreferencesPage;
+    options->ShowPage(page);
+    options->Show();
+    // The pointer starts over the dialog's empty page area, which would
+    // clear the hint again; park it in the corner.
+    SetCursorPos(0, 0);
+    PumpFor(200);
+    for (const settings::OptionControlLayout& layout : settings::kOptionControls) {
+      if (layout.page != page) continue;
+      SendMessageW(Descendant(options->Handle(), layout.id), WM_MOUSEMOVE, 0, 0);
+      break;
+    }
   } else if (which.starts_with(L"cell-")) {
     auto* cell = application.CreateForm<tools::CellWindow>(settings);
     if (which == L"cell-save") {
