@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "settings/settings.h"
+#include "settings/window_placement_store.h"
 #include "ui/form.h"
 
 namespace settings {
@@ -27,6 +28,8 @@ class OptionsDialog : public ui::Form {
 
   settings::Settings& settings_;
   ApplyTargets targets_;
+  // Loads the options at every showing and stores them at every closing.
+  settings::OptionStore optionStore_;
 };
 
 }  // namespace settings

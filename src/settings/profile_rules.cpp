@@ -78,6 +78,13 @@ std::wstring_view TrimBlanks(std::wstring_view text) {
   return text;
 }
 
+std::wstring SettingsFileLocation(bool windowsDirectoryWritable, std::wstring_view appDataDirectory) {
+  if (windowsDirectoryWritable || appDataDirectory.empty()) return std::wstring(kSettingsFileName);
+  std::wstring path(appDataDirectory);
+  if (path.back() != L'\\' && path.back() != L'/') path += L'\\';
+  return path + std::wstring(kSettingsFolderName) + L"\\" + std::wstring(kSettingsFileName);
+}
+
 int ParseInteger(std::wstring_view text, int fallback) {
   int value = 0;
   const bool hex = text.size() > kHexPrefixLength && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X');

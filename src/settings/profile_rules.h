@@ -12,6 +12,19 @@
 
 namespace settings {
 
+// The settings file's name. Stored files and the user find it by this name.
+inline constexpr std::wstring_view kSettingsFileName = L"kestrel99.ini";
+// The folder under the user's application data that holds the file when
+// the Windows directory is closed to the program.
+inline constexpr std::wstring_view kSettingsFolderName = L"Kestrel 99";
+
+// Where the settings file is: the bare name, which the system resolves to
+// the Windows directory, while the program may write there (as under Wine,
+// or for an administrator); otherwise the program's folder under the
+// user's application data, so an ordinary user's options persist at all.
+// Without an application-data folder the bare name is all there is.
+std::wstring SettingsFileLocation(bool windowsDirectoryWritable, std::wstring_view appDataDirectory);
+
 inline constexpr std::wstring_view kOptionsSection = L"options";
 inline constexpr std::wstring_view kMainSection = L"main";
 
