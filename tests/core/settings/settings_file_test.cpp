@@ -206,6 +206,14 @@ TEST(SettingsFileTest, FailingWriteEndsTheStoreAtThatWrite) {
   EXPECT_EQ(file.ReadString(kOptionsSection, L"CheckBox952_Checked", L"?"), L"?");
 }
 
+TEST(SettingsFileTest, FileLivesInTheWindowsDirectoryOnlyWhereTheProgramMayWriteThere) {
+  EXPECT_EQ(SettingsFileLocation(true, L"C:\\Users\\ann\\AppData\\Roaming"), L"kestrel99.ini");
+  EXPECT_EQ(SettingsFileLocation(false, L"C:\\Users\\ann\\AppData\\Roaming"),
+            L"C:\\Users\\ann\\AppData\\Roaming\\Kestrel 99\\kestrel99.ini");
+  EXPECT_EQ(SettingsFileLocation(false, L"D:\\"), L"D:\\Kestrel 99\\kestrel99.ini");
+  EXPECT_EQ(SettingsFileLocation(false, L""), L"kestrel99.ini");
+}
+
 TEST(SettingsFileTest, StoresFollowTheLastLoad) {
   StoreSchedule schedule;
   EXPECT_FALSE(schedule.StoreOnClose()) << "never shown in this run: the section is left alone";
