@@ -89,21 +89,22 @@ TEST(SettingsFileTest, StoredPositionFallsBackWordByWordAndDialogsKeepTheirSize)
     const wchar_t* minMax;  // null: key absent
     const wchar_t* norm;
     bool sizeable;
-    PlacementPoint minPosition, maxPosition;
-    PlacementRect normal;
+    const wchar_t* minMaxRead;  // min x, min y, max x, max y
+    const wchar_t* normRead;
     bool apply;
   } cases[] = {
       // Only the position of a dialog-bordered window is taken.
-      {nullptr, L"100 50", false, {-1, -1}, {-3, -3}, {100, 50, 397, 380}, true},
-      {nullptr, L"100,50,900,900", false, {-1, -1}, {-3, -3}, {100, 50, 397, 380}, true},
+      {nullptr, L"100 50", false, L"-1,-1,-3,-3", L"100,50,397,380", true},
+      {nullptr, L"100,50,900,900", false, L"-1,-1,-3,-3", L"100,50,397,380", true},
       // Letters fall back to where the window is now.
-      {nullptr, L"abc", false, {-1, -1}, {-3, -3}, {30, 40, 327, 370}, true},
+      {nullptr, L"abc", false, L"-1,-1,-3,-3", L"30,40,327,370", true},
       // Runs of blanks and commas separate words; a sizeable window takes
       // the whole rectangle, short of its missing words.
-      {L" 5,, 6 ,7", L"1 , 2,,3", true, {5, 6}, {7, 0}, {1, 2, 3, 370}, true},
-      {L"", L"", true, {-1, -1}, {-3, -3}, {30, 40, 327, 370}, false},
-      {nullptr, L"10,0,5,0", true, {-1, -1}, {-3, -3}, {10, 0, 5, 0}, false},
-      {nullptr, L"2147483647,2147483647", false, {-1, -1}, {-3, -3}, {INT_MAX, INT_MAX, INT_MAX, INT_MAX}, false},
+      {L" 5,, 6 ,7", L"1 , 2,,3", true, L"5,6,7,0", L"1,2,3,370", true},
+      {L"", L"", true, L"-1,-1,-3,-3", L"30,40,327,370", false},
+      {nullptr, L"10,0,5,0", true, L"-1,-1,-3,-3", L"10,0,5,0", false},
+      {nullptr, L"2147483647,2147483647", false, L"-1,-1,-3,-3", L"2147483647,2147483647,2147483647,2147483647",
+       false},
   };
   for (const auto& c : cases) {
     std::wstring text = L"[options]\r\nFlags=2\r\n";
@@ -111,17 +112,12 @@ TEST(SettingsFileTest, StoredPositionFallsBackWordByWordAndDialogsKeepTheirSize)
     if (c.norm) text += std::wstring(L"NormPos=") + c.norm + L"\r\n";
     IniText file(text);
     const PlacementLoad load = ReadPlacement(file, kOptionsSection, current, kDialogBounds, c.sizeable);
+    const Placement& read = load.placement;
     SCOPED_TRACE(text);
-    EXPECT_EQ(load.placement.flags, 2);
-    EXPECT_EQ(load.placement.showCmd, 0);
-    EXPECT_EQ(load.placement.minPosition.x, c.minPosition.x);
-    EXPECT_EQ(load.placement.minPosition.y, c.minPosition.y);
-    EXPECT_EQ(load.placement.maxPosition.x, c.maxPosition.x);
-    EXPECT_EQ(load.placement.maxPosition.y, c.maxPosition.y);
-    EXPECT_EQ(load.placement.normal.left, c.normal.left);
-    EXPECT_EQ(load.placement.normal.top, c.normal.top);
-    EXPECT_EQ(load.placement.normal.right, c.normal.right);
-    EXPECT_EQ(load.placement.normal.bottom, c.normal.bottom);
+    EXPECT_EQ(read.flags, 2);
+    EXPECT_EQ(read.showCmd, 0);
+    EXPECT_EQ(FormatFour(read.minPosition.x, read.minPosition.y, read.maxPosition.x, read.maxPosition.y), c.minMaxRead);
+    EXPECT_EQ(FormatFour(read.normal.left, read.normal.top, read.normal.right, read.normal.bottom), c.normRead);
     EXPECT_EQ(load.apply, c.apply);
   }
 
@@ -212,19 +208,6 @@ TEST(SettingsFileTest, FileLivesInTheWindowsDirectoryOnlyWhereTheProgramMayWrite
             L"C:\\Users\\ann\\AppData\\Roaming\\Kestrel 99\\kestrel99.ini");
   EXPECT_EQ(SettingsFileLocation(false, L"D:\\"), L"D:\\Kestrel 99\\kestrel99.ini");
   EXPECT_EQ(SettingsFileLocation(false, L""), L"kestrel99.ini");
-}
-
-TEST(SettingsFileTest, StoresFollowTheLastLoad) {
-  StoreSchedule schedule;
-  EXPECT_FALSE(schedule.StoreOnClose()) << "never shown in this run: the section is left alone";
-  EXPECT_FALSE(schedule.StoreOnDestroy());
-  schedule.Loaded();
-  EXPECT_TRUE(schedule.StoreOnDestroy());
-  schedule.Stored();
-  EXPECT_TRUE(schedule.StoreOnClose());
-  EXPECT_FALSE(schedule.StoreOnDestroy()) << "nothing changed since the last store";
-  schedule.Loaded();
-  EXPECT_TRUE(schedule.StoreOnDestroy());
 }
 
 }  // namespace
