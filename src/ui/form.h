@@ -25,7 +25,9 @@ struct FormParams {
 // Keeps a form's state across showings and runs, for example in a file.
 // The form calls it at three moments: before it becomes visible, after a
 // close request went through, and when its window is being destroyed. An
-// error raised here is shown in the error box and the form carries on.
+// error raised here is shown in the error box and the form carries on. A
+// form that handles WM_DESTROY itself passes it to Form::HandleMessage
+// before its own work, so the state is stored from the whole window.
 class FormPersistence {
  public:
   virtual ~FormPersistence() = default;
