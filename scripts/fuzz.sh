@@ -20,7 +20,7 @@ for target in settings; do
   echo "== fuzz: $target for ${seconds}s"
   # New inputs go to the scratch corpus, so the committed seeds stay as
   # they are; the output is long, only its end matters.
-  if ! "build/fuzz/tests/fuzz/${target}_fuzzer" -max_total_time="$seconds" -max_len=4096 \
+  if ! "build/fuzz/tests/fuzz/${target}_fuzzer" -max_total_time="$seconds" -max_len=2048 \
       -artifact_prefix="$findings/" -print_final_stats=1 "$work" "tests/fuzz/corpus/$target" \
       >"build/fuzz/$target.log" 2>&1; then
     tail -n 40 "build/fuzz/$target.log"
