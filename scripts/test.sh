@@ -25,6 +25,10 @@ echo "== tests: host"
 ctest --preset host -j "$jobs" 2>&1 | tee "$logs/host.log"
 [ "${PIPESTATUS[0]}" -eq 0 ] || status=1
 
+echo "== fuzz: settings file reader"
+"$here/fuzz.sh" 2>&1 | tee "$logs/fuzz.log"
+[ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+
 echo "== tests: win32 and win64 under Wine"
 "$here/with-wine.sh" bash -c '
   rc=0

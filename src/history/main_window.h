@@ -14,6 +14,7 @@
 #include "history/cell_store.h"
 #include "history/main_window_layout.h"
 #include "settings/settings.h"
+#include "settings/window_placement_store.h"
 #include "ui/flat_button.h"
 #include "ui/form.h"
 #include "ui/label.h"
@@ -153,6 +154,8 @@ class MainWindow : public ui::Form {
   // Ticks the clock, and only while the window can be seen: a hidden
   // program in the tray should not wake up every second.
   ui::Timer clockTimer_;
+  // Puts the window back where it was last stored, at every showing.
+  settings::WindowPlacementStore placementStore_{*this, std::wstring(settings::kMainSection)};
 };
 
 }  // namespace history

@@ -24,7 +24,7 @@ constexpr std::array<int, kOptionsPageCount> kPagePictures{IDI_PAGE_PREFERENCES,
 }  // namespace
 
 OptionsDialog::OptionsDialog(ui::Application& application, settings::Settings& settings, ApplyTargets targets)
-    : Form(application), settings_(settings), targets_(std::move(targets)) {
+    : Form(application), settings_(settings), targets_(std::move(targets)), optionStore_(*this, settings) {
   ui::FormParams params;
   params.className = core::kOptionsDialogClass;
   params.caption = kOptionsCaption;
@@ -38,8 +38,14 @@ OptionsDialog::OptionsDialog(ui::Application& application, settings::Settings& s
 }
 
 void OptionsDialog::ApplyStoredOptions() {
-  // The options as stored are applied once at start-up; the dialog itself
-  // is not shown.
+  // The options as stored are applied once at start-up, and written back
+  // at once, so the file holds every option from the first run on. The
+  // dialog is not shown for it; it is centred, as at its first showing,
+  // whatever position the file holds.
+  RECT centred{};
+  GetWindowRect(Handle(), &centred);
+  optionStore_.Load();
+  SetWindowPos(Handle(), nullptr, centred.left, centred.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   OnOkClick();
 }
 

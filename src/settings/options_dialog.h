@@ -11,6 +11,7 @@
 
 #include "settings/options_layout.h"
 #include "settings/settings.h"
+#include "settings/window_placement_store.h"
 #include "ui/edit_field.h"
 #include "ui/flat_button.h"
 #include "ui/form.h"
@@ -86,6 +87,8 @@ class OptionsDialog : public ui::Form {
   ui::FlatButton browseButton_;
   ui::FlatButton okButton_;
   ui::HoverWatch hints_;
+  // Loads the options at every showing and stores them at every closing.
+  settings::OptionStore optionStore_;
 };
 
 }  // namespace settings

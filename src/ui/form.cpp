@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <exception>
 #include <vector>
 
 #include "ui/application.h"
@@ -41,8 +42,22 @@ void Form::CreateForm(const FormParams& params) {
   CreateFromParams(window);
 }
 
+template <typename Step>
+void Form::RunReported(Step step) {
+  try {
+    step();
+  } catch (const UserError& error) {
+    ShowErrorBox(Handle(), error.Text());
+  } catch (const std::exception& error) {
+    ShowErrorBox(Handle(), Widen(error.what()));
+  }
+}
+
 void Form::Show() {
-  ShowWindow(Handle(), SW_SHOW);
+  int showCommand = SW_SHOW;
+  // A form already on screen is not shown again, so it reloads nothing.
+  if (persistence_ && !IsVisible()) RunReported([&] { showCommand = persistence_->Load(); });
+  ShowWindow(Handle(), showCommand);
   SetForegroundWindow(Handle());
   BringWindowToTop(Handle());
 }
@@ -67,6 +82,17 @@ int Form::ShowModal() {
 
 void Form::Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
+void Form::OnCloseRequest() {
+  if (!OnCloseQuery()) return;
+  // Stored before the form hides, while its placement is still the shown one.
+  if (persistence_) RunReported([this] { persistence_->StoreOnClose(); });
+  OnClose();
+}
+
+void Form::OnDestroy() {
+  if (persistence_) RunReported([this] { persistence_->StoreOnDestroy(); });
+}
+
 void Form::OnClose() {
   if (application_.MainForm() == this) {
     application_.Terminate();
@@ -78,7 +104,8 @@ void Form::OnClose() {
 
 LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CLOSE: OnClose(); return 0;
+    case WM_CLOSE: OnCloseRequest(); return 0;
+    case WM_DESTROY: OnDestroy(); return DefaultHandling(message, wParam, lParam);
     default: return DefaultHandling(message, wParam, lParam);
   }
 }

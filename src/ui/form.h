@@ -22,6 +22,22 @@ struct FormParams {
   HICON icon = nullptr;
 };
 
+// Keeps a form's state across showings and runs, for example in a file.
+// The form calls it at three moments: before it becomes visible, after a
+// close request went through, and when its window is being destroyed. An
+// error raised here is shown in the error box and the form carries on. A
+// form that handles WM_DESTROY itself passes it to Form::HandleMessage
+// before its own work, so the state is stored from the whole window.
+class FormPersistence {
+ public:
+  virtual ~FormPersistence() = default;
+  // Restores the state; returns the show command (SW_SHOWNORMAL,
+  // SW_SHOWMINIMIZED, ...) the form is to appear with.
+  virtual int Load() = 0;
+  virtual void StoreOnClose() = 0;
+  virtual void StoreOnDestroy() = 0;
+};
+
 // Modal results.
 constexpr int kModalNone = 0;
 constexpr int kModalOk = IDOK;
@@ -40,16 +56,27 @@ class Form : public Window {
   void Close();
   bool IsModal() const { return modal_; }
   void SetModalResult(int result) { modalResult_ = result; }
+  // Attaches the form's persistence, or detaches it with null.
+  void AttachPersistence(FormPersistence* persistence) { persistence_ = persistence; }
 
  protected:
   void CreateForm(const FormParams& params);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-  // WM_CLOSE: hide, or end the program for the main form.
+  // WM_CLOSE: whether the form may close now.
+  virtual bool OnCloseQuery() { return true; }
+  // WM_CLOSE, when allowed: hide, or end the program for the main form.
   virtual void OnClose();
   Application& App() const { return application_; }
 
  private:
+  void OnCloseRequest();
+  void OnDestroy();
+  // Runs a persistence step; an error it raises goes to the error box.
+  template <typename Step>
+  void RunReported(Step step);
+
   Application& application_;
+  FormPersistence* persistence_ = nullptr;
   bool modal_ = false;
   int modalResult_ = kModalNone;
 };

@@ -15,6 +15,7 @@
 #include "core/window_classes.h"
 #include "history/main_window.h"
 #include "history/status_rules.h"
+#include "settings/ini_file.h"
 #include "tools/cell_window.h"
 
 namespace {
@@ -68,14 +69,25 @@ void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR id, DWORD) {
   EndMenu();
 }
 
+// The settings file's path; a bare name lives in the Windows directory.
+std::wstring SettingsFileOnDisk() {
+  const std::wstring name = settings::SettingsFilePath();
+  if (name.find(L'\\') != std::wstring::npos) return name;
+  wchar_t directory[MAX_PATH] = L"";
+  GetWindowsDirectoryW(directory, MAX_PATH);
+  return std::wstring(directory) + L"\\" + name;
+}
+
 class TrayCommandsTest : public testing::Test {
  protected:
   TrayCommandsTest() {
     {
       test::ClipboardWrite clear(writer->Handle());
     }
-    settings.Set(Option::BeepOnAdd, false);
+    // A first run: no options stored by an earlier test.
+    DeleteFileW(SettingsFileOnDisk().c_str());
     app::CreateProgramWindows(application, settings, nullptr);
+    settings.Set(Option::BeepOnAdd, false);
     // The first showing, as the start-up makes it: capture starts.
     app::mainWindow->Show();
     app::mainWindow->Hide();
@@ -173,6 +185,13 @@ TEST_F(TrayCommandsTest, ChosenItemsActOnTheCellsTheWindowsAndTheOptions) {
   EXPECT_EQ(std::wstring(caption), history::kDisabledWindowCaption);
   Choose(disable);
   EXPECT_FALSE(settings.IsOn(Option::DisableCapture));
+  // Each toggle is on disk at once.
+  wchar_t stored[16] = L"";
+  GetPrivateProfileStringW(L"options", L"CheckBox954_Checked", L"", stored, 16, SettingsFileOnDisk().c_str());
+  EXPECT_EQ(std::wstring(stored), L"False");
+  Choose(disable);
+  GetPrivateProfileStringW(L"options", L"CheckBox954_Checked", L"", stored, 16, SettingsFileOnDisk().c_str());
+  EXPECT_EQ(std::wstring(stored), L"True");
   EXPECT_TRUE(boxes.boxes.empty());
 }
 

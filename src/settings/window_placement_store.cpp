@@ -1,0 +1,129 @@
+#include "settings/window_placement_store.h"
+
+#include <exception>
+
+#include "settings/ini_file.h"
+
+namespace settings {
+
+namespace {
+
+Placement FromSystem(const WINDOWPLACEMENT& system) {
+  Placement placement;
+  placement.flags = static_cast<int>(system.flags);
+  placement.showCmd = static_cast<int>(system.showCmd);
+  placement.minPosition = {system.ptMinPosition.x, system.ptMinPosition.y};
+  placement.maxPosition = {system.ptMaxPosition.x, system.ptMaxPosition.y};
+  placement.normal = {system.rcNormalPosition.left, system.rcNormalPosition.top, system.rcNormalPosition.right,
+                      system.rcNormalPosition.bottom};
+  return placement;
+}
+
+WINDOWPLACEMENT ToSystem(const Placement& placement) {
+  WINDOWPLACEMENT system{sizeof(system)};
+  system.flags = static_cast<UINT>(placement.flags);
+  system.showCmd = static_cast<UINT>(placement.showCmd);
+  system.ptMinPosition = {placement.minPosition.x, placement.minPosition.y};
+  system.ptMaxPosition = {placement.maxPosition.x, placement.maxPosition.y};
+  system.rcNormalPosition = {placement.normal.left, placement.normal.top, placement.normal.right,
+                             placement.normal.bottom};
+  return system;
+}
+
+int ShowCommandFor(WindowState state) {
+  switch (state) {
+    case WindowState::Minimized: return SW_SHOWMINIMIZED;
+    case WindowState::Maximized: return SW_SHOWMAXIMIZED;
+    case WindowState::Normal: break;
+  }
+  return SW_SHOWNORMAL;
+}
+
+bool HasSizeableBorder(HWND window) { return (GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME) != 0; }
+
+// The width and height of the window's border, as the system draws it.
+POINT FrameSize(HWND window) {
+  const LONG style = GetWindowLongW(window, GWL_STYLE);
+  const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
+  if (style & WS_THICKFRAME) return {GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)};
+  if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) {
+    return {GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME)};
+  }
+  if (style & WS_BORDER) return {GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER)};
+  return {0, 0};
+}
+
+}  // namespace
+
+WindowPlacementStore::WindowPlacementStore(ui::Form& form, std::wstring section, FileNameSource fileName)
+    : form_(form), section_(std::move(section)), fileName_(fileName ? std::move(fileName) : FileNameSource(&SettingsFilePath)) {
+  form_.AttachPersistence(this);
+}
+
+WindowPlacementStore::~WindowPlacementStore() { form_.AttachPersistence(nullptr); }
+
+int WindowPlacementStore::Load() {
+  IniFile file(fileName_());
+  ApplyPlacement(file);
+  const WindowState state = ReadWindowState(file, section_);
+  // One option that cannot be read must not keep the others from loading,
+  // nor stop the window from showing.
+  try {
+    LoadProperties(file);
+  } catch (const std::exception&) {
+  }
+  schedule_.Loaded();
+  SetMaximizedPositionToFrame();
+  return ShowCommandFor(state);
+}
+
+void WindowPlacementStore::ApplyPlacement(ProfileStore& file) {
+  const HWND window = form_.Handle();
+  WINDOWPLACEMENT system{sizeof(system)};
+  GetWindowPlacement(window, &system);
+  system.showCmd = SW_HIDE;
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const PlacementLoad load =
+      ReadPlacement(file, section_, FromSystem(system),
+                    {bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top},
+                    HasSizeableBorder(window));
+  if (!load.apply) return;
+  const WINDOWPLACEMENT stored = ToSystem(load.placement);
+  SetWindowPlacement(window, &stored);
+}
+
+void WindowPlacementStore::SetMaximizedPositionToFrame() {
+  // A maximized window puts its border just off the screen.
+  const HWND window = form_.Handle();
+  if (!window) return;
+  WINDOWPLACEMENT system{sizeof(system)};
+  GetWindowPlacement(window, &system);
+  if (!IsWindowVisible(window)) system.showCmd = SW_HIDE;
+  const POINT frame = FrameSize(window);
+  system.ptMaxPosition = {-frame.x, -frame.y};
+  SetWindowPlacement(window, &system);
+}
+
+void WindowPlacementStore::Store() {
+  if (!schedule_.StoreOnClose()) return;
+  IniFile file(fileName_());
+  WINDOWPLACEMENT system{sizeof(system)};
+  GetWindowPlacement(form_.Handle(), &system);
+  if (!WritePlacement(file, section_, FromSystem(system))) return;
+  if (!StoreProperties(file)) return;
+  schedule_.Stored();
+}
+
+void WindowPlacementStore::StoreOnDestroy() {
+  if (schedule_.StoreOnDestroy()) Store();
+}
+
+OptionStore::OptionStore(ui::Form& form, Settings& settings, FileNameSource fileName)
+    : WindowPlacementStore(form, std::wstring(kOptionsSection), std::move(fileName)), settings_(settings) {}
+
+void OptionStore::LoadProperties(ProfileStore& file) { ReadOptions(file, kOptionsSection, settings_); }
+
+bool OptionStore::StoreProperties(ProfileStore& file) { return WriteOptions(file, kOptionsSection, settings_); }
+
+}  // namespace settings
