@@ -10,6 +10,7 @@
 #include "e2e/clipboard_writer.h"
 #include "e2e/harness.h"
 #include "e2e/program_probe.h"
+#include "history/main_window_layout.h"
 #include "history/status_rules.h"
 #include "tools/cell_window.h"
 
@@ -40,12 +41,16 @@ class TrayMenuTest : public KestrelTest {
 
 TEST_F(TrayMenuTest, OpensFromTheIconAndItsTextItemOpensTheEditorOnThatCell) {
   ClipboardWriter writer;
+  ASSERT_TRUE(writer.Empty());
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
+  HWND textGauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
   const std::wstring first = L"Shopping & errands\r\nmilk";
   const std::wstring second = L"Second text";
   ASSERT_TRUE(writer.WriteText(first));
-  ASSERT_TRUE(WaitUntil([&] { return ReadWindowText(TextCellMemo(main, 1)) == first; }));
+  // The count moves on 300 ms after a capture; the next text goes to the
+  // cell after it.
+  ASSERT_TRUE(WaitUntil([&] { return ReadWindowText(TextCellMemo(main, 1)) == first && GaugePosition(textGauge) == 1; }));
   ASSERT_TRUE(writer.WriteText(second));
   ASSERT_TRUE(WaitUntil([&] { return ReadWindowText(TextCellMemo(main, 2)) == second; }));
 
@@ -77,6 +82,7 @@ TEST_F(TrayMenuTest, OpensFromTheIconAndItsTextItemOpensTheEditorOnThatCell) {
 
 TEST_F(TrayMenuTest, DisableKestrelStopsCaptureAndTheOptionOutlivesARestart) {
   ClipboardWriter writer;
+  ASSERT_TRUE(writer.Empty());
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
 
