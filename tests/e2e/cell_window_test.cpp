@@ -96,5 +96,48 @@ TEST_F(CellWindowTest, APictureCopiedBackBecomesANewImageCell) {
   EXPECT_EQ(info.bmHeight, kPictureHeight);
 }
 
+TEST_F(CellWindowTest, SetAsWallpaperWritesThePictureAndTheDesktopSettings) {
+  ClipboardWriter writer;
+  ASSERT_TRUE(writer.Empty());
+  HWND main = StartProgram();
+  ASSERT_NE(main, nullptr);
+  HWND gauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
+  ASSERT_NE(gauge, nullptr);
+  ASSERT_TRUE(writer.WriteBitmap(kPictureWidth, kPictureHeight, kPictureSeed));
+  ASSERT_TRUE(WaitUntil([&] { return GaugePosition(gauge) == 1; }));
+  wchar_t windows[MAX_PATH] = L"";
+  GetWindowsDirectoryW(windows, MAX_PATH);
+  const std::wstring file = std::wstring(windows) + L"\\k99WP.bmp";
+  DeleteFileW(file.c_str());
+
+  ShowWindow(main, SW_SHOWNORMAL);
+  PostMessageW(GetDlgItem(main, history::kSaveEditButtonId), BM_CLICK, 0, 0);
+  HWND saver = WaitForCellWindow(program_.ProcessId(), L"Save");
+  ASSERT_NE(saver, nullptr) << "the save window did not open";
+  PostMessageW(saver, WM_COMMAND, MAKEWPARAM(tools::kSetWallpaperCommand, BN_CLICKED), 0);
+
+  // The progress window comes and goes; then the file and the registry say
+  // what the desktop shows.
+  wchar_t wallpaper[MAX_PATH] = L"";
+  EXPECT_TRUE(WaitUntil([&] {
+    DWORD bytes = sizeof(wallpaper);
+    return RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\desktop", L"Wallpaper", RRF_RT_REG_SZ, nullptr,
+                        wallpaper, &bytes) == ERROR_SUCCESS &&
+           _wcsicmp(wallpaper, file.c_str()) == 0 &&
+           !IsWindowVisible(FindProcessWindow(program_.ProcessId(), core::kWallpaperProgressWindowClass));
+  })) << "Wallpaper: " << wallpaper;
+  wchar_t tiled[8] = L"";
+  DWORD bytes = sizeof(tiled);
+  RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\desktop", L"TileWallPaper", RRF_RT_REG_SZ, nullptr, tiled, &bytes);
+  EXPECT_STREQ(tiled, L"0");
+  const ui::unique_hbitmap written(static_cast<HBITMAP>(
+      LoadImageW(nullptr, file.c_str(), IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION)));
+  ASSERT_TRUE(written) << "k99WP.bmp is no bitmap file";
+  BITMAP info{};
+  GetObjectW(written.get(), sizeof(info), &info);
+  EXPECT_EQ(info.bmWidth, kPictureWidth);
+  EXPECT_EQ(info.bmHeight, kPictureHeight);
+}
+
 }  // namespace
 }  // namespace e2e
