@@ -27,17 +27,45 @@ about::HelpWindow* helpWindow = nullptr;
 
 namespace {
 
+// Clears the variable that names the form, before its window is destroyed.
+void Forget(const ui::Form& form) {
+  auto forget = [&form](auto*& variable) {
+    if (variable && static_cast<const ui::Form*>(variable) == &form) variable = nullptr;
+  };
+  forget(helpWindow);
+  forget(directoryPicker);
+  forget(wallpaperProgress);
+  forget(optionsDialog);
+  forget(aboutWindow);
+  forget(fullScreenView);
+  forget(cellWindow);
+  forget(mainWindow);
+  forget(startupWindow);
+}
+
 void ConnectWindows(settings::Settings& settings) {
-  mainWindow->applyTrayStatus = [](const history::StatusDecision& status) { startupWindow->ApplyTrayStatus(status); };
-  mainWindow->showOptions = [] { optionsDialog->ShowModal(); };
-  mainWindow->showAbout = [] { aboutWindow->ShowModal(); };
-  mainWindow->openPicture = [](const ui::Picture& picture) { cellWindow->OpenPicture(picture); };
-  mainWindow->openText = [](const std::wstring& text) { cellWindow->OpenText(text); };
-  mainWindow->showFullScreen = [](const ui::Picture& picture) { fullScreenView->ShowPicture(picture); };
+  mainWindow->applyTrayStatus = [](const history::StatusDecision& status) {
+    if (startupWindow) startupWindow->ApplyTrayStatus(status);
+  };
+  mainWindow->showOptions = [] {
+    if (ProgramIsWhole()) optionsDialog->ShowModal();
+  };
+  mainWindow->showAbout = [] {
+    if (ProgramIsWhole()) aboutWindow->ShowModal();
+  };
+  mainWindow->openPicture = [](const ui::Picture& picture) {
+    if (ProgramIsWhole()) cellWindow->OpenPicture(picture);
+  };
+  mainWindow->openText = [](const std::wstring& text) {
+    if (ProgramIsWhole()) cellWindow->OpenText(text);
+  };
+  mainWindow->showFullScreen = [](const ui::Picture& picture) {
+    if (ProgramIsWhole()) fullScreenView->ShowPicture(picture);
+  };
   // The one change notification: whatever changed an option (the dialog, the
   // tray menu, a load), the status and the dialog's controls follow it.
   settings.onChanged = [] {
-    mainWindow->RefreshStatus();
+    if (mainWindow) mainWindow->RefreshStatus();
     if (optionsDialog) optionsDialog->RefreshControls();
   };
 }
@@ -46,19 +74,29 @@ void ConnectWindows(settings::Settings& settings) {
 // progress window, both made after it.
 void ConnectWallpaper() {
   cellWindow->Wallpaper().showWallpaperOptions = [] {
+    if (!ProgramIsWhole()) return;
     optionsDialog->ShowPage(settings::kWallpaperPage);
     optionsDialog->ShowModal();
   };
   cellWindow->Wallpaper().runProgress = [] {
+    if (!ProgramIsWhole()) return;
     wallpaperProgress->Start();
     wallpaperProgress->ShowModal();
   };
-  wallpaperProgress->onFinished = [] { cellWindow->Wallpaper().FinishChange(); };
+  wallpaperProgress->onFinished = [] {
+    if (cellWindow) cellWindow->Wallpaper().FinishChange();
+  };
 }
 
 }  // namespace
 
+bool ProgramIsWhole() {
+  return startupWindow && mainWindow && cellWindow && fullScreenView && aboutWindow && optionsDialog &&
+         wallpaperProgress && directoryPicker && helpWindow;
+}
+
 void CreateProgramWindows(ui::Application& application, settings::Settings& settings, HBITMAP splashPicture) {
+  application.onFormDestroying = Forget;
   startupWindow = application.CreateForm<StartupWindow>(settings, splashPicture);
   mainWindow = application.CreateForm<history::MainWindow>(settings);
   cellWindow = application.CreateForm<tools::CellWindow>(settings);
@@ -67,9 +105,15 @@ void CreateProgramWindows(ui::Application& application, settings::Settings& sett
   ConnectWindows(settings);
   optionsDialog = application.CreateForm<settings::OptionsDialog>(
       settings, settings::OptionsDialog::ApplyTargets{
-                    [](bool onlyBitmaps) { mainWindow->ApplyButtonCaptions(onlyBitmaps); },
-                    [](bool hide) { startupWindow->TaskbarButton().SetHidden(hide); },
-                    [] { directoryPicker->ShowModal(); },
+                    [](bool onlyBitmaps) {
+                      if (mainWindow) mainWindow->ApplyButtonCaptions(onlyBitmaps);
+                    },
+                    [](bool hide) {
+                      if (startupWindow) startupWindow->TaskbarButton().SetHidden(hide);
+                    },
+                    [] {
+                      if (ProgramIsWhole()) directoryPicker->ShowModal();
+                    },
                 });
   wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
   directoryPicker = application.CreateForm<tools::DirectoryPicker>();

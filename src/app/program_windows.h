@@ -40,6 +40,11 @@ extern tools::DirectoryPicker* directoryPicker;
 // The help window, made after every window of the fixed order.
 extern about::HelpWindow* helpWindow;
 
+// True while every window above exists. Shutdown clears each variable just
+// before its window goes (last created first), so a message that arrives
+// meanwhile finds the program no longer whole and leaves the windows alone.
+bool ProgramIsWhole();
+
 // Creates every window of the program in its fixed order, the start-up
 // window first, so that it is the application's main form, and connects
 // them. The splash picture is copied; the Settings must outlive the windows.

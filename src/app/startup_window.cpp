@@ -104,6 +104,7 @@ void StartupWindow::OnProgressTimer() {
     case app::StartupAction::ShowAndHideMainWindow:
       // The main window's first showing: its clipboard viewer joins the
       // chain now, and capture starts.
+      if (!mainWindow) break;
       mainWindow->Show();
       mainWindow->Hide();
       break;
@@ -111,11 +112,18 @@ void StartupWindow::OnProgressTimer() {
   }
 }
 
-void StartupWindow::OnExitClick() { mainWindow->OnExitClick(); }
+void StartupWindow::OnExitClick() {
+  if (ProgramIsWhole()) mainWindow->OnExitClick();
+}
 
-void StartupWindow::OnActiveTrayIconDoubleClick() { mainWindow->Show(); }
+// A double click that arrives during shutdown brings nothing back.
+void StartupWindow::OnActiveTrayIconDoubleClick() {
+  if (ProgramIsWhole()) mainWindow->Show();
+}
 
-void StartupWindow::OnDisabledTrayIconDoubleClick() { mainWindow->Show(); }
+void StartupWindow::OnDisabledTrayIconDoubleClick() {
+  if (ProgramIsWhole()) mainWindow->Show();
+}
 
 void StartupWindow::OnCommand(int id) { trayCommands_->Dispatch(id); }
 

@@ -36,6 +36,7 @@ void Append(HMENU menu, const TrayMenuItem& item) {
 TrayCommands::TrayCommands(settings::Settings& settings) : settings_(settings), menu_(CreatePopupMenu()) {}
 
 void TrayCommands::OnPopup() {
+  if (!ProgramIsWhole()) return;
   const history::CellStore& store = mainWindow->Store();
   TrayMenuState state;
   state.imageCount = store.ImageCount();
@@ -52,6 +53,8 @@ void TrayCommands::OnPopup() {
 }
 
 bool TrayCommands::Dispatch(int id) {
+  // During shutdown a late command finds windows gone; it does nothing.
+  if (!ProgramIsWhole()) return false;
   if (const int n = ImageCellOfCommand(id)) {
     OnImageMenuItemClick(n);
     return true;

@@ -68,7 +68,10 @@ void Application::Terminate() {
 }
 
 void Application::DestroyForms() {
-  for (auto form = forms_.rbegin(); form != forms_.rend(); ++form) static_cast<ui::Window&>(**form).DestroyHandle();
+  for (auto form = forms_.rbegin(); form != forms_.rend(); ++form) {
+    if (onFormDestroying) onFormDestroying(**form);
+    static_cast<ui::Window&>(**form).DestroyHandle();
+  }
   while (!forms_.empty()) forms_.pop_back();
   mainForm_ = nullptr;
 }

@@ -58,6 +58,9 @@ class Application {
   // Destroys every form's window, the last created first, and only then the
   // form objects: while its window goes, a form may still use the others.
   void DestroyForms();
+  // Told just before a form's window is destroyed, so that whatever refers
+  // to the form can let go of it first.
+  std::function<void(Form&)> onFormDestroying;
 
  private:
   WindowPtr<ApplicationWindow> window_;  // first in, so it goes after the forms

@@ -195,4 +195,36 @@ TEST_F(TrayCommandsTest, ChosenItemsActOnTheCellsTheWindowsAndTheOptions) {
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
+TEST_F(TrayCommandsTest, MessagesArrivingDuringShutdownBringNothingBack) {
+  const std::function<void(ui::Form&)> forget = application.onFormDestroying;
+  HWND main = app::mainWindow->Handle();
+  std::vector<HWND> trays;
+  for (HWND tray = FindWindowW(core::kTrayIconClass, nullptr); tray;
+       tray = FindWindowExW(nullptr, tray, core::kTrayIconClass, nullptr))
+    trays.push_back(tray);
+  int shownDuringShutdown = 0;
+  int formsGone = 0;
+  // As each window goes, the user double-clicks the tray icon, picks "Show
+  // Kestrel" and another program copies a text.
+  application.onFormDestroying = [&](ui::Form& form) {
+    forget(form);
+    ++formsGone;
+    for (HWND tray : trays)
+      if (IsWindow(tray)) SendMessageW(tray, kTrayCallback, 0, WM_LBUTTONDBLCLK);
+    if (app::startupWindow) Choose(app::kShowKestrelCommand);
+    {
+      test::ClipboardWrite write(writer->Handle());
+      write.Text(L"copied during shutdown " + std::to_wstring(formsGone));
+    }
+    test::PumpFor(20);
+    if (IsWindow(main) && IsWindowVisible(main)) ++shownDuringShutdown;
+  };
+  application.DestroyForms();
+  EXPECT_EQ(formsGone, 10);
+  EXPECT_EQ(shownDuringShutdown, 0) << "a late message brought the main window back";
+  EXPECT_EQ(app::mainWindow, nullptr);
+  EXPECT_EQ(app::startupWindow, nullptr);
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
 }  // namespace
