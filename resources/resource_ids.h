@@ -35,4 +35,8 @@
 #define IDB_TOOL_COPY 139
 #define IDB_TOOL_PASTE 140
 
+// 16 x 16 glyphs of the directory picker's buttons, with the same key.
+#define IDB_PICKER_OK 170
+#define IDB_PICKER_CANCEL 171
+
 #endif

@@ -1377,6 +1377,50 @@ constexpr std::array kGlyphFiles{
     GlyphFile{"tool_paste", kToolPasteGlyph},
 };
 
+// The directory picker's buttons: a tick to accept, a cross to back out.
+constexpr GlyphArt kPickerOkGlyph{
+    "................",
+    "................",
+    "............kk..",
+    "...........kmGk.",
+    "..........kmGek.",
+    ".........kmGek..",
+    "..kk....kmGek...",
+    ".kmGk..kmGek....",
+    ".kGGek.kGek.....",
+    "..kGGekGek......",
+    "...kGGGek.......",
+    "....kGek........",
+    ".....kk.........",
+    "................",
+    "................",
+    "................",
+};
+
+constexpr GlyphArt kPickerCancelGlyph{
+    "................",
+    "................",
+    "..kk.......kk...",
+    ".korkk...kkork..",
+    ".krrRRk.kRrrRk..",
+    "..kRrrRkRrrRk...",
+    "...kRrrrrrRk....",
+    "....kRrrrRk.....",
+    "....korrrRk.....",
+    "...korrRrrRk....",
+    "..korRkkRrrRk...",
+    ".korRk..kRrrRk..",
+    ".kRRk....kRRRk..",
+    "..kk......kkk...",
+    "................",
+    "................",
+};
+
+constexpr std::array kPickerGlyphFiles{
+    GlyphFile{"picker_ok", kPickerOkGlyph},
+    GlyphFile{"picker_cancel", kPickerCancelGlyph},
+};
+
 Image drawGlyph(const GlyphArt& art) {
     Canvas canvas(kSmallIcon, kSmallIcon, kHardSamples);
     drawPixelMap(canvas, art, kGlyphInks);
@@ -1662,6 +1706,9 @@ void drawEverything(const std::filesystem::path& out) {
     saveIcon(out / "kestrel99.ico", iconImages(ClipboardState::Active, kProgramSizes, kModernDepths));
     saveBitmap24(out / "splash.bmp", drawSplash(), Pixel{255, 255, 255, 255});
     for (const GlyphFile& glyph : kGlyphFiles) {
+        saveBitmap24(out / "glyphs" / (std::string(glyph.name) + ".bmp"), drawGlyph(glyph.art), kGlyphKey);
+    }
+    for (const GlyphFile& glyph : kPickerGlyphFiles) {
         saveBitmap24(out / "glyphs" / (std::string(glyph.name) + ".bmp"), drawGlyph(glyph.art), kGlyphKey);
     }
 }

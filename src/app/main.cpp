@@ -55,7 +55,7 @@ int RunProgram() {
                     [](bool hide) { app::startupWindow->TaskbarButton().SetHidden(hide); },
                 });
   app::wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
-  app::directoryPicker = application.CreateForm<tools::DirectoryPicker>();
+  app::directoryPicker = application.CreateForm<tools::DirectoryPicker>(settings);
   app::mainWindow->RefreshStatus();
 
   splash->Hide();
