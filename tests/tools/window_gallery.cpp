@@ -1,11 +1,12 @@
 // Shows one of the program's windows and keeps it up, so that it can be
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
-//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen
+//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|directory-picker
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text; "full-screen" shows a
-// copied picture in the full-screen view.
+// copied picture in the full-screen view; "directory-picker" shows the
+// directory picker with its drives opened and the Windows folder selected.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -19,6 +20,7 @@
 #include "history/main_window.h"
 #include "settings/settings.h"
 #include "tools/cell_window.h"
+#include "tools/directory_picker.h"
 #include "tools/full_screen_view.h"
 #include "ui/application.h"
 #include "ui/png_decoder.h"
@@ -97,6 +99,16 @@ int wmain(int argc, wchar_t** argv) {
       CloseClipboard();
       view->ShowPicture(picture);
     }
+  } else if (which == L"directory-picker") {
+    auto* picker = application.CreateForm<tools::DirectoryPicker>(settings);
+    HWND tree = picker->Tree().TreeView();
+    for (HTREEITEM drive = TreeView_GetRoot(tree); drive; drive = TreeView_GetNextSibling(tree, drive)) {
+      TreeView_Expand(tree, drive, TVE_EXPAND);
+    }
+    while (picker->Tree().IsBusy()) PumpFor(50);
+    picker->SelectDirectory(L"C:\\windows");
+    picker->Show();
+    SetFocus(tree);
   } else if (which.starts_with(L"cell-")) {
     auto* cell = application.CreateForm<tools::CellWindow>();
     if (which == L"cell-save") {
