@@ -217,7 +217,15 @@ void DirectoryTree::ContinueWalk() {
   const HTREEITEM target = walk.item;
   walk_.reset();
   TreeView_SelectItem(tree_, target);
-  TreeView_Select(tree_, target, TVGN_FIRSTVISIBLE);
+  ScrollToTop(target);
+}
+
+void DirectoryTree::ScrollToTop(HTREEITEM item) {
+  TreeView_Select(tree_, item, TVGN_FIRSTVISIBLE);
+  // Near the end there are too few items below to bring it to the top;
+  // the closest is the tree scrolled to its end, which not every tree
+  // view works out by itself.
+  if (TreeView_GetFirstVisible(tree_) != item) TreeView_EnsureVisible(tree_, TreeView_GetLastVisible(tree_));
 }
 
 HTREEITEM DirectoryTree::FindChild(HTREEITEM parent, const std::wstring& path) const {

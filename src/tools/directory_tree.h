@@ -88,6 +88,7 @@ class DirectoryTree : public ui::Window {
   void InsertListingBatch();
   void FinishListing(Listing& listing);
   void ContinueWalk();
+  void ScrollToTop(HTREEITEM item);
   HTREEITEM FindChild(HTREEITEM parent, const std::wstring& path) const;
   void ShowBusyCursor() const;
 
