@@ -319,8 +319,10 @@ BOOL DirectoryTree::OnItemExpanding(const NMTREEVIEWW& change) {
   return TRUE;
 }
 
-void DirectoryTree::OnSize(int width, int height) {
-  if (tree_) MoveWindow(tree_, 0, 0, width, height, TRUE);
+void DirectoryTree::OnSize() {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  if (tree_) MoveWindow(tree_, 0, 0, client.right, client.bottom, TRUE);
 }
 
 bool DirectoryTree::OnSetCursor() {
@@ -387,7 +389,7 @@ LRESULT DirectoryTree::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
   switch (message) {
     case kListingReadyMessage: InsertListingBatch(); return 0;
     case WM_NOTIFY: return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-    case WM_SIZE: OnSize(LOWORD(lParam), HIWORD(lParam)); return 0;
+    case WM_SIZE: OnSize(); return 0;
     case WM_SETFOCUS: SetFocus(tree_); return 0;
     case WM_SETCURSOR: return OnSetCursor() ? TRUE : DefaultHandling(message, wParam, lParam);
     case WM_DESTROY: OnDestroy(); return 0;

@@ -94,7 +94,7 @@ class DirectoryTree : public ui::Window {
 
   LRESULT OnNotify(const NMHDR& header);
   BOOL OnItemExpanding(const NMTREEVIEWW& change);
-  void OnSize(int width, int height);
+  void OnSize();
   bool OnSetCursor();
   void OnDestroy();
 
