@@ -189,6 +189,7 @@ void DirectoryTree::SelectDirectory(const std::wstring& path) {
   walk_ = Walk{std::move(components)};
   ShowBusyCursor();
   ContinueWalk();
+  if (!IsBusy()) RefreshCursor();
 }
 
 // Takes the walk as far as the directories read so far allow; a directory
@@ -272,6 +273,7 @@ void DirectoryTree::InsertListingBatch() {
   Listing finished = std::move(listing);
   inserting_.reset();
   FinishListing(finished);
+  if (!IsBusy()) RefreshCursor();
 }
 
 void DirectoryTree::FinishListing(Listing& listing) {
@@ -298,6 +300,18 @@ void DirectoryTree::FinishListing(Listing& listing) {
 
 void DirectoryTree::ShowBusyCursor() const {
   if (IsBusy()) SetCursor(LoadCursorW(nullptr, IDC_WAIT));
+}
+
+// The hourglass would stay until the mouse moves: let the window under the
+// mouse choose its cursor now. Only our own thread's windows are asked, as
+// a message to another program's window could wait on that program.
+void DirectoryTree::RefreshCursor() const {
+  POINT point{};
+  if (!GetCursorPos(&point)) return;
+  HWND window = WindowFromPoint(point);
+  if (!window || GetWindowThreadProcessId(window, nullptr) != GetCurrentThreadId()) return;
+  const LRESULT hit = SendMessageW(window, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+  SendMessageW(window, WM_SETCURSOR, reinterpret_cast<WPARAM>(window), MAKELPARAM(hit, WM_MOUSEMOVE));
 }
 
 LRESULT DirectoryTree::OnNotify(const NMHDR& header) {

@@ -91,6 +91,7 @@ class DirectoryTree : public ui::Window {
   void ScrollToTop(HTREEITEM item);
   HTREEITEM FindChild(HTREEITEM parent, const std::wstring& path) const;
   void ShowBusyCursor() const;
+  void RefreshCursor() const;
 
   LRESULT OnNotify(const NMHDR& header);
   BOOL OnItemExpanding(const NMTREEVIEWW& change);
