@@ -42,5 +42,8 @@
 #define IDI_PAGE_WALLPAPER 172
 #define IDB_GLYPH_OK 175
 #define IDB_GLYPH_BROWSE 176
+// 16 x 16 glyphs of the directory picker's buttons, with the same key.
+#define IDB_PICKER_OK 180
+#define IDB_PICKER_CANCEL 181
 
 #endif

@@ -1492,6 +1492,50 @@ constexpr std::array kGlyphFiles{
     GlyphFile{"browse", kBrowseGlyph},
 };
 
+// The directory picker's buttons: a tick to accept, a cross to back out.
+constexpr GlyphArt kPickerOkGlyph{
+    "................",
+    "................",
+    "............kk..",
+    "...........kmGk.",
+    "..........kmGek.",
+    ".........kmGek..",
+    "..kk....kmGek...",
+    ".kmGk..kmGek....",
+    ".kGGek.kGek.....",
+    "..kGGekGek......",
+    "...kGGGek.......",
+    "....kGek........",
+    ".....kk.........",
+    "................",
+    "................",
+    "................",
+};
+
+constexpr GlyphArt kPickerCancelGlyph{
+    "................",
+    "................",
+    "..kk.......kk...",
+    ".korkk...kkork..",
+    ".krrRRk.kRrrRk..",
+    "..kRrrRkRrrRk...",
+    "...kRrrrrrRk....",
+    "....kRrrrRk.....",
+    "....korrrRk.....",
+    "...korrRrrRk....",
+    "..korRkkRrrRk...",
+    ".korRk..kRrrRk..",
+    ".kRRk....kRRRk..",
+    "..kk......kkk...",
+    "................",
+    "................",
+};
+
+constexpr std::array kPickerGlyphFiles{
+    GlyphFile{"picker_ok", kPickerOkGlyph},
+    GlyphFile{"picker_cancel", kPickerCancelGlyph},
+};
+
 Image drawGlyph(const GlyphArt& art) {
     Canvas canvas(kSmallIcon, kSmallIcon, kHardSamples);
     drawPixelMap(canvas, art, kGlyphInks);
@@ -1794,6 +1838,9 @@ void drawEverything(const std::filesystem::path& out) {
         saveBitmap24(out / "glyphs" / (std::string(glyph.name) + ".bmp"), drawGlyph(glyph.art), kGlyphKey);
     }
     drawOptionsPictures(out);
+    for (const GlyphFile& glyph : kPickerGlyphFiles) {
+        saveBitmap24(out / "glyphs" / (std::string(glyph.name) + ".bmp"), drawGlyph(glyph.art), kGlyphKey);
+    }
 }
 
 }  // namespace

@@ -116,7 +116,7 @@ void CreateProgramWindows(ui::Application& application, settings::Settings& sett
                     },
                 });
   wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
-  directoryPicker = application.CreateForm<tools::DirectoryPicker>();
+  directoryPicker = application.CreateForm<tools::DirectoryPicker>(settings);
   helpWindow = application.CreateForm<about::HelpWindow>(kHelpFile);
   ConnectWallpaper();
   mainWindow->RefreshStatus();

@@ -29,6 +29,8 @@ inline constexpr wchar_t kPanelClass[] = L"KestrelPanel";
 inline constexpr wchar_t kScrollBoxClass[] = L"KestrelScrollBox";
 inline constexpr wchar_t kCellGridClass[] = L"KestrelCellGrid";
 inline constexpr wchar_t kToolbarDockClass[] = L"KestrelToolbarDock";
+// The frame around the directory picker's tree view.
+inline constexpr wchar_t kDirectoryTreeClass[] = L"KestrelDirectoryTree";
 // A toolbar dragged out of its dock floats in one of these.
 inline constexpr wchar_t kToolbarFrameClass[] = L"KestrelToolbarFrame";
 

@@ -32,4 +32,8 @@ void Inform(HWND owner, const std::wstring& text) {
   ShowMessageBox(owner, text, L"Information", MB_OK | MB_ICONINFORMATION);
 }
 
+void ReportError(HWND owner, const std::wstring& text) {
+  ShowMessageBox(owner, text, L"Error", MB_OK | MB_ICONSTOP);
+}
+
 }  // namespace ui

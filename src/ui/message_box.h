@@ -1,4 +1,4 @@
-// The program's four kinds of message box.
+// The program's kinds of message box.
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,9 @@ bool Confirm(HWND owner, const std::wstring& text);
 void Warn(HWND owner, const std::wstring& text);
 // "Information", information icon, OK.
 void Inform(HWND owner, const std::wstring& text);
+// "Error", stop icon, OK: a failure the user should know of, under the
+// plain caption rather than the application title of the error box.
+void ReportError(HWND owner, const std::wstring& text);
 
 // Every message box of the program, the error box included, goes through
 // here. Returns the button pressed (IDOK, IDYES, ...).

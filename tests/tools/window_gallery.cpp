@@ -2,14 +2,16 @@
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
 //   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|
-//                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper
+//                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper|
+//                      directory-picker
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text; "full-screen" shows a
 // copied picture in the full-screen view; "tray-menu" opens the tray menu of
 // the whole program on its Text submenu after a few captures. The "options-"
 // views show one page of the options dialog with the hint of its first
-// control.
+// control; "directory-picker" shows the directory picker with its drives
+// opened and the Windows folder selected.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -28,6 +30,7 @@
 #include "settings/options_dialog.h"
 #include "settings/settings.h"
 #include "tools/cell_window.h"
+#include "tools/directory_picker.h"
 #include "tools/full_screen_view.h"
 #include "ui/application.h"
 #include "ui/png_decoder.h"
@@ -166,6 +169,16 @@ int wmain(int argc, wchar_t** argv) {
       SendMessageW(Descendant(options->Handle(), layout.id), WM_MOUSEMOVE, 0, 0);
       break;
     }
+  } else if (which == L"directory-picker") {
+    auto* picker = application.CreateForm<tools::DirectoryPicker>(settings);
+    HWND tree = picker->Tree().TreeView();
+    for (HTREEITEM drive = TreeView_GetRoot(tree); drive; drive = TreeView_GetNextSibling(tree, drive)) {
+      TreeView_Expand(tree, drive, TVE_EXPAND);
+    }
+    while (picker->Tree().IsBusy()) PumpFor(50);
+    picker->SelectDirectory(L"C:\\windows");
+    picker->Show();
+    SetFocus(tree);
   } else if (which.starts_with(L"cell-")) {
     auto* cell = application.CreateForm<tools::CellWindow>(settings);
     if (which == L"cell-save") {

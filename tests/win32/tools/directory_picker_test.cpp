@@ -1,0 +1,182 @@
+// The directory picker driven as the options dialog and the tray menu drive
+// it: told to select directories, its tree opened as a user opens it, and
+// its buttons clicked while it is shown modally. The drive check runs
+// against the real file system of the Wine prefix.
+#include "tools/directory_picker.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "app/program_title.h"
+#include "ui/application.h"
+#include "win32/clipboard_support.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Reads finish in well under this; it only keeps a broken build from hanging.
+constexpr DWORD kReadPatience = 30000;
+
+std::wstring Upper(std::wstring text) {
+  CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+  return text;
+}
+
+std::wstring CurrentDirectory() {
+  wchar_t buffer[MAX_PATH] = L"";
+  GetCurrentDirectoryW(MAX_PATH, buffer);
+  return buffer;
+}
+
+class DirectoryPickerTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t base[MAX_PATH] = L"";
+    GetTempPathW(MAX_PATH, base);
+    // The full form: the temporary path may be given in short names.
+    wchar_t full[MAX_PATH] = L"";
+    GetLongPathNameW(base, full, MAX_PATH);
+    folder = fs::path(full) / (L"k99 picker " + std::to_wstring(GetCurrentProcessId()));
+    fs::remove_all(folder);
+    fs::create_directories(folder / L"alpha" / L"beta");
+    fs::create_directories(folder / L"Delta");
+    fs::create_directories(folder / L"gamma");
+    SetFileAttributesW((folder / L"gamma").c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
+    HANDLE file = CreateFileW((folder / L"notes.txt").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    CloseHandle(file);
+    startDirectory = CurrentDirectory();
+  }
+  void TearDown() override {
+    SetCurrentDirectoryW(startDirectory.c_str());
+    picker.reset();
+    SetFileAttributesW((folder / L"gamma").c_str(), FILE_ATTRIBUTE_NORMAL);
+    fs::remove_all(folder);
+  }
+
+  void WaitForTree() {
+    const DWORD start = GetTickCount();
+    while (picker->Tree().IsBusy() && GetTickCount() - start < kReadPatience) {
+      ui::Application::ProcessMessages();
+      Sleep(1);
+    }
+    ASSERT_FALSE(picker->Tree().IsBusy());
+  }
+  // The stored form of a directory of the test folder.
+  std::wstring Answer(const fs::path& directory) const { return Upper(directory.wstring()) + L"\\"; }
+  HWND Tree() const { return picker->Tree().TreeView(); }
+  std::vector<std::wstring> ChildNames(HTREEITEM item) const {
+    std::vector<std::wstring> names;
+    for (HTREEITEM child = TreeView_GetChild(Tree(), item); child; child = TreeView_GetNextSibling(Tree(), child)) {
+      wchar_t text[MAX_PATH] = L"";
+      TVITEMW query{};
+      query.mask = TVIF_TEXT;
+      query.hItem = child;
+      query.pszText = text;
+      query.cchTextMax = MAX_PATH;
+      TreeView_GetItem(Tree(), &query);
+      names.push_back(text);
+    }
+    return names;
+  }
+  // Clicks a button the way a user does while the picker is up modally.
+  int ClickWhileModal(int buttonId) {
+    PostMessageW(GetDlgItem(picker->Handle(), buttonId), BM_CLICK, 0, 0);
+    return picker->ShowModal();
+  }
+
+  ui::Application application{app::ProgramTitle()};
+  settings::Settings settings;
+  ui::WindowPtr<tools::DirectoryPicker> picker = ui::MakeWindow<tools::DirectoryPicker>(application, settings);
+  test::MessageBoxRecorder boxes;
+  fs::path folder;
+  std::wstring startDirectory;
+};
+
+TEST_F(DirectoryPickerTest, OpensAPathFromItsDriveAndOkStoresItAndEntersTheDrive) {
+  WaitForTree();
+  EXPECT_EQ(picker->SelectedDirectory(), L"?");
+
+  // Given in lower case and without the backslash, as a stored file may hold it.
+  picker->SelectDirectory(folder.wstring());
+  WaitForTree();
+  ASSERT_EQ(picker->SelectedDirectory(), Answer(folder));
+  const HTREEITEM selected = TreeView_GetSelection(Tree());
+  // Scrolled to the top, or as near it as the items below it allow.
+  SCROLLINFO scroll{sizeof(scroll), SIF_ALL};
+  GetScrollInfo(Tree(), SB_VERT, &scroll);
+  const bool scrolledToEnd = scroll.nPos + static_cast<int>(scroll.nPage) > scroll.nMax;
+  EXPECT_TRUE(TreeView_GetFirstVisible(Tree()) == selected || scrolledToEnd);
+  RECT row{};
+  EXPECT_TRUE(TreeView_GetItemRect(Tree(), selected, &row, TRUE));
+  EXPECT_TRUE(TreeView_GetItemState(Tree(), TreeView_GetParent(Tree(), selected), TVIS_EXPANDED) & TVIS_EXPANDED);
+
+  // Opening it as a user does: the children are read first, then it opens;
+  // every directory is there whatever its attributes, and files are not.
+  TreeView_Expand(Tree(), selected, TVE_EXPAND);
+  WaitForTree();
+  EXPECT_TRUE(TreeView_GetItemState(Tree(), selected, TVIS_EXPANDED) & TVIS_EXPANDED);
+  EXPECT_EQ(ChildNames(selected), (std::vector<std::wstring>{L"alpha", L"Delta", L"gamma"}));
+
+  // A path that is not there, or has a part the tree cannot find, leaves the selection.
+  picker->SelectDirectory((folder / L"missing").wstring());
+  picker->SelectDirectory(L"\\\\server\\share\\");
+  WaitForTree();
+  EXPECT_EQ(picker->SelectedDirectory(), Answer(folder));
+
+  picker->SelectDirectory((folder / L"ALPHA" / L"Beta").wstring() + L"\\");
+  WaitForTree();
+  const std::wstring chosen = Answer(folder / L"alpha" / L"beta");
+  ASSERT_EQ(picker->SelectedDirectory(), chosen);
+
+  SetCurrentDirectoryW(folder.c_str());
+  EXPECT_EQ(ClickWhileModal(tools::DirectoryPicker::kOkId), ui::kModalOk);
+  EXPECT_TRUE(boxes.boxes.empty());
+  EXPECT_EQ(settings.WallpaperDirectory(), chosen);
+  EXPECT_EQ(Upper(CurrentDirectory()), chosen.substr(0, 3));
+  EXPECT_FALSE(picker->IsVisible());
+  // The tree keeps its selection for the next opening.
+  EXPECT_EQ(picker->SelectedDirectory(), chosen);
+}
+
+TEST_F(DirectoryPickerTest, ADriveThatCannotBeEnteredIsReportedAndTheTreeReturnsToTheStoredDirectory) {
+  WaitForTree();
+  const std::wstring stored = Answer(folder / L"Delta");
+  settings.SetWallpaperDirectory(stored);
+  SetCurrentDirectoryW(folder.c_str());
+
+  // Nothing selected: the drive is a question mark, which no drive is.
+  ASSERT_EQ(picker->SelectedDirectory(), L"?");
+  EXPECT_EQ(ClickWhileModal(tools::DirectoryPicker::kOkId), ui::kModalCancel);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].caption, L"Error");
+  EXPECT_EQ(boxes.boxes[0].text, L"ERROR! Can't change to drive ?:\\\r");
+  EXPECT_EQ(boxes.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONSTOP));
+  EXPECT_EQ(settings.WallpaperDirectory(), stored);
+  EXPECT_EQ(CurrentDirectory(), folder.wstring());
+  EXPECT_FALSE(picker->IsVisible());
+  WaitForTree();
+  EXPECT_EQ(picker->SelectedDirectory(), stored);
+
+  // Cancel changes nothing, and the tree keeps what the user chose.
+  picker->SelectDirectory((folder / L"alpha").wstring());
+  WaitForTree();
+  EXPECT_EQ(ClickWhileModal(tools::DirectoryPicker::kCancelId), ui::kModalCancel);
+  EXPECT_EQ(settings.WallpaperDirectory(), stored);
+  EXPECT_EQ(picker->SelectedDirectory(), Answer(folder / L"alpha"));
+  EXPECT_EQ(boxes.boxes.size(), 1u);
+}
+
+TEST_F(DirectoryPickerTest, APickerDestroyedWhileItsTreeReadsTakesTheReaderAlong) {
+  picker->SelectDirectory(L"C:\\windows\\system32");
+  EXPECT_TRUE(picker->Tree().IsBusy());
+  picker.reset();
+}
+
+}  // namespace
