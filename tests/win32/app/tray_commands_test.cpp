@@ -17,6 +17,8 @@
 #include "history/status_rules.h"
 #include "settings/ini_file.h"
 #include "tools/cell_window.h"
+#include "tools/directory_picker.h"
+#include "settings/options_dialog.h"
 
 namespace {
 
@@ -225,6 +227,29 @@ TEST_F(TrayCommandsTest, MessagesArrivingDuringShutdownBringNothingBack) {
   EXPECT_EQ(app::mainWindow, nullptr);
   EXPECT_EQ(app::startupWindow, nullptr);
   EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// Steps of a user inside the modal directory picker, one per timer tick:
+// wait for the tree, pick C:\WINDOWS\SYSTEM32, then press Cancel.
+int pickerSteps = 0;
+void CALLBACK PickThenCancel(HWND, UINT, UINT_PTR id, DWORD) {
+  if (!app::directoryPicker->IsVisible() || app::directoryPicker->Tree().IsBusy()) return;
+  if (pickerSteps++ == 0) {
+    app::directoryPicker->SelectDirectory(L"c:\\windows\\system32");
+    return;
+  }
+  if (app::directoryPicker->SelectedDirectory() != L"C:\\WINDOWS\\SYSTEM32\\") return;
+  KillTimer(nullptr, id);
+  PostMessageW(app::directoryPicker->Handle(), WM_COMMAND, MAKEWPARAM(tools::DirectoryPicker::kCancelId, BN_CLICKED), 0);
+}
+
+TEST_F(TrayCommandsTest, BrowseTakesTheTreesSelectionEvenWhenThePickerIsCancelled) {
+  pickerSteps = 0;
+  SetTimer(nullptr, 0, 20, PickThenCancel);
+  Choose(app::kBrowseCommand);
+  EXPECT_EQ(settings.WallpaperDirectory(), L"C:\\WINDOWS\\SYSTEM32\\");
+  EXPECT_FALSE(IsWindowVisible(app::optionsDialog->Handle())) << "Browse closes the options again";
+  EXPECT_FALSE(IsWindowVisible(app::directoryPicker->Handle()));
 }
 
 }  // namespace
