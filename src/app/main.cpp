@@ -7,6 +7,7 @@
 
 #include <memory>
 
+#include "app/failure_guard.h"
 #include "app/program_title.h"
 #include "app/program_windows.h"
 #include "app/splash_window.h"
@@ -37,7 +38,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
   InitCommonControlsEx(&controls);
   const ui::ComApartment apartment;
-  RunProgram();
-  // The program always ends with exit code 0.
-  return 0;
+  // A normal run ends with exit code 0, a second copy too; a run that failed
+  // says so after its error box.
+  return app::RunReportingFailure(app::ProgramTitle(), [] {
+    RunProgram();
+    return 0;
+  });
 }

@@ -1,0 +1,34 @@
+#include "app/failure_guard.h"
+
+#include <windows.h>
+
+#include <exception>
+
+#include "ui/message_box.h"
+#include "ui/window.h"
+
+namespace app {
+
+namespace {
+
+void ShowFailure(const std::wstring& title, const std::wstring& reason) {
+  ui::ShowMessageBox(nullptr, L"Kestrel 99 could not start or had to stop.\r\n\r\n" + reason, title,
+                     MB_OK | MB_ICONSTOP | MB_TASKMODAL);
+}
+
+}  // namespace
+
+int RunReportingFailure(const std::wstring& title, const std::function<int()>& program) {
+  try {
+    return program();
+  } catch (const ui::UserError& error) {
+    ShowFailure(title, error.Text());
+  } catch (const std::exception& error) {
+    ShowFailure(title, ui::Widen(error.what()));
+  } catch (...) {
+    ShowFailure(title, L"An unexpected error occurred.");
+  }
+  return kFailedExitCode;
+}
+
+}  // namespace app
