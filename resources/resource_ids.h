@@ -43,4 +43,8 @@
 #define IDB_GLYPH_OK 175
 #define IDB_GLYPH_BROWSE 176
 
+// The about window's 16 x 16 button glyphs, keyed in magenta; "&OK" shares
+// the options dialog's.
+#define IDB_GLYPH_HELP 190
+
 #endif

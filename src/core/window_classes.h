@@ -31,5 +31,7 @@ inline constexpr wchar_t kCellGridClass[] = L"KestrelCellGrid";
 inline constexpr wchar_t kToolbarDockClass[] = L"KestrelToolbarDock";
 // A toolbar dragged out of its dock floats in one of these.
 inline constexpr wchar_t kToolbarFrameClass[] = L"KestrelToolbarFrame";
+inline constexpr wchar_t kScrollingTextClass[] = L"KestrelScrollingText";
+inline constexpr wchar_t kAboutPictureClass[] = L"KestrelAboutPicture";
 
 }  // namespace core
