@@ -159,8 +159,8 @@ int wmain(int argc, wchar_t** argv) {
     const int page = which == L"about-credits" ? about::kCreditsPage
                      : which == L"about-more"  ? about::kMorePage
                                                : about::kPicturePage;
-    // The pass begins at 0 ms and the clock then stands at 3.6 s.
-    constexpr int kFrozenAtMs = 3600;
+    // The pass begins at 0 ms and the clock then stands at 3.8 s.
+    constexpr int kFrozenAtMs = 3800;
     for (size_t i = 0; i < about::kCreditLineCount; ++i)
       window->CreditLine(i).SetClock([begun = false, kFrozenAtMs]() mutable {
         return std::exchange(begun, true) ? std::chrono::milliseconds(kFrozenAtMs) : std::chrono::milliseconds(0);
