@@ -56,16 +56,5 @@ TEST(ScrollingTextRulesTest, ElapsedTimeGivesTheStepOfTheCurrentPass) {
   EXPECT_EQ(ScrollStepAt(300, 100, 0, true), 1);  // fewer than one step per pass counts as one
 }
 
-TEST(ScrollingTextRulesTest, ShadowAndReliefWidenTheBlockByTheirOffsets) {
-  EXPECT_EQ(TextLayers(TextStyle::Shadow, 1),
-            (std::vector<TextLayer>{{TextInk::Shadow, 1}, {TextInk::Text, 0}}));
-  EXPECT_EQ(TextLayerExtent(TextStyle::Normal, 3), 0);
-  EXPECT_EQ(TextLayerExtent(TextStyle::Shadow, 1), 1);
-  EXPECT_EQ(TextLayerExtent(TextStyle::Raised, 2), 4);
-  EXPECT_EQ(TextLayers(TextStyle::Lowered, 1).back(), (TextLayer{TextInk::Text, 1}));
-  EXPECT_EQ(LineOffset(LineAlignment::Centre, 60, 101), 20);
-  EXPECT_EQ(LineOffset(LineAlignment::Right, 60, 101), 41);
-}
-
 }  // namespace
 }  // namespace about
