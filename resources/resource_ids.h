@@ -46,4 +46,8 @@
 #define IDB_PICKER_OK 180
 #define IDB_PICKER_CANCEL 181
 
+// The about window's 16 x 16 button glyphs, keyed in magenta; "&OK" shares
+// the options dialog's.
+#define IDB_GLYPH_HELP 190
+
 #endif

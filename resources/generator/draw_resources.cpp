@@ -1472,6 +1472,26 @@ constexpr GlyphArt kBrowseGlyph{
     "..............k.",
 };
 
+// About window: a help book with a question mark, for "&Help".
+constexpr GlyphArt kHelpGlyph{
+    "................",
+    "..kkkkkkkkkkkk..",
+    ".kBbbbbbbbbbbbk.",
+    ".kBbbbwwwwbbbbk.",
+    ".kBbbwwbbwwbbbk.",
+    ".kBbbbbbbwwbbbk.",
+    ".kBbbbbbwwbbbbk.",
+    ".kBbbbbwwbbbbbk.",
+    ".kBbbbbwwbbbbbk.",
+    ".kBbbbbbbbbbbbk.",
+    ".kBbbbbwwbbbbbk.",
+    ".kBbbbbwwbbbbbk.",
+    ".kBbbbbbbbbbbbk.",
+    ".kBkkkkkkkkkkkk.",
+    ".kBwlwlwlwlwlwk.",
+    "..kkkkkkkkkkkkk.",
+};
+
 constexpr std::array kGlyphFiles{
     GlyphFile{"exit", kExitGlyph},         GlyphFile{"options", kOptionsGlyph},
     GlyphFile{"fullscreen", kFullScreenGlyph}, GlyphFile{"save", kSaveGlyph},
@@ -1490,6 +1510,7 @@ constexpr std::array kGlyphFiles{
     GlyphFile{"tool_paste", kToolPasteGlyph},
     GlyphFile{"ok", kOkGlyph},
     GlyphFile{"browse", kBrowseGlyph},
+    GlyphFile{"help", kHelpGlyph},
 };
 
 // The directory picker's buttons: a tick to accept, a cross to back out.

@@ -53,6 +53,9 @@ void ConnectWindows(settings::Settings& settings) {
   mainWindow->showAbout = [] {
     if (ProgramIsWhole()) aboutWindow->ShowModal();
   };
+  aboutWindow->showHelp = [] {
+    if (startupWindow) ShowHelpContents(startupWindow->Handle());
+  };
   mainWindow->openPicture = [](const ui::Picture& picture) {
     if (ProgramIsWhole()) cellWindow->OpenPicture(picture);
   };

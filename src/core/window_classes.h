@@ -33,5 +33,7 @@ inline constexpr wchar_t kToolbarDockClass[] = L"KestrelToolbarDock";
 inline constexpr wchar_t kDirectoryTreeClass[] = L"KestrelDirectoryTree";
 // A toolbar dragged out of its dock floats in one of these.
 inline constexpr wchar_t kToolbarFrameClass[] = L"KestrelToolbarFrame";
+inline constexpr wchar_t kScrollingTextClass[] = L"KestrelScrollingText";
+inline constexpr wchar_t kAboutPictureClass[] = L"KestrelAboutPicture";
 
 }  // namespace core

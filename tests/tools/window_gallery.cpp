@@ -3,7 +3,7 @@
 // start-up (the splash, the start-up window) stay on screen here.
 //   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|
 //                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper|
-//                      directory-picker
+//                      directory-picker|about-picture|about-credits|about-more
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text; "full-screen" shows a
@@ -11,14 +11,18 @@
 // the whole program on its Text submenu after a few captures. The "options-"
 // views show one page of the options dialog with the hint of its first
 // control; "directory-picker" shows the directory picker with its drives
-// opened and the Windows folder selected.
+// opened and the Windows folder selected. The "about-" views show one page
+// of the about window; on the credits page the lines stand still a little
+// before halfway.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <chrono>
 #include <memory>
 #include <string>
 #include <utility>
 
+#include "about/about_window.h"
 #include "about/help_window.h"
 #include "app/help.h"
 #include "app/program_title.h"
@@ -153,6 +157,19 @@ int wmain(int argc, wchar_t** argv) {
     OpenTrayMenuOnTextPage();
   } else if (which == L"help") {
     application.CreateForm<about::HelpWindow>(app::kHelpFile)->ShowContents();
+  } else if (which.starts_with(L"about-")) {
+    auto* window = application.CreateForm<about::AboutWindow>(splash->PictureBitmap());
+    const int page = which == L"about-credits" ? about::kCreditsPage
+                     : which == L"about-more"  ? about::kMorePage
+                                               : about::kPicturePage;
+    // The pass begins at 0 ms and the clock then stands at 3.8 s.
+    constexpr int kFrozenAtMs = 3800;
+    for (size_t i = 0; i < about::kCreditLineCount; ++i)
+      window->CreditLine(i).SetClock([begun = false, kFrozenAtMs]() mutable {
+        return std::exchange(begun, true) ? std::chrono::milliseconds(kFrozenAtMs) : std::chrono::milliseconds(0);
+      });
+    window->ShowPage(page);
+    window->Show();
   } else if (which.starts_with(L"options-")) {
     auto* options = application.CreateForm<settings::OptionsDialog>(settings, settings::OptionsDialog::ApplyTargets{});
     const int page = which == L"options-wallpaper"      ? settings::kWallpaperPage
