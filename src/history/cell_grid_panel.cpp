@@ -49,7 +49,12 @@ void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
     HBRUSH brush = store_.IsSelected(kind_, n) ? selected.get() : GetSysColorBrush(COLOR_BTNFACE);
     ui::SelectGuard selectBrush(buffer.get(), brush);
     Rectangle(buffer.get(), frame.left, frame.top, frame.right, frame.bottom);
-    if (paintContent) paintContent(buffer.get(), n, ToRECT(history::ContentRect(n)));
+    // A cell whose content cannot be drawn (short of memory while scaling
+    // its picture) stays empty; the other cells are drawn all the same.
+    try {
+      if (paintContent) paintContent(buffer.get(), n, ToRECT(history::ContentRect(n)));
+    } catch (...) {
+    }
   }
   BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, buffer.get(), clip.left, clip.top,
          SRCCOPY);

@@ -91,18 +91,26 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return DefaultHandling(message, wParam, lParam);
 }
 
+// Painting never raises the error box: a box would be painted over and bring
+// the next paint, and with it the next box. Whatever could not be drawn stays
+// as the background left it, and the next paint tries again.
+void Window::PaintQuietly(HDC dc) {
+  RECT client{};
+  GetClientRect(hwnd_, &client);
+  try {
+    PaintContent(dc, client);
+  } catch (...) {
+  }
+}
+
 LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   if (paints_ && message == WM_PAINT) {
     PaintGuard paint(hwnd_);
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    PaintContent(paint.dc(), client);
+    PaintQuietly(paint.dc());
     return 0;
   }
   if (paints_ && message == WM_PRINTCLIENT) {
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    PaintContent(reinterpret_cast<HDC>(wParam), client);
+    PaintQuietly(reinterpret_cast<HDC>(wParam));
     return 0;
   }
   if (paints_ && message == WM_ERASEBKGND) return 1;

@@ -106,6 +106,7 @@ class Window {
 
   static LRESULT CALLBACK Thunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+  void PaintQuietly(HDC dc);
 
   HWND hwnd_ = nullptr;
   bool paints_ = false;
