@@ -49,7 +49,10 @@ void StartupWindow::CreateComponents() {
   progressBar_.Create(Handle(), kProgressId, kProgressLeft, kProgressTop, kProgressWidth, kProgressHeight, 0,
                       app::kStartupEndPosition);
   progressTimer_.Attach(Handle(), kProgressTimerId, kProgressIntervalMs);
-  progressTimer_.SetEnabled(true);
+  // A refused timer would hold the start-up here for good; the steps then
+  // drive themselves through posted ticks.
+  selfTicking_ = !progressTimer_.SetEnabled(true);
+  if (selfTicking_) PostMessageW(Handle(), WM_TIMER, kProgressTimerId, 0);
   taskbarButtonHider_ = std::make_unique<desktop::TaskbarButtonHider>(Handle(), App().Title());
   singleInstanceGuard_ = std::make_unique<desktop::SingleInstanceGuard>(App(), [this] { return Handle(); });
 
@@ -100,7 +103,8 @@ void StartupWindow::OnProgressTimer() {
     case app::StartupAction::FinishStartup:
       Hide();
       progressTimer_.SetEnabled(false);
-      break;
+      selfTicking_ = false;
+      return;
     case app::StartupAction::ShowAndHideMainWindow:
       // The main window's first showing: its clipboard viewer joins the
       // chain now, and capture starts.
@@ -110,6 +114,7 @@ void StartupWindow::OnProgressTimer() {
       break;
     case app::StartupAction::None: break;
   }
+  if (selfTicking_) PostMessageW(Handle(), WM_TIMER, kProgressTimerId, 0);
 }
 
 void StartupWindow::OnExitClick() {

@@ -185,7 +185,7 @@ void MainWindow::CaptureImage() {
     throw ui::UserError(ui::kNotEnoughMemoryForPicture);
   }
   compressor_->Add(target);
-  if (store_.BeginCapture(CellKind::Image).startTimer) imageAdvanceTimer_.SetEnabled(true);
+  if (store_.BeginCapture(CellKind::Image).startTimer) StartAdvance(CellKind::Image);
   Beep();
   CellFilled(CellKind::Image, cell);
 }
@@ -193,7 +193,7 @@ void MainWindow::CaptureImage() {
 void MainWindow::CaptureText() {
   const int cell = store_.Count(CellKind::Text) + 1;
   textCells_[static_cast<size_t>(cell - 1)].SetText(ui::ReadClipboardText());
-  if (store_.BeginCapture(CellKind::Text).startTimer) textAdvanceTimer_.SetEnabled(true);
+  if (store_.BeginCapture(CellKind::Text).startTimer) StartAdvance(CellKind::Text);
   Beep();
   CellFilled(CellKind::Text, cell);
 }
@@ -213,6 +213,12 @@ void MainWindow::ShowLowCellWarnings() {
        history::LowCellsWarnings(store_.ImageCount(), store_.TextCount(), settings_.IsOn(Option::WarnLowCells))) {
     ui::Warn(Handle(), std::wstring(history::LowCellsWarningText(kind)));
   }
+}
+
+// Without its timer the count would wait forever, and every later capture
+// would overwrite the same cell; the count then advances at once instead.
+void MainWindow::StartAdvance(CellKind kind) {
+  if (!AdvanceTimer(kind).SetEnabled(true)) store_.AdvanceTimerFired(kind);
 }
 
 void MainWindow::OnImageAdvanceTimer() {

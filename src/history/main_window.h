@@ -116,6 +116,7 @@ class MainWindow : public ui::Form {
   void CaptureImage();
   void CaptureText();
   void CellFilled(history::CellKind kind, int cell);
+  void StartAdvance(history::CellKind kind);
   void Beep();
   void ShowLowCellWarnings();
   void SyncGauges();

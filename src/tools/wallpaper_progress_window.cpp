@@ -19,12 +19,21 @@ WallpaperProgressWindow::WallpaperProgressWindow(ui::Application& application)
   timer_.Attach(Handle(), kProgressTimerId, kProgressIntervalMs);
 }
 
-void WallpaperProgressWindow::Start() { timer_.SetEnabled(true); }
+// A refused timer would leave the modal window up for good; the steps then
+// drive themselves through posted ticks.
+void WallpaperProgressWindow::Start() {
+  selfTicking_ = !timer_.SetEnabled(true);
+  if (selfTicking_) PostMessageW(Handle(), WM_TIMER, kProgressTimerId, 0);
+}
 
 void WallpaperProgressWindow::OnProgressTimer() {
   const ProgressStep step = NextProgressStep(progressBar_.Position());
   progressBar_.SetPosition(step.position);
-  if (!step.finished) return;
+  if (!step.finished) {
+    if (selfTicking_) PostMessageW(Handle(), WM_TIMER, kProgressTimerId, 0);
+    return;
+  }
+  selfTicking_ = false;
   timer_.SetEnabled(false);
   progressBar_.SetPosition(0);
   // The window closes even when finishing the change failed; the error box

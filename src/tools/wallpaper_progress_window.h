@@ -22,7 +22,7 @@ class WallpaperProgressWindow : public ToolWindow {
   void OnProgressTimer();
 
   int Position() const { return progressBar_.Position(); }
-  bool Running() const { return timer_.Enabled(); }
+  bool Running() const { return timer_.Enabled() || selfTicking_; }
 
   // Called at the last step, before the window closes.
   std::function<void()> onFinished;
@@ -33,6 +33,7 @@ class WallpaperProgressWindow : public ToolWindow {
  private:
   ui::ProgressBar progressBar_;
   ui::Timer timer_;
+  bool selfTicking_ = false;
 };
 
 }  // namespace tools

@@ -1,10 +1,18 @@
 // A window-message timer. Enabling a timer that already runs keeps its
-// running interval: it is not restarted.
+// running interval: it is not restarted. The system may refuse a timer (it
+// has a limit per session); SetEnabled says so, and the owner decides how to
+// do without.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
+
 namespace ui {
+
+// Test seam: while set, every timer is refused as the system would refuse it.
+void SetTimersRefusedForTesting(bool refused);
+bool TimersRefusedForTesting();
 
 class Timer {
  public:
@@ -19,10 +27,12 @@ class Timer {
     id_ = id;
     interval_ = intervalMs;
   }
-  void SetEnabled(bool enabled) {
-    if (enabled == enabled_ || !owner_) return;
-    enabled_ = enabled && SetTimer(owner_, id_, interval_, nullptr) != 0;
+  // Returns whether the timer runs now.
+  bool SetEnabled(bool enabled) {
+    if (enabled == enabled_ || !owner_) return enabled_;
+    enabled_ = enabled && !TimersRefusedForTesting() && SetTimer(owner_, id_, interval_, nullptr) != 0;
     if (!enabled && IsWindow(owner_)) KillTimer(owner_, id_);
+    return enabled_;
   }
   // A running timer starts its count again with the new interval.
   void SetInterval(UINT intervalMs) {

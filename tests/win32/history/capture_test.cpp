@@ -15,6 +15,7 @@
 #include "history/main_window.h"
 #include "history/main_window_layout.h"
 #include "settings/settings.h"
+#include "ui/timer.h"
 #include "win32/clipboard_support.h"
 
 #include <commctrl.h>
@@ -128,6 +129,20 @@ TEST_F(MainWindowCaptureTest, TextGoesIntoTheNextFreeTextCellAndIsCountedAfterTh
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 3}}));
   EXPECT_TRUE(form->ImageCellPicture(1).IsEmpty());
   EXPECT_EQ(form->Store().ImageCount(), 0);
+}
+
+TEST_F(MainWindowCaptureTest, WhenTheSystemRefusesTimersEachCaptureStillGetsACellOfItsOwn) {
+  ui::SetTimersRefusedForTesting(true);
+  const bool first = CopyText(L"first");
+  const bool second = CopyText(L"second");
+  const bool picture = CopyBitmap(kRed);
+  ui::SetTimersRefusedForTesting(false);
+  ASSERT_TRUE(first && second && picture);
+  EXPECT_EQ(form->TextCellText(1), L"first");
+  EXPECT_EQ(form->TextCellText(2), L"second") << "a capture without its advance timer overwrote the last one";
+  EXPECT_EQ(form->Store().TextCount(), 2);
+  EXPECT_EQ(form->Store().ImageCount(), 1);
+  EXPECT_FALSE(form->Store().IsPending(CellKind::Text));
 }
 
 TEST_F(MainWindowCaptureTest, BitmapGoesIntoTheNextFreeImageCell) {

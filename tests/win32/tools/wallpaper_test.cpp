@@ -17,6 +17,7 @@
 #include "tools/wallpaper_progress_window.h"
 #include "tools/wallpaper_rules.h"
 #include "ui/application.h"
+#include "ui/timer.h"
 #include "win32/clipboard_support.h"
 
 namespace {
@@ -113,6 +114,14 @@ TEST_F(WallpaperTest, TheProgressTakesFiftyStepsOfTwo) {
   EXPECT_EQ(progress->Position(), 0);
   EXPECT_FALSE(progress->Running());
   EXPECT_FALSE(progress->IsVisible());
+}
+
+TEST_F(WallpaperTest, WithoutTimersTheProgressStillRunsItsCourseAndTheWallpaperIsSet) {
+  ui::SetTimersRefusedForTesting(true);
+  window->OnSetWallpaperClick();  // on a refused timer the modal window would never close
+  ui::SetTimersRefusedForTesting(false);
+  EXPECT_FALSE(progress->IsVisible());
+  EXPECT_EQ(fs::path(DesktopValue(L"Wallpaper")), WallpaperFile());
 }
 
 TEST_F(WallpaperTest, RefusalsWriteNothingAndStartNothing) {
