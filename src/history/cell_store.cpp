@@ -114,13 +114,7 @@ bool DeleteAllCells(CellStore& store, bool confirmWanted, const std::function<bo
   return true;
 }
 
-std::vector<CellKind> LowCellsWarnings(int imageCount, int textCount, bool warnLowCells) {
-  std::vector<CellKind> warnings;
-  if (!warnLowCells) return warnings;
-  if (imageCount == kLowCellsThreshold) warnings.push_back(CellKind::Image);
-  if (textCount == kLowCellsThreshold) warnings.push_back(CellKind::Text);
-  return warnings;
-}
+bool LowCellsWarningDue(int count, bool warnLowCells) { return warnLowCells && count == kLowCellsThreshold; }
 
 std::wstring_view LowCellsWarningText(CellKind kind) {
   return kind == CellKind::Image ? kLowImageCellsText : kLowTextCellsText;

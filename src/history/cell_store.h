@@ -159,11 +159,12 @@ Compaction DeleteSelectedCell(CellStore& store, CellKind kind, bool confirmWante
 bool DeleteAllCells(CellStore& store, bool confirmWanted, const std::function<bool()>& confirm,
                     const std::function<void()>& mirror);
 
-/// Which low-cell warnings one clipboard change shows, in the order they are
-/// shown: the image warning first, then the text warning. Empty when
-/// warnLowCells is off or neither count is at kLowCellsThreshold. Decided on
-/// the counts before any pending advance, and also when capture is disabled.
-std::vector<CellKind> LowCellsWarnings(int imageCount, int textCount, bool warnLowCells);
+/// Whether the low-cell warning of a kind is due: its count stands at the
+/// threshold and the option asks for it. Each kind is asked at the moment
+/// its box would open, images first, then text: a capture may arrive while
+/// the first box is open.
+inline constexpr CellKind kLowCellsWarningOrder[] = {CellKind::Image, CellKind::Text};
+bool LowCellsWarningDue(int count, bool warnLowCells);
 
 /// The text of the low-cell warning box for a kind.
 std::wstring_view LowCellsWarningText(CellKind kind);

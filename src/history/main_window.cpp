@@ -208,10 +208,11 @@ void MainWindow::Beep() {
 
 void MainWindow::ShowLowCellWarnings() {
   // Modal boxes run a nested loop: timers and further clipboard changes are
-  // handled meanwhile, and may open a box of their own.
-  for (CellKind kind :
-       history::LowCellsWarnings(store_.ImageCount(), store_.TextCount(), settings_.IsOn(Option::WarnLowCells))) {
-    ui::Warn(Handle(), std::wstring(history::LowCellsWarningText(kind)));
+  // handled meanwhile, and may change the count the next warning tests; so
+  // each one is tested as its box would open.
+  for (CellKind kind : history::kLowCellsWarningOrder) {
+    if (history::LowCellsWarningDue(store_.Count(kind), settings_.IsOn(Option::WarnLowCells)))
+      ui::Warn(Handle(), std::wstring(history::LowCellsWarningText(kind)));
   }
 }
 

@@ -131,14 +131,13 @@ TEST(CellStoreTest, PageDecidesTheKind) {
   EXPECT_EQ(KindShownOn(NotebookPage::Text), CellKind::Text);
 }
 
-TEST(LowCellsWarningsTest, ShownOnlyAtFortyNineAndWhenWanted) {
-  using Kinds = std::vector<CellKind>;
-  EXPECT_EQ(LowCellsWarnings(49, 49, true), (Kinds{CellKind::Image, CellKind::Text}));
-  EXPECT_EQ(LowCellsWarnings(49, 0, true), (Kinds{CellKind::Image}));
-  EXPECT_EQ(LowCellsWarnings(3, 49, true), (Kinds{CellKind::Text}));
-  EXPECT_TRUE(LowCellsWarnings(48, 50, true).empty());
-  EXPECT_TRUE(LowCellsWarnings(54, 54, true).empty()) << "only the count 49 warns";
-  EXPECT_TRUE(LowCellsWarnings(49, 49, false).empty());
+TEST(LowCellsWarningsTest, DueOnlyAtFortyNineAndWhenWanted) {
+  EXPECT_TRUE(LowCellsWarningDue(49, true));
+  EXPECT_FALSE(LowCellsWarningDue(48, true));
+  EXPECT_FALSE(LowCellsWarningDue(50, true));
+  EXPECT_FALSE(LowCellsWarningDue(54, true)) << "only the count 49 warns";
+  EXPECT_FALSE(LowCellsWarningDue(49, false));
+  EXPECT_EQ(kLowCellsWarningOrder[0], CellKind::Image) << "images are warned of first";
 }
 
 TEST(LowCellsWarningsTest, TextsNameTheKind) {

@@ -549,6 +549,21 @@ TEST_F(MainWindowCaptureTest, BothKindsAtFortyNineWarnImagesFirstThenText) {
   EXPECT_EQ(form->TextCellText(50), L"fills cell fifty");
 }
 
+TEST_F(MainWindowCaptureTest, TheTextWarningTestsItsCountWhenItsBoxWouldOpen) {
+  form->Store().SetCount(CellKind::Image, 49);
+  form->Store().SetCount(CellKind::Text, 49);
+  // While the image warning is open, a text is captured and counted.
+  test::MessageBoxRecorder meanwhile;
+  ui::SetMessageBoxSinkForTesting([&](const std::wstring&, const std::wstring& text, UINT) {
+    meanwhile.boxes.push_back({L"", text, 0});
+    if (text == kImageWarning) form->Store().SetCount(CellKind::Text, 50);
+    return IDOK;
+  });
+  ASSERT_TRUE(CopyBitmap(kRed));
+  EXPECT_EQ(meanwhile.Texts(), (std::vector<std::wstring>{kImageWarning}))
+      << "the text warning went by a count from before the first box";
+}
+
 TEST_F(MainWindowCaptureTest, NoWarningsWhenTheyAreSwitchedOff) {
   settings.Set(settings::Option::WarnLowCells, false);
   form->Store().SetCount(CellKind::Image, 49);
