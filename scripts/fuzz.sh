@@ -13,7 +13,7 @@ cmake --preset fuzz >/dev/null || exit 1
 cmake --build --preset fuzz -j 2 || exit 1
 
 status=0
-for target in settings; do
+for target in settings picture; do
   work="build/fuzz/corpus/$target"
   findings="build/fuzz/findings/$target"
   mkdir -p "$work" "$findings"
