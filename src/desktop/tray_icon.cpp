@@ -63,13 +63,7 @@ class ForegroundAgain {
 class TrayIcon::CallbackWindow : public ui::Window {
  public:
   explicit CallbackWindow(TrayIcon& icon) : icon_(icon) {
-    // A hidden top-level window: a message-only window would miss the
-    // TaskbarCreated broadcast.
-    ui::WindowParams params;
-    params.className = core::kTrayIconClass;
-    params.style = WS_POPUP;
-    params.exStyle = WS_EX_TOOLWINDOW;
-    CreateFromParams(params);
+    CreateFromParams(ui::WindowParams::Hidden(core::kTrayIconClass));
   }
 
  protected:

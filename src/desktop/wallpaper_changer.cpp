@@ -39,11 +39,7 @@ bool IsExistingFile(const std::wstring& name) {
 class WallpaperChanger::TimerWindow : public ui::Window {
  public:
   explicit TimerWindow(WallpaperChanger& changer) : changer_(changer) {
-    ui::WindowParams params;
-    params.className = core::kWallpaperChangerClass;
-    params.style = WS_POPUP;
-    params.exStyle = WS_EX_TOOLWINDOW;
-    CreateFromParams(params);
+    CreateFromParams(ui::WindowParams::Hidden(core::kWallpaperChangerClass));
   }
 
  protected:

@@ -32,6 +32,17 @@ struct WindowParams {
   HBRUSH background = nullptr;  // null: the window paints its whole client area
   HICON icon = nullptr;
 
+  // A hidden top-level window that only receives messages (timers, shell
+  // callbacks). Not message-only: those miss broadcasts such as
+  // TaskbarCreated.
+  static WindowParams Hidden(const wchar_t* className) {
+    WindowParams params;
+    params.className = className;
+    params.style = WS_POPUP;
+    params.exStyle = WS_EX_TOOLWINDOW;
+    return params;
+  }
+
   // A visible child window of the class at the given place.
   static WindowParams Child(const wchar_t* className, HWND parent, int x, int y, int width, int height,
                             DWORD extraStyle = 0, int childId = 0) {

@@ -19,7 +19,19 @@ constexpr int kPictureWidth = 48;
 constexpr int kPictureHeight = 32;
 constexpr uint32_t kPictureSeed = 11;
 
-using CellWindowTest = KestrelTest;
+class CellWindowTest : public KestrelTest {
+ protected:
+  // Starts the program from an empty clipboard and has it capture one
+  // picture into image cell 1. Returns the main window and its image gauge,
+  // or null.
+  HWND StartWithOnePicture(ClipboardWriter& writer, HWND& gauge) {
+    if (!writer.Empty()) return nullptr;
+    HWND main = StartProgram();
+    gauge = main ? FindChildById(main, history::kImageGaugeId, kGaugeClass) : nullptr;
+    if (!gauge || !writer.WriteBitmap(kPictureWidth, kPictureHeight, kPictureSeed)) return nullptr;
+    return WaitUntil([&] { return GaugePosition(gauge) == 1; }) ? main : nullptr;
+  }
+};
 
 // The save and edit window once it is on screen with the given caption.
 HWND WaitForCellWindow(DWORD processId, const wchar_t* caption) {
@@ -68,13 +80,9 @@ TEST_F(CellWindowTest, DoubleClickOnATextCellOpensTheEditorOnItsText) {
 
 TEST_F(CellWindowTest, APictureCopiedBackBecomesANewImageCell) {
   ClipboardWriter writer;
-  ASSERT_TRUE(writer.Empty());
-  HWND main = StartProgram();
-  ASSERT_NE(main, nullptr);
-  HWND gauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
-  ASSERT_NE(gauge, nullptr);
-  ASSERT_TRUE(writer.WriteBitmap(kPictureWidth, kPictureHeight, kPictureSeed));
-  ASSERT_TRUE(WaitUntil([&] { return GaugePosition(gauge) == 1; }));
+  HWND gauge = nullptr;
+  HWND main = StartWithOnePicture(writer, gauge);
+  ASSERT_TRUE(main && gauge) << "the program did not start or did not capture the picture";
 
   // Edit/Save on the Images page opens the save window on the selected
   // cell, cell 1.
@@ -98,13 +106,9 @@ TEST_F(CellWindowTest, APictureCopiedBackBecomesANewImageCell) {
 
 TEST_F(CellWindowTest, SetAsWallpaperWritesThePictureAndTheDesktopSettings) {
   ClipboardWriter writer;
-  ASSERT_TRUE(writer.Empty());
-  HWND main = StartProgram();
-  ASSERT_NE(main, nullptr);
-  HWND gauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
-  ASSERT_NE(gauge, nullptr);
-  ASSERT_TRUE(writer.WriteBitmap(kPictureWidth, kPictureHeight, kPictureSeed));
-  ASSERT_TRUE(WaitUntil([&] { return GaugePosition(gauge) == 1; }));
+  HWND gauge = nullptr;
+  HWND main = StartWithOnePicture(writer, gauge);
+  ASSERT_TRUE(main && gauge) << "the program did not start or did not capture the picture";
   wchar_t windows[MAX_PATH] = L"";
   GetWindowsDirectoryW(windows, MAX_PATH);
   const std::wstring file = std::wstring(windows) + L"\\k99WP.bmp";
