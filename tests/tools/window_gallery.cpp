@@ -2,14 +2,14 @@
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
 //   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|
-//                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper
+//                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper|rolled
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text; "full-screen" shows a
 // copied picture in the full-screen view; "tray-menu" opens the tray menu of
 // the whole program on its Text submenu after a few captures. The "options-"
 // views show one page of the options dialog with the hint of its first
-// control.
+// control. "rolled" shows the main window rolled up to its caption.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -196,6 +196,7 @@ int wmain(int argc, wchar_t** argv) {
       if (which == L"filled-text") app::mainWindow->Notebook().SetPageIndex(1);
       RedrawWindow(owner, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
+    if (which == L"rolled") app::mainWindow->Roller().SetRolled(true);
   }
   application.RunUntil([] { return false; });
   return 0;
