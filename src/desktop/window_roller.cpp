@@ -240,7 +240,8 @@ LRESULT WindowRoller::OnDestroy(WPARAM wParam, LPARAM lParam) {
 
 void WindowRoller::Recompute() {
   frame_ = FrameOf(window_);
-  button_ = visible_ ? RollerButtonRect(WindowWidth(window_), frame_, IconsOf(window_), SystemMetrics()) : button_;
+  // A hidden button keeps its last place: that is where it is painted over.
+  if (visible_) button_ = RollerButtonRect(WindowWidth(window_), frame_, IconsOf(window_), SystemMetrics());
 }
 
 void WindowRoller::ApplyRolledRegion() {

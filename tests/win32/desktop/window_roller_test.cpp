@@ -112,6 +112,9 @@ class WindowRollerTest : public testing::Test {
     const RECT bounds = Bounds();
     return {0, 0, bounds.right - bounds.left, GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYDLGFRAME)};
   }
+  // Windows tells every top-level window about a changed caption size;
+  // Wine changes the size without telling, so the test tells as Windows would.
+  void AnnounceSettingChange() const { SendMessageW(form->Handle(), WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, 0); }
   static bool Same(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
   void Click(POINT point) { ASSERT_TRUE(pointer.Run(L"mousemove " + At(point) + L" click 1")); }
 
@@ -168,7 +171,7 @@ TEST_F(WindowRollerTest, ReleasingOffTheButtonDoesNotRollButComingBackDoes) {
   EXPECT_TRUE(form->Roller().Rolled()) << "moving keeps the window rolled up";
 }
 
-TEST_F(WindowRollerTest, TheStripFollowsTheWidthAndAGreyedButtonDoesNotRoll) {
+TEST_F(WindowRollerTest, TheStripFollowsWidthAndCaptionHeightAndAGreyedButtonDoesNotRoll) {
   form->Roller().SetRolled(true);
   constexpr int kWider = 80;
   SetWindowPos(form->Handle(), nullptr, 0, 0, full.right - full.left + kWider, full.bottom - full.top,
@@ -176,6 +179,23 @@ TEST_F(WindowRollerTest, TheStripFollowsTheWidthAndAGreyedButtonDoesNotRoll) {
   ASSERT_TRUE(Region().has_value());
   EXPECT_TRUE(Same(*Region(), CaptionStrip())) << "the strip spans the new width";
   EXPECT_EQ(form->Roller().ButtonRect()->left, button.left + kWider) << "the button keeps to the right edge";
+
+  // A taller caption from the system settings: the strip grows with it.
+  NONCLIENTMETRICSW original{sizeof(original)};
+  ASSERT_TRUE(SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof(original), &original, 0));
+  NONCLIENTMETRICSW taller = original;
+  constexpr int kTaller = 8;
+  taller.iCaptionHeight += kTaller;
+  const int captionBefore = GetSystemMetrics(SM_CYCAPTION);
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(taller), &taller, SPIF_SENDCHANGE);
+  AnnounceSettingChange();
+  const int captionAfter = GetSystemMetrics(SM_CYCAPTION);
+  const RECT tallerRegion = Region().value_or(RECT{});
+  SystemParametersInfoW(SPI_SETNONCLIENTMETRICS, sizeof(original), &original, SPIF_SENDCHANGE);
+  AnnounceSettingChange();
+  EXPECT_EQ(captionAfter, captionBefore + kTaller);
+  EXPECT_EQ(tallerRegion.bottom, captionAfter + GetSystemMetrics(SM_CYDLGFRAME));
+  EXPECT_TRUE(Same(Region().value_or(RECT{}), CaptionStrip())) << "and shrinks back";
 
   form->Roller().SetEnabled(false);
   Click({centre.x + kWider, centre.y});
