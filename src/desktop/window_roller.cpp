@@ -2,7 +2,10 @@
 
 #include <windowsx.h>
 
+#include <exception>
+
 #include "ui/handles.h"
+#include "ui/window.h"
 
 namespace desktop {
 
@@ -115,9 +118,20 @@ std::optional<RECT> WindowRoller::ButtonRect() const {
 }
 
 LRESULT CALLBACK WindowRoller::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (ui::ProcedureHook* hook = ui::ProcedureHook::Find(window, kHookNames))
+  ui::ProcedureHook* hook = ui::ProcedureHook::Find(window, kHookNames);
+  if (!hook) return ui::ProcedureHook::CallPrevious(window, kHookNames, message, wParam, lParam);
+  // The roll handler is the owner's code; whatever it throws must not cross
+  // into the system's message dispatch.
+  try {
     return static_cast<WindowRoller*>(hook->Owner())->HandleMessage(message, wParam, lParam);
-  return ui::ProcedureHook::CallPrevious(window, kHookNames, message, wParam, lParam);
+  } catch (const ui::UserError& error) {
+    ui::ShowErrorBox(window, error.Text());
+  } catch (const std::exception& error) {
+    ui::ShowErrorBox(window, ui::Widen(error.what()));
+  } catch (...) {
+    ui::ShowErrorBox(window, L"An unexpected error occurred.");
+  }
+  return 0;
 }
 
 LRESULT WindowRoller::CallPrevious(UINT message, WPARAM wParam, LPARAM lParam) const {
