@@ -63,6 +63,7 @@ MainWindow::MainWindow(ui::Application& application, settings::Settings& setting
   CreateForm(params);
   compressor_ = std::make_unique<ui::PictureCompressor>(Handle(), kPicturePackedMessage);
   CreateControls();
+  roller_ = std::make_unique<desktop::WindowRoller>(*this);
   // The one place that follows the store: gauges, status and frames.
   store_.SetObserver([this](const history::Change& change) { OnStoreChanged(change); });
   closeMainForm = [this] {

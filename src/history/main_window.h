@@ -9,6 +9,7 @@
 #include <string>
 
 #include "desktop/clipboard_viewer.h"
+#include "desktop/window_roller.h"
 #include "history/status_rules.h"
 #include "history/cell_grid_panel.h"
 #include "history/cell_store.h"
@@ -39,6 +40,7 @@ class MainWindow : public ui::Form {
   std::wstring TextCellText(int n) const;
   HWND TextCellHandle(int n) const;
   desktop::ClipboardViewer& Viewer() { return clipboardViewer_; }
+  desktop::WindowRoller& Roller() { return *roller_; }
   ui::Notebook& Notebook() { return notebook_; }
   int PageIndex() const { return notebook_.PageIndex(); }
 
@@ -157,6 +159,8 @@ class MainWindow : public ui::Form {
   ui::Timer clockTimer_;
   // Puts the window back where it was last stored, at every showing.
   settings::WindowPlacementStore placementStore_{*this, std::wstring(settings::kMainSection)};
+  // The caption's roll-up button; it needs the window, so it comes after it.
+  std::unique_ptr<desktop::WindowRoller> roller_;
 };
 
 }  // namespace history

@@ -116,6 +116,22 @@ class WindowDC {
   HDC dc_;
 };
 
+// GetWindowDC/ReleaseDC: the whole window, frame and caption included.
+class WholeWindowDC {
+ public:
+  explicit WholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
+  ~WholeWindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WholeWindowDC(const WholeWindowDC&) = delete;
+  WholeWindowDC& operator=(const WholeWindowDC&) = delete;
+  HDC get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
 // SelectObject, with the previous object put back at the end of the scope.
 class SelectGuard {
  public:

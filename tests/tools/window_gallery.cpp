@@ -3,7 +3,7 @@
 // start-up (the splash, the start-up window) stay on screen here.
 //   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|
 //                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper|
-//                      directory-picker|about-picture|about-credits|about-more
+//                      directory-picker|about-picture|about-credits|about-more|rolled
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text; "full-screen" shows a
@@ -13,7 +13,7 @@
 // control; "directory-picker" shows the directory picker with its drives
 // opened and the Windows folder selected. The "about-" views show one page
 // of the about window; on the credits page the lines stand still a little
-// before halfway.
+// before halfway. "rolled" shows the main window rolled up to its caption.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -226,6 +226,7 @@ int wmain(int argc, wchar_t** argv) {
       if (which == L"filled-text") app::mainWindow->Notebook().SetPageIndex(1);
       RedrawWindow(owner, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
+    if (which == L"rolled") app::mainWindow->Roller().SetRolled(true);
   }
   application.RunUntil([] { return false; });
   return 0;
