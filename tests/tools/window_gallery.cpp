@@ -3,7 +3,8 @@
 // start-up (the splash, the start-up window) stay on screen here.
 //   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|
 //                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper|
-//                      directory-picker|about-picture|about-credits|about-more|rolled
+//                      directory-picker|about-picture|about-credits|about-more|rolled|
+//                      wallpaper-progress
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text; "full-screen" shows a
@@ -36,6 +37,7 @@
 #include "tools/cell_window.h"
 #include "tools/directory_picker.h"
 #include "tools/full_screen_view.h"
+#include "tools/wallpaper_progress_window.h"
 #include "ui/application.h"
 #include "ui/png_decoder.h"
 
@@ -155,6 +157,11 @@ int wmain(int argc, wchar_t** argv) {
     Copy(owner, nullptr, RGB(200, 60, 30), RGB(255, 220, 80));
     Copy(owner, L"Salt & pepper", 0, 0);
     OpenTrayMenuOnTextPage();
+  } else if (which == L"wallpaper-progress") {
+    // Held a little before halfway: twenty of its fifty steps.
+    auto* progress = application.CreateForm<tools::WallpaperProgressWindow>();
+    for (int step = 0; step < 20; ++step) progress->OnProgressTimer();
+    progress->Show();
   } else if (which == L"help") {
     application.CreateForm<about::HelpWindow>(app::kHelpFile)->ShowContents();
   } else if (which.starts_with(L"about-")) {
