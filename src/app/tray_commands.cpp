@@ -17,6 +17,17 @@ constexpr int kTextPage = static_cast<int>(history::NotebookPage::Text);
 // The directory picker's answer when its tree has nothing selected.
 constexpr wchar_t kNoDirectorySelected[] = L"?";
 
+// Line 0 of a text cell as its memo reports it, at most as long as a caption
+// takes: a cell may hold megabytes, and the menu must not copy them all.
+std::wstring FirstLineOf(HWND memo) {
+  std::wstring line(kTextCaptionLimit + 1, L'\0');
+  // EM_GETLINE reads the buffer's size from its first word.
+  line[0] = static_cast<wchar_t>(kTextCaptionLimit);
+  const LRESULT copied = SendMessageW(memo, EM_GETLINE, 0, reinterpret_cast<LPARAM>(line.data()));
+  line.resize(static_cast<std::size_t>(copied > 0 ? copied : 0));
+  return line;
+}
+
 void Append(HMENU menu, const TrayMenuItem& item) {
   if (item.separator) {
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
@@ -41,7 +52,7 @@ void TrayCommands::OnPopup() {
   TrayMenuState state;
   state.imageCount = store.ImageCount();
   state.textCount = store.TextCount();
-  state.textOfCell = [](int n) { return mainWindow->TextCellText(n); };
+  state.textOfCell = [](int n) { return FirstLineOf(mainWindow->TextCellHandle(n)); };
   state.settings = &settings_;
   state.previousMarks = marks_;
   const TrayMenu model(state);
