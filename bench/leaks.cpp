@@ -25,7 +25,17 @@
 //                    under Wine a bitmap, DC or heap block that is never
 //                    freed keeps its pages, so GDI leaks grow this.
 //
+// Under Wine a process that reads a picture another process put on the
+// clipboard keeps about twice the picture's pixels for good, whatever it
+// does with it (checked with a program that only opens the clipboard and
+// asks for the picture). So the run ends with a control: this program,
+// copied under another name, started as a bare reader that reads each
+// picture the way Kestrel99 does and nothing else, while as many pictures
+// are copied as the cycles copied. Kestrel99's own share of a growth is
+// what its growth exceeds the reader's by.
+//
 //   bench_leaks                   the campaign: text and picture together
+//   bench_leaks reader            the control reader (started by the run)
 //   bench_leaks text|picture [N]  one kind alone, N cycles (default 1,000),
 //                                 to tell which kind a growth comes from; a
 //                                 picture alone is only seen captured once
@@ -63,6 +73,8 @@ using e2e::WaitUntil;
 
 constexpr int kCycles = 1000;
 constexpr int kBaselineCycle = 50;
+// Each cycle copies twice.
+constexpr int kCopiesPerCycle = 2;
 constexpr int kReportEvery = 250;
 // A figure may move by this share of its baseline and still count as flat.
 constexpr double kFlatShare = 0.02;
@@ -333,10 +345,122 @@ void PrintVerdicts(const Figures& start, const Figures& end) {
                   : "-");
 }
 
+// --- The control reader ----------------------------------------------------
+
+constexpr wchar_t kReaderClass[] = L"KestrelBenchClipboardReader";
+constexpr wchar_t kReaderFileName[] = L"bench_leaks_reader.exe";
+// The reader answers this with the number of pictures it has read.
+constexpr UINT kReadsMessage = WM_APP + 1;
+constexpr DWORD kReaderPollMs = 1;
+
+int readerReads = 0;
+
+LRESULT CALLBACK ReaderProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case kReadsMessage: return readerReads;
+    case WM_CLOSE: PostQuitMessage(0); return 0;
+    default: return DefWindowProcW(window, message, wParam, lParam);
+  }
+}
+
+// Reads the picture of each clipboard change as the program's capture
+// does: the DIB the system makes of a bitmap, locked and let go.
+int RunReader() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof(windowClass);
+  windowClass.lpfnWndProc = &ReaderProcedure;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = kReaderClass;
+  RegisterClassExW(&windowClass);
+  ui::unique_hwnd window(CreateWindowExW(0, kReaderClass, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
+                                         GetModuleHandleW(nullptr), nullptr));
+  DWORD seen = GetClipboardSequenceNumber();
+  for (;;) {
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+      if (message.message == WM_QUIT) return EXIT_SUCCESS;
+      DispatchMessageW(&message);
+    }
+    const DWORD sequence = GetClipboardSequenceNumber();
+    if (sequence != seen && IsClipboardFormatAvailable(CF_DIB) && OpenClipboard(window.get())) {
+      seen = sequence;
+      const ui::GlobalLockGuard<const BYTE> block(GetClipboardData(CF_DIB));
+      CloseClipboard();
+      if (block) ++readerReads;
+    }
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kReaderPollMs, QS_ALLINPUT);
+  }
+}
+
+// Starts the reader under a name of its own, so its Linux process can be
+// told from this one; copies `copies` pictures as the cycles did and prints
+// the reader's private memory after the baseline's share and at the end.
+// Returns what the reader kept per picture, in bytes.
+std::optional<double> ControlRun(e2e::ClipboardWriter& writer, int copies, int baselineCopies) {
+  const std::string winePrefix = e2e::WinePrefix();
+  if (winePrefix.empty()) return std::nullopt;
+  wchar_t own[MAX_PATH] = L"";
+  GetModuleFileNameW(nullptr, own, MAX_PATH);
+  const std::wstring path = e2e::OwnDirectory() + L"\\" + kReaderFileName;
+  std::printf("\nControl: a program that only reads each copied picture, %d pictures\n", copies);
+  if (!CopyFileW(own, path.c_str(), FALSE)) {
+    std::printf("  the reader could not be made\n");
+    return std::nullopt;
+  }
+  std::wstring commandLine = L"\"" + path + L"\" reader";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION started{};
+  if (!CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                      &started)) {
+    std::printf("  the reader did not start\n");
+    DeleteFileW(path.c_str());
+    return std::nullopt;
+  }
+  const ui::unique_handle process(started.hProcess);
+  const ui::unique_handle thread(started.hThread);
+  HWND reader = nullptr;
+  WaitUntil(
+      [&] {
+        const std::vector<HWND> windows = e2e::ProcessWindowsOfClass(started.dwProcessId, kReaderClass);
+        reader = windows.empty() ? nullptr : windows.front();
+        return reader != nullptr;
+      },
+      kStartDeadline);
+  const std::optional<unsigned> linuxPid = bench::FindLinuxProcess(path, winePrefix);
+  std::optional<double> keptPerPicture;
+  if (reader && linuxPid) {
+    std::optional<uint64_t> atBaseline;
+    for (int copy = 1; copy <= copies; ++copy) {
+      writer.WriteTextAndBitmap(L"control " + std::to_wstring(copy), kPictureSide, kPictureSide,
+                                static_cast<uint32_t>(copy));
+      WaitUntil([&] { return Ask(reader, kReadsMessage, 0, 0).value_or(copies) >= copy; }, kCaptureDeadline);
+      if (copy == baselineCopies) atBaseline = bench::LinuxPrivateBytes(*linuxPid);
+    }
+    const std::optional<uint64_t> atEnd = bench::LinuxPrivateBytes(*linuxPid);
+    std::printf("  after %d pictures: %s, after %d: %s (%s)\n", baselineCopies, Megabytes(atBaseline).c_str(), copies,
+                Megabytes(atEnd).c_str(), atBaseline && atEnd ? Verdict(*atBaseline, *atEnd) : "-");
+    if (atBaseline && atEnd) {
+      keptPerPicture = (static_cast<double>(*atEnd) - static_cast<double>(*atBaseline)) / (copies - baselineCopies);
+      std::printf("  %.1f KB kept per picture read, by the system alone\n", *keptPerPicture / 1024);
+    }
+  } else {
+    std::printf("  the reader could not be found\n");
+  }
+  if (reader) PostMessageW(reader, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process.get(), static_cast<DWORD>(kExitDeadline.count())) != WAIT_OBJECT_0) {
+    TerminateProcess(process.get(), e2e::kKilledExitCode);
+    WaitForSingleObject(process.get(), INFINITE);
+  }
+  DeleteFileW(path.c_str());
+  return keptPerPicture;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IONBF, 0);
+  if (argc > 1 && std::strcmp(argv[1], "reader") == 0) return RunReader();
   Copied copied = Copied::Both;
   if (argc > 1 && std::strcmp(argv[1], "text") == 0) copied = Copied::Text;
   if (argc > 1 && std::strcmp(argv[1], "picture") == 0) copied = Copied::Picture;
@@ -380,5 +504,19 @@ int main(int argc, char** argv) {
   PrintVerdicts(baseline, last);
   std::printf("  %d cycles in %.0f s (%.0f ms each); %d cycles had a step that did not happen.\n", cycles, seconds,
               seconds * 1000 / cycles, failed);
+  std::optional<double> keptPerCopy;
+  if (last.privateBytes && baseline.privateBytes) {
+    keptPerCopy = (static_cast<double>(*last.privateBytes) - static_cast<double>(*baseline.privateBytes)) /
+                  (kCopiesPerCycle * (cycles - kBaselineCycle));
+    std::printf("  %.1f KB private memory kept per copy captured\n", *keptPerCopy / 1024);
+  }
+  program.End();
+  if (copied == Copied::Text) return EXIT_SUCCESS;
+  const std::optional<double> systemShare =
+      ControlRun(writer, kCopiesPerCycle * cycles, kCopiesPerCycle * kBaselineCycle);
+  if (keptPerCopy && systemShare) {
+    std::printf("\nKestrel99's own share: %.1f KB per copy (its growth less the reader's); 0 or less is no leak\n",
+                (*keptPerCopy - *systemShare) / 1024);
+  }
   return EXIT_SUCCESS;
 }
