@@ -28,6 +28,10 @@ constexpr int kPictureSide = 16;
 // kProbeBound / 4 handles.
 constexpr uintptr_t kHandleStep = 4;
 constexpr uintptr_t kProbeBound = 0x10000;
+// The system may hold a handle or object of ours for a moment (a thread of
+// its own, a cached DC) at the time of a count; a leak of one per cycle
+// would be far above this.
+constexpr int kTransient = 3;
 
 BOOL CALLBACK CountWindow(HWND, LPARAM count) {
   ++*reinterpret_cast<int*>(count);
@@ -70,17 +74,11 @@ struct Counts {
   int handles;
   DWORD gdiObjects;
   DWORD userObjects;
-  bool operator==(const Counts&) const = default;
 };
 
 Counts Take() {
   return {OwnWindows(), OwnHandles(), GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS),
           GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS)};
-}
-
-void PrintTo(const Counts& counts, std::ostream* out) {
-  *out << counts.windows << " windows, " << counts.handles << " handles, " << counts.gdiObjects << " GDI and "
-       << counts.userObjects << " USER objects";
 }
 
 class MainWindowLeakTest : public testing::Test {
@@ -139,7 +137,11 @@ TEST_F(MainWindowLeakTest, CaptureAndDeleteCyclesGiveBackEveryWindowAndHandle) {
   const Counts warm = Take();
   for (int cycle = kWarmUpCycles + 1; cycle <= kCycles; ++cycle) ASSERT_NO_FATAL_FAILURE(Cycle(cycle));
   form->FinishPicturePacking();
-  EXPECT_EQ(Take(), warm);
+  const Counts end = Take();
+  EXPECT_EQ(end.windows, warm.windows);
+  EXPECT_LE(end.handles, warm.handles + kTransient);
+  EXPECT_LE(end.gdiObjects, warm.gdiObjects + kTransient);
+  EXPECT_LE(end.userObjects, warm.userObjects + kTransient);
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
