@@ -348,7 +348,8 @@ void PrintVerdicts(const Figures& start, const Figures& end) {
 // --- The control reader ----------------------------------------------------
 
 constexpr wchar_t kReaderClass[] = L"KestrelBenchClipboardReader";
-constexpr wchar_t kReaderFileName[] = L"bench_leaks_reader.exe";
+// Not named bench_*: a copy left behind must not pass for a benchmark.
+constexpr wchar_t kReaderFileName[] = L"leaks_reader.exe";
 // The reader answers this with the number of pictures it has read.
 constexpr UINT kReadsMessage = WM_APP + 1;
 constexpr DWORD kReaderPollMs = 1;
