@@ -85,8 +85,15 @@ void ClipboardViewer::SetViewFormat(ClipboardViewFormat format) {
 void ClipboardViewer::Forward(UINT message, WPARAM wParam, LPARAM lParam) {
   if (!nextViewer_) return;
   DWORD_PTR ignored = 0;
-  SendMessageTimeoutW(nextViewer_, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL, kForwardTimeoutMs,
-                      &ignored);
+  if (SendMessageTimeoutW(nextViewer_, message, wParam, lParam, SMTO_ABORTIFHUNG | SMTO_NORMAL, kForwardTimeoutMs,
+                          &ignored)) {
+    return;
+  }
+  // A hung viewer must not hang us, but the message must still reach it and
+  // the viewers after it: a send that gave up may have been withdrawn, so it
+  // is queued for the viewer to handle once it answers again. Both messages
+  // carry handles only, and a second copy of either does no harm.
+  if (IsWindow(nextViewer_)) SendNotifyMessageW(nextViewer_, message, wParam, lParam);
 }
 
 void ClipboardViewer::LeaveChain() {

@@ -75,6 +75,29 @@ int64_t PerformanceCounter() {
   return now.QuadPart;
 }
 
+ui::unique_hglobal TextBlock(const std::wstring& text) {
+  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+  ui::unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  if (!memory) return memory;
+  const ui::GlobalLockGuard<> target(memory.get());
+  if (!target) return ui::unique_hglobal();
+  std::memcpy(target.get(), text.c_str(), bytes);
+  return memory;
+}
+
+ui::unique_hbitmap DeviceBitmap(int width, int height, uint32_t seed) {
+  const BITMAPINFO info = PictureInfo(width, height);
+  void* bits = nullptr;
+  ui::unique_hbitmap drawing(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!drawing || !bits) return ui::unique_hbitmap();
+  FillPattern(static_cast<uint8_t*>(bits), width, height, seed);
+  GdiFlush();
+  // The clipboard gets a device bitmap, not the DIB section: Wine cannot
+  // hand a DIB section over to another process, which then reads nothing.
+  ui::WindowDC screen(nullptr);
+  return ui::unique_hbitmap(CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, bits, &info, DIB_RGB_COLORS));
+}
+
 }  // namespace
 
 ClipboardWriter::ClipboardWriter() : window_(CreateOwnerWindow()) {
@@ -94,14 +117,8 @@ bool ClipboardWriter::Empty() {
 }
 
 bool ClipboardWriter::WriteText(const std::wstring& text) {
-  const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-  ui::unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+  ui::unique_hglobal memory = TextBlock(text);
   if (!memory) return false;
-  {
-    const ui::GlobalLockGuard<> target(memory.get());
-    if (!target) return false;
-    std::memcpy(target.get(), text.c_str(), bytes);
-  }
   return Replace([&memory] {
     if (!SetClipboardData(CF_UNICODETEXT, memory.get())) return false;
     memory.release();  // the clipboard owns it now
@@ -110,20 +127,24 @@ bool ClipboardWriter::WriteText(const std::wstring& text) {
 }
 
 bool ClipboardWriter::WriteBitmap(int width, int height, uint32_t seed) {
-  const BITMAPINFO info = PictureInfo(width, height);
-  void* bits = nullptr;
-  ui::unique_hbitmap drawing(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  if (!drawing || !bits) return false;
-  FillPattern(static_cast<uint8_t*>(bits), width, height, seed);
-  GdiFlush();
-  // The clipboard gets a device bitmap, not the DIB section: Wine cannot
-  // hand a DIB section over to another process, which then reads nothing.
-  ui::WindowDC screen(nullptr);
-  ui::unique_hbitmap bitmap(CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, bits, &info, DIB_RGB_COLORS));
+  ui::unique_hbitmap bitmap = DeviceBitmap(width, height, seed);
   if (!bitmap) return false;
   return Replace([&bitmap] {
     if (!SetClipboardData(CF_BITMAP, bitmap.get())) return false;
     bitmap.release();  // the clipboard owns it now
+    return true;
+  });
+}
+
+bool ClipboardWriter::WriteTextAndBitmap(const std::wstring& text, int width, int height, uint32_t seed) {
+  ui::unique_hglobal memory = TextBlock(text);
+  ui::unique_hbitmap bitmap = DeviceBitmap(width, height, seed);
+  if (!memory || !bitmap) return false;
+  return Replace([&memory, &bitmap] {
+    if (!SetClipboardData(CF_UNICODETEXT, memory.get())) return false;
+    memory.release();  // the clipboard owns it now
+    if (!SetClipboardData(CF_BITMAP, bitmap.get())) return false;
+    bitmap.release();
     return true;
   });
 }

@@ -34,6 +34,10 @@ class ClipboardWriter {
   // device-independent bitmap (CF_DIB), as many other programs do; the
   // system offers it as CF_BITMAP by converting it.
   bool WriteDib(int width, int height, uint32_t seed);
+  // Puts a text and a device bitmap (as WriteText and WriteBitmap) on the
+  // clipboard in one write, as programs that copy a selection with its
+  // picture do.
+  bool WriteTextAndBitmap(const std::wstring& text, int width, int height, uint32_t seed);
   // Puts a packed DIB (header, colour table, pixels) that the caller drew
   // on the clipboard as CF_DIB.
   bool WritePackedDib(const void* block, size_t size);
