@@ -153,9 +153,10 @@ void ClipboardViewer::ShowMemo(bool oemFont) {
   }
   if (IsClipboardFormatAvailable(CF_TEXT)) {
     // The display lies hidden under the notebook; it gets the start of the
-    // text only, so a huge text does not hold the program up twice.
+    // text only, so a huge text does not hold the program up twice, and it
+    // never waits for a held clipboard, which would stop the window.
     std::wstring text;
-    ui::ClipboardSession clipboard(Handle());
+    ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
     if (clipboard.IsOpen()) text = ui::ReadClipboardText();
     if (text.size() > kDisplayTextLimit) text.resize(kDisplayTextLimit);
     memo_->SetText(text);
@@ -169,7 +170,7 @@ void ClipboardViewer::ShowPicture(ClipboardViewFormat kind) {
   if (kind == ClipboardViewFormat::Bitmap && ClipboardOffers(kind)) {
     std::optional<SIZE> size;
     {
-      ui::ClipboardSession clipboard(Handle());
+      ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
       if (clipboard.IsOpen()) size = ui::ClipboardBitmapSize();
     }
     if (size) {
@@ -185,7 +186,7 @@ void ClipboardViewer::ShowPicture(ClipboardViewFormat kind) {
   }
   ui::Picture picture;
   if (ClipboardOffers(kind)) {
-    ui::ClipboardSession clipboard(Handle());
+    ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
     try {
       if (clipboard.IsOpen()) picture = ui::Picture::FromOpenClipboard();
     } catch (const ui::UserError&) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "desktop/clipboard_viewer.h"
+#include "history/capture_rules.h"
 #include "history/status_rules.h"
 #include "history/cell_grid_panel.h"
 #include "history/cell_store.h"
@@ -113,6 +114,9 @@ class MainWindow : public ui::Form {
   void OnTimer(UINT_PTR id);
   LRESULT OnCtlColorEdit(HDC dc);
   void CaptureClipboard();
+  void ScheduleCaptureRetry(DWORD sequence);
+  void OnCaptureRetryTimer();
+  void CatchUpWithClipboard();
   void CaptureImage();
   void CaptureText();
   void CellFilled(history::CellKind kind, int cell);
@@ -146,6 +150,9 @@ class MainWindow : public ui::Form {
   ui::ProgressBar textGauge_;
   ui::Timer imageAdvanceTimer_;
   ui::Timer textAdvanceTimer_;
+  // Which changes are read already, and the retry of a held clipboard.
+  CaptureTracker captureTracker_;
+  ui::Timer captureRetryTimer_;
   ui::unique_hfont hideFont_;
   ui::unique_hfont clockFont_;
   // The command buttons, indexed by CommandButton.
