@@ -100,9 +100,17 @@ void ClipboardViewer::RaiseChange() {
 
 void ClipboardViewer::OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
   Forward(WM_DRAWCLIPBOARD, wParam, lParam);
+  const ClipboardViewFormat before = viewFormat_;
   viewFormat_ = desktop::ViewFormatAfterChange(viewFormat_, CountClipboardFormats() == 0, &ClipboardOffers);
   RaiseChange();
+  // Notices of a burst come late and in heaps; rebuilding the same content
+  // for each of them would keep the window from answering.
+  if (viewFormat_ == before && ShowsCurrentContent()) return;
   RebuildDisplay();
+}
+
+bool ClipboardViewer::ShowsCurrentContent() const {
+  return DisplayControl() && shownSequence_ != kUnknownSequence && shownSequence_ == GetClipboardSequenceNumber();
 }
 
 void ClipboardViewer::OnChangeCbChain(HWND leaving, HWND next, WPARAM wParam, LPARAM lParam) {
@@ -126,6 +134,7 @@ void ClipboardViewer::FreeDisplay() {
 
 void ClipboardViewer::RebuildDisplay() {
   FreeDisplay();
+  shownSequence_ = GetClipboardSequenceNumber();
   if (CountClipboardFormats() == 0) return;
   const ClipboardViewFormat kind = desktop::ChooseDisplayKind(viewFormat_, &ClipboardOffers);
   switch (desktop::DisplayControlFor(kind)) {

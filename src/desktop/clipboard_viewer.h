@@ -68,8 +68,14 @@ class ClipboardViewer : public ui::Window {
   void ShowPicture(ClipboardViewFormat kind);
   void CentreDisplay();
   void FreeDisplay();
+  bool ShowsCurrentContent() const;
+
+  // The number GetClipboardSequenceNumber gives where it cannot tell.
+  static constexpr DWORD kUnknownSequence = 0;
 
   HWND nextViewer_ = nullptr;
+  // The clipboard's sequence number when the display was last built.
+  DWORD shownSequence_ = kUnknownSequence;
   ClipboardViewFormat viewFormat_ = ClipboardViewFormat::Default;
   std::unique_ptr<ui::Memo> memo_;
   ui::WindowPtr<PictureView> picture_;

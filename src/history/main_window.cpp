@@ -227,7 +227,26 @@ void MainWindow::CatchUpWithClipboard() {
   }
 }
 
+void MainWindow::CountIfDue(CellKind kind) {
+  // WM_TIMER comes only when nothing else waits in the queue, so in a burst
+  // the advance can be seconds late and the whole burst would fall into one
+  // cell. A capture after the period first counts the capture before it.
+  const auto k = static_cast<size_t>(kind);
+  if (store_.IsPending(kind) && GetTickCount64() - pendingSince_[k] >= history::kAdvanceIntervalMs) CountCapture(kind);
+}
+
+void MainWindow::PendingStarted(CellKind kind) {
+  pendingSince_[static_cast<size_t>(kind)] = GetTickCount64();
+  AdvanceTimer(kind).SetEnabled(true);
+}
+
+void MainWindow::CountCapture(CellKind kind) {
+  AdvanceTimer(kind).SetEnabled(false);
+  store_.AdvanceTimerFired(kind);
+}
+
 void MainWindow::CaptureImage() {
+  CountIfDue(CellKind::Image);
   const int cell = store_.Count(CellKind::Image) + 1;
   // Throws when the picture cannot be loaded; the cell then keeps its picture
   // and the rest of this change is not handled.
@@ -238,15 +257,16 @@ void MainWindow::CaptureImage() {
     throw ui::UserError(ui::kNotEnoughMemoryForPicture);
   }
   compressor_->Add(target);
-  if (store_.BeginCapture(CellKind::Image).startTimer) imageAdvanceTimer_.SetEnabled(true);
+  if (store_.BeginCapture(CellKind::Image).startTimer) PendingStarted(CellKind::Image);
   Beep();
   CellFilled(CellKind::Image, cell);
 }
 
 void MainWindow::CaptureText() {
+  CountIfDue(CellKind::Text);
   const int cell = store_.Count(CellKind::Text) + 1;
   textCells_[static_cast<size_t>(cell - 1)].SetText(ui::ReadClipboardText());
-  if (store_.BeginCapture(CellKind::Text).startTimer) textAdvanceTimer_.SetEnabled(true);
+  if (store_.BeginCapture(CellKind::Text).startTimer) PendingStarted(CellKind::Text);
   Beep();
   CellFilled(CellKind::Text, cell);
 }
@@ -269,14 +289,12 @@ void MainWindow::ShowLowCellWarnings() {
 }
 
 void MainWindow::OnImageAdvanceTimer() {
-  imageAdvanceTimer_.SetEnabled(false);
-  store_.AdvanceTimerFired(CellKind::Image);
+  CountCapture(CellKind::Image);
   CatchUpWithClipboard();
 }
 
 void MainWindow::OnTextAdvanceTimer() {
-  textAdvanceTimer_.SetEnabled(false);
-  store_.AdvanceTimerFired(CellKind::Text);
+  CountCapture(CellKind::Text);
   CatchUpWithClipboard();
 }
 

@@ -117,6 +117,9 @@ class MainWindow : public ui::Form {
   void ScheduleCaptureRetry(DWORD sequence);
   void OnCaptureRetryTimer();
   void CatchUpWithClipboard();
+  void CountIfDue(history::CellKind kind);
+  void PendingStarted(history::CellKind kind);
+  void CountCapture(history::CellKind kind);
   void CaptureImage();
   void CaptureText();
   void CellFilled(history::CellKind kind, int cell);
@@ -153,6 +156,8 @@ class MainWindow : public ui::Form {
   // Which changes are read already, and the retry of a held clipboard.
   CaptureTracker captureTracker_;
   ui::Timer captureRetryTimer_;
+  // When the pending capture of each kind (by CellKind) was made.
+  std::array<ULONGLONG, 2> pendingSince_{};
   ui::unique_hfont hideFont_;
   ui::unique_hfont clockFont_;
   // The command buttons, indexed by CommandButton.

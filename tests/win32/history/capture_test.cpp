@@ -186,24 +186,34 @@ TEST_F(MainWindowCaptureTest, TheSameTextCopiedAfterTheDelayFillsTheNextCellToo)
 }
 
 TEST_F(MainWindowCaptureTest, AChangeWhileAnotherProgramHoldsTheClipboardIsCapturedOnceItIsFree) {
-  // Another program opens the clipboard right after the change and keeps
-  // it for longer than any quick retry would wait.
+  // Another program writes the clipboard and opens it again at once, before
+  // the window can, keeping it for longer than any quick retry would wait.
   constexpr DWORD kHeldMs = 250;
+  const std::wstring text = L"written while busy";
+  // Nobody owns the clipboard, so the other program's write needs no
+  // answer from this thread.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  CloseClipboard();
+  ASSERT_TRUE(PumpUntil([&] { return changes > 0; }));
   const int before = changes;
   ui::unique_handle held(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   ui::unique_handle release(CreateEventW(nullptr, TRUE, FALSE, nullptr));
-  std::thread holder;
-  {
-    ClipboardWrite write(writer->Handle());
-    ASSERT_TRUE(write.Text(L"written while busy"));
-    // Waits for our close, then takes the clipboard before the window can.
-    holder = std::thread([&] {
+  std::thread holder([&] {
+    const auto open = [] {
       while (!OpenClipboard(nullptr)) Sleep(0);
-      SetEvent(held.get());
-      WaitForSingleObject(release.get(), INFINITE);
-      CloseClipboard();
-    });
-  }
+    };
+    open();
+    EmptyClipboard();
+    ui::unique_hglobal memory = test::GlobalCopy(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    if (SetClipboardData(CF_UNICODETEXT, memory.get())) memory.release();
+    CloseClipboard();
+    // This thread does not pump: the window cannot read in between.
+    open();
+    SetEvent(held.get());
+    WaitForSingleObject(release.get(), INFINITE);
+    CloseClipboard();
+  });
   WaitForSingleObject(held.get(), INFINITE);
   const bool noticed = PumpUntil([&] { return changes > before; });
   test::PumpFor(kHeldMs);
@@ -212,7 +222,7 @@ TEST_F(MainWindowCaptureTest, AChangeWhileAnotherProgramHoldsTheClipboardIsCaptu
   ASSERT_TRUE(noticed);
   EXPECT_TRUE(form->TextCellText(1).empty()) << "nothing can be read while the clipboard is held";
 
-  EXPECT_TRUE(PumpUntil([&] { return form->TextCellText(1) == L"written while busy"; }));
+  EXPECT_TRUE(PumpUntil([&] { return form->TextCellText(1) == text; }));
   ASSERT_TRUE(Counted(CellKind::Text, 1));
   // Retries and advances that come later find nothing new to read.
   test::PumpFor(2 * kAdvanceIntervalMs);
