@@ -249,6 +249,18 @@ TEST_F(MainWindowCaptureTest, AChangeWhoseNotificationWasFoldedAwayIsCaughtUpWit
   EXPECT_EQ(form->Store().TextCount(), 2);
 }
 
+TEST_F(MainWindowCaptureTest, ACopyAfterTheAdvanceDelayTakesTheNextCellEvenWhenTheTimerIsLate) {
+  ASSERT_TRUE(CopyText(L"first"));
+  // A busy window gets its timer late; the next copy comes after the delay.
+  Sleep(kAdvanceIntervalMs + kAdvanceIntervalMs / 2);
+  ASSERT_TRUE(CopyText(L"second"));
+  EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}, {CellKind::Text, 2}}));
+  EXPECT_EQ(form->Store().TextCount(), 1) << "the first copy was counted at once";
+  EXPECT_TRUE(Counted(CellKind::Text, 2));
+  EXPECT_EQ(form->TextCellText(1), L"first");
+  EXPECT_EQ(form->TextCellText(2), L"second");
+}
+
 TEST_F(MainWindowCaptureTest, AnEmptyTextFillsACellAndIsCounted) {
   TypeIntoTextCell(1, L"typed into a free cell");
   ASSERT_TRUE(CopyText(L""));
