@@ -133,12 +133,20 @@ void ClipboardViewer::FreeDisplay() {
 }
 
 void ClipboardViewer::RebuildDisplay() {
-  FreeDisplay();
   shownSequence_ = GetClipboardSequenceNumber();
-  if (CountClipboardFormats() == 0) return;
+  if (CountClipboardFormats() == 0) {
+    FreeDisplay();
+    return;
+  }
   const ClipboardViewFormat kind = desktop::ChooseDisplayKind(viewFormat_, &ClipboardOffers);
-  switch (desktop::DisplayControlFor(kind)) {
-    case desktop::DisplayControl::Memo: ShowMemo(kind == ClipboardViewFormat::OemText); break;
+  const desktop::DisplayControl control = desktop::DisplayControlFor(kind);
+  // A memo showing text goes on showing text: making a window anew for each
+  // change of a burst costs more than all the rest of its handling.
+  const bool oemFont = kind == ClipboardViewFormat::OemText;
+  if (control != desktop::DisplayControl::Memo || memoOemFont_ != oemFont) memo_.reset();
+  picture_.reset();
+  switch (control) {
+    case desktop::DisplayControl::Memo: ShowMemo(oemFont); break;
     case desktop::DisplayControl::Image: ShowPicture(kind); break;
     case desktop::DisplayControl::Component:
       // Our component format carries nothing we can rebuild a control from,
@@ -152,13 +160,16 @@ void ClipboardViewer::RebuildDisplay() {
 }
 
 void ClipboardViewer::ShowMemo(bool oemFont) {
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  memo_ = std::make_unique<ui::Memo>();
-  memo_->Create(Handle(), 0, 0, 0, client.right, client.bottom, ui::MemoOptions{false, true, false, false});
-  if (oemFont) {
-    if (!oemFont_) oemFont_ = ui::MakeFont(kOemFontFace, kOemFontHeight);
-    memo_->SetFont(oemFont_.get());
+  if (!memo_) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    memo_ = std::make_unique<ui::Memo>();
+    memo_->Create(Handle(), 0, 0, 0, client.right, client.bottom, ui::MemoOptions{false, true, false, false});
+    memoOemFont_ = oemFont;
+    if (oemFont) {
+      if (!oemFont_) oemFont_ = ui::MakeFont(kOemFontFace, kOemFontHeight);
+      memo_->SetFont(oemFont_.get());
+    }
   }
   if (IsClipboardFormatAvailable(CF_TEXT)) {
     // The display lies hidden under the notebook; it gets the start of the

@@ -78,6 +78,8 @@ class ClipboardViewer : public ui::Window {
   DWORD shownSequence_ = kUnknownSequence;
   ClipboardViewFormat viewFormat_ = ClipboardViewFormat::Default;
   std::unique_ptr<ui::Memo> memo_;
+  // Whether the memo shows its text in the OEM font.
+  bool memoOemFont_ = false;
   ui::WindowPtr<PictureView> picture_;
   ui::unique_hfont oemFont_;
 };
