@@ -194,7 +194,7 @@ struct Outcome {
   std::optional<int> last;
   int notifications = 0;
   double captureMs = 0;  // time spent in the capture handler, all notifications together
-  double viewerMs = 0;   // time spent in the viewer's handling of them, capture included
+  double viewerMs = 0;   // time spent in the notices themselves (WM_DRAWCLIPBOARD)
   double worstAnswerMs = 0;
   int unanswered = 0;
   double writeSeconds = 0;  // from the writer's start to the last fill
@@ -221,8 +221,7 @@ bool StartWriter(int phase, int changes, ui::unique_handle& process) {
 class Host {
  public:
   explicit Host(history::MainWindow& form) : form_(form) {
-    // Times the viewer's whole handling of each notice: forwarding, capture
-    // and its own display.
+    // Times the viewer's handling of each notice itself.
     SetWindowSubclass(form_.Viewer().Handle(), &Host::TimeViewer, 0, reinterpret_cast<DWORD_PTR>(this));
     form_.onCellFilled = [this](CellKind, int) { lastFill_ = Clock::now(); };
     capture_ = form_.Viewer().OnChange;
@@ -376,8 +375,9 @@ int RunHost(int divisor, bool neverRender) {
   std::printf(
       "\ncount: the gauge; filled: the last cell holding a change of the phase; last: the\n"
       "change cell `count` holds (the last written is writes-1); notes: notifications\n"
-      "the capture handler ran for, capt. ms the time spent in it, viewer ms the\n"
-      "time the viewer spent on them, capture included; worst ms: the\n"
+      "the capture handler ran for (notices that came together count once), capt. ms\n"
+      "the time spent in it, viewer ms the time spent on the notices themselves\n"
+      "(WM_DRAWCLIPBOARD: passing them on down the chain); worst ms: the\n"
       "longest wait for one answer; lost: answers that never came; fill s: from the\n"
       "writer's start to the last fill; history whole: count = filled, cells 1..count\n"
       "in the order written, the last cell the last change.\n");

@@ -16,6 +16,8 @@ constexpr wchar_t kOemFontFace[] = L"Terminal";
 constexpr int kOemFontHeight = 12;
 // Characters of a clipboard text that the display memo takes.
 constexpr size_t kDisplayTextLimit = 64 * 1024;
+// Posted to ourselves: clipboard notices have come and are to be handled.
+constexpr UINT kChangeDueMessage = WM_APP + 0x31;
 
 }  // namespace
 
@@ -100,6 +102,18 @@ void ClipboardViewer::RaiseChange() {
 
 void ClipboardViewer::OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
   Forward(WM_DRAWCLIPBOARD, wParam, lParam);
+  // A writer can change the clipboard faster than a change can be read, and
+  // every notice waits its turn in front of anything else sent to the
+  // window. So the notices only pass the word on down the chain; the change
+  // is handled once, from a posted message, which comes after all of them:
+  // by then the clipboard holds the newest content anyway.
+  if (changeDue_) return;
+  changeDue_ = PostMessageW(Handle(), kChangeDueMessage, 0, 0) != FALSE;
+  if (!changeDue_) OnChangeDue();
+}
+
+void ClipboardViewer::OnChangeDue() {
+  changeDue_ = false;
   const ClipboardViewFormat before = viewFormat_;
   viewFormat_ = desktop::ViewFormatAfterChange(viewFormat_, CountClipboardFormats() == 0, &ClipboardOffers);
   RaiseChange();
@@ -237,6 +251,7 @@ void ClipboardViewer::OnSize() { CentreDisplay(); }
 LRESULT ClipboardViewer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DRAWCLIPBOARD: OnDrawClipboard(wParam, lParam); return DefaultHandling(message, wParam, lParam);
+    case kChangeDueMessage: OnChangeDue(); return 0;
     case WM_CHANGECBCHAIN:
       OnChangeCbChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam), wParam, lParam);
       return DefaultHandling(message, wParam, lParam);

@@ -57,6 +57,7 @@ class ClipboardViewer : public ui::Window {
 
  private:
   void OnDrawClipboard(WPARAM wParam, LPARAM lParam);
+  void OnChangeDue();
   void OnChangeCbChain(HWND leaving, HWND next, WPARAM wParam, LPARAM lParam);
   void OnDestroyClipboard();
   void OnSize();
@@ -74,6 +75,8 @@ class ClipboardViewer : public ui::Window {
   static constexpr DWORD kUnknownSequence = 0;
 
   HWND nextViewer_ = nullptr;
+  // Notices came and their handling is posted, not yet run.
+  bool changeDue_ = false;
   // The clipboard's sequence number when the display was last built.
   DWORD shownSequence_ = kUnknownSequence;
   ClipboardViewFormat viewFormat_ = ClipboardViewFormat::Default;
