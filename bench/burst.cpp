@@ -72,6 +72,8 @@ enum class Phase { FastTexts, SpacedTexts, Pictures, NeverRenders };
 
 // How long the owner that never renders stays alive without answering.
 constexpr std::chrono::milliseconds kHungOwnerPeriod{10000};
+// Long enough for the hung owner to end and the window to recover.
+constexpr std::chrono::seconds kNeverRenderDeadline{40};
 
 // Offers a text and a picture to be rendered on request, then stops
 // answering for a while, as a hung program does.
@@ -250,7 +252,8 @@ class Host {
     if (!StartWriter(static_cast<int>(plan.phase), plan.changes, writer)) return std::nullopt;
     // The writer stays a while after its last change, answering; once it is
     // gone and no capture waits for its advance, the history is final.
-    const auto deadline = start + kPhaseDeadline;
+    const auto deadline =
+        start + (plan.phase == Phase::NeverRenders ? Clock::duration(kNeverRenderDeadline) : kPhaseDeadline);
     lastFill_ = start;
     const auto settled = [this] {
       return !form_.Store().IsPending(CellKind::Text) && !form_.Store().IsPending(CellKind::Image);
