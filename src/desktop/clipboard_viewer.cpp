@@ -16,6 +16,8 @@ constexpr wchar_t kOemFontFace[] = L"Terminal";
 constexpr int kOemFontHeight = 12;
 // Characters of a clipboard text that the display memo takes.
 constexpr size_t kDisplayTextLimit = 64 * 1024;
+// Posted to ourselves: clipboard notices have come and are to be handled.
+constexpr UINT kChangeDueMessage = WM_APP + 0x31;
 
 }  // namespace
 
@@ -107,9 +109,29 @@ void ClipboardViewer::RaiseChange() {
 
 void ClipboardViewer::OnDrawClipboard(WPARAM wParam, LPARAM lParam) {
   Forward(WM_DRAWCLIPBOARD, wParam, lParam);
+  // A writer can change the clipboard faster than a change can be read, and
+  // every notice waits its turn in front of anything else sent to the
+  // window. So the notices only pass the word on down the chain; the change
+  // is handled once, from a posted message, which comes after all of them:
+  // by then the clipboard holds the newest content anyway.
+  if (changeDue_) return;
+  changeDue_ = PostMessageW(Handle(), kChangeDueMessage, 0, 0) != FALSE;
+  if (!changeDue_) OnChangeDue();
+}
+
+void ClipboardViewer::OnChangeDue() {
+  changeDue_ = false;
+  const ClipboardViewFormat before = viewFormat_;
   viewFormat_ = desktop::ViewFormatAfterChange(viewFormat_, CountClipboardFormats() == 0, &ClipboardOffers);
   RaiseChange();
+  // Notices of a burst come late and in heaps; rebuilding the same content
+  // for each of them would keep the window from answering.
+  if (viewFormat_ == before && ShowsCurrentContent()) return;
   RebuildDisplay();
+}
+
+bool ClipboardViewer::ShowsCurrentContent() const {
+  return DisplayControl() && shownSequence_ != kUnknownSequence && shownSequence_ == GetClipboardSequenceNumber();
 }
 
 void ClipboardViewer::OnChangeCbChain(HWND leaving, HWND next, WPARAM wParam, LPARAM lParam) {
@@ -132,11 +154,20 @@ void ClipboardViewer::FreeDisplay() {
 }
 
 void ClipboardViewer::RebuildDisplay() {
-  FreeDisplay();
-  if (CountClipboardFormats() == 0) return;
+  shownSequence_ = GetClipboardSequenceNumber();
+  if (CountClipboardFormats() == 0) {
+    FreeDisplay();
+    return;
+  }
   const ClipboardViewFormat kind = desktop::ChooseDisplayKind(viewFormat_, &ClipboardOffers);
-  switch (desktop::DisplayControlFor(kind)) {
-    case desktop::DisplayControl::Memo: ShowMemo(kind == ClipboardViewFormat::OemText); break;
+  const desktop::DisplayControl control = desktop::DisplayControlFor(kind);
+  // A memo showing text goes on showing text: making a window anew for each
+  // change of a burst costs more than all the rest of its handling.
+  const bool oemFont = kind == ClipboardViewFormat::OemText;
+  if (control != desktop::DisplayControl::Memo || memoOemFont_ != oemFont) memo_.reset();
+  picture_.reset();
+  switch (control) {
+    case desktop::DisplayControl::Memo: ShowMemo(oemFont); break;
     case desktop::DisplayControl::Image: ShowPicture(kind); break;
     case desktop::DisplayControl::Component:
       // Our component format carries nothing we can rebuild a control from,
@@ -150,19 +181,23 @@ void ClipboardViewer::RebuildDisplay() {
 }
 
 void ClipboardViewer::ShowMemo(bool oemFont) {
-  RECT client{};
-  GetClientRect(Handle(), &client);
-  memo_ = std::make_unique<ui::Memo>();
-  memo_->Create(Handle(), 0, 0, 0, client.right, client.bottom, ui::MemoOptions{false, true, false, false});
-  if (oemFont) {
-    if (!oemFont_) oemFont_ = ui::MakeFont(kOemFontFace, kOemFontHeight);
-    memo_->SetFont(oemFont_.get());
+  if (!memo_) {
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    memo_ = std::make_unique<ui::Memo>();
+    memo_->Create(Handle(), 0, 0, 0, client.right, client.bottom, ui::MemoOptions{false, true, false, false});
+    memoOemFont_ = oemFont;
+    if (oemFont) {
+      if (!oemFont_) oemFont_ = ui::MakeFont(kOemFontFace, kOemFontHeight);
+      memo_->SetFont(oemFont_.get());
+    }
   }
   if (IsClipboardFormatAvailable(CF_TEXT)) {
     // The display lies hidden under the notebook; it gets the start of the
-    // text only, so a huge text does not hold the program up twice.
+    // text only, so a huge text does not hold the program up twice, and it
+    // never waits for a held clipboard, which would stop the window.
     std::wstring text;
-    ui::ClipboardSession clipboard(Handle());
+    ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
     if (clipboard.IsOpen()) text = ui::ReadClipboardText();
     if (text.size() > kDisplayTextLimit) text.resize(kDisplayTextLimit);
     memo_->SetText(text);
@@ -176,7 +211,7 @@ void ClipboardViewer::ShowPicture(ClipboardViewFormat kind) {
   if (kind == ClipboardViewFormat::Bitmap && ClipboardOffers(kind)) {
     std::optional<SIZE> size;
     {
-      ui::ClipboardSession clipboard(Handle());
+      ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
       if (clipboard.IsOpen()) size = ui::ClipboardBitmapSize();
     }
     if (size) {
@@ -192,7 +227,7 @@ void ClipboardViewer::ShowPicture(ClipboardViewFormat kind) {
   }
   ui::Picture picture;
   if (ClipboardOffers(kind)) {
-    ui::ClipboardSession clipboard(Handle());
+    ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
     try {
       if (clipboard.IsOpen()) picture = ui::Picture::FromOpenClipboard();
     } catch (const ui::UserError&) {
@@ -223,6 +258,7 @@ void ClipboardViewer::OnSize() { CentreDisplay(); }
 LRESULT ClipboardViewer::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_DRAWCLIPBOARD: OnDrawClipboard(wParam, lParam); return DefaultHandling(message, wParam, lParam);
+    case kChangeDueMessage: OnChangeDue(); return 0;
     case WM_CHANGECBCHAIN:
       OnChangeCbChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam), wParam, lParam);
       return DefaultHandling(message, wParam, lParam);

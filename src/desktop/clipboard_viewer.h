@@ -57,6 +57,7 @@ class ClipboardViewer : public ui::Window {
 
  private:
   void OnDrawClipboard(WPARAM wParam, LPARAM lParam);
+  void OnChangeDue();
   void OnChangeCbChain(HWND leaving, HWND next, WPARAM wParam, LPARAM lParam);
   void OnDestroyClipboard();
   void OnSize();
@@ -68,10 +69,20 @@ class ClipboardViewer : public ui::Window {
   void ShowPicture(ClipboardViewFormat kind);
   void CentreDisplay();
   void FreeDisplay();
+  bool ShowsCurrentContent() const;
+
+  // The number GetClipboardSequenceNumber gives where it cannot tell.
+  static constexpr DWORD kUnknownSequence = 0;
 
   HWND nextViewer_ = nullptr;
+  // Notices came and their handling is posted, not yet run.
+  bool changeDue_ = false;
+  // The clipboard's sequence number when the display was last built.
+  DWORD shownSequence_ = kUnknownSequence;
   ClipboardViewFormat viewFormat_ = ClipboardViewFormat::Default;
   std::unique_ptr<ui::Memo> memo_;
+  // Whether the memo shows its text in the OEM font.
+  bool memoOemFont_ = false;
   ui::WindowPtr<PictureView> picture_;
   ui::unique_hfont oemFont_;
 };

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <new>
+#include <optional>
 
 #include "history/capture_rules.h"
 #include "history/cell_grid.h"
@@ -24,6 +25,8 @@ namespace {
 
 constexpr UINT_PTR kImageAdvanceTimerId = 1;
 constexpr UINT_PTR kTextAdvanceTimerId = 3;
+// One-shot: looks again at a change whose clipboard another program held.
+constexpr UINT_PTR kCaptureRetryTimerId = 8;
 constexpr int kImagesPage = 0;
 constexpr int kTextPage = 1;
 constexpr wchar_t kFontFace[] = L"MS Sans Serif";
@@ -103,6 +106,7 @@ void MainWindow::CreateControls() {
                     history::kGaugeHeight, 0, history::kMaxCount);
   imageAdvanceTimer_.Attach(Handle(), kImageAdvanceTimerId, history::kAdvanceIntervalMs);
   textAdvanceTimer_.Attach(Handle(), kTextAdvanceTimerId, history::kAdvanceIntervalMs);
+  captureRetryTimer_.Attach(Handle(), kCaptureRetryTimerId, history::kFirstRetryDelayMs);
   CreateButtons();
   CreateClock();
 }
@@ -162,20 +166,90 @@ void MainWindow::OnClipboardChange() {
   ShowLowCellWarnings();
 }
 
+namespace {
+
+ClipboardOffer CurrentOffer() {
+  return {IsClipboardFormatAvailable(kPictureOfferFormat) != FALSE,
+          IsClipboardFormatAvailable(kTextOfferFormat) != FALSE, IsClipboardFormatAvailable(ui::PngFormat()) != FALSE};
+}
+
+}  // namespace
+
 void MainWindow::CaptureClipboard() {
-  const ClipboardOffer offer{IsClipboardFormatAvailable(kPictureOfferFormat) != FALSE,
-                             IsClipboardFormatAvailable(kTextOfferFormat) != FALSE,
-                             IsClipboardFormatAvailable(ui::PngFormat()) != FALSE};
-  if (!WorthOpening(offer)) return;
-  ui::ClipboardSession clipboard(Handle());
+  // Notifications of a burst arrive late and in heaps; once the newest
+  // content is read, the older notices have nothing left to read.
+  const DWORD sequence = GetClipboardSequenceNumber();
+  if (!captureTracker_.IsNew(sequence)) return;
+  if (!WorthOpening(CurrentOffer())) {
+    captureTracker_.Handled(sequence);
+    return;
+  }
+  // One attempt only: sleeping here would stop the window answering, and a
+  // held clipboard is looked at again on the retry timer.
+  ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
+  if (!clipboard.IsOpen()) {
+    ScheduleCaptureRetry(sequence);
+    return;
+  }
+  captureTracker_.Handled(GetClipboardSequenceNumber());
+  // Rendering a delayed format may move the number while we read; what we
+  // read is the content up to the close, so that is what counts as read,
+  // also when loading the picture fails.
+  struct ReadUpToHere {
+    CaptureTracker& tracker;
+    ~ReadUpToHere() { tracker.Handled(GetClipboardSequenceNumber()); }
+  } readUpToHere{captureTracker_};
+  // The offer is asked again now that nobody can change the content.
+  const ClipboardOffer offer = CurrentOffer();
   // The markers can only be read from the open clipboard.
-  const bool privacyMarked = clipboard.IsOpen() && ui::CarriesPrivacyMarker();
-  const CapturePlan plan = PlanCapture(offer, clipboard.IsOpen(), privacyMarked);
+  const CapturePlan plan = PlanCapture(offer, true, ui::CarriesPrivacyMarker());
   if (plan.image) CaptureImage();
   if (plan.text) CaptureText();
 }
 
+void MainWindow::ScheduleCaptureRetry(DWORD sequence) {
+  const std::optional<unsigned> wait = captureTracker_.Busy(sequence);
+  captureRetryTimer_.SetEnabled(false);
+  if (!wait) return;
+  captureRetryTimer_.SetInterval(*wait);
+  captureRetryTimer_.SetEnabled(true);
+}
+
+void MainWindow::OnCaptureRetryTimer() {
+  captureRetryTimer_.SetEnabled(false);
+  if (!settings_.IsOn(Option::DisableCapture)) CaptureClipboard();
+}
+
+void MainWindow::CatchUpWithClipboard() {
+  // Notifications can be folded away (the X11 bridge does): when the
+  // clipboard moved on without telling us, read it now.
+  if (!settings_.IsOn(Option::DisableCapture) && captureTracker_.MissedChange(GetClipboardSequenceNumber())) {
+    CaptureClipboard();
+  }
+}
+
+void MainWindow::CountIfDue(CellKind kind) {
+  // WM_TIMER comes only when nothing else waits in the queue, so in a burst
+  // the advance can be seconds late and the whole burst would fall into one
+  // cell. A capture after the period first counts the capture before it.
+  const auto k = static_cast<size_t>(kind);
+  if (store_.IsPending(kind) && GetTickCount64() - pendingSince_[k] >= history::kAdvanceIntervalMs) CountCapture(kind);
+}
+
+void MainWindow::PendingStarted(CellKind kind) {
+  pendingSince_[static_cast<size_t>(kind)] = GetTickCount64();
+  // Without its timer the count would wait forever, and every later capture
+  // would overwrite the same cell; the count then advances at once instead.
+  if (!AdvanceTimer(kind).SetEnabled(true)) store_.AdvanceTimerFired(kind);
+}
+
+void MainWindow::CountCapture(CellKind kind) {
+  AdvanceTimer(kind).SetEnabled(false);
+  store_.AdvanceTimerFired(kind);
+}
+
 void MainWindow::CaptureImage() {
+  CountIfDue(CellKind::Image);
   const int cell = store_.Count(CellKind::Image) + 1;
   // Throws when the picture cannot be loaded; the cell then keeps its picture
   // and the rest of this change is not handled.
@@ -186,15 +260,16 @@ void MainWindow::CaptureImage() {
     throw ui::UserError(ui::kNotEnoughMemoryForPicture);
   }
   compressor_->Add(target);
-  if (store_.BeginCapture(CellKind::Image).startTimer) StartAdvance(CellKind::Image);
+  if (store_.BeginCapture(CellKind::Image).startTimer) PendingStarted(CellKind::Image);
   Beep();
   CellFilled(CellKind::Image, cell);
 }
 
 void MainWindow::CaptureText() {
+  CountIfDue(CellKind::Text);
   const int cell = store_.Count(CellKind::Text) + 1;
   textCells_[static_cast<size_t>(cell - 1)].SetText(ui::ReadClipboardText());
-  if (store_.BeginCapture(CellKind::Text).startTimer) StartAdvance(CellKind::Text);
+  if (store_.BeginCapture(CellKind::Text).startTimer) PendingStarted(CellKind::Text);
   Beep();
   CellFilled(CellKind::Text, cell);
 }
@@ -217,20 +292,14 @@ void MainWindow::ShowLowCellWarnings() {
   }
 }
 
-// Without its timer the count would wait forever, and every later capture
-// would overwrite the same cell; the count then advances at once instead.
-void MainWindow::StartAdvance(CellKind kind) {
-  if (!AdvanceTimer(kind).SetEnabled(true)) store_.AdvanceTimerFired(kind);
-}
-
 void MainWindow::OnImageAdvanceTimer() {
-  imageAdvanceTimer_.SetEnabled(false);
-  store_.AdvanceTimerFired(CellKind::Image);
+  CountCapture(CellKind::Image);
+  CatchUpWithClipboard();
 }
 
 void MainWindow::OnTextAdvanceTimer() {
-  textAdvanceTimer_.SetEnabled(false);
-  store_.AdvanceTimerFired(CellKind::Text);
+  CountCapture(CellKind::Text);
+  CatchUpWithClipboard();
 }
 
 ui::Timer& MainWindow::AdvanceTimer(CellKind kind) {
@@ -447,6 +516,7 @@ LRESULT MainWindow::OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam)
 void MainWindow::OnTimer(UINT_PTR id) {
   if (id == kImageAdvanceTimerId) OnImageAdvanceTimer();
   if (id == kTextAdvanceTimerId) OnTextAdvanceTimer();
+  if (id == kCaptureRetryTimerId) OnCaptureRetryTimer();
   if (id == kClockTimerId) UpdateClock();
 }
 

@@ -10,6 +10,7 @@
 
 #include "desktop/clipboard_viewer.h"
 #include "desktop/window_roller.h"
+#include "history/capture_rules.h"
 #include "history/status_rules.h"
 #include "history/cell_grid_panel.h"
 #include "history/cell_store.h"
@@ -115,10 +116,15 @@ class MainWindow : public ui::Form {
   void OnTimer(UINT_PTR id);
   LRESULT OnCtlColorEdit(HDC dc);
   void CaptureClipboard();
+  void ScheduleCaptureRetry(DWORD sequence);
+  void OnCaptureRetryTimer();
+  void CatchUpWithClipboard();
+  void CountIfDue(history::CellKind kind);
+  void PendingStarted(history::CellKind kind);
+  void CountCapture(history::CellKind kind);
   void CaptureImage();
   void CaptureText();
   void CellFilled(history::CellKind kind, int cell);
-  void StartAdvance(history::CellKind kind);
   void Beep();
   void ShowLowCellWarnings();
   void SyncGauges();
@@ -149,6 +155,11 @@ class MainWindow : public ui::Form {
   ui::ProgressBar textGauge_;
   ui::Timer imageAdvanceTimer_;
   ui::Timer textAdvanceTimer_;
+  // Which changes are read already, and the retry of a held clipboard.
+  CaptureTracker captureTracker_;
+  ui::Timer captureRetryTimer_;
+  // When the pending capture of each kind (by CellKind) was made.
+  std::array<ULONGLONG, 2> pendingSince_{};
   ui::unique_hfont hideFont_;
   ui::unique_hfont clockFont_;
   // The command buttons, indexed by CommandButton.

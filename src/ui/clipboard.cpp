@@ -39,8 +39,8 @@ bool CarriesPrivacyMarker() {
   return Offered(kViewerIgnoreFormat) || Offered(kExcludeFromMonitoringFormat) || HistoryForbidden();
 }
 
-ClipboardSession::ClipboardSession(HWND owner) {
-  for (int attempt = 0; attempt < kOpenAttempts && !open_; ++attempt) {
+ClipboardSession::ClipboardSession(HWND owner, int attempts) {
+  for (int attempt = 0; attempt < attempts && !open_; ++attempt) {
     if (attempt > 0) Sleep(kRetryDelayMs);
     open_ = OpenClipboard(owner) != FALSE;
   }

@@ -22,12 +22,15 @@ UINT PngFormat();
 bool CarriesPrivacyMarker();
 
 // Opens the clipboard, retrying briefly while another program holds it.
+// Each retry sleeps on the calling thread; a window that must stay answering
+// asks for one attempt and tries again later on a timer.
 class ClipboardSession {
  public:
   static constexpr int kOpenAttempts = 10;
+  static constexpr int kOneAttempt = 1;
   static constexpr DWORD kRetryDelayMs = 10;
 
-  explicit ClipboardSession(HWND owner);
+  explicit ClipboardSession(HWND owner, int attempts = kOpenAttempts);
   ~ClipboardSession();
   ClipboardSession(const ClipboardSession&) = delete;
   ClipboardSession& operator=(const ClipboardSession&) = delete;
