@@ -39,7 +39,19 @@ bool CarriesPrivacyMarker() {
   return Offered(kViewerIgnoreFormat) || Offered(kExcludeFromMonitoringFormat) || HistoryForbidden();
 }
 
+bool ClipboardOwnerAnswers() {
+  HWND owner = GetClipboardOwner();
+  if (!owner || GetWindowThreadProcessId(owner, nullptr) == GetCurrentThreadId()) return true;
+  DWORD_PTR result = 0;
+  return SendMessageTimeoutW(owner, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kOwnerAnswerTimeoutMs, &result) != 0;
+}
+
 ClipboardSession::ClipboardSession(HWND owner, int attempts) {
+  // An owner that has stopped handling messages would hold us inside the
+  // clipboard calls (rendering a delayed format, or being told that its
+  // content goes) until it came back, and our windows would stop
+  // answering. Such a clipboard counts as held: the caller tries later.
+  if (!ClipboardOwnerAnswers()) return;
   for (int attempt = 0; attempt < attempts && !open_; ++attempt) {
     if (attempt > 0) Sleep(kRetryDelayMs);
     open_ = OpenClipboard(owner) != FALSE;

@@ -21,9 +21,20 @@ UINT PngFormat();
 // leave them alone.
 bool CarriesPrivacyMarker();
 
-// Opens the clipboard, retrying briefly while another program holds it.
-// Each retry sleeps on the calling thread; a window that must stay answering
-// asks for one attempt and tries again later on a timer.
+// How long the clipboard's owner is given to show that it still handles
+// messages before the clipboard counts as held.
+inline constexpr UINT kOwnerAnswerTimeoutMs = 250;
+
+// Whether the clipboard's owner (another thread's window) still handles
+// messages: it answers a WM_NULL within kOwnerAnswerTimeoutMs. True when
+// there is no owner or the owner is on this thread.
+bool ClipboardOwnerAnswers();
+
+// Opens the clipboard for this scope, retrying briefly while another
+// program holds it. Each retry sleeps on the calling thread; a window that
+// must stay answering asks for one attempt and tries again later on a
+// timer. The clipboard stays closed when its owner does not answer (see
+// ClipboardOwnerAnswers).
 class ClipboardSession {
  public:
   static constexpr int kOpenAttempts = 10;
