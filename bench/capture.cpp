@@ -27,6 +27,7 @@
 
 #include "app/program_title.h"
 #include "e2e/clipboard_writer.h"
+#include "e2e/program_probe.h"
 #include "history/main_window.h"
 #include "settings/settings.h"
 #include "ui/application.h"
@@ -389,19 +390,8 @@ void PrintTable(int runs, const Figures& text, const Figures& picture, const Fig
 }
 
 bool StartWriter(DWORD hostId, ui::unique_handle& process) {
-  std::vector<wchar_t> path(MAX_PATH * 4);
-  GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  std::wstring commandLine = L"\"" + std::wstring(path.data()) + L"\" --writer " + std::to_wstring(hostId);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION created{};
-  if (!CreateProcessW(path.data(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                      &created)) {
-    return false;
-  }
-  ui::unique_handle thread(created.hThread);
-  process.reset(created.hProcess);
-  return true;
+  DWORD processId = 0;
+  return e2e::LaunchProgram(e2e::OwnPath(), process, processId, L"--writer " + std::to_wstring(hostId));
 }
 
 int RunHost(int runs) {

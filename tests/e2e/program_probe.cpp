@@ -27,15 +27,17 @@ std::wstring DirectoryOf(const std::wstring& path) {
   return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
 }
 
-std::wstring OwnDirectory() {
+std::wstring OwnPath() {
   std::vector<wchar_t> path(MAX_PATH);
   for (;;) {
     const DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length < path.size()) break;
     path.resize(path.size() * 2);
   }
-  return DirectoryOf(path.data());
+  return path.data();
 }
+
+std::wstring OwnDirectory() { return DirectoryOf(OwnPath()); }
 
 std::string WinePrefix() {
   wchar_t value[MAX_PATH] = L"";
@@ -70,8 +72,10 @@ void PumpFor(std::chrono::milliseconds period) {
   WaitUntil([] { return false; }, period);
 }
 
-bool LaunchProgram(const std::wstring& path, ui::unique_handle& process, DWORD& processId) {
+bool LaunchProgram(const std::wstring& path, ui::unique_handle& process, DWORD& processId,
+                   const std::wstring& arguments) {
   std::wstring commandLine = L"\"" + path + L"\"";
+  if (!arguments.empty()) commandLine += L" " + arguments;
   const std::wstring directory = DirectoryOf(path);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);

@@ -34,6 +34,8 @@ std::wstring DirectoryOf(const std::wstring& path);
 
 // The folder of this program's own file.
 std::wstring OwnDirectory();
+// The full path of this program.
+std::wstring OwnPath();
 
 // The Wine prefix this process runs in (WINEPREFIX, UTF-8), as the Linux
 // side names it; empty outside a Wine session.
@@ -51,7 +53,8 @@ bool WaitUntil(const std::function<bool()>& done, std::chrono::milliseconds time
 void PumpFor(std::chrono::milliseconds period);
 
 // Starts a program in its own folder; false when it cannot be started.
-bool LaunchProgram(const std::wstring& path, ui::unique_handle& process, DWORD& processId);
+bool LaunchProgram(const std::wstring& path, ui::unique_handle& process, DWORD& processId,
+                   const std::wstring& arguments = L"");
 
 // Class names of the program's top-level windows that the probe looks for:
 // the start-up window, and the hidden window each tray icon has to receive
