@@ -78,12 +78,8 @@ constexpr std::chrono::seconds kNeverRenderDeadline{40};
 
 // Offers a text and a picture to be rendered on request, then stops
 // answering for a while, as a hung program does.
-bool OfferAndHang(HWND owner) {
-  if (!OpenClipboard(owner)) return false;
-  EmptyClipboard();
-  SetClipboardData(CF_UNICODETEXT, nullptr);
-  SetClipboardData(CF_BITMAP, nullptr);
-  CloseClipboard();
+bool OfferAndHang(e2e::ClipboardWriter& writer) {
+  if (!writer.Promise({CF_UNICODETEXT, CF_BITMAP})) return false;
   Sleep(static_cast<DWORD>(kHungOwnerPeriod.count()));
   return true;
 }
@@ -121,7 +117,7 @@ void PumpFor(std::chrono::milliseconds period) {
 
 int RunWriter(int phase, int changes) {
   e2e::ClipboardWriter writer;
-  if (static_cast<Phase>(phase) == Phase::NeverRenders) return OfferAndHang(writer.Handle()) ? 0 : 1;
+  if (static_cast<Phase>(phase) == Phase::NeverRenders) return OfferAndHang(writer) ? 0 : 1;
   int failed = 0;
   for (int i = 0; i < changes; ++i) {
     bool written = false;

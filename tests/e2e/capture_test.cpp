@@ -1,6 +1,10 @@
 // Capture seen from outside: clipboard writes from this process fill the
 // program's cells, and its gauges follow once the advance timers have run.
+#include <atomic>
+#include <chrono>
+#include <optional>
 #include <string>
+#include <thread>
 
 #include "e2e/clipboard_writer.h"
 #include "e2e/harness.h"
@@ -12,6 +16,11 @@ namespace {
 constexpr int kPictureWidth = 64;
 constexpr int kPictureHeight = 48;
 constexpr uint32_t kPictureSeed = 7;
+// A hung owner is let go by the test; should the test itself fail first,
+// it stops hanging on its own after this long.
+constexpr DWORD kOwnerHangLimitMs = 60000;
+constexpr std::chrono::milliseconds kReadingTime{1000};
+constexpr wchar_t kDialogClass[] = L"#32770";
 
 using CaptureTest = KestrelTest;
 
@@ -72,6 +81,48 @@ TEST_F(CaptureTest, PictureOfferedOnlyAsDibFillsAnImageCell) {
   EXPECT_TRUE(WaitUntil([&] { return GaugePosition(imageGauge) == 1; })) << "the picture was not captured";
   EXPECT_EQ(ReadWindowText(memo1), L"");
   EXPECT_EQ(GaugePosition(textGauge), 0);
+}
+
+// A program that promises a text and a picture and then stops handling
+// messages (hung, or busy for seconds) must not stop this one with it. While
+// it hangs, another program copies a text: the clipboard must be free for
+// that copy, which is captured as usual, no box opens, and nothing is had
+// from the hung owner.
+TEST_F(CaptureTest, AnOwnerThatNeverRendersStopsNothing) {
+  ClipboardWriter writer;
+  ASSERT_TRUE(writer.Empty());
+  HWND main = StartProgram();
+  ASSERT_NE(main, nullptr);
+  HWND memo1 = TextCellMemo(main, 1);
+  HWND imageGauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
+  ASSERT_TRUE(memo1 && imageGauge) << "a control of the main window is missing";
+
+  const ui::unique_handle release(CreateEventW(nullptr, TRUE, FALSE, nullptr));
+  ASSERT_TRUE(release);
+  std::atomic<int> promised{-1};
+  std::thread owner([&promised, event = release.get()] {
+    ClipboardWriter hung;
+    promised = hung.Promise({CF_UNICODETEXT, CF_BITMAP}) ? 1 : 0;
+    // Hangs: not one message is handled until the test lets it go.
+    WaitForSingleObject(event, kOwnerHangLimitMs);
+  });
+  const bool ownerPromised = WaitUntil([&] { return promised >= 0; }) && promised == 1;
+  // The program is told of the promise and tries to read it meanwhile.
+  PumpFor(kReadingTime);
+
+  const std::wstring next = L"copied while the other program hangs";
+  const bool written = ownerPromised && writer.WriteText(next);
+  const bool captured = written && WaitUntil([&] { return ReadWindowText(memo1) == next; });
+  const HWND box = FindProcessWindow(program_.ProcessId(), kDialogClass);
+  const std::optional<int> pictures = GaugePosition(imageGauge);
+  SetEvent(release.get());
+  owner.join();
+
+  ASSERT_TRUE(ownerPromised) << "the owner could not promise its formats";
+  EXPECT_TRUE(written) << "the clipboard stayed held while its owner hung";
+  EXPECT_TRUE(captured) << "memo 1: " << ReadWindowText(memo1).value_or(L"<no answer>");
+  EXPECT_EQ(box, nullptr) << "a box opened: " << ReadWindowText(box).value_or(L"");
+  EXPECT_EQ(pictures, 0) << "nothing can be had from an owner that never renders";
 }
 
 }  // namespace

@@ -126,6 +126,17 @@ bool ClipboardWriter::WriteText(const std::wstring& text) {
   });
 }
 
+bool ClipboardWriter::Promise(std::initializer_list<UINT> formats) {
+  return Replace([formats] {
+    for (const UINT format : formats) {
+      // A null handle promises the format; SetClipboardData answers null then too.
+      SetClipboardData(format, nullptr);
+      if (!IsClipboardFormatAvailable(format)) return false;
+    }
+    return true;
+  });
+}
+
 bool ClipboardWriter::WriteBitmap(int width, int height, uint32_t seed) {
   ui::unique_hbitmap bitmap = DeviceBitmap(width, height, seed);
   if (!bitmap) return false;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "ui/handles.h"
@@ -41,6 +42,11 @@ class ClipboardWriter {
   // Puts a packed DIB (header, colour table, pixels) that the caller drew
   // on the clipboard as CF_DIB.
   bool WritePackedDib(const void* block, size_t size);
+
+  // Offers the formats to be rendered only when a reader asks for them
+  // (WM_RENDERFORMAT to this writer's window), as programs with large
+  // content do.
+  bool Promise(std::initializer_list<UINT> formats);
 
   // QueryPerformanceCounter taken right after the last successful write
   // closed the clipboard: the moment every viewer is told of the change.
