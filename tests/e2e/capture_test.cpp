@@ -22,20 +22,37 @@ constexpr DWORD kOwnerHangLimitMs = 60000;
 constexpr std::chrono::milliseconds kReadingTime{1000};
 constexpr wchar_t kDialogClass[] = L"#32770";
 
-using CaptureTest = KestrelTest;
+class CaptureTest : public KestrelTest {
+ protected:
+  // The program captures whatever is on the clipboard when it joins the
+  // chain; it starts on an empty one, so the first cells are ours to fill.
+  // Finds the controls the tests read; false (the test failed) when the
+  // program or a control is missing.
+  bool StartOnEmptyClipboard() {
+    if (!writer.Empty()) {
+      ADD_FAILURE() << "the clipboard could not be emptied";
+      return false;
+    }
+    HWND main = StartProgram();
+    if (!main) return false;
+    memo1 = TextCellMemo(main, 1);
+    memo2 = TextCellMemo(main, 2);
+    imageGauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
+    textGauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
+    if (memo1 && memo2 && imageGauge && textGauge) return true;
+    ADD_FAILURE() << "a control of the main window is missing";
+    return false;
+  }
+
+  ClipboardWriter writer;
+  HWND memo1 = nullptr;
+  HWND memo2 = nullptr;
+  HWND imageGauge = nullptr;
+  HWND textGauge = nullptr;
+};
 
 TEST_F(CaptureTest, TextThenPictureThenTextFillConsecutiveCells) {
-  ClipboardWriter writer;
-  // The program captures whatever is on the clipboard when it joins the
-  // chain; start from nothing so the first cells are ours to fill.
-  ASSERT_TRUE(writer.Empty());
-  HWND main = StartProgram();
-  ASSERT_NE(main, nullptr);
-  HWND memo1 = TextCellMemo(main, 1);
-  HWND memo2 = TextCellMemo(main, 2);
-  HWND imageGauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
-  HWND textGauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
-  ASSERT_TRUE(memo1 && memo2 && imageGauge && textGauge) << "a control of the main window is missing";
+  ASSERT_TRUE(StartOnEmptyClipboard());
   EXPECT_EQ(GaugePosition(imageGauge), 0);
   EXPECT_EQ(GaugePosition(textGauge), 0);
 
@@ -66,14 +83,7 @@ TEST_F(CaptureTest, TextThenPictureThenTextFillConsecutiveCells) {
 }
 
 TEST_F(CaptureTest, PictureOfferedOnlyAsDibFillsAnImageCell) {
-  ClipboardWriter writer;
-  ASSERT_TRUE(writer.Empty());
-  HWND main = StartProgram();
-  ASSERT_NE(main, nullptr);
-  HWND memo1 = TextCellMemo(main, 1);
-  HWND imageGauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
-  HWND textGauge = FindChildById(main, history::kTextGaugeId, kGaugeClass);
-  ASSERT_TRUE(memo1 && imageGauge && textGauge) << "a control of the main window is missing";
+  ASSERT_TRUE(StartOnEmptyClipboard());
 
   // Browsers and many editors copy pictures as a device-independent bitmap
   // only; the system's conversion offers it as a bitmap.
@@ -89,13 +99,7 @@ TEST_F(CaptureTest, PictureOfferedOnlyAsDibFillsAnImageCell) {
 // that copy, which is captured as usual, no box opens, and nothing is had
 // from the hung owner.
 TEST_F(CaptureTest, AnOwnerThatNeverRendersStopsNothing) {
-  ClipboardWriter writer;
-  ASSERT_TRUE(writer.Empty());
-  HWND main = StartProgram();
-  ASSERT_NE(main, nullptr);
-  HWND memo1 = TextCellMemo(main, 1);
-  HWND imageGauge = FindChildById(main, history::kImageGaugeId, kGaugeClass);
-  ASSERT_TRUE(memo1 && imageGauge) << "a control of the main window is missing";
+  ASSERT_TRUE(StartOnEmptyClipboard());
 
   const ui::unique_handle release(CreateEventW(nullptr, TRUE, FALSE, nullptr));
   ASSERT_TRUE(release);
