@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -244,6 +245,44 @@ TEST_F(MainWindowCaptureTest, AChangeWhileAnotherProgramHoldsTheClipboardIsCaptu
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}}));
   EXPECT_EQ(form->Store().TextCount(), 1);
   EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(MainWindowCaptureTest, NoticesThatPileUpWhileTheWindowIsBusyAreHandledOnce) {
+  // Another program writes faster than the window reads: while the window is
+  // busy, the notices of a whole burst wait in its queue. Handling each of
+  // them (a read of the clipboard every time) kept the window from answering
+  // for seconds; the newest content, read once, is all they come to.
+  constexpr int kBurst = 50;
+  constexpr int kBurstDeadlineMs = 5000;
+  constexpr DWORD kBusySliceMs = 10;
+  const std::wstring last = L"burst change " + std::to_wstring(kBurst - 1);
+  // Nobody owns the clipboard, so the burst needs no answer from this thread.
+  ASSERT_TRUE(OpenClipboard(nullptr));
+  EmptyClipboard();
+  CloseClipboard();
+  ASSERT_TRUE(PumpUntil([&] { return changes > 0; }));
+  std::atomic<int> written{0};
+  std::thread other([&] {
+    for (int i = 0; i < kBurst; ++i) {
+      while (!OpenClipboard(nullptr)) Sleep(0);
+      EmptyClipboard();
+      const std::wstring text = L"burst change " + std::to_wstring(i);
+      ui::unique_hglobal memory = test::GlobalCopy(text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+      if (SetClipboardData(CF_UNICODETEXT, memory.get())) memory.release();
+      CloseClipboard();
+      ++written;
+    }
+  });
+  // This thread is busy meanwhile: it handles no message.
+  for (int waited = 0; written < kBurst && waited < kBurstDeadlineMs; waited += kBusySliceMs) Sleep(kBusySliceMs);
+  const int before = changes;
+  const bool captured = PumpUntil([&] { return form->TextCellText(1) == last; });
+  other.join();
+  ASSERT_EQ(written, kBurst);
+  EXPECT_TRUE(captured) << "cell 1: " << form->TextCellText(1).substr(0, 40);
+  EXPECT_TRUE(Counted(CellKind::Text, 1));
+  EXPECT_EQ(changes - before, 1) << "notices handled one by one";
+  EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}}));
 }
 
 TEST_F(MainWindowCaptureTest, AChangeWhoseNotificationWasFoldedAwayIsCaughtUpWithAtTheAdvance) {
