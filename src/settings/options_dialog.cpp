@@ -45,6 +45,9 @@ void OptionsDialog::ApplyStoredOptions() {
   RECT centred{};
   GetWindowRect(Handle(), &centred);
   optionStore_.Load();
+  // The load changes the Settings before the program can tell this dialog
+  // about it, so the controls take the loaded options here.
+  RefreshControls();
   SetWindowPos(Handle(), nullptr, centred.left, centred.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   OnOkClick();
 }

@@ -54,7 +54,9 @@ void Form::RunReported(Step step) {
 }
 
 void Form::Show() {
-  int showCommand = SW_SHOW;
+  // A minimized form comes back to its place: without a taskbar button
+  // there would be no other way to reach it.
+  int showCommand = IsVisible() && IsIconic(Handle()) ? SW_RESTORE : SW_SHOW;
   // A form already on screen is not shown again, so it reloads nothing.
   if (persistence_ && !IsVisible()) RunReported([&] { showCommand = persistence_->Load(); });
   ShowWindow(Handle(), showCommand);

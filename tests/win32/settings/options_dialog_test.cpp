@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "app/program_title.h"
+#include "settings/ini_file.h"
+#include "settings/option_table.h"
 #include "ui/application.h"
 
 namespace {
@@ -27,6 +29,13 @@ BOOL CALLBACK MatchId(HWND child, LPARAM data) {
   return FALSE;
 }
 
+// A control anywhere below the dialog (they sit on the notebook's pages).
+HWND FindControl(HWND dialog, int id) {
+  std::pair<int, HWND> search{id, nullptr};
+  EnumChildWindows(dialog, &MatchId, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
 class OptionsDialogTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -38,12 +47,10 @@ class OptionsDialogTest : public testing::Test {
     dialog->Show();
   }
 
-  // A control anywhere below the dialog (they sit on the notebook's pages).
   HWND Item(int id) const {
-    std::pair<int, HWND> search{id, nullptr};
-    EnumChildWindows(dialog->Handle(), &MatchId, reinterpret_cast<LPARAM>(&search));
-    EXPECT_NE(search.second, nullptr) << "no control " << id;
-    return search.second;
+    HWND control = FindControl(dialog->Handle(), id);
+    EXPECT_NE(control, nullptr) << "no control " << id;
+    return control;
   }
   bool Checked(int id) const { return SendMessageW(Item(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
   void Click(int id) const { SendMessageW(Item(id), BM_CLICK, 0, 0); }
@@ -94,6 +101,39 @@ TEST_F(OptionsDialogTest, ClicksChangeTheSettingsAtOnceAndTheControlsFollowTheSe
   // Browsing stores a new folder, and the field shows it at once.
   Click(settings::kBrowseButtonId);
   EXPECT_EQ(Text(settings::kWallpaperDirectoryId), L"D:\\PICTURES\\");
+}
+
+TEST(OptionsDialogStartTest, ControlsShowTheStoredOptionsBeforeAnyClick) {
+  // A settings file from an earlier run holds every option the other way
+  // round from its default, and a folder of its own.
+  const std::wstring file = settings::SettingsFilePath();
+  const settings::Settings defaults;
+  for (const settings::StoredProperty& property : settings::kStoredProperties) {
+    const bool flag = property.kind == settings::ValueKind::Flag;
+    const std::wstring value = !flag                          ? L"C:\\STORED\\"
+                               : defaults.IsOn(property.option) ? std::wstring(settings::kFalseText)
+                                                                : std::wstring(settings::kTrueText);
+    ASSERT_TRUE(WritePrivateProfileStringW(L"options", std::wstring(property.key).c_str(), value.c_str(),
+                                           file.c_str()));
+  }
+  settings::Settings options;
+  ui::Application application{app::ProgramTitle()};
+  ui::WindowPtr<settings::OptionsDialog> dialog =
+      ui::MakeWindow<settings::OptionsDialog>(application, options, settings::OptionsDialog::ApplyTargets{});
+  dialog->Show();
+  std::vector<std::pair<int, bool>> shown;
+  std::vector<std::pair<int, bool>> stored;
+  for (const settings::OptionControlLayout& layout : kOptionControls) {
+    shown.emplace_back(layout.id,
+                       SendMessageW(FindControl(dialog->Handle(), layout.id), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    stored.emplace_back(layout.id, !defaults.IsOn(layout.option));
+  }
+  wchar_t folder[MAX_PATH] = L"";
+  GetWindowTextW(FindControl(dialog->Handle(), settings::kWallpaperDirectoryId), folder, MAX_PATH);
+  dialog.reset();
+  WritePrivateProfileStringW(L"options", nullptr, nullptr, file.c_str());
+  EXPECT_EQ(shown, stored);
+  EXPECT_STREQ(folder, L"C:\\STORED\\");
 }
 
 TEST_F(OptionsDialogTest, EachPageShowsTheHintOfTheControlUnderTheMouseUntilTheMouseLeavesForThePage) {

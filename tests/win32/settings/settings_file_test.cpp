@@ -172,6 +172,11 @@ TEST_F(SettingsFileTest, MainWindowComesBackWhereLastStoredAndInTheStoredState) 
   Write(L"main", L"ShowCmd", L"2");
   window->Show();
   EXPECT_TRUE(IsIconic(window->Handle()));
+  // Showing it again (the tray's "Show") brings it back to its place: with
+  // no taskbar button, nothing else could.
+  window->Show();
+  EXPECT_FALSE(IsIconic(window->Handle()));
+  EXPECT_EQ(WindowBounds(window->Handle()).left, stored.left);
   window->Hide();
   Write(L"main", L"ShowCmd", L"7");
   window->Show();
