@@ -61,4 +61,18 @@ bool IniFile::WriteString(std::wstring_view section, std::wstring_view key, std:
   return true;
 }
 
+bool SettingsFileCanHold(std::wstring_view text) {
+  // A UTF-8 code page holds every character (and takes no best-fit flag).
+  if (text.empty() || GetACP() == CP_UTF8) return true;
+  const int size = static_cast<int>(text.size());
+  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, nullptr);
+  if (length <= 0) return false;
+  // The conversion is made for real: only then does every system say
+  // whether a character had no place.
+  std::string bytes(static_cast<size_t>(length), '\0');
+  BOOL usedDefault = FALSE;
+  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length, nullptr, &usedDefault);
+  return !usedDefault;
+}
+
 }  // namespace settings

@@ -15,6 +15,11 @@ namespace settings {
 // when it is chosen.
 std::wstring SettingsFilePath();
 
+// Whether the settings file keeps the text as it is. The system writes the
+// file in the ANSI code page, and a character outside it would come back
+// as another one: a folder stored so would name a different folder.
+bool SettingsFileCanHold(std::wstring_view text);
+
 class IniFile : public ProfileStore {
  public:
   // `fileName` is passed to the system as it is: a bare name means the

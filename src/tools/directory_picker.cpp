@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "resource_ids.h"
+#include "settings/ini_file.h"
 #include "tools/directory_rules.h"
 #include "ui/message_box.h"
 
@@ -29,6 +30,12 @@ DirectoryPicker::DirectoryPicker(ui::Application& application, settings::Setting
 
 void DirectoryPicker::OnOkClick() {
   const std::wstring chosen = SelectedDirectory();
+  if (!settings::SettingsFileCanHold(chosen)) {
+    // Stored, it would come back as another folder at the next start; the
+    // picker stays open for another choice.
+    ui::ReportError(Handle(), UnstorableFolderMessage(chosen));
+    return;
+  }
   if (EnterDrive(DriveLetterOf(chosen))) {
     settings_.SetWallpaperDirectory(chosen);
     SetModalResult(ui::kModalOk);

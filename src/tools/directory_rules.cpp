@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "settings/profile_rules.h"
+
 namespace tools {
 
 namespace {
@@ -66,6 +68,11 @@ std::wstring DriveRoot(std::wstring_view letter) { return std::wstring(letter) +
 
 std::wstring DriveErrorMessage(std::wstring_view letter) {
   return L"ERROR! Can't change to drive " + DriveLetterOf(letter) + kDriveMark + kSeparator + L'\r';
+}
+
+std::wstring UnstorableFolderMessage(std::wstring_view folder) {
+  return L"The folder \"" + std::wstring(folder) + L"\" cannot be kept in " + std::wstring(settings::kSettingsFileName) +
+         L": its name has characters this system's code page does not hold. Please choose another folder.";
 }
 
 }  // namespace tools

@@ -46,4 +46,7 @@ std::wstring DriveRoot(std::wstring_view letter);
 // return is part of the message as users have always seen it.
 std::wstring DriveErrorMessage(std::wstring_view letter);
 
+// The message for a folder whose name the settings file cannot keep.
+std::wstring UnstorableFolderMessage(std::wstring_view folder);
+
 }  // namespace tools

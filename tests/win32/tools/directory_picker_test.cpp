@@ -3,6 +3,7 @@
 // its buttons clicked while it is shown modally. The drive check runs
 // against the real file system of the Wine prefix.
 #include "tools/directory_picker.h"
+#include "tools/directory_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -171,6 +172,42 @@ TEST_F(DirectoryPickerTest, ADriveThatCannotBeEnteredIsReportedAndTheTreeReturns
   EXPECT_EQ(settings.WallpaperDirectory(), stored);
   EXPECT_EQ(picker->SelectedDirectory(), Answer(folder / L"alpha"));
   EXPECT_EQ(boxes.boxes.size(), 1u);
+}
+
+TEST_F(DirectoryPickerTest, AFolderTheSettingsFileCannotKeepIsRefusedAndThePickerStaysOpen) {
+  // A western code page has no L with stroke. Written there, the folder
+  // would come back as another one at the next start.
+  constexpr UINT kWesternCodePage = 1252;
+  if (GetACP() != kWesternCodePage) GTEST_SKIP() << "this system's code page is " << GetACP();
+  const fs::path polish = folder / L"\u0141\u00F3d\u017A";
+  const fs::path french = folder / L"caf\u00E9";
+  fs::create_directory(polish);
+  fs::create_directory(french);
+  WaitForTree();
+  const std::wstring stored = Answer(folder / L"Delta");
+  settings.SetWallpaperDirectory(stored);
+  // OK, then Cancel: a refusal leaves the picker up for the Cancel.
+  const auto okThenCancel = [this] {
+    PostMessageW(GetDlgItem(picker->Handle(), tools::DirectoryPicker::kOkId), BM_CLICK, 0, 0);
+    return ClickWhileModal(tools::DirectoryPicker::kCancelId);
+  };
+
+  picker->SelectDirectory(polish.wstring());
+  WaitForTree();
+  ASSERT_EQ(picker->SelectedDirectory(), Answer(polish));
+  EXPECT_EQ(okThenCancel(), ui::kModalCancel);
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].text, tools::UnstorableFolderMessage(Answer(polish)));
+  EXPECT_EQ(settings.WallpaperDirectory(), stored);
+
+  // A name the code page holds, accents and all, is taken.
+  picker->SelectDirectory(french.wstring());
+  WaitForTree();
+  ASSERT_EQ(picker->SelectedDirectory(), Answer(french));
+  EXPECT_EQ(okThenCancel(), ui::kModalOk);
+  EXPECT_EQ(settings.WallpaperDirectory(), Answer(french));
+  EXPECT_EQ(boxes.boxes.size(), 1u);
+  ui::Application::ProcessMessages();  // the Cancel meant for a refusal finds the picker closed
 }
 
 TEST_F(DirectoryPickerTest, APickerDestroyedWhileItsTreeReadsTakesTheReaderAlong) {
