@@ -1,6 +1,7 @@
 #include "app/splash_window.h"
 
 #include "resource_ids.h"
+#include "ui/application.h"
 #include "core/window_classes.h"
 
 namespace app {
@@ -51,6 +52,11 @@ void SplashWindow::PlayStartupSignal() {
 void SplashWindow::ShowNow() {
   Show();
   UpdateWindow(Handle());
+  // The windows are created next without a message loop. A window system
+  // that asks for the painting again once the window is really on screen
+  // (as Wine's does) gets its answer here, so the splash is not left blank.
+  ui::Application::ProcessMessages();
+  GdiFlush();
 }
 
 void SplashWindow::PaintContent(HDC dc, const RECT& clientRect) {
