@@ -4,6 +4,7 @@
 #include <shlobj.h>
 
 #include "settings/profile_rules.h"
+#include "ui/ansi_code_page.h"
 #include "ui/handles.h"
 #include "ui/window.h"
 
@@ -62,17 +63,9 @@ bool IniFile::WriteString(std::wstring_view section, std::wstring_view key, std:
 }
 
 bool SettingsFileCanHold(std::wstring_view text) {
-  // A UTF-8 code page holds every character (and takes no best-fit flag).
-  if (text.empty() || GetACP() == CP_UTF8) return true;
-  const int size = static_cast<int>(text.size());
-  const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, nullptr, 0, nullptr, nullptr);
-  if (length <= 0) return false;
-  // The conversion is made for real: only then does every system say
-  // whether a character had no place.
-  std::string bytes(static_cast<size_t>(length), '\0');
-  BOOL usedDefault = FALSE;
-  WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), size, bytes.data(), length, nullptr, &usedDefault);
-  return !usedDefault;
+  // A UTF-8 code page holds every character.
+  if (GetACP() == CP_UTF8) return true;
+  return ui::EncodeAnsi(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size())).has_value();
 }
 
 }  // namespace settings

@@ -7,6 +7,7 @@
 #include "tools/picture_export.h"
 #include "tools/text_file_rules.h"
 #include "tools/user_file.h"
+#include "ui/ansi_code_page.h"
 #include "ui/control.h"
 #include "ui/message_box.h"
 
@@ -170,7 +171,7 @@ void CellWindow::OnOpenClick() {
       AskForFile({ui::FileDialogRequest::Kind::Open, L"TXT", L"*.txt", L"txt", L""});
   if (!path) return;
   // Read and decode completely before the memo changes: a failure leaves it as it was.
-  const Utf16 text = DecodeTextFile(ReadUserFile(*path), &DecodeAnsi);
+  const Utf16 text = DecodeTextFile(ReadUserFile(*path), &ui::DecodeAnsi);
   memo_.SetText(ToWide(text));
 }
 
@@ -178,7 +179,7 @@ void CellWindow::OnSaveTextClick() {
   const std::optional<std::wstring> path =
       AskForFile({ui::FileDialogRequest::Kind::Save, L"TXT", L"*.txt", L"txt", L"*.txt"});
   if (!path) return;
-  WriteUserFile(*path, EncodeTextFile(ToUtf16(memo_.Text()), &EncodeAnsi));
+  WriteUserFile(*path, EncodeTextFile(ToUtf16(memo_.Text()), &ui::EncodeAnsi));
 }
 
 void CellWindow::OnCutClick() { SendMessageW(memo_.Handle(), WM_CUT, 0, 0); }

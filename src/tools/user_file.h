@@ -21,10 +21,6 @@ std::string ReadUserFile(const std::wstring& path);
 // costs the user the file they had. Throws ui::UserError.
 void WriteUserFile(const std::wstring& path, std::string_view bytes);
 
-// The system's conversions to and from the ANSI code page.
-Utf16 DecodeAnsi(std::string_view bytes);
-std::optional<std::string> EncodeAnsi(std::u16string_view text);
-
 // The system's wording for an error code.
 std::wstring SystemReason(DWORD error);
 
