@@ -12,10 +12,7 @@ bool OffersPicture(const ClipboardOffer& offer) { return offer.bitmap || offer.p
 
 bool WorthOpening(const ClipboardOffer& offer) { return OffersPicture(offer) || offer.text; }
 
-CapturePlan PlanCapture(const ClipboardOffer& offer, bool opened, bool privacyMarked) {
-  // Another program kept the clipboard to itself: this change is lost, and
-  // nothing is counted for it.
-  if (!opened) return {};
+CapturePlan PlanCapture(const ClipboardOffer& offer, bool privacyMarked) {
   // Content marked private (passwords) is left alone, as if capture were off.
   if (privacyMarked) return {};
   return {OffersPicture(offer), offer.text};

@@ -30,10 +30,10 @@ struct CapturePlan {
 // Whether the change is worth opening the clipboard for.
 bool WorthOpening(const ClipboardOffer& offer);
 
-// What to capture once the clipboard was asked for: `opened` tells whether
-// we got it, `privacyMarked` whether the content carries a marker that asks
-// history tools to leave it alone.
-CapturePlan PlanCapture(const ClipboardOffer& offer, bool opened, bool privacyMarked);
+// What to capture from the open clipboard: `privacyMarked` tells whether the
+// content carries a marker that asks history tools to leave it alone. (A
+// clipboard another program holds is retried: see CaptureTracker.)
+CapturePlan PlanCapture(const ClipboardOffer& offer, bool privacyMarked);
 
 // A change whose clipboard another program holds is tried again later, first
 // after kFirstRetryDelayMs, each wait twice the one before, all of them

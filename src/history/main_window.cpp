@@ -202,7 +202,7 @@ void MainWindow::CaptureClipboard() {
   // The offer is asked again now that nobody can change the content.
   const ClipboardOffer offer = CurrentOffer();
   // The markers can only be read from the open clipboard.
-  const CapturePlan plan = PlanCapture(offer, true, ui::CarriesPrivacyMarker());
+  const CapturePlan plan = PlanCapture(offer, ui::CarriesPrivacyMarker());
   if (plan.image) CaptureImage();
   if (plan.text) CaptureText();
 }

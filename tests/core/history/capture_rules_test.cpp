@@ -13,7 +13,6 @@ namespace {
 struct CaptureCase {
   std::string label;
   ClipboardOffer offer;
-  bool opened;
   bool privacyMarked;
   CapturePlan expected;
 };
@@ -25,16 +24,15 @@ TEST(CaptureRulesTest, WhatOneChangeCaptures) {
   EXPECT_TRUE(WorthOpening({false, false, true})) << "a PNG alone is a picture";
 
   const std::vector<CaptureCase> cases = {
-      {"Picture", {true, false}, true, false, {true, false}},
-      {"Text", {false, true}, true, false, {false, true}},
-      {"PictureWithText", {true, true}, true, false, {true, true}},
-      {"PngWithText", {false, true, true}, true, false, {true, true}},
-      {"PngMarkedPrivate", {false, false, true}, true, true, {false, false}},
-      {"HeldByAnotherProgram", {true, true}, false, false, {false, false}},
-      {"MarkedPrivate", {true, true}, true, true, {false, false}},
+      {"Picture", {true, false}, false, {true, false}},
+      {"Text", {false, true}, false, {false, true}},
+      {"PictureWithText", {true, true}, false, {true, true}},
+      {"PngWithText", {false, true, true}, false, {true, true}},
+      {"PngMarkedPrivate", {false, false, true}, true, {false, false}},
+      {"MarkedPrivate", {true, true}, true, {false, false}},
   };
   for (const CaptureCase& c : cases) {
-    EXPECT_EQ(PlanCapture(c.offer, c.opened, c.privacyMarked), c.expected) << c.label;
+    EXPECT_EQ(PlanCapture(c.offer, c.privacyMarked), c.expected) << c.label;
   }
 }
 
