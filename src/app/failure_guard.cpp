@@ -21,12 +21,8 @@ void ShowFailure(const std::wstring& title, const std::wstring& reason) {
 int RunReportingFailure(const std::wstring& title, const std::function<int()>& program) {
   try {
     return program();
-  } catch (const ui::UserError& error) {
-    ShowFailure(title, error.Text());
-  } catch (const std::exception& error) {
-    ShowFailure(title, ui::Widen(error.what()));
   } catch (...) {
-    ShowFailure(title, L"An unexpected error occurred.");
+    ShowFailure(title, ui::CurrentExceptionText());
   }
   return kFailedExitCode;
 }

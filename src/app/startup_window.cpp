@@ -49,10 +49,8 @@ void StartupWindow::CreateComponents() {
   progressBar_.Create(Handle(), kProgressId, kProgressLeft, kProgressTop, kProgressWidth, kProgressHeight, 0,
                       app::kStartupEndPosition);
   progressTimer_.Attach(Handle(), kProgressTimerId, kProgressIntervalMs);
-  // A refused timer would hold the start-up here for good; the steps then
-  // drive themselves through posted ticks.
-  selfTicking_ = !progressTimer_.SetEnabled(true);
-  if (selfTicking_) PostMessageW(Handle(), WM_TIMER, kProgressTimerId, 0);
+  // A refused timer must not hold the start-up here for good.
+  progressTimer_.StartEvenIfRefused();
   taskbarButtonHider_ = std::make_unique<desktop::TaskbarButtonHider>(Handle(), App().Title());
   singleInstanceGuard_ = std::make_unique<desktop::SingleInstanceGuard>(App(), [this] { return Handle(); });
 
@@ -103,7 +101,6 @@ void StartupWindow::OnProgressTimer() {
     case app::StartupAction::FinishStartup:
       Hide();
       progressTimer_.SetEnabled(false);
-      selfTicking_ = false;
       return;
     case app::StartupAction::ShowAndHideMainWindow:
       // The main window's first showing: its clipboard viewer joins the
@@ -114,7 +111,7 @@ void StartupWindow::OnProgressTimer() {
       break;
     case app::StartupAction::None: break;
   }
-  if (selfTicking_) PostMessageW(Handle(), WM_TIMER, kProgressTimerId, 0);
+  progressTimer_.Ticked();
 }
 
 void StartupWindow::OnExitClick() {

@@ -58,7 +58,6 @@ class StartupWindow : public ui::Form {
   settings::Settings& settings_;
   ui::ProgressBar progressBar_;
   ui::Timer progressTimer_;
-  bool selfTicking_ = false;  // the timer was refused; ticks are posted
   app::StartupProgress progress_;
   std::unique_ptr<desktop::TaskbarButtonHider> taskbarButtonHider_;
   std::unique_ptr<desktop::SingleInstanceGuard> singleInstanceGuard_;

@@ -19,21 +19,16 @@ WallpaperProgressWindow::WallpaperProgressWindow(ui::Application& application)
   timer_.Attach(Handle(), kProgressTimerId, kProgressIntervalMs);
 }
 
-// A refused timer would leave the modal window up for good; the steps then
-// drive themselves through posted ticks.
-void WallpaperProgressWindow::Start() {
-  selfTicking_ = !timer_.SetEnabled(true);
-  if (selfTicking_) PostMessageW(Handle(), WM_TIMER, kProgressTimerId, 0);
-}
+// A refused timer must not leave the modal window up for good.
+void WallpaperProgressWindow::Start() { timer_.StartEvenIfRefused(); }
 
 void WallpaperProgressWindow::OnProgressTimer() {
   const ProgressStep step = NextProgressStep(progressBar_.Position());
   progressBar_.SetPosition(step.position);
   if (!step.finished) {
-    if (selfTicking_) PostMessageW(Handle(), WM_TIMER, kProgressTimerId, 0);
+    timer_.Ticked();
     return;
   }
-  selfTicking_ = false;
   timer_.SetEnabled(false);
   progressBar_.SetPosition(0);
   // The window closes even when finishing the change failed; the error box

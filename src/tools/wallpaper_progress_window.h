@@ -22,7 +22,7 @@ class WallpaperProgressWindow : public ToolWindow {
   void OnProgressTimer();
 
   int Position() const { return progressBar_.Position(); }
-  bool Running() const { return timer_.Enabled() || selfTicking_; }
+  bool Running() const { return timer_.Ticking(); }
 
   // Called at the last step, before the window closes.
   std::function<void()> onFinished;
@@ -33,7 +33,6 @@ class WallpaperProgressWindow : public ToolWindow {
  private:
   ui::ProgressBar progressBar_;
   ui::Timer timer_;
-  bool selfTicking_ = false;
 };
 
 }  // namespace tools

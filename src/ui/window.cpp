@@ -131,12 +131,8 @@ LRESULT CALLBACK Window::Thunk(HWND window, UINT message, WPARAM wParam, LPARAM 
   LRESULT result = 0;
   try {
     result = self->Dispatch(message, wParam, lParam);
-  } catch (const UserError& error) {
-    ShowErrorBox(window, error.Text());
-  } catch (const std::exception& error) {
-    ShowErrorBox(window, Widen(error.what()));
   } catch (...) {
-    ShowErrorBox(window, L"An unexpected error occurred.");
+    ShowErrorBox(window, CurrentExceptionText());
   }
   if (message == WM_NCDESTROY) {
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
@@ -151,6 +147,18 @@ std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<size_t>(length) + 1, L'\0');
   text.resize(static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)));
   return text;
+}
+
+std::wstring CurrentExceptionText() {
+  try {
+    throw;
+  } catch (const UserError& error) {
+    return error.Text();
+  } catch (const std::exception& error) {
+    return Widen(error.what());
+  } catch (...) {
+    return L"An unexpected error occurred.";
+  }
 }
 
 std::wstring Widen(const char* text) {

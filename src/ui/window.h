@@ -142,6 +142,11 @@ class UserError {
   std::wstring text_;
 };
 
+// The text that tells the user of the exception being handled: a
+// UserError's own text, an exception's message, or a general one. Call it
+// only inside a catch block.
+std::wstring CurrentExceptionText();
+
 std::wstring WindowText(HWND window);
 std::wstring Widen(const char* text);
 
