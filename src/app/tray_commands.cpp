@@ -5,8 +5,10 @@
 #include "app/startup_window.h"
 #include "about/about_window.h"
 #include "history/main_window.h"
+#include "settings/ini_file.h"
 #include "settings/options_dialog.h"
 #include "tools/directory_picker.h"
+#include "tools/directory_rules.h"
 
 namespace app {
 
@@ -14,8 +16,6 @@ namespace {
 
 constexpr int kImagesPage = static_cast<int>(history::NotebookPage::Images);
 constexpr int kTextPage = static_cast<int>(history::NotebookPage::Text);
-// The directory picker's answer when its tree has nothing selected.
-constexpr wchar_t kNoDirectorySelected[] = L"?";
 
 // Line 0 of a text cell as its memo reports it, at most as long as a caption
 // takes: a cell may hold megabytes, and the menu must not copy them all.
@@ -143,9 +143,12 @@ void TrayCommands::OnBrowseClick() {
   optionsDialog->OnBrowseClick();
   // The tree's selection counts whichever button closed the picker. With
   // nothing selected the picker answers "?", which is no directory to write
-  // a wallpaper into, so the setting is kept.
+  // a wallpaper into, and a name the settings file cannot hold would come
+  // back as another folder; either way the setting is kept.
   const std::wstring selected = directoryPicker->SelectedDirectory();
-  if (selected != kNoDirectorySelected) settings_.SetWallpaperDirectory(selected);
+  if (selected != tools::kNoDirectory && settings::SettingsFileCanHold(selected)) {
+    settings_.SetWallpaperDirectory(selected);
+  }
   optionsDialog->Close();
 }
 

@@ -124,12 +124,8 @@ LRESULT CALLBACK WindowRoller::Procedure(HWND window, UINT message, WPARAM wPara
   // into the system's message dispatch.
   try {
     return static_cast<WindowRoller*>(hook->Owner())->HandleMessage(message, wParam, lParam);
-  } catch (const ui::UserError& error) {
-    ui::ShowErrorBox(window, error.Text());
-  } catch (const std::exception& error) {
-    ui::ShowErrorBox(window, ui::Widen(error.what()));
   } catch (...) {
-    ui::ShowErrorBox(window, L"An unexpected error occurred.");
+    ui::ShowErrorBox(window, ui::CurrentExceptionText());
   }
   return 0;
 }
@@ -222,6 +218,10 @@ LRESULT WindowRoller::OnButtonUp(UINT message, WPARAM wParam, LPARAM lParam) {
   pressed_ = false;
   if (!tracking_) return CallPrevious(message, wParam, lParam);
   tracking_ = false;
+  // Only the capture the button took is given up; one the form took for
+  // itself is the form's to end. It goes first, so a roll that fails
+  // cannot leave the mouse captured.
+  ReleaseCapture();
   if (InsideAtClient(lParam)) {
     changingRegion_ = true;
     SetRolled(!rolled_);
@@ -229,9 +229,6 @@ LRESULT WindowRoller::OnButtonUp(UINT message, WPARAM wParam, LPARAM lParam) {
   } else if (enabled_) {
     Paint();
   }
-  // Only the capture the button took is given up; one the form took for
-  // itself is the form's to end.
-  ReleaseCapture();
   return kHandled;
 }
 
