@@ -172,12 +172,22 @@ DirectoryTree::Node* DirectoryTree::NodeOf(HTREEITEM item) const {
   return reinterpret_cast<Node*>(query.lParam);
 }
 
-std::wstring DirectoryTree::SelectedDirectory() const {
-  const Node* node = NodeOf(TreeView_GetSelection(tree_));
-  if (!node || node->path.empty()) return std::wstring(kNoDirectory);
-  std::wstring path = node->path;
+namespace {
+
+std::wstring AnswerFor(std::wstring path) {
   CharUpperBuffW(path.data(), static_cast<DWORD>(path.size()));
   return DirectoryAnswer(std::move(path));
+}
+
+}  // namespace
+
+std::wstring DirectoryTree::SelectedDirectory() const {
+  // A selection still on its way (directories being read) is the answer
+  // already: whoever asks right after a choice must get that choice.
+  if (walk_) return walk_->target;
+  const Node* node = NodeOf(TreeView_GetSelection(tree_));
+  if (!node || node->path.empty()) return std::wstring(kNoDirectory);
+  return AnswerFor(node->path);
 }
 
 void DirectoryTree::SelectDirectory(const std::wstring& path) {
@@ -186,7 +196,7 @@ void DirectoryTree::SelectDirectory(const std::wstring& path) {
   if (!IsDriveRoot(wanted) && !IsExistingDirectory(wanted)) return;
   std::vector<std::wstring> components = PathComponents(wanted);
   if (components.empty()) return;
-  walk_ = Walk{std::move(components)};
+  walk_ = Walk{AnswerFor(wanted), std::move(components)};
   ShowBusyCursor();
   ContinueWalk();
   if (!IsBusy()) RefreshCursor();

@@ -73,6 +73,7 @@ class DirectoryTree : public ui::Window {
   };
   // A SelectDirectory that waits for directories on its way to be read.
   struct Walk {
+    std::wstring target;  // as SelectedDirectory answers it
     std::vector<std::wstring> components;
     size_t next = 0;
     HTREEITEM item = nullptr;  // the part found last (null: the drive level)
