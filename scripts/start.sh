@@ -25,6 +25,9 @@ fi
 if [ -n "${DISPLAY:-}" ] && [ -z "${KESTREL_HEADLESS:-}" ]; then
   export WINEPREFIX=${WINEPREFIX:-$root/build/wineprefix-desktop}
   export WINEDEBUG=${WINEDEBUG:--all}
+  # Wine names files in the locale's character set; keep the user's locale
+  # when it is UTF-8, so the program speaks their language, else use C.UTF-8.
+  if [ "$(locale charmap 2>/dev/null)" != UTF-8 ]; then export LANG=C.UTF-8 LC_ALL=C.UTF-8; fi
   exec wine "$exe"
 fi
 

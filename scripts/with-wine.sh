@@ -39,6 +39,13 @@ done
 export DISPLAY=":$(tr -d '[:space:]' <"$displayfile")"
 rm -f "$displayfile"
 
+# Wine names files in the Unix locale's character set: under a locale that is
+# not UTF-8 (none at all, in a bare environment) a file name outside ASCII can
+# be neither made nor found. C.UTF-8 is on every Debian machine, and a fixed
+# locale also keeps Wine's own captions the same whoever runs the tests.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
+unset LANGUAGE
+
 export WINEPREFIX="$prefix"
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES="mscoree,mshtml="

@@ -107,10 +107,13 @@ TEST_F(DeleteTest, DeletingTheSecondPictureMovesTheLaterOnesDown) {
   const LPARAM at = MAKELPARAM(second.left + second.width / 2, second.top + second.height / 2);
   PostMessageW(ImageGrid(main), WM_LBUTTONDOWN, MK_LBUTTON, at);
   PostMessageW(ImageGrid(main), WM_LBUTTONUP, 0, at);
-  Press(main, history::kDeleteButtonId);
-  HWND box = WaitForConfirmBox(program_.ProcessId());
-  ASSERT_NE(box, nullptr) << "Delete did not ask";
-  AnswerYes(box);
+  {
+    const test::BoxWatchdog::Expecting asking(program_.Boxes());
+    Press(main, history::kDeleteButtonId);
+    HWND box = WaitForConfirmBox(program_.ProcessId());
+    ASSERT_NE(box, nullptr) << "Delete did not ask";
+    AnswerYes(box);
+  }
 
   EXPECT_TRUE(WaitUntil([&] { return GaugePosition(gauge) == kPictures - 1; })) << "the gauge did not drop to 4";
   const std::vector<Pixels> after = FirstCells(main);
@@ -137,6 +140,7 @@ TEST_F(DeleteTest, DeleteAllInsideTheAdvanceDelayLeavesTheNextCaptureInCellOne) 
   constexpr int kRounds = 5;
   bool insideTheDelay = false;
   for (int round = 0; round < kRounds && !insideTheDelay; ++round) {
+    const test::BoxWatchdog::Expecting asking(program_.Boxes());
     Press(main, history::kDeleteAllButtonId);
     HWND box = WaitForConfirmBox(program_.ProcessId());
     ASSERT_NE(box, nullptr) << "Delete All did not ask";

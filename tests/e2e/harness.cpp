@@ -107,7 +107,9 @@ KestrelProcess::~KestrelProcess() { Kill(); }
 
 bool KestrelProcess::Start() {
   const std::wstring path = ProgramPath();
-  return LaunchProgram(path, process_, processId_);
+  if (!LaunchProgram(path, process_, processId_)) return false;
+  boxes_ = std::make_unique<test::BoxWatchdog>(processId_);
+  return true;
 }
 
 bool KestrelProcess::IsRunning() const { return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT; }

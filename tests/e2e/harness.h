@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e/program_probe.h"
+#include "support/box_watchdog.h"
 #include "ui/handles.h"
 
 namespace e2e {
@@ -84,9 +86,14 @@ class KestrelProcess {
   // Ends the process at once if it still runs.
   void Kill();
 
+  // Watches the program's boxes from Start on: one that no step expects
+  // fails the test and is closed.
+  test::BoxWatchdog& Boxes() { return *boxes_; }
+
  private:
   ui::unique_handle process_;
   DWORD processId_ = 0;
+  std::unique_ptr<test::BoxWatchdog> boxes_;
 };
 
 // Where the program may keep its settings file: the Windows directory, or
