@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Redraws the icons, the splash picture and the button glyphs in resources/.
 # The results are committed, so only run this after changing the art in
-# resources/generator/draw_resources.cpp. Needs only a host C++20 compiler.
+# resources/generator/. Needs only a host C++20 compiler.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -14,5 +14,5 @@ if ! command -v "$cxx" >/dev/null 2>&1; then
 fi
 
 mkdir -p "$build"
-"$cxx" -std=c++20 -O2 -Wall -Wextra -o "$build/draw_resources" "$root/resources/generator/draw_resources.cpp"
+"$cxx" -std=c++20 -O2 -Wall -Wextra -o "$build/draw_resources" "$root"/resources/generator/*.cpp
 "$build/draw_resources" "$root/resources"
