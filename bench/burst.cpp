@@ -298,7 +298,7 @@ class Host {
 
   std::optional<int> Number(const PhasePlan& plan, CellKind kind, int cell) const {
     if (kind == CellKind::Text) return NumberOf(static_cast<int>(plan.phase), form_.TextCellText(cell));
-    const ui::Picture& picture = form_.ImageCellPicture(cell);
+    const picture::Picture& picture = form_.ImageCellPicture(cell);
     if (picture.IsEmpty() || picture.Height() != kPictureHeight) return std::nullopt;
     return picture.Width() - kPictureBaseWidth;
   }

@@ -31,7 +31,7 @@
 #include "history/main_window.h"
 #include "settings/settings.h"
 #include "ui/application.h"
-#include "ui/clipboard.h"
+#include "desktop/clipboard.h"
 #include "ui/handles.h"
 
 namespace {
@@ -280,7 +280,7 @@ class Host {
     if (!OpenClipboard(nullptr)) return std::nullopt;
     bool expected = false;
     if (kind == CellKind::Text) {
-      expected = ui::ReadClipboardText() == expectedText_;
+      expected = desktop::ReadClipboardText() == expectedText_;
     } else if (pictureRequest_ == Request::X11Png || pictureRequest_ == Request::X11Bmp) {
       // What the bridge offers for the X11 picture, fetched whole.
       const UINT format =
@@ -330,7 +330,7 @@ class Host {
     // Only the content this run wrote counts, not a late echo of another.
     if (kind == CellKind::Text && form_.TextCellText(cell) != expectedText_) return;
     if (kind == CellKind::Image) {
-      const ui::Picture& picture = form_.ImageCellPicture(cell);
+      const picture::Picture& picture = form_.ImageCellPicture(cell);
       if (picture.Width() != kPictureWidth || picture.Height() != kPictureHeight) return;
     }
     filledAt_ = now;

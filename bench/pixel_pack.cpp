@@ -10,7 +10,7 @@
 #include <random>
 #include <vector>
 
-#include "core/pixel_pack.h"
+#include "picture/pixel_pack.h"
 
 namespace {
 
@@ -89,22 +89,22 @@ double MsSince(std::chrono::steady_clock::time_point start) {
 void Measure(const char* name, const Pixels& pixels) {
   struct Choice {
     const char* name;
-    core::RowFilterChoice filter;
+    picture::RowFilterChoice filter;
   };
-  const Choice choices[] = {{"adaptive", core::RowFilterChoice::Adaptive},
-                            {"sub", core::RowFilterChoice::Sub},
-                            {"up", core::RowFilterChoice::Up}};
+  const Choice choices[] = {{"adaptive", picture::RowFilterChoice::Adaptive},
+                            {"sub", picture::RowFilterChoice::Sub},
+                            {"up", picture::RowFilterChoice::Up}};
   for (const int level : kLevels) {
     for (const Choice& choice : choices) {
       const auto start = std::chrono::steady_clock::now();
-      const auto packed = core::PackPixels(kWidth, kHeight, pixels.data(), pixels.size(), {level, choice.filter});
+      const auto packed = picture::PackPixels(kWidth, kHeight, pixels.data(), pixels.size(), {level, choice.filter});
       const double packMs = MsSince(start);
       if (!packed) {
         std::printf("%-8s level %d %-9s could not pack\n", name, level, choice.name);
         continue;
       }
       const auto unpackStart = std::chrono::steady_clock::now();
-      const Pixels back = core::UnpackPixels(*packed);
+      const Pixels back = picture::UnpackPixels(*packed);
       const double unpackMs = MsSince(unpackStart);
       std::printf("%-8s level %d %-9s %9.2f MB %7.1f : 1 %8.0f ms pack %6.0f ms unpack%s\n", name, level, choice.name,
                   packed->data.size() / 1e6, static_cast<double>(pixels.size()) / packed->data.size(), packMs, unpackMs,

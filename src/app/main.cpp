@@ -13,7 +13,7 @@
 #include "app/splash_window.h"
 #include "settings/settings.h"
 #include "ui/application.h"
-#include "ui/png_decoder.h"
+#include "ui/com_apartment.h"
 
 namespace {
 

@@ -56,13 +56,13 @@ void ConnectWindows(settings::Settings& settings) {
   aboutWindow->showHelp = [] {
     if (startupWindow) ShowHelpContents(startupWindow->Handle());
   };
-  mainWindow->openPicture = [](const ui::Picture& picture) {
+  mainWindow->openPicture = [](const picture::Picture& picture) {
     if (ProgramIsWhole()) cellWindow->OpenPicture(picture);
   };
   mainWindow->openText = [](const std::wstring& text) {
     if (ProgramIsWhole()) cellWindow->OpenText(text);
   };
-  mainWindow->showFullScreen = [](const ui::Picture& picture) {
+  mainWindow->showFullScreen = [](const picture::Picture& picture) {
     if (ProgramIsWhole()) fullScreenView->ShowPicture(picture);
   };
   // The one change notification: whatever changed an option (the dialog, the

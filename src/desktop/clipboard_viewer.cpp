@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-#include "core/dib_rules.h"
+#include "picture/dib_rules.h"
 #include "core/geometry.h"
 #include "core/window_classes.h"
-#include "ui/clipboard.h"
+#include "desktop/clipboard.h"
 #include "ui/message_box.h"
 
 namespace desktop {
@@ -28,24 +28,24 @@ bool ClipboardOffers(ClipboardViewFormat format) {
     case ClipboardViewFormat::Metafile: return IsClipboardFormatAvailable(CF_METAFILEPICT);
     case ClipboardViewFormat::Palette: return IsClipboardFormatAvailable(CF_PALETTE);
     case ClipboardViewFormat::OemText: return IsClipboardFormatAvailable(CF_OEMTEXT);
-    case ClipboardViewFormat::Component: return IsClipboardFormatAvailable(ui::ComponentFormat());
-    case ClipboardViewFormat::Icon: return IsClipboardFormatAvailable(ui::IconFormat());
+    case ClipboardViewFormat::Component: return IsClipboardFormatAvailable(desktop::ComponentFormat());
+    case ClipboardViewFormat::Icon: return IsClipboardFormatAvailable(desktop::IconFormat());
     case ClipboardViewFormat::Picture:
       // Any format a picture can be loaded from counts as the picture format.
-      return IsClipboardFormatAvailable(ui::PictureFormat()) || IsClipboardFormatAvailable(CF_BITMAP) ||
+      return IsClipboardFormatAvailable(desktop::PictureFormat()) || IsClipboardFormatAvailable(CF_BITMAP) ||
              IsClipboardFormatAvailable(CF_ENHMETAFILE) || IsClipboardFormatAvailable(CF_METAFILEPICT) ||
-             IsClipboardFormatAvailable(ui::IconFormat()) || IsClipboardFormatAvailable(ui::PngFormat());
+             IsClipboardFormatAvailable(desktop::IconFormat()) || IsClipboardFormatAvailable(desktop::PngFormat());
     default: return false;
   }
 }
 
-void PictureView::Create(HWND parent, ui::Picture picture) {
+void PictureView::Create(HWND parent, picture::Picture picture) {
   const int width = picture.Width();
   const int height = picture.Height();
   // The display lies hidden under the notebook, and a bitmap's pixels are
   // the one large thing here: the image cell keeps them already, so the
   // display keeps only the bitmap's size and draws its background.
-  if (picture.GetKind() != ui::Picture::Kind::Bitmap) picture_ = std::move(picture);
+  if (picture.GetKind() != picture::Picture::Kind::Bitmap) picture_ = std::move(picture);
   EnablePainting();
   CreateFromParams(ui::WindowParams::Child(core::kPictureViewClass, parent, 0, 0, width, height));
 }
@@ -197,8 +197,8 @@ void ClipboardViewer::ShowMemo(bool oemFont) {
     // text only, so a huge text does not hold the program up twice, and it
     // never waits for a held clipboard, which would stop the window.
     std::wstring text;
-    ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
-    if (clipboard.IsOpen()) text = ui::ReadClipboardText();
+    desktop::ClipboardSession clipboard(Handle(), desktop::ClipboardSession::kOneAttempt);
+    if (clipboard.IsOpen()) text = desktop::ReadClipboardText();
     if (text.size() > kDisplayTextLimit) text.resize(kDisplayTextLimit);
     memo_->SetText(text);
   } else {
@@ -211,25 +211,25 @@ void ClipboardViewer::ShowPicture(ClipboardViewFormat kind) {
   if (kind == ClipboardViewFormat::Bitmap && ClipboardOffers(kind)) {
     std::optional<SIZE> size;
     {
-      ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
-      if (clipboard.IsOpen()) size = ui::ClipboardBitmapSize();
+      desktop::ClipboardSession clipboard(Handle(), desktop::ClipboardSession::kOneAttempt);
+      if (clipboard.IsOpen()) size = desktop::ClipboardBitmapSize();
     }
     if (size) {
       picture_ = ui::MakeWindow<PictureView>();
       // The header is another program's word: keep it to a sane window size.
       const auto side = [](LONG extent) {
-        return static_cast<int>(std::clamp<LONG>(extent, 0, core::kMaxPictureSide));
+        return static_cast<int>(std::clamp<LONG>(extent, 0, picture::kMaxPictureSide));
       };
       picture_->Create(Handle(), side(size->cx), side(size->cy));
       CentreDisplay();
       return;
     }
   }
-  ui::Picture picture;
+  picture::Picture picture;
   if (ClipboardOffers(kind)) {
-    ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
+    desktop::ClipboardSession clipboard(Handle(), desktop::ClipboardSession::kOneAttempt);
     try {
-      if (clipboard.IsOpen()) picture = ui::Picture::FromOpenClipboard();
+      if (clipboard.IsOpen()) picture = picture::Picture::FromOpenClipboard();
     } catch (const ui::UserError&) {
       // The display is never seen; a picture it cannot read is shown empty
       // instead of troubling the user a second time.

@@ -8,7 +8,7 @@
 
 #include "desktop/clipboard_view_format.h"
 #include "ui/memo.h"
-#include "ui/picture.h"
+#include "picture/picture.h"
 #include "ui/window.h"
 
 namespace desktop {
@@ -20,17 +20,17 @@ inline constexpr wchar_t kPaletteNotImplemented[] = L"Function not yet implement
 // Shows one picture at its own size; a bitmap only by its size.
 class PictureView : public ui::Window {
  public:
-  void Create(HWND parent, ui::Picture picture);
+  void Create(HWND parent, picture::Picture picture);
   // A bitmap's display: the image cell keeps the pixels, the display only
   // needs the size.
   void Create(HWND parent, int width, int height);
-  const ui::Picture& GetPicture() const { return picture_; }
+  const picture::Picture& GetPicture() const { return picture_; }
 
  protected:
   void PaintContent(HDC dc, const RECT& clientRect) override;
 
  private:
-  ui::Picture picture_;
+  picture::Picture picture_;
 };
 
 class ClipboardViewer : public ui::Window {

@@ -10,7 +10,7 @@
 #include "history/main_window_layout.h"
 #include "resource_ids.h"
 #include "ui/application.h"
-#include "ui/clipboard.h"
+#include "desktop/clipboard.h"
 #include "ui/message_box.h"
 #include "core/window_classes.h"
 
@@ -64,7 +64,7 @@ MainWindow::MainWindow(ui::Application& application, settings::Settings& setting
   params.y = history::kMainWindowDesignTop;
   params.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
   CreateForm(params);
-  compressor_ = std::make_unique<ui::PictureCompressor>(Handle(), kPicturePackedMessage);
+  compressor_ = std::make_unique<picture::PictureCompressor>(Handle(), kPicturePackedMessage);
   CreateControls();
   roller_ = std::make_unique<desktop::WindowRoller>(*this);
   // The one place that follows the store: gauges, status and frames.
@@ -145,7 +145,7 @@ void MainWindow::CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel) 
   box.SetContent(panel.Handle(), history::kPanelHeight);
 }
 
-const ui::Picture& MainWindow::ImageCellPicture(int n) const { return imageCells_.at(static_cast<size_t>(n - 1)); }
+const picture::Picture& MainWindow::ImageCellPicture(int n) const { return imageCells_.at(static_cast<size_t>(n - 1)); }
 
 std::wstring MainWindow::TextCellText(int n) const { return textCells_.at(static_cast<size_t>(n - 1)).Text(); }
 
@@ -170,7 +170,8 @@ namespace {
 
 ClipboardOffer CurrentOffer() {
   return {IsClipboardFormatAvailable(kPictureOfferFormat) != FALSE,
-          IsClipboardFormatAvailable(kTextOfferFormat) != FALSE, IsClipboardFormatAvailable(ui::PngFormat()) != FALSE};
+          IsClipboardFormatAvailable(kTextOfferFormat) != FALSE,
+          IsClipboardFormatAvailable(desktop::PngFormat()) != FALSE};
 }
 
 }  // namespace
@@ -186,7 +187,7 @@ void MainWindow::CaptureClipboard() {
   }
   // One attempt only: sleeping here would stop the window answering, and a
   // held clipboard is looked at again on the retry timer.
-  ui::ClipboardSession clipboard(Handle(), ui::ClipboardSession::kOneAttempt);
+  desktop::ClipboardSession clipboard(Handle(), desktop::ClipboardSession::kOneAttempt);
   if (!clipboard.IsOpen()) {
     ScheduleCaptureRetry(sequence);
     return;
@@ -202,7 +203,7 @@ void MainWindow::CaptureClipboard() {
   // The offer is asked again now that nobody can change the content.
   const ClipboardOffer offer = CurrentOffer();
   // The markers can only be read from the open clipboard.
-  const CapturePlan plan = PlanCapture(offer, ui::CarriesPrivacyMarker());
+  const CapturePlan plan = PlanCapture(offer, desktop::CarriesPrivacyMarker());
   if (plan.image) CaptureImage();
   if (plan.text) CaptureText();
 }
@@ -253,11 +254,11 @@ void MainWindow::CaptureImage() {
   const int cell = store_.Count(CellKind::Image) + 1;
   // Throws when the picture cannot be loaded; the cell then keeps its picture
   // and the rest of this change is not handled.
-  ui::Picture& target = imageCells_[static_cast<size_t>(cell - 1)];
+  picture::Picture& target = imageCells_[static_cast<size_t>(cell - 1)];
   try {
-    target = ui::Picture::FromOpenClipboard();
+    target = picture::Picture::FromOpenClipboard();
   } catch (const std::bad_alloc&) {
-    throw ui::UserError(ui::kNotEnoughMemoryForPicture);
+    throw ui::UserError(picture::kNotEnoughMemoryForPicture);
   }
   compressor_->Add(target);
   if (store_.BeginCapture(CellKind::Image).startTimer) PendingStarted(CellKind::Image);
@@ -268,7 +269,7 @@ void MainWindow::CaptureImage() {
 void MainWindow::CaptureText() {
   CountIfDue(CellKind::Text);
   const int cell = store_.Count(CellKind::Text) + 1;
-  textCells_[static_cast<size_t>(cell - 1)].SetText(ui::ReadClipboardText());
+  textCells_[static_cast<size_t>(cell - 1)].SetText(desktop::ReadClipboardText());
   if (store_.BeginCapture(CellKind::Text).startTimer) PendingStarted(CellKind::Text);
   Beep();
   CellFilled(CellKind::Text, cell);
@@ -404,7 +405,7 @@ void MainWindow::MoveCellsDown(CellKind kind, int firstCell) {
     }
   }
   if (kind == CellKind::Image) {
-    imageCells_.back() = ui::Picture();
+    imageCells_.back() = picture::Picture();
   } else {
     textCells_.back().Clear();
   }
@@ -420,7 +421,7 @@ void MainWindow::OnDeleteAllClick() {
 }
 
 void MainWindow::EmptyAllCells() {
-  for (ui::Picture& picture : imageCells_) picture = ui::Picture();
+  for (picture::Picture& picture : imageCells_) picture = picture::Picture();
   for (ui::Memo& memo : textCells_) memo.Clear();
 }
 

@@ -22,8 +22,8 @@
 #include "ui/label.h"
 #include "ui/memo.h"
 #include "ui/notebook.h"
-#include "ui/picture.h"
-#include "ui/picture_compressor.h"
+#include "picture/picture.h"
+#include "picture/picture_compressor.h"
 #include "ui/progress_bar.h"
 #include "ui/scroll_box.h"
 #include "ui/timer.h"
@@ -35,7 +35,7 @@ class MainWindow : public ui::Form {
   MainWindow(ui::Application& application, settings::Settings& settings);
 
   history::CellStore& Store() { return store_; }
-  const ui::Picture& ImageCellPicture(int n) const;
+  const picture::Picture& ImageCellPicture(int n) const;
   // Waits until every captured picture is packed (tests, benchmarks).
   void FinishPicturePacking() { compressor_->Finish(); }
   std::wstring TextCellText(int n) const;
@@ -92,9 +92,9 @@ class MainWindow : public ui::Form {
   std::function<void(const history::StatusDecision&)> applyTrayStatus;
   // How a cell is opened for saving or editing, and how a picture is shown
   // on the whole screen. Each gets the cell's content to copy, not to keep.
-  std::function<void(const ui::Picture&)> openPicture;
+  std::function<void(const picture::Picture&)> openPicture;
   std::function<void(const std::wstring&)> openText;
-  std::function<void(const ui::Picture&)> showFullScreen;
+  std::function<void(const picture::Picture&)> showFullScreen;
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -147,9 +147,9 @@ class MainWindow : public ui::Form {
   ui::ScrollBox textScroll_;
   CellGridPanel imageGrid_{store_, history::CellKind::Image};
   CellGridPanel textGrid_{store_, history::CellKind::Text};
-  std::array<ui::Picture, history::kCellCount> imageCells_;
+  std::array<picture::Picture, history::kCellCount> imageCells_;
   // Packs captured pictures after their cell shows them.
-  std::unique_ptr<ui::PictureCompressor> compressor_;
+  std::unique_ptr<picture::PictureCompressor> compressor_;
   std::array<ui::Memo, history::kCellCount> textCells_;
   ui::ProgressBar imageGauge_;
   ui::ProgressBar textGauge_;

@@ -4,7 +4,7 @@
 #include <shlobj.h>
 
 #include "settings/profile_rules.h"
-#include "ui/ansi_code_page.h"
+#include "settings/ansi_code_page.h"
 #include "ui/handles.h"
 #include "ui/window.h"
 
@@ -65,7 +65,7 @@ bool IniFile::WriteString(std::wstring_view section, std::wstring_view key, std:
 bool SettingsFileCanHold(std::wstring_view text) {
   // A UTF-8 code page holds every character.
   if (GetACP() == CP_UTF8) return true;
-  return ui::EncodeAnsi(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size())).has_value();
+  return EncodeAnsi(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size())).has_value();
 }
 
 }  // namespace settings

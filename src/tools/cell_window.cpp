@@ -7,7 +7,7 @@
 #include "tools/picture_export.h"
 #include "tools/text_file_rules.h"
 #include "tools/user_file.h"
-#include "ui/ansi_code_page.h"
+#include "settings/ansi_code_page.h"
 #include "ui/control.h"
 #include "ui/message_box.h"
 
@@ -71,7 +71,7 @@ void CellWindow::SetFileDialogForTesting(ui::FileDialogRunner runner) {
   fileDialog_ = runner ? std::move(runner) : &ui::RunFileDialog;
 }
 
-void CellWindow::OpenPicture(const ui::Picture& picture) {
+void CellWindow::OpenPicture(const picture::Picture& picture) {
   picture_.SetPicture(picture.Copy());
   if (IsVisible()) picture_.GetPicture().HoldUnpacked();
   ShowPage(Page::Save, kSaveCaption);
@@ -140,7 +140,7 @@ std::optional<std::wstring> CellWindow::AskForFile(const ui::FileDialogRequest& 
 }
 
 void CellWindow::OnSaveImageClick() {
-  const ui::Picture& picture = picture_.GetPicture();
+  const picture::Picture& picture = picture_.GetPicture();
   // An empty cell would give a file no program can open; say so before
   // asking for a name.
   if (picture.IsEmpty()) {
@@ -171,7 +171,7 @@ void CellWindow::OnOpenClick() {
       AskForFile({ui::FileDialogRequest::Kind::Open, L"TXT", L"*.txt", L"txt", L""});
   if (!path) return;
   // Read and decode completely before the memo changes: a failure leaves it as it was.
-  const Utf16 text = DecodeTextFile(ReadUserFile(*path), &ui::DecodeAnsi);
+  const Utf16 text = DecodeTextFile(ReadUserFile(*path), &settings::DecodeAnsi);
   memo_.SetText(ToWide(text));
 }
 
@@ -179,7 +179,7 @@ void CellWindow::OnSaveTextClick() {
   const std::optional<std::wstring> path =
       AskForFile({ui::FileDialogRequest::Kind::Save, L"TXT", L"*.txt", L"txt", L"*.txt"});
   if (!path) return;
-  WriteUserFile(*path, EncodeTextFile(ToUtf16(memo_.Text()), &ui::EncodeAnsi));
+  WriteUserFile(*path, EncodeTextFile(ToUtf16(memo_.Text()), &settings::EncodeAnsi));
 }
 
 void CellWindow::OnCutClick() { SendMessageW(memo_.Handle(), WM_CUT, 0, 0); }

@@ -12,8 +12,8 @@
 #include "ui/file_dialog.h"
 #include "ui/memo.h"
 #include "ui/panel.h"
-#include "ui/picture.h"
-#include "ui/picture_box.h"
+#include "picture/picture.h"
+#include "picture/picture_box.h"
 #include "ui/scroll_box.h"
 #include "ui/toolbar_dock.h"
 
@@ -53,7 +53,7 @@ class CellWindow : public ToolWindow {
 
   // Open the window on a copy of a picture or a text. A hidden window comes
   // up centred on the screen; one already showing keeps its place.
-  void OpenPicture(const ui::Picture& picture);
+  void OpenPicture(const picture::Picture& picture);
   void OpenText(const std::wstring& text);
 
   void OnSaveImageClick();
@@ -71,7 +71,7 @@ class CellWindow : public ToolWindow {
   WallpaperCommands& Wallpaper() { return wallpaper_; }
 
   Page CurrentPage() const { return page_; }
-  const ui::PictureBox& PictureControl() const { return picture_; }
+  const picture::PictureBox& PictureControl() const { return picture_; }
   const ui::ToolbarDock& SaveToolbar() const { return saveToolbar_; }
   const ui::ToolbarDock& EditToolbar() const { return editToolbar_; }
   const ui::Memo& Editor() const { return memo_; }
@@ -102,7 +102,7 @@ class CellWindow : public ToolWindow {
   ui::ToolbarDock saveToolbar_;
   ui::ToolbarDock editToolbar_;
   ui::ScrollBox imageScroll_;
-  ui::PictureBox picture_;
+  picture::PictureBox picture_;
   ui::Memo memo_;
   ui::FileDialogRunner fileDialog_ = &ui::RunFileDialog;
   WallpaperCommands wallpaper_;

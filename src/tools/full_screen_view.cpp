@@ -36,7 +36,7 @@ FullScreenView::FullScreenView(ui::Application& application) : Form(application)
   EnablePainting();
 }
 
-void FullScreenView::ShowPicture(const ui::Picture& picture) {
+void FullScreenView::ShowPicture(const picture::Picture& picture) {
   picture_ = picture.Copy();
   if (IsVisible()) picture_.HoldUnpacked();
   scroll_ = POINT{};

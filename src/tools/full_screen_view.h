@@ -4,7 +4,7 @@
 #pragma once
 
 #include "ui/form.h"
-#include "ui/picture.h"
+#include "picture/picture.h"
 
 namespace tools {
 
@@ -14,8 +14,8 @@ class FullScreenView : public ui::Form {
 
   // Shows a copy of the picture, from its top-left corner. An empty picture
   // shows a black screen.
-  void ShowPicture(const ui::Picture& picture);
-  const ui::Picture& Shown() const { return picture_; }
+  void ShowPicture(const picture::Picture& picture);
+  const picture::Picture& Shown() const { return picture_; }
   // How far the picture is scrolled, in pixels.
   POINT ScrollPosition() const { return scroll_; }
 
@@ -31,7 +31,7 @@ class FullScreenView : public ui::Form {
   void ScrollTo(int bar, int position);
   LONG& PositionOn(int bar) { return bar == SB_HORZ ? scroll_.x : scroll_.y; }
 
-  ui::Picture picture_;
+  picture::Picture picture_;
   POINT scroll_{};
 };
 

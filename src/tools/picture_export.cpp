@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "core/bmp_file.h"
-#include "ui/clipboard.h"
+#include "picture/bmp_file.h"
+#include "desktop/clipboard.h"
 #include "ui/handles.h"
 #include "ui/window.h"
 
@@ -40,7 +40,7 @@ std::vector<uint8_t> Pixels32(HBITMAP bitmap, int width, int height, int firstLi
 }
 
 std::vector<uint8_t> Mask1(HBITMAP bitmap, int width, int height, int firstLine) {
-  std::vector<uint8_t> mask(core::MaskRowBytes(width) * static_cast<size_t>(height));
+  std::vector<uint8_t> mask(picture::MaskRowBytes(width) * static_cast<size_t>(height));
   struct {
     BITMAPINFOHEADER header;
     RGBQUAD colours[2];
@@ -60,9 +60,9 @@ std::string AsString(const std::vector<uint8_t>& bytes) {
   return std::string(bytes.begin(), bytes.end());
 }
 
-std::string BitmapFile(const ui::Picture& picture) {
+std::string BitmapFile(const picture::Picture& picture) {
   const std::vector<uint8_t> pixels = picture.Pixels();
-  return AsString(core::EncodeBmpFile(picture.Width(), picture.Height(), pixels.data(), pixels.size()));
+  return AsString(picture::EncodeBmpFile(picture.Width(), picture.Height(), pixels.data(), pixels.size()));
 }
 
 std::string MetafileFile(HENHMETAFILE metafile) {
@@ -82,11 +82,11 @@ std::string IconFile(HICON icon) {
   const int height = info.Colour() ? mask.bmHeight : mask.bmHeight / 2;
   const std::vector<uint8_t> colour = Pixels32(info.Colour() ? info.Colour() : info.Mask(), width, height, 0);
   const std::vector<uint8_t> andMask = Mask1(info.Mask(), width, height, info.Colour() ? 0 : height);
-  return AsString(core::EncodeIconFile(width, height, colour.data(), colour.size(), andMask.data(), andMask.size()));
+  return AsString(picture::EncodeIconFile(width, height, colour.data(), colour.size(), andMask.data(), andMask.size()));
 }
 
 // The icon drawn on white, as 32-bit bottom-up pixels.
-std::vector<uint8_t> IconOnWhite(const ui::Picture& picture) {
+std::vector<uint8_t> IconOnWhite(const picture::Picture& picture) {
   const int width = picture.Width();
   const int height = picture.Height();
   BITMAPINFO info{};
@@ -108,13 +108,13 @@ std::vector<uint8_t> IconOnWhite(const ui::Picture& picture) {
 
 // A packed DIB is a bitmap file without its file header.
 ui::unique_hglobal PackedDib(int width, int height, const std::vector<uint8_t>& pixels) {
-  const std::vector<uint8_t> file = core::EncodeBmpFile(width, height, pixels.data(), pixels.size());
+  const std::vector<uint8_t> file = picture::EncodeBmpFile(width, height, pixels.data(), pixels.size());
   if (file.empty()) throw ui::UserError(kCannotConvert);
-  const size_t size = file.size() - core::kBmpFileHeaderSize;
+  const size_t size = file.size() - picture::kBmpFileHeaderSize;
   ui::unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, size));
   const ui::GlobalLockGuard<> target(memory.get());
   if (!target) throw ui::UserError(kCannotConvert);
-  std::memcpy(target.get(), file.data() + core::kBmpFileHeaderSize, size);
+  std::memcpy(target.get(), file.data() + picture::kBmpFileHeaderSize, size);
   return memory;
 }
 
@@ -134,62 +134,62 @@ void Put(UINT format, Owner data) {
 
 }  // namespace
 
-PictureFileType FileTypeOf(const ui::Picture& picture) {
+PictureFileType FileTypeOf(const picture::Picture& picture) {
   switch (picture.GetKind()) {
-    case ui::Picture::Kind::Metafile: return {L"Enhanced metafile", L"*.emf", L"emf"};
-    case ui::Picture::Kind::Icon: return {L"Icon", L"*.ico", L"ico"};
-    case ui::Picture::Kind::Bitmap:
-    case ui::Picture::Kind::Empty: break;
+    case picture::Picture::Kind::Metafile: return {L"Enhanced metafile", L"*.emf", L"emf"};
+    case picture::Picture::Kind::Icon: return {L"Icon", L"*.ico", L"ico"};
+    case picture::Picture::Kind::Bitmap:
+    case picture::Picture::Kind::Empty: break;
   }
   return {L"Bitmap", L"*.bmp", L"bmp"};
 }
 
-std::string PictureFileBytes(const ui::Picture& picture) {
+std::string PictureFileBytes(const picture::Picture& picture) {
   switch (picture.GetKind()) {
-    case ui::Picture::Kind::Bitmap: return BitmapFile(picture);
-    case ui::Picture::Kind::Metafile: return MetafileFile(picture.Metafile());
-    case ui::Picture::Kind::Icon: return IconFile(picture.Icon());
-    case ui::Picture::Kind::Empty: break;
+    case picture::Picture::Kind::Bitmap: return BitmapFile(picture);
+    case picture::Picture::Kind::Metafile: return MetafileFile(picture.Metafile());
+    case picture::Picture::Kind::Icon: return IconFile(picture.Icon());
+    case picture::Picture::Kind::Empty: break;
   }
   throw ui::UserError(kCannotConvert);
 }
 
-std::string WallpaperFileBytes(const ui::Picture& picture) {
+std::string WallpaperFileBytes(const picture::Picture& picture) {
   switch (picture.GetKind()) {
-    case ui::Picture::Kind::Bitmap: return BitmapFile(picture);
-    case ui::Picture::Kind::Metafile:
-    case ui::Picture::Kind::Icon: {
+    case picture::Picture::Kind::Bitmap: return BitmapFile(picture);
+    case picture::Picture::Kind::Metafile:
+    case picture::Picture::Kind::Icon: {
       const std::vector<uint8_t> pixels = IconOnWhite(picture);
-      return AsString(core::EncodeBmpFile(picture.Width(), picture.Height(), pixels.data(), pixels.size()));
+      return AsString(picture::EncodeBmpFile(picture.Width(), picture.Height(), pixels.data(), pixels.size()));
     }
-    case ui::Picture::Kind::Empty: break;
+    case picture::Picture::Kind::Empty: break;
   }
   throw ui::UserError(kCannotConvert);
 }
 
-void CopyPictureToClipboard(HWND owner, const ui::Picture& picture) {
+void CopyPictureToClipboard(HWND owner, const picture::Picture& picture) {
   // Everything is made before the clipboard is emptied, so a picture that
   // cannot be converted leaves the clipboard as it was.
   ui::unique_hglobal dib;
   ui::unique_hbitmap bitmap;
   ui::unique_henhmetafile metafile;
   switch (picture.GetKind()) {
-    case ui::Picture::Kind::Bitmap:
-    case ui::Picture::Kind::Icon: {
+    case picture::Picture::Kind::Bitmap:
+    case picture::Picture::Kind::Icon: {
       const std::vector<uint8_t> pixels =
-          picture.GetKind() == ui::Picture::Kind::Icon ? IconOnWhite(picture) : picture.Pixels();
+          picture.GetKind() == picture::Picture::Kind::Icon ? IconOnWhite(picture) : picture.Pixels();
       dib = PackedDib(picture.Width(), picture.Height(), pixels);
       bitmap = DeviceBitmap(picture.Width(), picture.Height(), pixels);
       break;
     }
-    case ui::Picture::Kind::Metafile:
+    case picture::Picture::Kind::Metafile:
       metafile.reset(CopyEnhMetaFileW(picture.Metafile(), nullptr));
       if (!metafile) throw ui::UserError(kCannotConvert);
       break;
-    case ui::Picture::Kind::Empty: return;
+    case picture::Picture::Kind::Empty: return;
   }
 
-  const ui::ClipboardSession session(owner);
+  const desktop::ClipboardSession session(owner);
   if (!session.IsOpen()) throw ui::UserError(kClipboardBusy);
   EmptyClipboard();
   Put(CF_DIB, std::move(dib));

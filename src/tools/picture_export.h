@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "ui/picture.h"
+#include "picture/picture.h"
 
 namespace tools {
 
@@ -16,22 +16,22 @@ struct PictureFileType {
   const wchar_t* pattern;
   const wchar_t* extension;
 };
-PictureFileType FileTypeOf(const ui::Picture& picture);
+PictureFileType FileTypeOf(const picture::Picture& picture);
 
 // The file bytes in the picture's own format: a bitmap as a Windows BMP
 // file, a metafile as an enhanced metafile, an icon as an icon file. Throws
 // ui::UserError when the system cannot give the content (an icon larger
 // than an icon file holds, for one).
-std::string PictureFileBytes(const ui::Picture& picture);
+std::string PictureFileBytes(const picture::Picture& picture);
 
 // A Windows BMP file of the picture, whatever its kind, for the desktop
 // wallpaper: a bitmap as it is, a metafile or an icon drawn on white.
-std::string WallpaperFileBytes(const ui::Picture& picture);
+std::string WallpaperFileBytes(const picture::Picture& picture);
 
 // Puts the picture on the clipboard: a bitmap as a DIB and a bitmap, a
 // metafile as an enhanced metafile, an icon drawn on white as a bitmap (an
 // icon is no clipboard format other programs read). The picture itself is
 // left as it was. Throws ui::UserError when the clipboard cannot be opened.
-void CopyPictureToClipboard(HWND owner, const ui::Picture& picture);
+void CopyPictureToClipboard(HWND owner, const picture::Picture& picture);
 
 }  // namespace tools

@@ -39,7 +39,7 @@ WallpaperCommands::WallpaperCommands(const settings::Settings& settings) : setti
   changer_.SetInterval(kWallpaperChangeIntervalMs);
 }
 
-void WallpaperCommands::OnSetWallpaperClick(const ui::Picture& picture) {
+void WallpaperCommands::OnSetWallpaperClick(const picture::Picture& picture) {
   const std::optional<bool> tiled = WallpaperTiledFor(settings_.IsOn(settings::Option::NormalWallpaper),
                                                       settings_.IsOn(settings::Option::TiledWallpaper));
   if (!tiled) return;

@@ -11,7 +11,7 @@
 
 #include "desktop/wallpaper_changer.h"
 #include "settings/settings.h"
-#include "ui/picture.h"
+#include "picture/picture.h"
 
 namespace tools {
 
@@ -22,7 +22,7 @@ class WallpaperCommands {
   WallpaperCommands(const WallpaperCommands&) = delete;
   WallpaperCommands& operator=(const WallpaperCommands&) = delete;
 
-  void OnSetWallpaperClick(const ui::Picture& picture);
+  void OnSetWallpaperClick(const picture::Picture& picture);
   void OnNoWallpaperClick();
   void OnWallpaperOptionsClick();
   // The progress window's last step: the change is made now if the

@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "core/clipboard_formats.h"
-#include "core/dib_rules.h"
-#include "core/picture_rules.h"
-#include "core/pixel_pack.h"
+#include "picture/dib_rules.h"
+#include "picture/picture_rules.h"
+#include "picture/pixel_pack.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void Check(bool holds) {
 void FuzzDib(const std::uint8_t* data, std::size_t size) {
   // An exact-size copy, so that any read past the block is caught.
   std::vector<std::uint8_t> block(data, data + size);
-  if (!core::DibIsSound(block.data(), block.size())) return;
+  if (!picture::DibIsSound(block.data(), block.size())) return;
   Check(block.size() >= kCoreHeaderSize);
   const std::uint32_t headerSize = U32(block.data());
   if (headerSize < 40 || block.size() < 40) return;
@@ -43,8 +43,8 @@ void FuzzDib(const std::uint8_t* data, std::size_t size) {
   const std::uint16_t bits = U16(block.data() + 14);
   const std::uint32_t compression = U32(block.data() + 16);
   const std::uint32_t colours = U32(block.data() + 32);
-  Check(width > 0 && width <= core::kMaxPictureSide);
-  Check(height != 0 && std::llabs(height) <= core::kMaxPictureSide);
+  Check(width > 0 && width <= picture::kMaxPictureSide);
+  Check(height != 0 && std::llabs(height) <= picture::kMaxPictureSide);
   if (compression != kRgb && compression != kBitfields) return;
   std::uint64_t table = colours != 0 ? colours : (bits <= 8 ? (1u << bits) : 0);
   if (bits > 8 && colours == 0) table = 0;
@@ -64,16 +64,16 @@ void FuzzPlan(const std::uint8_t* data, std::size_t size) {
   const bool bitmapAvailable = data[4] & 1;
   std::vector<core::ClipboardFormat> listed;
   for (std::size_t i = 5; i + 1 < size; i += 2) listed.push_back(U16(data + i) % 64 + (data[i + 1] & 0x80 ? 0xC000 : 0));
-  const core::PictureReadPlan plan = core::PlanPictureRead(listed, icon, png, bitmapAvailable);
+  const picture::PictureReadPlan plan = picture::PlanPictureRead(listed, icon, png, bitmapAvailable);
   auto offered = [&](core::ClipboardFormat format) {
     for (core::ClipboardFormat f : listed)
       if (f == format) return true;
     return false;
   };
-  if (listed.empty()) Check(plan.source == core::PictureSource::None);
+  if (listed.empty()) Check(plan.source == picture::PictureSource::None);
   if (plan.dibSource != 0) Check(offered(plan.dibSource));
-  if (plan.source == core::PictureSource::Png) Check(png != 0 && offered(png));
-  if (plan.source == core::PictureSource::Icon) Check(icon != 0 && offered(icon));
+  if (plan.source == picture::PictureSource::Png) Check(png != 0 && offered(png));
+  if (plan.source == picture::PictureSource::Icon) Check(icon != 0 && offered(icon));
 }
 
 void FuzzPacking(const std::uint8_t* data, std::size_t size) {
@@ -83,13 +83,13 @@ void FuzzPacking(const std::uint8_t* data, std::size_t size) {
   const int height = static_cast<int>((size - 1) / rowBytes);
   if (height == 0) return;
   const std::vector<std::uint8_t> pixels(data + 1, data + 1 + rowBytes * static_cast<std::size_t>(height));
-  const auto packed = core::PackPixels(width, height, pixels.data(), pixels.size());
+  const auto packed = picture::PackPixels(width, height, pixels.data(), pixels.size());
   Check(packed.has_value());
-  Check(core::UnpackPixels(*packed) == pixels);
+  Check(picture::UnpackPixels(*packed) == pixels);
   // A damaged packing comes back empty or whole, never out of bounds.
-  core::PackedPixels damaged = *packed;
+  picture::PackedPixels damaged = *packed;
   if (!damaged.data.empty()) damaged.data[damaged.data.size() / 2] ^= data[0] | 1;
-  const std::vector<std::uint8_t> back = core::UnpackPixels(damaged);
+  const std::vector<std::uint8_t> back = picture::UnpackPixels(damaged);
   Check(back.empty() || back.size() == pixels.size());
 }
 

@@ -14,7 +14,7 @@
 #include "ui/application.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
-#include "ui/picture.h"
+#include "picture/picture.h"
 #include "ui/window.h"
 
 namespace test {
@@ -73,7 +73,7 @@ inline ui::unique_henhmetafile SolidMetafile(COLORREF colour) {
 }
 
 // The colour at the centre of a picture drawn at its own size.
-inline COLORREF CentreColour(const ui::Picture& picture) {
+inline COLORREF CentreColour(const picture::Picture& picture) {
   constexpr int kSide = 16;
   ui::WindowDC screen(nullptr);
   ui::unique_hdc dc(CreateCompatibleDC(screen.get()));

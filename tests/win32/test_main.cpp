@@ -7,7 +7,7 @@
 #include <commctrl.h>
 
 #include "support/box_watchdog.h"
-#include "ui/png_decoder.h"
+#include "ui/com_apartment.h"
 
 int main(int argc, char** argv) {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};

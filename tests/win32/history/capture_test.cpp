@@ -19,6 +19,7 @@
 #include "settings/settings.h"
 #include "ui/timer.h"
 #include "win32/clipboard_support.h"
+#include "win32/test_support.h"
 
 #include <commctrl.h>
 
@@ -149,8 +150,8 @@ TEST_F(MainWindowCaptureTest, WhenTheSystemRefusesTimersEachCaptureStillGetsACel
 
 TEST_F(MainWindowCaptureTest, BitmapGoesIntoTheNextFreeImageCell) {
   ASSERT_TRUE(CopyBitmap(kRed, 6, 3));
-  const ui::Picture& picture = form->ImageCellPicture(1);
-  EXPECT_EQ(picture.GetKind(), ui::Picture::Kind::Bitmap);
+  const picture::Picture& picture = form->ImageCellPicture(1);
+  EXPECT_EQ(picture.GetKind(), picture::Picture::Kind::Bitmap);
   EXPECT_EQ(picture.Width(), 6);
   EXPECT_EQ(picture.Height(), 3);
   EXPECT_EQ(test::CentreColour(picture), kRed);
@@ -434,7 +435,7 @@ TEST_F(MainWindowCaptureTest, AWellFormedDibIsCapturedAsABitmap) {
   const std::vector<BYTE> trueColour = SolidDib24(3, 2, kBlue);
   ASSERT_TRUE(
       Change([&](ClipboardWrite& write) { return write.Memory(CF_DIB, trueColour.data(), trueColour.size()); }));
-  ASSERT_EQ(form->ImageCellPicture(1).GetKind(), ui::Picture::Kind::Bitmap);
+  ASSERT_EQ(form->ImageCellPicture(1).GetKind(), picture::Picture::Kind::Bitmap);
   EXPECT_EQ(form->ImageCellPicture(1).Width(), 3);
   EXPECT_EQ(test::CentreColour(form->ImageCellPicture(1)), kBlue);
   ASSERT_TRUE(Counted(CellKind::Image, 1));
@@ -528,27 +529,6 @@ std::vector<BYTE> HugePng() {
   return bytes;
 }
 
-// The picture drawn at its own size, top row first.
-std::vector<COLORREF> DrawnPixels(const ui::Picture& picture) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = picture.Width();
-  info.bmiHeader.biHeight = picture.Height();
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
-  void* bits = nullptr;
-  ui::unique_hbitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-  ui::unique_hdc dc(CreateCompatibleDC(nullptr));
-  ui::SelectGuard select(dc.get(), canvas.get());
-  picture.Draw(dc.get(), RECT{0, 0, picture.Width(), picture.Height()});
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < picture.Height(); ++y) {
-    for (int x = 0; x < picture.Width(); ++x) pixels.push_back(GetPixel(dc.get(), x, y));
-  }
-  return pixels;
-}
-
 // A DIB of the given pixels (top row first), stored top-down or bottom-up,
 // its rows padded to four bytes and its pixels after a colour table of
 // `tableHint` entries, which above 8 bits only hints at a palette.
@@ -598,7 +578,7 @@ TEST_F(MainWindowCaptureTest, TrueColourDibsKeepEveryPixelWhereItWas) {
         << c.label;
     ++cell;
     ASSERT_EQ(form->ImageCellPicture(cell).Width(), kPngWidth) << c.label;
-    EXPECT_EQ(DrawnPixels(form->ImageCellPicture(cell)), kPngPixels) << c.label;
+    EXPECT_EQ(test::DrawnColours(form->ImageCellPicture(cell)), kPngPixels) << c.label;
     ASSERT_TRUE(Counted(CellKind::Image, cell)) << c.label;
   }
   EXPECT_TRUE(boxes.boxes.empty());
@@ -607,11 +587,11 @@ TEST_F(MainWindowCaptureTest, TrueColourDibsKeepEveryPixelWhereItWas) {
 TEST_F(MainWindowCaptureTest, APngAloneFillsTheNextImageCellWithItsPixelsButABitmapBesideItWins) {
   ASSERT_TRUE(Change(PutPng(kPng)));
   EXPECT_TRUE(boxes.boxes.empty());
-  const ui::Picture& picture = form->ImageCellPicture(1);
-  ASSERT_EQ(picture.GetKind(), ui::Picture::Kind::Bitmap);
+  const picture::Picture& picture = form->ImageCellPicture(1);
+  ASSERT_EQ(picture.GetKind(), picture::Picture::Kind::Bitmap);
   ASSERT_EQ(picture.Width(), kPngWidth);
   ASSERT_EQ(picture.Height(), kPngHeight);
-  EXPECT_EQ(DrawnPixels(picture), kPngPixels);
+  EXPECT_EQ(test::DrawnColours(picture), kPngPixels);
   EXPECT_TRUE(Counted(CellKind::Image, 1));
 
   // Listed first or not, the PNG gives way to the bitmap.
@@ -719,19 +699,19 @@ TEST_F(MainWindowCaptureTest, TheClipboardsOwnOrderDecidesBetweenMetafileAndBitm
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
     return write.Metafile(test::SolidMetafile(kRed)) && write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kBlue));
   }));
-  EXPECT_EQ(form->ImageCellPicture(1).GetKind(), ui::Picture::Kind::Metafile);
+  EXPECT_EQ(form->ImageCellPicture(1).GetKind(), picture::Picture::Kind::Metafile);
   ASSERT_TRUE(Counted(CellKind::Image, 1));
 
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
     return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kBlue)) && write.Metafile(test::SolidMetafile(kRed));
   }));
-  EXPECT_EQ(form->ImageCellPicture(2).GetKind(), ui::Picture::Kind::Bitmap);
+  EXPECT_EQ(form->ImageCellPicture(2).GetKind(), picture::Picture::Kind::Bitmap);
 }
 
 TEST_F(MainWindowCaptureTest, ClicksSelectPerKindAndADoubleClickOpensTheCellClicked) {
   std::vector<COLORREF> openedPictures;
   std::vector<std::wstring> openedTexts;
-  form->openPicture = [&](const ui::Picture& picture) { openedPictures.push_back(test::CentreColour(picture)); };
+  form->openPicture = [&](const picture::Picture& picture) { openedPictures.push_back(test::CentreColour(picture)); };
   form->openText = [&](const std::wstring& text) { openedTexts.push_back(text); };
   ASSERT_TRUE(CopyBitmap(kRed) && Counted(CellKind::Image, 1));
   ASSERT_TRUE(CopyBitmap(kGreen) && Counted(CellKind::Image, 2));

@@ -16,6 +16,7 @@
 #include "ui/form.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
+#include "win32/test_support.h"
 
 namespace {
 
@@ -58,9 +59,6 @@ RECT WindowBounds(HWND window) {
 class SettingsFileTest : public testing::Test {
  protected:
   void SetUp() override {
-    wchar_t base[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, base);
-    file_ = std::wstring(base) + L"kestrel99-test-" + std::to_wstring(GetCurrentProcessId()) + L".ini";
     DeleteFileW(file_.c_str());
     ui::SetMessageBoxSinkForTesting([this](const std::wstring&, const std::wstring& text, UINT) {
       boxes_.push_back(text);
@@ -84,7 +82,7 @@ class SettingsFileTest : public testing::Test {
   }
 
   ui::Application application_{L"Kestrel99"};
-  std::wstring file_;
+  std::wstring file_ = test::TemporaryPath(L"kestrel99-test-", L".ini").wstring();
   std::vector<std::wstring> boxes_;
 };
 

@@ -14,10 +14,11 @@
 #include <vector>
 
 #include "app/program_title.h"
-#include "core/bmp_file.h"
+#include "picture/bmp_file.h"
 #include "ui/application.h"
-#include "ui/clipboard.h"
+#include "desktop/clipboard.h"
 #include "win32/clipboard_support.h"
+#include "win32/test_support.h"
 
 namespace {
 
@@ -27,23 +28,11 @@ using Page = tools::CellWindow::Page;
 class CellWindowTest : public testing::Test {
  protected:
   void SetUp() override {
-    wchar_t base[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, base);
-    folder = fs::path(base) / (L"k99 cell " + std::to_wstring(GetCurrentProcessId()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
     window->SetFileDialogForTesting([this](HWND, const ui::FileDialogRequest& request) {
       requests.push_back(request);
       return answer;
     });
   }
-  void TearDown() override {
-    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
-      SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
-    }
-    fs::remove_all(folder);
-  }
-
   // Presses a button of the page's toolbar: the toolbar tells its dock,
   // which passes the click on to the window.
   void Command(int command) {
@@ -73,7 +62,8 @@ class CellWindowTest : public testing::Test {
   settings::Settings settings;
   ui::Application application{app::ProgramTitle()};
   ui::WindowPtr<tools::CellWindow> window = ui::MakeWindow<tools::CellWindow>(application, settings);
-  fs::path folder;
+  test::TemporaryFolder temporary{L"k99 cell "};
+  fs::path folder = temporary.Path();
   std::optional<std::wstring> answer;
   std::vector<ui::FileDialogRequest> requests;
 };
@@ -86,15 +76,15 @@ std::string ReadBytes(const fs::path& path) {
 void WriteBytes(const fs::path& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
 
 // A picture through the clipboard, as the cells get theirs.
-ui::Picture PictureFromClipboard(const std::function<void(test::ClipboardWrite&)>& put) {
+picture::Picture PictureFromClipboard(const std::function<void(test::ClipboardWrite&)>& put) {
   const auto writer = ui::MakeWindow<test::ClipboardWriter>();
   {
     test::ClipboardWrite write(writer->Handle());
     EXPECT_TRUE(write.IsOpen());
     put(write);
   }
-  ui::ClipboardSession session(writer->Handle());
-  return ui::Picture::FromOpenClipboard();
+  desktop::ClipboardSession session(writer->Handle());
+  return picture::Picture::FromOpenClipboard();
 }
 
 // 32-bit pixels of any bitmap, read the same way for source and result.
@@ -165,10 +155,10 @@ TEST_F(CellWindowTest, OpeningSizesThePageAndCentresOnlyAHiddenWindow) {
       EXPECT_EQ(window->Caption(), L"Edit");
       EXPECT_EQ(window->Editor().Text(), L"one\r\ntwo");
     } else {
-      ui::Picture picture;
+      picture::Picture picture;
       if (c.pictureWidth > 0) {
         const ui::unique_hbitmap bitmap = test::SolidBitmap(c.pictureWidth, c.pictureHeight, RGB(1, 2, 3));
-        picture = ui::Picture::FromBitmap(bitmap.get(), nullptr);
+        picture = picture::Picture::FromBitmap(bitmap.get(), nullptr);
       }
       window->OpenPicture(picture);
       EXPECT_EQ(window->CurrentPage(), Page::Save);
@@ -191,7 +181,7 @@ TEST_F(CellWindowTest, OpeningSizesThePageAndCentresOnlyAHiddenWindow) {
 
   // A double click on the picture or on the scroll box's free area closes it.
   for (HWND target : {window->PictureControl().Handle(), GetParent(window->PictureControl().Handle())}) {
-    window->OpenPicture(ui::Picture{});
+    window->OpenPicture(picture::Picture{});
     ASSERT_TRUE(window->IsVisible());
     SendMessageW(target, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
     EXPECT_FALSE(window->IsVisible());
@@ -204,7 +194,7 @@ TEST_F(CellWindowTest, SavedBitmapsReadBackPixelForPixel) {
   for (const int bits : {8, 24, 32}) {
     SCOPED_TRACE(testing::Message() << bits << "-bit source");
     const ui::unique_hbitmap source = PatternBitmap(bits, kWidth, kHeight);
-    window->OpenPicture(ui::Picture::FromBitmap(source.get(), nullptr));
+    window->OpenPicture(picture::Picture::FromBitmap(source.get(), nullptr));
     const fs::path file = folder / (L"picture " + std::to_wstring(bits) + L".bmp");
     CommandWithFile(tools::kSaveImageCommand, file);
 
@@ -234,27 +224,27 @@ TEST_F(CellWindowTest, MetafilesAndIconsAreSavedAndCopiedBackInAFormOthersRead) 
     iconPixels[i + 2] = 200;  // red
     iconPixels[i + 3] = 255;  // opaque
   }
-  const std::vector<uint8_t> mask(core::MaskRowBytes(kIconSide) * kIconSide, 0);
+  const std::vector<uint8_t> mask(picture::MaskRowBytes(kIconSide) * kIconSide, 0);
   const std::vector<uint8_t> iconFile =
-      core::EncodeIconFile(kIconSide, kIconSide, iconPixels.data(), iconPixels.size(), mask.data(), mask.size());
+      picture::EncodeIconFile(kIconSide, kIconSide, iconPixels.data(), iconPixels.size(), mask.data(), mask.size());
 
   struct Case {
     const char* name;
     std::function<void(test::ClipboardWrite&)> put;
-    ui::Picture::Kind kind;
+    picture::Picture::Kind kind;
     const wchar_t* extension;
     UINT clipboardFormat;  // what the copy back offers
     UINT absentFormat;     // what it must not
   };
   const Case cases[] = {
       {"metafile", [](test::ClipboardWrite& w) { w.Metafile(test::SolidMetafile(RGB(0, 0, 200))); },
-       ui::Picture::Kind::Metafile, L"emf", CF_ENHMETAFILE, CF_BITMAP},
-      {"icon", [&](test::ClipboardWrite& w) { w.Memory(ui::IconFormat(), iconFile.data(), iconFile.size()); },
-       ui::Picture::Kind::Icon, L"ico", CF_BITMAP, ui::IconFormat()},
+       picture::Picture::Kind::Metafile, L"emf", CF_ENHMETAFILE, CF_BITMAP},
+      {"icon", [&](test::ClipboardWrite& w) { w.Memory(desktop::IconFormat(), iconFile.data(), iconFile.size()); },
+       picture::Picture::Kind::Icon, L"ico", CF_BITMAP, desktop::IconFormat()},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
-    const ui::Picture picture = PictureFromClipboard(c.put);
+    const picture::Picture picture = PictureFromClipboard(c.put);
     ASSERT_EQ(picture.GetKind(), c.kind);
     window->OpenPicture(picture);
 
@@ -262,7 +252,7 @@ TEST_F(CellWindowTest, MetafilesAndIconsAreSavedAndCopiedBackInAFormOthersRead) 
     CommandWithFile(tools::kSaveImageCommand, file);
     ASSERT_EQ(requests.size(), 1u);
     EXPECT_EQ(requests.back().defaultExtension, c.extension);
-    if (c.kind == ui::Picture::Kind::Metafile) {
+    if (c.kind == picture::Picture::Kind::Metafile) {
       ui::unique_henhmetafile loaded(GetEnhMetaFileW(file.c_str()));
       EXPECT_TRUE(loaded) << "the system cannot read the metafile";
     } else {
@@ -278,12 +268,12 @@ TEST_F(CellWindowTest, MetafilesAndIconsAreSavedAndCopiedBackInAFormOthersRead) 
 
     Command(tools::kCopyBackCommand);
     {
-      ui::ClipboardSession session(window->Handle());
+      desktop::ClipboardSession session(window->Handle());
       ASSERT_TRUE(session.IsOpen());
       EXPECT_TRUE(IsClipboardFormatAvailable(c.clipboardFormat));
       EXPECT_FALSE(IsClipboardFormatAvailable(c.absentFormat));
-      const ui::Picture back = ui::Picture::FromOpenClipboard();
-      if (c.kind == ui::Picture::Kind::Icon) {
+      const picture::Picture back = picture::Picture::FromOpenClipboard();
+      if (c.kind == picture::Picture::Kind::Icon) {
         EXPECT_EQ(back.Width(), kIconSide);
         EXPECT_EQ(test::CentreColour(back), RGB(200, 0, 0));
       }
@@ -348,7 +338,7 @@ TEST_F(CellWindowTest, FilesThatCannotBeReadOrWrittenLoseNothing) {
   const fs::path directory = folder / "a folder.txt";
   fs::create_directory(directory);
   const ui::unique_hbitmap bitmap = test::SolidBitmap(8, 8, RGB(9, 9, 9));
-  const ui::Picture picture = ui::Picture::FromBitmap(bitmap.get(), nullptr);
+  const picture::Picture picture = picture::Picture::FromBitmap(bitmap.get(), nullptr);
 
   struct Case {
     const char* name;
@@ -390,7 +380,7 @@ TEST_F(CellWindowTest, AnEmptyPictureIsNeitherSavedNorCopied) {
     test::ClipboardWrite write(writer->Handle());
     write.Text(L"still here");
   }
-  window->OpenPicture(ui::Picture{});
+  window->OpenPicture(picture::Picture{});
   const fs::path file = folder / "empty.bmp";
   CommandWithFile(tools::kSaveImageCommand, file);
   Command(tools::kCopyBackCommand);
@@ -398,8 +388,8 @@ TEST_F(CellWindowTest, AnEmptyPictureIsNeitherSavedNorCopied) {
   ASSERT_EQ(boxes.boxes.size(), 2u);
   for (const auto& box : boxes.boxes) EXPECT_EQ(box.caption, L"Information");
   EXPECT_FALSE(fs::exists(file));
-  ui::ClipboardSession session(writer->Handle());
-  EXPECT_EQ(ui::ReadClipboardText(), L"still here");
+  desktop::ClipboardSession session(writer->Handle());
+  EXPECT_EQ(desktop::ReadClipboardText(), L"still here");
 }
 
 }  // namespace

@@ -17,6 +17,7 @@
 #include "app/program_title.h"
 #include "ui/application.h"
 #include "win32/clipboard_support.h"
+#include "win32/test_support.h"
 
 namespace {
 
@@ -39,13 +40,6 @@ std::wstring CurrentDirectory() {
 class DirectoryPickerTest : public testing::Test {
  protected:
   void SetUp() override {
-    wchar_t base[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, base);
-    // The full form: the temporary path may be given in short names.
-    wchar_t full[MAX_PATH] = L"";
-    GetLongPathNameW(base, full, MAX_PATH);
-    folder = fs::path(full) / (L"k99 picker " + std::to_wstring(GetCurrentProcessId()));
-    fs::remove_all(folder);
     fs::create_directories(folder / L"alpha" / L"beta");
     fs::create_directories(folder / L"Delta");
     fs::create_directories(folder / L"gamma");
@@ -57,8 +51,6 @@ class DirectoryPickerTest : public testing::Test {
   void TearDown() override {
     SetCurrentDirectoryW(startDirectory.c_str());
     picker.reset();
-    SetFileAttributesW((folder / L"gamma").c_str(), FILE_ATTRIBUTE_NORMAL);
-    fs::remove_all(folder);
   }
 
   void WaitForTree() {
@@ -96,7 +88,8 @@ class DirectoryPickerTest : public testing::Test {
   settings::Settings settings;
   ui::WindowPtr<tools::DirectoryPicker> picker = ui::MakeWindow<tools::DirectoryPicker>(application, settings);
   test::MessageBoxRecorder boxes;
-  fs::path folder;
+  test::TemporaryFolder temporary{L"k99 picker "};
+  fs::path folder = temporary.Path();
   std::wstring startDirectory;
 };
 

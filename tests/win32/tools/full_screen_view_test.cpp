@@ -16,8 +16,8 @@ constexpr COLORREF kBlack = RGB(0, 0, 0);
 
 class FullScreenViewTest : public testing::Test {
  protected:
-  static ui::Picture Solid(int width, int height, COLORREF colour) {
-    return ui::Picture::FromBitmap(test::SolidBitmap(width, height, colour).get(), nullptr);
+  static picture::Picture Solid(int width, int height, COLORREF colour) {
+    return picture::Picture::FromBitmap(test::SolidBitmap(width, height, colour).get(), nullptr);
   }
   bool HasStyle(DWORD style) const { return (GetWindowLongW(view->Handle(), GWL_STYLE) & style) != 0; }
   // The colour the view paints at a client point.
@@ -81,7 +81,7 @@ TEST_F(FullScreenViewTest, ScrollBarsAppearOnlyWhereThePictureIsLarger) {
   EXPECT_TRUE(HasStyle(WS_HSCROLL) && HasStyle(WS_VSCROLL));
   EXPECT_EQ(view->ScrollPosition().x, 0) << "a new picture starts at its top-left corner";
 
-  view->ShowPicture(ui::Picture());
+  view->ShowPicture(picture::Picture());
   ui::Application::ProcessMessages();
   EXPECT_FALSE(HasStyle(WS_HSCROLL | WS_VSCROLL));
   EXPECT_EQ(PixelAt(0, 0), kBlack) << "an empty cell shows a black screen";

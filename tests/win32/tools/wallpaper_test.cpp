@@ -19,6 +19,7 @@
 #include "ui/application.h"
 #include "ui/timer.h"
 #include "win32/clipboard_support.h"
+#include "win32/test_support.h"
 
 namespace {
 
@@ -38,11 +39,6 @@ std::wstring DesktopValue(const wchar_t* name) {
 class WallpaperTest : public testing::Test {
  protected:
   void SetUp() override {
-    wchar_t base[MAX_PATH] = L"";
-    GetTempPathW(MAX_PATH, base);
-    folder = fs::path(base) / (L"k99 wallpaper " + std::to_wstring(GetCurrentProcessId()));
-    fs::remove_all(folder);
-    fs::create_directories(folder);
     settings.SetWallpaperDirectory(folder.wstring() + L"\\");
     // As the application wires them.
     window->Wallpaper().runProgress = [this] {
@@ -51,12 +47,11 @@ class WallpaperTest : public testing::Test {
     };
     progress->onFinished = [this] { window->Wallpaper().FinishChange(); };
     const ui::unique_hbitmap bitmap = test::SolidBitmap(7, 5, RGB(10, 200, 30));
-    window->OpenPicture(ui::Picture::FromBitmap(bitmap.get(), nullptr));
+    window->OpenPicture(picture::Picture::FromBitmap(bitmap.get(), nullptr));
   }
-  void TearDown() override {
-    SetCurrentDirectoryW(L"C:\\");
-    fs::remove_all(folder);
-  }
+  // The wallpaper folder is the current directory by now, and a current
+  // directory cannot be removed.
+  void TearDown() override { SetCurrentDirectoryW(L"C:\\"); }
   fs::path WallpaperFile() const { return folder / std::wstring(tools::kWallpaperFileName); }
 
   test::MessageBoxRecorder boxes;
@@ -64,7 +59,8 @@ class WallpaperTest : public testing::Test {
   ui::Application application{app::ProgramTitle()};
   ui::WindowPtr<tools::CellWindow> window = ui::MakeWindow<tools::CellWindow>(application, settings);
   ui::WindowPtr<tools::WallpaperProgressWindow> progress = ui::MakeWindow<tools::WallpaperProgressWindow>(application);
-  fs::path folder;
+  test::TemporaryFolder temporary{L"k99 wallpaper "};
+  fs::path folder = temporary.Path();
 };
 
 TEST_F(WallpaperTest, SetAsWallpaperWritesTheBitmapAndAppliesItBeforeTheProgressCloses) {
@@ -84,7 +80,7 @@ TEST_F(WallpaperTest, SetAsWallpaperWritesTheBitmapAndAppliesItBeforeTheProgress
   GetObjectW(written.get(), sizeof(info), &info);
   EXPECT_EQ(info.bmWidth, 7);
   EXPECT_EQ(info.bmHeight, 5);
-  EXPECT_EQ(test::CentreColour(ui::Picture::FromBitmap(written.get(), nullptr)), RGB(10, 200, 30));
+  EXPECT_EQ(test::CentreColour(picture::Picture::FromBitmap(written.get(), nullptr)), RGB(10, 200, 30));
 
   EXPECT_EQ(DesktopValue(L"TileWallPaper"), L"0");
   EXPECT_EQ(fs::path(DesktopValue(L"Wallpaper")), WallpaperFile());
@@ -135,7 +131,7 @@ TEST_F(WallpaperTest, RefusalsWriteNothingAndStartNothing) {
   settings.Set(Option::NormalWallpaper, true);
 
   // No picture and no earlier file.
-  window->OpenPicture(ui::Picture{});
+  window->OpenPicture(picture::Picture{});
   try {
     window->OnSetWallpaperClick();
     ADD_FAILURE() << "an empty window set a wallpaper";
@@ -154,7 +150,7 @@ TEST_F(WallpaperTest, RefusalsWriteNothingAndStartNothing) {
   ASSERT_TRUE(fs::create_directories(deep));
   settings.SetWallpaperDirectory(deep.wstring());
   const ui::unique_hbitmap bitmap = test::SolidBitmap(3, 3, RGB(1, 2, 3));
-  window->OpenPicture(ui::Picture::FromBitmap(bitmap.get(), nullptr));
+  window->OpenPicture(picture::Picture::FromBitmap(bitmap.get(), nullptr));
   EXPECT_THROW(window->OnSetWallpaperClick(), ui::UserError);
   EXPECT_FALSE(fs::exists(deep / std::wstring(tools::kWallpaperFileName)));
 

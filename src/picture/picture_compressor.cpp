@@ -1,14 +1,14 @@
-#include "ui/picture_compressor.h"
+#include "picture/picture_compressor.h"
 
 #include <new>
 #include <system_error>
 #include <utility>
 
-namespace ui {
+namespace picture {
 
-std::optional<core::PackedPixels> PictureCompressor::DefaultPacker(int width, int height, const uint8_t* pixels,
-                                                                   size_t bytes, const std::atomic<bool>* stop) {
-  return core::PackPixels(width, height, pixels, bytes, core::PackOptions{}, stop);
+std::optional<PackedPixels> PictureCompressor::DefaultPacker(int width, int height, const uint8_t* pixels, size_t bytes,
+                                                             const std::atomic<bool>* stop) {
+  return PackPixels(width, height, pixels, bytes, PackOptions{}, stop);
 }
 
 PictureCompressor::PictureCompressor(HWND notify, UINT message, Packer packer)
@@ -98,4 +98,4 @@ void PictureCompressor::Finish() {
   DeliverFinished();
 }
 
-}  // namespace ui
+}  // namespace picture

@@ -39,7 +39,7 @@
 #include "tools/full_screen_view.h"
 #include "tools/wallpaper_progress_window.h"
 #include "ui/application.h"
-#include "ui/png_decoder.h"
+#include "ui/com_apartment.h"
 
 namespace {
 
@@ -144,7 +144,7 @@ int wmain(int argc, wchar_t** argv) {
     auto* view = application.CreateForm<tools::FullScreenView>();
     Copy(view->Handle(), nullptr, RGB(30, 60, 160), RGB(120, 200, 255));
     if (OpenClipboard(view->Handle())) {
-      ui::Picture picture = ui::Picture::FromOpenClipboard();
+      picture::Picture picture = picture::Picture::FromOpenClipboard();
       CloseClipboard();
       view->ShowPicture(picture);
     }
@@ -208,7 +208,7 @@ int wmain(int argc, wchar_t** argv) {
     if (which == L"cell-save") {
       Copy(cell->Handle(), nullptr, RGB(30, 60, 160), RGB(120, 200, 255));
       if (OpenClipboard(cell->Handle())) {
-        ui::Picture picture = ui::Picture::FromOpenClipboard();
+        picture::Picture picture = picture::Picture::FromOpenClipboard();
         CloseClipboard();
         cell->OpenPicture(picture);
       }

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-namespace core {
+namespace picture {
 
 // How each row's prediction filter is chosen. Adaptive tries every filter
 // and keeps the one whose output bytes lie closest to zero; the others use
@@ -49,4 +49,4 @@ std::optional<PackedPixels> PackPixels(int width, int height, const std::uint8_t
 // data is damaged. Throws std::bad_alloc when memory runs out.
 std::vector<std::uint8_t> UnpackPixels(const PackedPixels& packed);
 
-}  // namespace core
+}  // namespace picture

@@ -5,7 +5,7 @@
 
 #include "core/clipboard_formats.h"
 
-namespace core {
+namespace picture {
 
 enum class PictureSource { None, Bitmap, EnhMetafile, MetafilePict, Icon, Png };
 
@@ -14,7 +14,7 @@ struct PictureReadPlan {
   // For a bitmap: the DIB format the system makes it from, which must pass
   // DibIsSound before the bitmap is asked for; 0 when the bitmap was put on
   // the clipboard as a bitmap.
-  ClipboardFormat dibSource = 0;
+  core::ClipboardFormat dibSource = 0;
 
   friend bool operator==(const PictureReadPlan&, const PictureReadPlan&) = default;
 };
@@ -23,7 +23,7 @@ struct PictureReadPlan {
 // registered icon format and `pngFormat` the registered PNG format (either 0
 // if it could not be registered), and `bitmapAvailable` whether the system
 // would hand out a bitmap at all.
-PictureReadPlan PlanPictureRead(std::span<const ClipboardFormat> listed, ClipboardFormat iconFormat,
-                                ClipboardFormat pngFormat, bool bitmapAvailable);
+PictureReadPlan PlanPictureRead(std::span<const core::ClipboardFormat> listed, core::ClipboardFormat iconFormat,
+                                core::ClipboardFormat pngFormat, bool bitmapAvailable);
 
-}  // namespace core
+}  // namespace picture

@@ -1,9 +1,9 @@
-#include "core/bmp_file.h"
+#include "picture/bmp_file.h"
 
 #include <algorithm>
 #include <limits>
 
-namespace core {
+namespace picture {
 
 namespace {
 
@@ -63,9 +63,9 @@ std::vector<std::uint8_t> EncodeBmpFile(int width, int height, const std::uint8_
   return out;
 }
 
-}  // namespace core
+}  // namespace picture
 
-namespace core {
+namespace picture {
 
 std::vector<std::uint8_t> EncodeIconFile(int width, int height, const std::uint8_t* pixels, std::size_t pixelBytes,
                                          const std::uint8_t* mask, std::size_t maskBytes) {
@@ -106,4 +106,4 @@ std::vector<std::uint8_t> EncodeIconFile(int width, int height, const std::uint8
   return out;
 }
 
-}  // namespace core
+}  // namespace picture

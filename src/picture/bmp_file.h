@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace core {
+namespace picture {
 
 inline constexpr std::size_t kBmpFileHeaderSize = 14;
 inline constexpr std::size_t kBmpInfoHeaderSize = 40;
@@ -20,9 +20,9 @@ inline constexpr std::size_t kBmpInfoHeaderSize = 40;
 // format's 32-bit sizes.
 std::vector<std::uint8_t> EncodeBmpFile(int width, int height, const std::uint8_t* pixels, std::size_t pixelBytes);
 
-}  // namespace core
+}  // namespace picture
 
-namespace core {
+namespace picture {
 
 // An icon file holding one image: 32-bit colour pixels (as above, the fourth
 // byte the alpha) and a 1-bit mask, both bottom-up, the mask's rows padded to
@@ -34,4 +34,4 @@ std::vector<std::uint8_t> EncodeIconFile(int width, int height, const std::uint8
 // Bytes per row of a 1-bit image, padded to whole 32-bit words.
 constexpr std::size_t MaskRowBytes(int width) { return (static_cast<std::size_t>(width) + 31) / 32 * 4; }
 
-}  // namespace core
+}  // namespace picture

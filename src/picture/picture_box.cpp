@@ -1,14 +1,14 @@
-#include "ui/picture_box.h"
+#include "picture/picture_box.h"
 
 #include <utility>
 
 #include "core/window_classes.h"
 
-namespace ui {
+namespace picture {
 
 void PictureBox::Create(HWND parent, int x, int y, int width, int height) {
   EnablePainting();
-  CreateFromParams(WindowParams::Child(core::kPictureBoxClass, parent, x, y, width, height));
+  CreateFromParams(ui::WindowParams::Child(core::kPictureBoxClass, parent, x, y, width, height));
 }
 
 void PictureBox::SetPicture(Picture picture) {
@@ -50,4 +50,4 @@ LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-}  // namespace ui
+}  // namespace picture

@@ -3,13 +3,12 @@
 #pragma once
 
 #include <windows.h>
-#include <objbase.h>
 
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
-namespace ui {
+namespace picture {
 
 struct DecodedImage {
   int width = 0;
@@ -21,23 +20,8 @@ struct DecodedImage {
 enum class DecodeResult { Decoded, Unreadable, OutOfMemory };
 
 // Any bytes may be passed; nothing outside them is read. A picture over the
-// limits of core/dib_rules is Unreadable, found out before its pixels are
+// limits of picture/dib_rules is Unreadable, found out before its pixels are
 // allocated. The calling thread must be in a COM apartment.
 DecodeResult DecodePng(const uint8_t* data, size_t size, DecodedImage& image);
 
-// The imaging codecs are COM objects: the GUI thread joins an apartment for
-// as long as this lives.
-class ComApartment {
- public:
-  ComApartment() : joined_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
-  ~ComApartment() {
-    if (joined_) CoUninitialize();
-  }
-  ComApartment(const ComApartment&) = delete;
-  ComApartment& operator=(const ComApartment&) = delete;
-
- private:
-  bool joined_;
-};
-
-}  // namespace ui
+}  // namespace picture

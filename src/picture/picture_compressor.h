@@ -18,19 +18,19 @@
 #include <thread>
 #include <vector>
 
-#include "core/pixel_pack.h"
-#include "ui/picture.h"
+#include "picture/pixel_pack.h"
+#include "picture/picture.h"
 
-namespace ui {
+namespace picture {
 
 class PictureCompressor {
  public:
   // Packs width x height pixels; returns nothing when `stop` turns true.
   // May throw std::bad_alloc.
-  using Packer = std::function<std::optional<core::PackedPixels>(int width, int height, const uint8_t* pixels,
-                                                                 size_t bytes, const std::atomic<bool>* stop)>;
-  static std::optional<core::PackedPixels> DefaultPacker(int width, int height, const uint8_t* pixels, size_t bytes,
-                                                         const std::atomic<bool>* stop);
+  using Packer = std::function<std::optional<PackedPixels>(int width, int height, const uint8_t* pixels, size_t bytes,
+                                                           const std::atomic<bool>* stop)>;
+  static std::optional<PackedPixels> DefaultPacker(int width, int height, const uint8_t* pixels, size_t bytes,
+                                                   const std::atomic<bool>* stop);
 
   // `notify` (may be null) gets `message` each time a picture is packed;
   // its handler calls DeliverFinished.
@@ -53,7 +53,7 @@ class PictureCompressor {
     std::weak_ptr<Picture::Store> store;
     int width = 0;
     int height = 0;
-    std::optional<core::PackedPixels> packed;
+    std::optional<PackedPixels> packed;
   };
   void Run();
   void PackOne(Job& job);
@@ -70,4 +70,4 @@ class PictureCompressor {
   std::thread worker_;
 };
 
-}  // namespace ui
+}  // namespace picture

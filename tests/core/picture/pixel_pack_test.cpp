@@ -1,4 +1,4 @@
-#include "core/pixel_pack.h"
+#include "picture/pixel_pack.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 
 namespace {
 
-using core::PackOptions;
-using core::RowFilterChoice;
+using picture::PackOptions;
+using picture::RowFilterChoice;
 
 // Pixels that exercise every row filter: flat runs, gradients, noise and
 // edges, with the alpha byte made by `alpha`.
@@ -47,10 +47,10 @@ std::vector<std::uint8_t> MixedPixels(int width, int height, AlphaOf alpha) {
 
 void ExpectRoundTrip(int width, int height, const std::vector<std::uint8_t>& pixels, bool expectAlpha,
                      const PackOptions& options) {
-  const auto packed = core::PackPixels(width, height, pixels.data(), pixels.size(), options);
+  const auto packed = picture::PackPixels(width, height, pixels.data(), pixels.size(), options);
   ASSERT_TRUE(packed) << width << "x" << height;
   EXPECT_EQ(packed->hasAlpha, expectAlpha) << width << "x" << height;
-  EXPECT_EQ(core::UnpackPixels(*packed), pixels) << width << "x" << height << " level " << options.level;
+  EXPECT_EQ(picture::UnpackPixels(*packed), pixels) << width << "x" << height << " level " << options.level;
 }
 
 TEST(PixelPack, EveryShapeAlphaAndFilterComesBackExactly) {
@@ -77,20 +77,20 @@ TEST(PixelPack, ScreenContentShrinksAndStopOrBadInputGivesNothing) {
   const int w = 640;
   const int h = 480;
   const auto pixels = MixedPixels(w, h, [](int, int, std::mt19937&) -> std::uint8_t { return 255; });
-  const auto packed = core::PackPixels(w, h, pixels.data(), pixels.size());
+  const auto packed = picture::PackPixels(w, h, pixels.data(), pixels.size());
   ASSERT_TRUE(packed);
   EXPECT_LT(packed->data.size(), pixels.size() / 3) << "three quarters of the rows are plain or smooth";
 
   std::atomic<bool> stop{true};
-  EXPECT_FALSE(core::PackPixels(w, h, pixels.data(), pixels.size(), {}, &stop));
-  EXPECT_FALSE(core::PackPixels(w, h + 1, pixels.data(), pixels.size())) << "size does not match the pixels";
+  EXPECT_FALSE(picture::PackPixels(w, h, pixels.data(), pixels.size(), {}, &stop));
+  EXPECT_FALSE(picture::PackPixels(w, h + 1, pixels.data(), pixels.size())) << "size does not match the pixels";
 
-  core::PackedPixels cut = *packed;
+  picture::PackedPixels cut = *packed;
   cut.data.resize(cut.data.size() / 2);
-  EXPECT_TRUE(core::UnpackPixels(cut).empty()) << "a cut stream is no picture, not half of one";
-  core::PackedPixels taller = *packed;
+  EXPECT_TRUE(picture::UnpackPixels(cut).empty()) << "a cut stream is no picture, not half of one";
+  picture::PackedPixels taller = *packed;
   taller.height += 1;
-  EXPECT_TRUE(core::UnpackPixels(taller).empty());
+  EXPECT_TRUE(picture::UnpackPixels(taller).empty());
 }
 
 }  // namespace

@@ -16,10 +16,11 @@
 #include <thread>
 #include <vector>
 
+#include "picture/picture.h"
+#include "picture/picture_compressor.h"
 #include "tools/picture_export.h"
 #include "ui/handles.h"
-#include "ui/picture.h"
-#include "ui/picture_compressor.h"
+#include "win32/test_support.h"
 
 namespace {
 
@@ -27,7 +28,7 @@ constexpr COLORREF kRed = RGB(220, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 220);
 
 // A picture whose left half is red and right half blue.
-ui::Picture TwoColourPicture(int width, int height) {
+picture::Picture TwoColourPicture(int width, int height) {
   ui::WindowDC screen(nullptr);
   ui::unique_hbitmap bitmap(CreateCompatibleBitmap(screen.get(), width, height));
   ui::unique_hdc dc(CreateCompatibleDC(screen.get()));
@@ -40,7 +41,7 @@ ui::Picture TwoColourPicture(int width, int height) {
     FillRect(dc.get(), &left, red.get());
     FillRect(dc.get(), &right, blue.get());
   }
-  return ui::Picture::FromBitmap(bitmap.get(), nullptr);
+  return picture::Picture::FromBitmap(bitmap.get(), nullptr);
 }
 
 // Draws the picture into a white canvas and reads back one pixel.
@@ -69,8 +70,8 @@ bool Near(COLORREF actual, COLORREF expected) {
 }
 
 TEST(PictureTest, ShrunkPictureKeepsItsLayoutAtEverySizeItIsDrawnAt) {
-  const ui::Picture picture = TwoColourPicture(800, 600);
-  ASSERT_EQ(picture.GetKind(), ui::Picture::Kind::Bitmap);
+  const picture::Picture picture = TwoColourPicture(800, 600);
+  ASSERT_EQ(picture.GetKind(), picture::Picture::Kind::Bitmap);
   for (const RECT target : {RECT{8, 8, 97, 81}, RECT{0, 0, 40, 30}, RECT{8, 8, 97, 81}}) {
     Canvas canvas;
     picture.Draw(canvas.dc(), target);
@@ -83,7 +84,7 @@ TEST(PictureTest, ShrunkPictureKeepsItsLayoutAtEverySizeItIsDrawnAt) {
 }
 
 TEST(PictureTest, SmallPictureIsStretchedUpFromItself) {
-  const ui::Picture picture = TwoColourPicture(20, 10);
+  const picture::Picture picture = TwoColourPicture(20, 10);
   Canvas canvas;
   picture.Draw(canvas.dc(), RECT{0, 0, 180, 90});
   EXPECT_TRUE(Near(canvas.At(5, 45), kRed));
@@ -91,7 +92,7 @@ TEST(PictureTest, SmallPictureIsStretchedUpFromItself) {
 }
 
 TEST(PictureTest, EmptyPictureDrawsNothing) {
-  const ui::Picture picture;
+  const picture::Picture picture;
   Canvas canvas;
   picture.Draw(canvas.dc(), RECT{0, 0, 89, 73});
   EXPECT_EQ(canvas.At(40, 40), RGB(255, 255, 255));
@@ -132,33 +133,13 @@ ui::unique_hbitmap SectionBitmap(int width, int height, int bits, bool alpha) {
   return bitmap;
 }
 
-// The picture drawn at its own size, read back as 32-bit pixels.
-std::vector<uint8_t> DrawnPixels(const ui::Picture& picture) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = picture.Width();
-  info.bmiHeader.biHeight = picture.Height();
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* data = nullptr;
-  ui::unique_hbitmap canvas(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &data, nullptr, 0));
-  ui::unique_hdc dc(CreateCompatibleDC(nullptr));
-  {
-    ui::SelectGuard select(dc.get(), canvas.get());
-    picture.Draw(dc.get(), RECT{0, 0, picture.Width(), picture.Height()});
-    GdiFlush();
-  }
-  const auto* first = static_cast<const uint8_t*>(data);
-  return std::vector<uint8_t>(first, first + static_cast<size_t>(picture.Width()) * picture.Height() * 4);
-}
-
 struct Snapshot {
   std::vector<uint8_t> pixels;
   std::vector<uint8_t> drawn;
   std::string file;
 };
-Snapshot Take(const ui::Picture& picture) {
-  return {picture.Pixels(), DrawnPixels(picture), tools::PictureFileBytes(picture)};
+Snapshot Take(const picture::Picture& picture) {
+  return {picture.Pixels(), test::DrawnPixels(picture), tools::PictureFileBytes(picture)};
 }
 
 TEST(PicturePackingTest, EveryKindOfBitmapComesBackExactlyOncePacked) {
@@ -172,11 +153,11 @@ TEST(PicturePackingTest, EveryKindOfBitmapComesBackExactlyOncePacked) {
   const Case cases[] = {{"24-bit", 64, 48, 24, false},  {"32-bit with alpha", 64, 48, 32, true},
                         {"paletted", 64, 48, 8, false}, {"odd width", 37, 23, 24, false},
                         {"one pixel", 1, 1, 24, false}, {"32-bit, alpha unused", 33, 5, 32, false}};
-  ui::PictureCompressor compressor(nullptr, 0);
+  picture::PictureCompressor compressor(nullptr, 0);
   for (const Case& c : cases) {
     ui::unique_hbitmap bitmap = SectionBitmap(c.width, c.height, c.bits, c.alpha);
     ASSERT_TRUE(bitmap) << c.name;
-    const ui::Picture picture = ui::Picture::FromBitmap(bitmap.get(), nullptr);
+    const picture::Picture picture = picture::Picture::FromBitmap(bitmap.get(), nullptr);
     const Snapshot raw = Take(picture);
     compressor.Add(picture);
     compressor.Finish();
@@ -188,7 +169,7 @@ TEST(PicturePackingTest, EveryKindOfBitmapComesBackExactlyOncePacked) {
     EXPECT_EQ(packed.pixels.size(), static_cast<size_t>(c.width) * c.height * 4) << c.name;
     // A window that holds the pixels unpacked while it is shown draws the same.
     picture.HoldUnpacked();
-    EXPECT_TRUE(DrawnPixels(picture) == raw.drawn) << c.name;
+    EXPECT_TRUE(test::DrawnPixels(picture) == raw.drawn) << c.name;
     picture.ReleaseUnpacked();
   }
 }
@@ -198,18 +179,18 @@ struct GatedPacker {
   std::atomic<bool> entered{false};
   std::atomic<bool> open{false};
   std::atomic<bool> sawStop{false};
-  ui::PictureCompressor::Packer Get() {
+  picture::PictureCompressor::Packer Get() {
     return [this](int w, int h, const uint8_t* pixels, size_t bytes, const std::atomic<bool>* stop) {
       entered = true;
       const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
       while (!open && std::chrono::steady_clock::now() < giveUp) {
         if (stop && *stop) {
           sawStop = true;
-          return std::optional<core::PackedPixels>();
+          return std::optional<picture::PackedPixels>();
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
       }
-      return ui::PictureCompressor::DefaultPacker(w, h, pixels, bytes, stop);
+      return picture::PictureCompressor::DefaultPacker(w, h, pixels, bytes, stop);
     };
   }
   void AwaitEntered() {
@@ -219,19 +200,19 @@ struct GatedPacker {
 
 TEST(PicturePackingTest, APictureGoneOrReplacedWhilePackedIsLeftAloneAndTheOthersArePacked) {
   GatedPacker gate;
-  ui::PictureCompressor compressor(nullptr, 0, gate.Get());
+  picture::PictureCompressor compressor(nullptr, 0, gate.Get());
   ui::unique_hbitmap first = SectionBitmap(300, 200, 24, false);
   ui::unique_hbitmap second = SectionBitmap(41, 17, 32, true);
-  auto gone = std::make_unique<ui::Picture>(ui::Picture::FromBitmap(first.get(), nullptr));
-  ui::Picture replaced = ui::Picture::FromBitmap(first.get(), nullptr);
-  ui::Picture kept = ui::Picture::FromBitmap(second.get(), nullptr);
+  auto gone = std::make_unique<picture::Picture>(picture::Picture::FromBitmap(first.get(), nullptr));
+  picture::Picture replaced = picture::Picture::FromBitmap(first.get(), nullptr);
+  picture::Picture kept = picture::Picture::FromBitmap(second.get(), nullptr);
   const std::vector<uint8_t> keptPixels = kept.Pixels();
   compressor.Add(*gone);
   compressor.Add(replaced);
   compressor.Add(kept);
   gate.AwaitEntered();
   gone.reset();
-  replaced = ui::Picture::FromBitmap(second.get(), nullptr);
+  replaced = picture::Picture::FromBitmap(second.get(), nullptr);
   gate.open = true;
   compressor.Finish();
   EXPECT_FALSE(replaced.IsPacked()) << "the old picture's packing went into its successor";
@@ -242,14 +223,14 @@ TEST(PicturePackingTest, APictureGoneOrReplacedWhilePackedIsLeftAloneAndTheOther
 
 TEST(PicturePackingTest, PackingThatRunsOutOfMemoryKeepsThePictureRaw) {
   int calls = 0;
-  ui::PictureCompressor compressor(
+  picture::PictureCompressor compressor(
       nullptr, 0, [&calls](int w, int h, const uint8_t* pixels, size_t bytes, const std::atomic<bool>* stop) {
         if (++calls == 1) throw std::bad_alloc();
-        return ui::PictureCompressor::DefaultPacker(w, h, pixels, bytes, stop);
+        return picture::PictureCompressor::DefaultPacker(w, h, pixels, bytes, stop);
       });
   ui::unique_hbitmap bitmap = SectionBitmap(50, 30, 32, true);
-  const ui::Picture failed = ui::Picture::FromBitmap(bitmap.get(), nullptr);
-  const ui::Picture later = ui::Picture::FromBitmap(bitmap.get(), nullptr);
+  const picture::Picture failed = picture::Picture::FromBitmap(bitmap.get(), nullptr);
+  const picture::Picture later = picture::Picture::FromBitmap(bitmap.get(), nullptr);
   const Snapshot before = Take(failed);
   compressor.Add(failed);
   compressor.Add(later);
@@ -264,10 +245,10 @@ TEST(PicturePackingTest, PackingThatRunsOutOfMemoryKeepsThePictureRaw) {
 TEST(PicturePackingTest, ClosingWhilePackingStopsTheWorkInsteadOfWaitingForIt) {
   GatedPacker gate;
   ui::unique_hbitmap bitmap = SectionBitmap(64, 64, 24, false);
-  const ui::Picture picture = ui::Picture::FromBitmap(bitmap.get(), nullptr);
+  const picture::Picture picture = picture::Picture::FromBitmap(bitmap.get(), nullptr);
   const std::vector<uint8_t> pixels = picture.Pixels();
   {
-    ui::PictureCompressor compressor(nullptr, 0, gate.Get());
+    picture::PictureCompressor compressor(nullptr, 0, gate.Get());
     compressor.Add(picture);
     gate.AwaitEntered();
   }

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace core {
+namespace picture {
 
 // Pictures larger than this are refused rather than risking the process;
 // the bytes count 32-bit pixels, as pictures are kept.
@@ -19,4 +19,4 @@ inline constexpr std::uint64_t kMaxPictureBytes = 512ull * 1024 * 1024;
 // bytes at all may be passed; nothing outside the block is read.
 bool DibIsSound(const std::uint8_t* block, std::size_t blockSize);
 
-}  // namespace core
+}  // namespace picture

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace ui {
+namespace desktop {
 
 // Registered once per session by the system; asking again returns the same id.
 UINT PictureFormat();
@@ -60,4 +60,4 @@ std::optional<SIZE> ClipboardBitmapSize();
 // open clipboard; empty when there is none or it cannot be read.
 std::wstring ReadClipboardText();
 
-}  // namespace ui
+}  // namespace desktop

@@ -1,12 +1,20 @@
-#include "core/picture_rules.h"
+#include "picture/picture_rules.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-namespace core {
+namespace picture {
 namespace {
+
+using core::ClipboardFormat;
+using core::kBitmapFormat;
+using core::kDibFormat;
+using core::kDibV5Format;
+using core::kEnhMetafileFormat;
+using core::kMetafilePictFormat;
+using core::kTextFormat;
 
 // Registered formats get numbers from 0xC000 up.
 constexpr ClipboardFormat kIcon = 0xC123;
@@ -53,4 +61,4 @@ TEST(PlanPictureReadTest, TheClipboardsOwnOrderDecidesAndTheBitmapsDibIsFound) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace picture

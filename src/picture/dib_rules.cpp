@@ -1,8 +1,8 @@
-#include "core/dib_rules.h"
+#include "picture/dib_rules.h"
 
 #include <optional>
 
-namespace core {
+namespace picture {
 
 namespace {
 
@@ -149,4 +149,4 @@ bool DibIsSound(const std::uint8_t* block, std::size_t blockSize) {
   return std::uint64_t{dib->headerSize} + dib->tableBytes + *imageBytes <= blockSize;
 }
 
-}  // namespace core
+}  // namespace picture

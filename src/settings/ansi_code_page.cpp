@@ -1,8 +1,8 @@
-#include "ui/ansi_code_page.h"
+#include "settings/ansi_code_page.h"
 
 #include <windows.h>
 
-namespace ui {
+namespace settings {
 
 std::u16string DecodeAnsi(std::string_view bytes) {
   if (bytes.empty()) return {};
@@ -26,4 +26,4 @@ std::optional<std::string> EncodeAnsi(std::u16string_view text) {
   return bytes;
 }
 
-}  // namespace ui
+}  // namespace settings

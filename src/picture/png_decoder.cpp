@@ -1,4 +1,4 @@
-#include "ui/png_decoder.h"
+#include "picture/png_decoder.h"
 
 #include <wincodec.h>
 
@@ -6,9 +6,9 @@
 #include <new>
 #include <utility>
 
-#include "core/dib_rules.h"
+#include "picture/dib_rules.h"
 
-namespace ui {
+namespace picture {
 
 namespace {
 
@@ -72,13 +72,13 @@ DecodeResult DecodePng(const uint8_t* data, size_t size, DecodedImage& image) {
   if (SUCCEEDED(result)) result = frame->GetSize(&width, &height);
   if (FAILED(result)) return Failure(result);
 
-  if (width == 0 || height == 0 || width > static_cast<UINT>(core::kMaxPictureSide) ||
-      height > static_cast<UINT>(core::kMaxPictureSide)) {
+  if (width == 0 || height == 0 || width > static_cast<UINT>(kMaxPictureSide) ||
+      height > static_cast<UINT>(kMaxPictureSide)) {
     return DecodeResult::Unreadable;
   }
   const uint64_t stride = uint64_t{width} * kBytesPerPixel;
   const uint64_t bytes = stride * height;
-  if (bytes > core::kMaxPictureBytes) return DecodeResult::Unreadable;
+  if (bytes > kMaxPictureBytes) return DecodeResult::Unreadable;
 
   ComRef<IWICFormatConverter> converter;
   result = factory->CreateFormatConverter(converter.put());
@@ -102,4 +102,4 @@ DecodeResult DecodePng(const uint8_t* data, size_t size, DecodedImage& image) {
   return DecodeResult::Decoded;
 }
 
-}  // namespace ui
+}  // namespace picture

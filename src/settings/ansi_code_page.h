@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace ui {
+namespace settings {
 
 std::u16string DecodeAnsi(std::string_view bytes);
 
@@ -14,4 +14,4 @@ std::u16string DecodeAnsi(std::string_view bytes);
 // "€" never quietly becomes "E" where the code page lacks it.
 std::optional<std::string> EncodeAnsi(std::u16string_view text);
 
-}  // namespace ui
+}  // namespace settings

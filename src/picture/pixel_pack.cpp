@@ -1,4 +1,4 @@
-#include "core/pixel_pack.h"
+#include "picture/pixel_pack.h"
 
 #include <zlib.h>
 
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <new>
 
-namespace core {
+namespace picture {
 
 namespace {
 
@@ -199,4 +199,4 @@ std::vector<std::uint8_t> UnpackPixels(const PackedPixels& packed) {
   return pixels;
 }
 
-}  // namespace core
+}  // namespace picture

@@ -1,4 +1,4 @@
-#include "core/dib_rules.h"
+#include "picture/dib_rules.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace core {
+namespace picture {
 namespace {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -149,4 +149,4 @@ TEST(DibIsSoundTest, RefusesHostileDibsWithoutReadingPastThem) {
 }
 
 }  // namespace
-}  // namespace core
+}  // namespace picture

@@ -10,11 +10,11 @@
 #include <optional>
 #include <vector>
 
-#include "core/dib_rules.h"
-#include "core/pixel_pack.h"
+#include "picture/dib_rules.h"
+#include "picture/pixel_pack.h"
 #include "ui/handles.h"
 
-namespace ui {
+namespace picture {
 
 // Shown when a picture cannot be kept for want of memory: the picture itself
 // was fine, so it must not be called damaged.
@@ -25,8 +25,8 @@ class Picture {
   enum class Kind { Empty, Bitmap, Metafile, Icon };
 
   // Bitmaps larger than this are refused rather than risking the process.
-  static constexpr int kMaxSide = core::kMaxPictureSide;
-  static constexpr uint64_t kMaxBytes = core::kMaxPictureBytes;
+  static constexpr int kMaxSide = kMaxPictureSide;
+  static constexpr uint64_t kMaxBytes = kMaxPictureBytes;
 
   Picture() = default;
   Picture(Picture&&) = default;
@@ -87,7 +87,7 @@ class Picture {
   // once the compressor is done with it.
   struct Store {
     std::vector<uint8_t> raw;
-    std::optional<core::PackedPixels> packed;
+    std::optional<PackedPixels> packed;
     // Handed to a compressor already: packing it twice could clear `raw`
     // under the second reader.
     bool queued = false;
@@ -116,8 +116,8 @@ class Picture {
   mutable Scaled scaled_;
   mutable std::shared_ptr<const std::vector<uint8_t>> held_;
   const Scaled& ScaledTo(int width, int height) const;
-  unique_henhmetafile metafile_;
-  unique_hicon icon_;
+  ui::unique_henhmetafile metafile_;
+  ui::unique_hicon icon_;
 };
 
-}  // namespace ui
+}  // namespace picture

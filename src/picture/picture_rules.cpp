@@ -1,8 +1,15 @@
-#include "core/picture_rules.h"
+#include "picture/picture_rules.h"
 
 #include <algorithm>
 
-namespace core {
+namespace picture {
+
+using core::ClipboardFormat;
+using core::kBitmapFormat;
+using core::kDibFormat;
+using core::kDibV5Format;
+using core::kEnhMetafileFormat;
+using core::kMetafilePictFormat;
 
 PictureReadPlan PlanPictureRead(std::span<const ClipboardFormat> listed, ClipboardFormat iconFormat,
                                 ClipboardFormat pngFormat, bool bitmapAvailable) {
@@ -27,4 +34,4 @@ PictureReadPlan PlanPictureRead(std::span<const ClipboardFormat> listed, Clipboa
   return {};
 }
 
-}  // namespace core
+}  // namespace picture

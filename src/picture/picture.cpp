@@ -1,4 +1,4 @@
-#include "ui/picture.h"
+#include "picture/picture.h"
 
 #include <cstring>
 #include <new>
@@ -6,13 +6,13 @@
 #include <utility>
 #include <vector>
 
-#include "core/dib_rules.h"
-#include "core/picture_rules.h"
-#include "ui/clipboard.h"
-#include "ui/png_decoder.h"
+#include "desktop/clipboard.h"
+#include "picture/dib_rules.h"
+#include "picture/picture_rules.h"
+#include "picture/png_decoder.h"
 #include "ui/window.h"
 
-namespace ui {
+namespace picture {
 
 static_assert(core::kBitmapFormat == CF_BITMAP && core::kMetafilePictFormat == CF_METAFILEPICT &&
               core::kDibFormat == CF_DIB && core::kEnhMetafileFormat == CF_ENHMETAFILE &&
@@ -40,7 +40,7 @@ BITMAPINFOHEADER PixelHeader(int width, int height) {
   return header;
 }
 
-void Refuse() { throw UserError(kUnreadablePicture); }
+void Refuse() { throw ui::UserError(kUnreadablePicture); }
 
 // The picture of a sound DIB whose pixels are plain 24- or 32-bit colours,
 // read straight from the block: one pass, where the system would first make
@@ -92,8 +92,8 @@ std::optional<Picture> PlainDibPicture(const BYTE* block, SIZE_T size) {
 // DibIsSound is refused before the system is asked to convert it.
 Picture BitmapFromOpenClipboard(UINT dibSource, HPALETTE palette) {
   if (dibSource != 0) {
-    const GlobalLockGuard<const BYTE> block(GetClipboardData(dibSource));
-    if (!block || !core::DibIsSound(block.get(), block.size())) Refuse();
+    const ui::GlobalLockGuard<const BYTE> block(GetClipboardData(dibSource));
+    if (!block || !DibIsSound(block.get(), block.size())) Refuse();
     if (std::optional<Picture> plain = PlainDibPicture(block.get(), block.size())) return std::move(*plain);
   }
   return Picture::FromBitmap(static_cast<HBITMAP>(GetClipboardData(CF_BITMAP)), palette);
@@ -115,10 +115,10 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
     picture.store_ = std::make_shared<Store>();
     picture.store_->raw.resize(static_cast<size_t>(bytes));
   } catch (const std::bad_alloc&) {
-    throw UserError(kNotEnoughMemoryForPicture);
+    throw ui::UserError(kNotEnoughMemoryForPicture);
   }
-  unique_hdc dc(CreateCompatibleDC(nullptr));
-  const PaletteGuard selected(dc.get(), palette);
+  ui::unique_hdc dc(CreateCompatibleDC(nullptr));
+  const ui::PaletteGuard selected(dc.get(), palette);
   BITMAPINFO bmi{};
   bmi.bmiHeader = PixelHeader(width, height);
   const int lines =
@@ -147,10 +147,10 @@ Picture Picture::FromPngData(HANDLE data) {
   DecodedImage image;
   DecodeResult result = DecodeResult::Unreadable;
   {
-    const GlobalLockGuard<const BYTE> bytes(data);
+    const ui::GlobalLockGuard<const BYTE> bytes(data);
     if (bytes) result = DecodePng(bytes.get(), bytes.size(), image);
   }
-  if (result == DecodeResult::OutOfMemory) throw UserError(kNoMemoryForPicture);
+  if (result == DecodeResult::OutOfMemory) throw ui::UserError(kNoMemoryForPicture);
   if (result != DecodeResult::Decoded) Refuse();
   return FromPixels(image.width, image.height, std::move(image.pixels));
 }
@@ -169,7 +169,7 @@ Picture Picture::Copy() const {
 }
 
 Picture Picture::FromEnhMetaFile(HENHMETAFILE metafile) {
-  unique_henhmetafile copy(metafile ? CopyEnhMetaFileW(metafile, nullptr) : nullptr);
+  ui::unique_henhmetafile copy(metafile ? CopyEnhMetaFileW(metafile, nullptr) : nullptr);
   if (!copy) Refuse();
   ENHMETAHEADER header{};
   GetEnhMetaFileHeader(copy.get(), sizeof(header), &header);
@@ -184,7 +184,7 @@ Picture Picture::FromEnhMetaFile(HENHMETAFILE metafile) {
 Picture Picture::FromMetaFilePict(HANDLE data) {
   METAFILEPICT copy{};
   {
-    const GlobalLockGuard<const METAFILEPICT> pict(data);
+    const ui::GlobalLockGuard<const METAFILEPICT> pict(data);
     if (!pict || pict.count() < 1) Refuse();
     copy = *pict.get();
   }
@@ -192,11 +192,11 @@ Picture Picture::FromMetaFilePict(HANDLE data) {
   if (size == 0) Refuse();
   std::vector<BYTE> bits(size);
   GetMetaFileBitsEx(copy.hMF, size, bits.data());
-  unique_henhmetafile converted(SetWinMetaFileBits(size, bits.data(), nullptr, &copy));
+  ui::unique_henhmetafile converted(SetWinMetaFileBits(size, bits.data(), nullptr, &copy));
   if (!converted) Refuse();
   Picture picture = FromEnhMetaFile(converted.get());
   if (copy.xExt > 0 && copy.yExt > 0) {
-    WindowDC screen(nullptr);
+    ui::WindowDC screen(nullptr);
     picture.width_ = MulDiv(copy.xExt, GetDeviceCaps(screen.get(), LOGPIXELSX), kHimetricPerInch);
     picture.height_ = MulDiv(copy.yExt, GetDeviceCaps(screen.get(), LOGPIXELSY), kHimetricPerInch);
   }
@@ -205,9 +205,9 @@ Picture Picture::FromMetaFilePict(HANDLE data) {
 
 Picture Picture::FromIconData(HANDLE data) {
   // Our icon format carries an icon file image; the first image is used.
-  unique_hicon icon;
+  ui::unique_hicon icon;
   {
-    const GlobalLockGuard<const BYTE> bytes(data);
+    const ui::GlobalLockGuard<const BYTE> bytes(data);
     if (!bytes) Refuse();
     const SIZE_T size = bytes.size();
     constexpr SIZE_T kDirectorySize = 6;
@@ -226,7 +226,7 @@ Picture Picture::FromIconData(HANDLE data) {
   Picture picture;
   picture.icon_ = std::move(icon);
   picture.kind_ = Kind::Icon;
-  if (const IconInfo info(picture.icon_.get()); info) {
+  if (const ui::IconInfo info(picture.icon_.get()); info) {
     BITMAP mask{};
     GetObjectW(info.Mask(), sizeof(mask), &mask);
     picture.width_ = mask.bmWidth;
@@ -236,25 +236,25 @@ Picture Picture::FromIconData(HANDLE data) {
 }
 
 Picture Picture::FromOpenClipboard() {
-  const UINT iconFormat = IconFormat();
+  const UINT iconFormat = desktop::IconFormat();
   HPALETTE palette =
       IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE)) : nullptr;
   std::vector<core::ClipboardFormat> listed;
   for (UINT format = EnumClipboardFormats(0); format != 0; format = EnumClipboardFormats(format)) {
     listed.push_back(format);
   }
-  const core::PictureReadPlan plan =
-      core::PlanPictureRead(listed, iconFormat, PngFormat(), IsClipboardFormatAvailable(CF_BITMAP) != FALSE);
+  const PictureReadPlan plan =
+      PlanPictureRead(listed, iconFormat, desktop::PngFormat(), IsClipboardFormatAvailable(CF_BITMAP) != FALSE);
   switch (plan.source) {
-    case core::PictureSource::Bitmap: return BitmapFromOpenClipboard(plan.dibSource, palette);
-    case core::PictureSource::EnhMetafile:
+    case PictureSource::Bitmap: return BitmapFromOpenClipboard(plan.dibSource, palette);
+    case PictureSource::EnhMetafile:
       return FromEnhMetaFile(static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE)));
-    case core::PictureSource::MetafilePict: return FromMetaFilePict(GetClipboardData(CF_METAFILEPICT));
-    case core::PictureSource::Icon: return FromIconData(GetClipboardData(iconFormat));
-    case core::PictureSource::Png: return FromPngData(GetClipboardData(PngFormat()));
-    case core::PictureSource::None: break;
+    case PictureSource::MetafilePict: return FromMetaFilePict(GetClipboardData(CF_METAFILEPICT));
+    case PictureSource::Icon: return FromIconData(GetClipboardData(iconFormat));
+    case PictureSource::Png: return FromPngData(GetClipboardData(desktop::PngFormat()));
+    case PictureSource::None: break;
   }
-  throw UserError(kInvalidFormat);
+  throw ui::UserError(kInvalidFormat);
 }
 
 template <typename Use>
@@ -270,7 +270,7 @@ bool Picture::WithPixels(Use use) const {
   }
   std::vector<uint8_t> unpacked;
   try {
-    unpacked = core::UnpackPixels(*store_->packed);
+    unpacked = UnpackPixels(*store_->packed);
   } catch (const std::bad_alloc&) {
     return false;
   }
@@ -282,7 +282,7 @@ bool Picture::WithPixels(Use use) const {
 void Picture::HoldUnpacked() const {
   if (held_ || !store_ || !store_->packed) return;
   try {
-    std::vector<uint8_t> unpacked = core::UnpackPixels(*store_->packed);
+    std::vector<uint8_t> unpacked = UnpackPixels(*store_->packed);
     // Short of memory, the window simply unpacks per paint as before.
     if (!unpacked.empty()) held_ = std::make_shared<const std::vector<uint8_t>>(std::move(unpacked));
   } catch (const std::bad_alloc&) {
@@ -294,7 +294,7 @@ std::vector<uint8_t> Picture::Pixels() const {
   try {
     WithPixels([&](const std::vector<uint8_t>& held) { pixels = held; });
   } catch (const std::bad_alloc&) {
-    throw UserError(kNotEnoughMemoryForPicture);
+    throw ui::UserError(kNotEnoughMemoryForPicture);
   }
   return pixels;
 }
@@ -309,12 +309,12 @@ const Picture::Scaled& Picture::ScaledTo(int width, int height) const {
   BITMAPINFO bmi{};
   bmi.bmiHeader = PixelHeader(width, height);
   void* bits = nullptr;
-  unique_hbitmap section(CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
-  unique_hdc dc(CreateCompatibleDC(nullptr));
+  ui::unique_hbitmap section(CreateDIBSection(nullptr, &bmi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  ui::unique_hdc dc(CreateCompatibleDC(nullptr));
   scaled_ = Scaled{};
   if (!section || !dc || !bits) return scaled_;
   {
-    SelectGuard select(dc.get(), section.get());
+    ui::SelectGuard select(dc.get(), section.get());
     BITMAPINFO source{};
     source.bmiHeader = PixelHeader(width_, height_);
     SetStretchBltMode(dc.get(), HALFTONE);
@@ -346,7 +346,7 @@ void Picture::Draw(HDC dc, const RECT& target) const {
       const bool useScaled = scaled && scaled->width == width;
       BITMAPINFO bmi{};
       bmi.bmiHeader = useScaled ? PixelHeader(width, height) : PixelHeader(width_, height_);
-      StretchModeGuard halftone(dc, HALFTONE);
+      ui::StretchModeGuard halftone(dc, HALFTONE);
       SetBrushOrgEx(dc, 0, 0, nullptr);
       if (useScaled) {
         SetDIBitsToDevice(dc, target.left, target.top, static_cast<DWORD>(width), static_cast<DWORD>(height), 0, 0, 0,
@@ -365,4 +365,4 @@ void Picture::Draw(HDC dc, const RECT& target) const {
   }
 }
 
-}  // namespace ui
+}  // namespace picture

@@ -5,12 +5,12 @@
 
 #include <functional>
 
-#include "ui/picture.h"
+#include "picture/picture.h"
 #include "ui/window.h"
 
-namespace ui {
+namespace picture {
 
-class PictureBox : public Window {
+class PictureBox : public ui::Window {
  public:
   void Create(HWND parent, int x, int y, int width, int height);
   void SetPicture(Picture picture);
@@ -29,4 +29,4 @@ class PictureBox : public Window {
   Picture picture_;
 };
 
-}  // namespace ui
+}  // namespace picture

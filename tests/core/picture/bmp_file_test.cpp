@@ -1,6 +1,6 @@
 // The bitmap file writer: the headers other programs rely on, the padding of
 // every row and the order of the colour bytes.
-#include "core/bmp_file.h"
+#include "picture/bmp_file.h"
 
 #include <gtest/gtest.h>
 
@@ -35,7 +35,7 @@ TEST(BmpFileTest, EveryWidthGivesPaddedRowsWithTheSourcePixelsInPlace) {
   for (const Case c : {Case{1, 1, 4}, Case{2, 3, 8}, Case{3, 2, 12}, Case{4, 2, 12}, Case{5, 1, 16}}) {
     SCOPED_TRACE(testing::Message() << c.width << " x " << c.height);
     const std::vector<uint8_t> pixels = Numbered(c.width, c.height);
-    const std::vector<uint8_t> file = core::EncodeBmpFile(c.width, c.height, pixels.data(), pixels.size());
+    const std::vector<uint8_t> file = picture::EncodeBmpFile(c.width, c.height, pixels.data(), pixels.size());
     const uint32_t offset = 14 + 40;
     ASSERT_EQ(file.size(), offset + c.rowBytes * c.height);
     EXPECT_EQ(file[0], 'B');
@@ -64,12 +64,12 @@ TEST(BmpFileTest, EveryWidthGivesPaddedRowsWithTheSourcePixelsInPlace) {
 
 TEST(BmpFileTest, PixelsThatDoNotMatchTheSizeGiveNoFile) {
   const std::vector<uint8_t> pixels = Numbered(3, 3);
-  EXPECT_TRUE(core::EncodeBmpFile(3, 4, pixels.data(), pixels.size()).empty());
-  EXPECT_TRUE(core::EncodeBmpFile(4, 3, pixels.data(), pixels.size()).empty());
-  EXPECT_TRUE(core::EncodeBmpFile(0, 3, pixels.data(), pixels.size()).empty());
-  EXPECT_TRUE(core::EncodeBmpFile(3, 3, nullptr, pixels.size()).empty());
+  EXPECT_TRUE(picture::EncodeBmpFile(3, 4, pixels.data(), pixels.size()).empty());
+  EXPECT_TRUE(picture::EncodeBmpFile(4, 3, pixels.data(), pixels.size()).empty());
+  EXPECT_TRUE(picture::EncodeBmpFile(0, 3, pixels.data(), pixels.size()).empty());
+  EXPECT_TRUE(picture::EncodeBmpFile(3, 3, nullptr, pixels.size()).empty());
   // Sides whose product overflows 32 bits must not wrap round to a match.
-  EXPECT_TRUE(core::EncodeBmpFile(65536, 65536, pixels.data(), 0).empty());
+  EXPECT_TRUE(picture::EncodeBmpFile(65536, 65536, pixels.data(), 0).empty());
 }
 
 }  // namespace

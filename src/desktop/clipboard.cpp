@@ -1,4 +1,4 @@
-#include "ui/clipboard.h"
+#include "desktop/clipboard.h"
 
 #include <climits>
 #include <cstdlib>
@@ -7,7 +7,7 @@
 #include "core/clipboard_formats.h"
 #include "ui/handles.h"
 
-namespace ui {
+namespace desktop {
 
 namespace {
 
@@ -24,7 +24,7 @@ bool Offered(const wchar_t* name) { return IsClipboardFormatAvailable(RegisterCl
 bool HistoryForbidden() {
   const UINT format = RegisterClipboardFormatW(kHistoryPermissionFormat);
   if (!IsClipboardFormatAvailable(format)) return false;
-  const GlobalLockGuard<const DWORD> value(GetClipboardData(format));
+  const ui::GlobalLockGuard<const DWORD> value(GetClipboardData(format));
   return value && value.count() >= 1 && *value.get() == 0;
 }
 
@@ -67,7 +67,7 @@ namespace {
 // The size a DIB block's header gives; the core header has 16-bit fields.
 std::optional<SIZE> DibSize(HANDLE data) {
   constexpr SIZE_T kCoreHeaderSize = 12;
-  const GlobalLockGuard<const BYTE> block(data);
+  const ui::GlobalLockGuard<const BYTE> block(data);
   if (!block || block.size() < kCoreHeaderSize) return std::nullopt;
   DWORD headerSize = 0;
   std::memcpy(&headerSize, block.get(), sizeof(headerSize));
@@ -105,11 +105,11 @@ std::optional<SIZE> ClipboardBitmapSize() {
 }
 
 std::wstring ReadClipboardText() {
-  const GlobalLockGuard<const wchar_t> text(GetClipboardData(CF_UNICODETEXT));
+  const ui::GlobalLockGuard<const wchar_t> text(GetClipboardData(CF_UNICODETEXT));
   if (!text) return {};
   size_t length = 0;
   while (length < text.count() && text.get()[length] != L'\0') ++length;
   return std::wstring(text.get(), length);
 }
 
-}  // namespace ui
+}  // namespace desktop
