@@ -179,4 +179,56 @@ void DrawPixelMap(Canvas& canvas, std::span<const std::string_view> rows, std::s
   }
 }
 
+void Canvas::Fill(const Shape& shape, const Paint& paint) {
+  const int px0 = std::max(0, int(std::floor(shape.bounds.x0 * scale_ + offset_.x)));
+  const int py0 = std::max(0, int(std::floor(shape.bounds.y0 * scale_ + offset_.y)));
+  const int px1 = std::min(width_, int(std::ceil(shape.bounds.x1 * scale_ + offset_.x)) + 1);
+  const int py1 = std::min(height_, int(std::ceil(shape.bounds.y1 * scale_ + offset_.y)) + 1);
+  const double total = double(samples_) * samples_;
+  for (int py = py0; py < py1; ++py) {
+    for (int px = px0; px < px1; ++px) {
+      Color sum{};
+      int hits = 0;
+      for (int sy = 0; sy < samples_; ++sy) {
+        for (int sx = 0; sx < samples_; ++sx) {
+          const Point device{px + (sx + 0.5) / samples_, py + (sy + 0.5) / samples_};
+          const Point design{(device.x - offset_.x) / scale_, (device.y - offset_.y) / scale_};
+          if (!shape.contains(design)) continue;
+          const Color c = paint(design);
+          // Average premultiplied so a translucent paint does not darken edges.
+          sum.r += c.r * c.a;
+          sum.g += c.g * c.a;
+          sum.b += c.b * c.a;
+          sum.a += c.a;
+          ++hits;
+        }
+      }
+      if (hits == 0 || sum.a <= 0) continue;
+      const Color src{sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / total};
+      Blend(pixels_[size_t(py) * width_ + px], src);
+    }
+  }
+}
+
+Image Canvas::ToImage() const {
+  Image out{width_, height_, {}};
+  out.pixels.reserve(pixels_.size());
+  for (const Color& c : pixels_) {
+    const auto channel = [](double v) { return uint8_t(std::clamp(std::lround(v), 0L, 255L)); };
+    out.pixels.push_back({channel(c.r), channel(c.g), channel(c.b), channel(c.a * 255)});
+  }
+  return out;
+}
+
+void Canvas::Blend(Color& dst, Color src) {
+  const double outA = src.a + dst.a * (1 - src.a);
+  if (outA <= 0) {
+    dst = kTransparent;
+    return;
+  }
+  const double keep = dst.a * (1 - src.a);
+  dst = Color{(src.r * src.a + dst.r * keep) / outA, (src.g * src.a + dst.g * keep) / outA,
+              (src.b * src.a + dst.b * keep) / outA, outA};
+}
+
 }  // namespace art

@@ -142,36 +142,7 @@ class Canvas {
     offset_ = offset;
   }
 
-  void Fill(const Shape& shape, const Paint& paint) {
-    const int px0 = std::max(0, int(std::floor(shape.bounds.x0 * scale_ + offset_.x)));
-    const int py0 = std::max(0, int(std::floor(shape.bounds.y0 * scale_ + offset_.y)));
-    const int px1 = std::min(width_, int(std::ceil(shape.bounds.x1 * scale_ + offset_.x)) + 1);
-    const int py1 = std::min(height_, int(std::ceil(shape.bounds.y1 * scale_ + offset_.y)) + 1);
-    const double total = double(samples_) * samples_;
-    for (int py = py0; py < py1; ++py) {
-      for (int px = px0; px < px1; ++px) {
-        Color sum{};
-        int hits = 0;
-        for (int sy = 0; sy < samples_; ++sy) {
-          for (int sx = 0; sx < samples_; ++sx) {
-            const Point device{px + (sx + 0.5) / samples_, py + (sy + 0.5) / samples_};
-            const Point design{(device.x - offset_.x) / scale_, (device.y - offset_.y) / scale_};
-            if (!shape.contains(design)) continue;
-            const Color c = paint(design);
-            // Average premultiplied so a translucent paint does not darken edges.
-            sum.r += c.r * c.a;
-            sum.g += c.g * c.a;
-            sum.b += c.b * c.a;
-            sum.a += c.a;
-            ++hits;
-          }
-        }
-        if (hits == 0 || sum.a <= 0) continue;
-        const Color src{sum.r / sum.a, sum.g / sum.a, sum.b / sum.a, sum.a / total};
-        Blend(pixels_[size_t(py) * width_ + px], src);
-      }
-    }
-  }
+  void Fill(const Shape& shape, const Paint& paint);
 
   void Fill(const Shape& shape, Color c) { Fill(shape, Solid(c)); }
 
@@ -179,27 +150,10 @@ class Canvas {
     if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[size_t(y) * width_ + x] = c;
   }
 
-  Image ToImage() const {
-    Image out{width_, height_, {}};
-    out.pixels.reserve(pixels_.size());
-    for (const Color& c : pixels_) {
-      const auto channel = [](double v) { return uint8_t(std::clamp(std::lround(v), 0L, 255L)); };
-      out.pixels.push_back({channel(c.r), channel(c.g), channel(c.b), channel(c.a * 255)});
-    }
-    return out;
-  }
+  Image ToImage() const;
 
  private:
-  static void Blend(Color& dst, Color src) {
-    const double outA = src.a + dst.a * (1 - src.a);
-    if (outA <= 0) {
-      dst = kTransparent;
-      return;
-    }
-    const double keep = dst.a * (1 - src.a);
-    dst = Color{(src.r * src.a + dst.r * keep) / outA, (src.g * src.a + dst.g * keep) / outA,
-                (src.b * src.a + dst.b * keep) / outA, outA};
-  }
+  static void Blend(Color& dst, Color src);
 
   int width_;
   int height_;
@@ -216,7 +170,6 @@ constexpr int kHardSamples = 1;    // one sample: crisp edges for 16 colours
 constexpr int kSmallIcon = 16;
 
 // Hand-placed art, one character per pixel.
-
 struct InkKey {
   char symbol;
   Color color;
