@@ -20,6 +20,7 @@
 #include "ui/handles.h"
 #include "ui/picture.h"
 #include "ui/picture_compressor.h"
+#include "win32/clipboard_support.h"
 
 namespace {
 
@@ -172,7 +173,7 @@ TEST(PicturePackingTest, EveryKindOfBitmapComesBackExactlyOncePacked) {
   const Case cases[] = {{"24-bit", 64, 48, 24, false},  {"32-bit with alpha", 64, 48, 32, true},
                         {"paletted", 64, 48, 8, false}, {"odd width", 37, 23, 24, false},
                         {"one pixel", 1, 1, 24, false}, {"32-bit, alpha unused", 33, 5, 32, false}};
-  ui::PictureCompressor compressor(nullptr, 0);
+  ui::PictureCompressor compressor;
   for (const Case& c : cases) {
     ui::unique_hbitmap bitmap = SectionBitmap(c.width, c.height, c.bits, c.alpha);
     ASSERT_TRUE(bitmap) << c.name;
@@ -217,9 +218,21 @@ struct GatedPacker {
   }
 };
 
+TEST(PicturePackingTest, ThePackedFormArrivesThroughTheMessageLoopAlone) {
+  // As in the running program, nobody waits for the worker: its word to the
+  // compressor's window is all that swaps the packed form in.
+  ui::PictureCompressor compressor;
+  ui::unique_hbitmap bitmap = SectionBitmap(64, 48, 24, false);
+  const ui::Picture picture = ui::Picture::FromBitmap(bitmap.get(), nullptr);
+  const std::vector<uint8_t> pixels = picture.Pixels();
+  compressor.Add(picture);
+  EXPECT_TRUE(test::PumpUntil([&] { return picture.IsPacked(); }));
+  EXPECT_EQ(picture.Pixels(), pixels);
+}
+
 TEST(PicturePackingTest, APictureGoneOrReplacedWhilePackedIsLeftAloneAndTheOthersArePacked) {
   GatedPacker gate;
-  ui::PictureCompressor compressor(nullptr, 0, gate.Get());
+  ui::PictureCompressor compressor(gate.Get());
   ui::unique_hbitmap first = SectionBitmap(300, 200, 24, false);
   ui::unique_hbitmap second = SectionBitmap(41, 17, 32, true);
   auto gone = std::make_unique<ui::Picture>(ui::Picture::FromBitmap(first.get(), nullptr));
@@ -243,7 +256,7 @@ TEST(PicturePackingTest, APictureGoneOrReplacedWhilePackedIsLeftAloneAndTheOther
 TEST(PicturePackingTest, PackingThatRunsOutOfMemoryKeepsThePictureRaw) {
   int calls = 0;
   ui::PictureCompressor compressor(
-      nullptr, 0, [&calls](int w, int h, const uint8_t* pixels, size_t bytes, const std::atomic<bool>* stop) {
+      [&calls](int w, int h, const uint8_t* pixels, size_t bytes, const std::atomic<bool>* stop) {
         if (++calls == 1) throw std::bad_alloc();
         return ui::PictureCompressor::DefaultPacker(w, h, pixels, bytes, stop);
       });
@@ -267,7 +280,7 @@ TEST(PicturePackingTest, ClosingWhilePackingStopsTheWorkInsteadOfWaitingForIt) {
   const ui::Picture picture = ui::Picture::FromBitmap(bitmap.get(), nullptr);
   const std::vector<uint8_t> pixels = picture.Pixels();
   {
-    ui::PictureCompressor compressor(nullptr, 0, gate.Get());
+    ui::PictureCompressor compressor(gate.Get());
     compressor.Add(picture);
     gate.AwaitEntered();
   }
