@@ -211,7 +211,7 @@ class Host {
   explicit Host(history::MainWindow& form) : form_(form) {
     // Times the viewer's handling of each notice itself.
     SetWindowSubclass(form_.Viewer().Handle(), &Host::TimeViewer, 0, reinterpret_cast<DWORD_PTR>(this));
-    form_.onCellFilled = [this](CellKind, int) { lastFill_ = Clock::now(); };
+    form_.Capture().onCellFilled = [this](CellKind, int) { lastFill_ = Clock::now(); };
     capture_ = form_.Viewer().OnChange;
     form_.Viewer().OnChange = [this] {
       const auto start = Clock::now();
@@ -297,8 +297,8 @@ class Host {
   }
 
   std::optional<int> Number(const PhasePlan& plan, CellKind kind, int cell) const {
-    if (kind == CellKind::Text) return NumberOf(static_cast<int>(plan.phase), form_.TextCellText(cell));
-    const picture::Picture& picture = form_.ImageCellPicture(cell);
+    if (kind == CellKind::Text) return NumberOf(static_cast<int>(plan.phase), form_.TextGrid().CellText(cell));
+    const picture::Picture& picture = form_.ImageGrid().CellPicture(cell);
     if (picture.IsEmpty() || picture.Height() != kPictureHeight) return std::nullopt;
     return picture.Width() - kPictureBaseWidth;
   }

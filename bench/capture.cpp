@@ -205,7 +205,7 @@ class Host {
  public:
   Host(history::MainWindow& form, Channel& channel, HANDLE request, HANDLE reply)
       : form_(form), channel_(channel), request_(request), reply_(reply) {
-    form_.onCellFilled = [this](CellKind kind, int cell) { OnCellFilled(kind, cell); };
+    form_.Capture().onCellFilled = [this](CellKind kind, int cell) { OnCellFilled(kind, cell); };
   }
 
   // Before the form watches the clipboard: how long a reader that does
@@ -328,9 +328,9 @@ class Host {
     const int64_t now = PerformanceCounter();
     if (filledAt_ || kind != expected_) return;
     // Only the content this run wrote counts, not a late echo of another.
-    if (kind == CellKind::Text && form_.TextCellText(cell) != expectedText_) return;
+    if (kind == CellKind::Text && form_.TextGrid().CellText(cell) != expectedText_) return;
     if (kind == CellKind::Image) {
-      const picture::Picture& picture = form_.ImageCellPicture(cell);
+      const picture::Picture& picture = form_.ImageGrid().CellPicture(cell);
       if (picture.Width() != kPictureWidth || picture.Height() != kPictureHeight) return;
     }
     filledAt_ = now;
@@ -435,9 +435,9 @@ int RunHost(int runs) {
   const Figures x11Png = x11 ? host.MeasureCapture(CellKind::Image, runs, Request::X11Png) : Figures{};
   const Figures x11Bmp = x11 ? host.MeasureCapture(CellKind::Image, runs, Request::X11Bmp) : Figures{};
   // What the picture cells hold once their packing is done.
-  form->FinishPicturePacking();
+  form->Capture().FinishPicturePacking();
   double heldMb = 0;
-  for (int cell = 1; cell <= history::kCellCount; ++cell) heldMb += form->ImageCellPicture(cell).StoredBytes() / 1e6;
+  for (int cell = 1; cell <= history::kCellCount; ++cell) heldMb += form->ImageGrid().CellPicture(cell).StoredBytes() / 1e6;
   host.Quit();
   if (!WaitPumping(writer.get(), kStartDeadline)) TerminateProcess(writer.get(), EXIT_FAILURE);
 

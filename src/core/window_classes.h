@@ -18,6 +18,8 @@ inline constexpr wchar_t kWallpaperProgressWindowClass[] = L"TForm9";
 inline constexpr wchar_t kDirectoryPickerClass[] = L"TForm10";
 inline constexpr wchar_t kTrayIconClass[] = L"KestrelTrayIcon";
 inline constexpr wchar_t kWallpaperChangerClass[] = L"KestrelWallpaperChanger";
+// The hidden window the packing worker tells of packed pictures.
+inline constexpr wchar_t kPictureCompressorClass[] = L"KestrelPictureCompressor";
 inline constexpr wchar_t kHelpWindowClass[] = L"KestrelHelp";
 
 // Controls.

@@ -59,26 +59,14 @@ class ForegroundAgain {
 
 }  // namespace
 
-// The icon's hidden window; every message it gets is the icon's to handle.
-class TrayIcon::CallbackWindow : public ui::Window {
- public:
-  explicit CallbackWindow(TrayIcon& icon) : icon_(icon) {
-    CreateFromParams(ui::WindowParams::Hidden(core::kTrayIconClass));
-  }
-
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    return icon_.HandleMessage(Handle(), message, wParam, lParam);
-  }
-
- private:
-  TrayIcon& icon_;
-};
-
 TrayIcon::TrayIcon(NotifyFunction notify) : notify_(std::move(notify)) {
   if (!notify_) notify_ = [](DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); };
   taskbarCreated_ = RegisterWindowMessageW(kTaskbarCreatedMessage);
-  window_ = ui::MakeWindow<CallbackWindow>(*this);
+  // Every message of the icon's hidden window is the icon's to handle.
+  window_ = ui::MakeWindow<ui::MessageWindow>(core::kTrayIconClass,
+                                              [this](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+                                                return HandleMessage(window, message, wParam, lParam);
+                                              });
 }
 
 TrayIcon::~TrayIcon() {

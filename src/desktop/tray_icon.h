@@ -11,7 +11,7 @@
 #include <string>
 
 #include "ui/handles.h"
-#include "ui/window.h"
+#include "ui/message_window.h"
 
 namespace desktop {
 
@@ -68,8 +68,6 @@ class TrayIcon {
   std::function<void()> OnPopup;
 
  private:
-  class CallbackWindow;
-
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCallback(LPARAM mouseMessage);
   void OnTaskbarCreated();
@@ -98,7 +96,7 @@ class TrayIcon {
   bool autoPopup_ = true;
   // Last, so the window goes first, while everything its messages use is
   // still there.
-  ui::WindowPtr<CallbackWindow> window_;
+  ui::WindowPtr<ui::MessageWindow> window_;
 };
 
 }  // namespace desktop

@@ -2,7 +2,6 @@
 
 #include "core/window_classes.h"
 #include "ui/handles.h"
-#include "ui/window.h"
 
 namespace desktop {
 
@@ -11,6 +10,7 @@ namespace {
 constexpr wchar_t kDesktopKey[] = L"Control Panel\\desktop";
 constexpr wchar_t kTileValue[] = L"TileWallPaper";
 constexpr wchar_t kWallpaperValue[] = L"Wallpaper";
+constexpr UINT_PTR kTimerId = 1;
 
 ui::unique_hkey OpenDesktopKey() {
   // Opened, never created; a key that cannot be opened shows as a failed write.
@@ -35,30 +35,19 @@ bool IsExistingFile(const std::wstring& name) {
 
 }  // namespace
 
-// The hidden window that receives the changer's timer.
-class WallpaperChanger::TimerWindow : public ui::Window {
- public:
-  explicit TimerWindow(WallpaperChanger& changer) : changer_(changer) {
-    CreateFromParams(ui::WindowParams::Hidden(core::kWallpaperChangerClass));
-  }
+// The changer's hidden window receives its timer.
+WallpaperChanger::WallpaperChanger()
+    : window_(ui::MakeWindow<ui::MessageWindow>(core::kWallpaperChangerClass,
+                                                [this](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+                                                  return OnMessage(window, message, wParam, lParam);
+                                                })) {
+  timer_.Attach(window_->Handle(), kTimerId, interval_);
+}
 
- protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
-    if (message == WM_TIMER && wParam == kTimerId) {
-      if (changer_.Active()) changer_.ChangeWallpaper();
-      return 0;
-    }
-    return DefaultHandling(message, wParam, lParam);
-  }
-
- private:
-  static constexpr UINT_PTR kTimerId = 1;
-  friend class WallpaperChanger;
-  WallpaperChanger& changer_;
-};
-
-WallpaperChanger::WallpaperChanger() : window_(ui::MakeWindow<TimerWindow>(*this)) {
-  timer_.Attach(window_->Handle(), TimerWindow::kTimerId, interval_);
+LRESULT WallpaperChanger::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != WM_TIMER || wParam != kTimerId) return DefWindowProcW(window, message, wParam, lParam);
+  if (Active()) ChangeWallpaper();
+  return 0;
 }
 
 WallpaperChanger::~WallpaperChanger() { timer_.SetEnabled(false); }

@@ -10,8 +10,8 @@
 #include <functional>
 #include <string>
 
+#include "ui/message_window.h"
 #include "ui/timer.h"
-#include "ui/window.h"
 
 namespace desktop {
 
@@ -53,9 +53,9 @@ class WallpaperChanger {
   static void ApplyWallpaper(const std::wstring& name, bool tiled);
 
  private:
-  class TimerWindow;
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  ui::WindowPtr<TimerWindow> window_;
+  ui::WindowPtr<ui::MessageWindow> window_;
   ui::Timer timer_;
   bool active_ = false;
   bool tiled_ = false;

@@ -52,7 +52,7 @@ void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
     // A cell whose content cannot be drawn (short of memory while scaling
     // its picture) stays empty; the other cells are drawn all the same.
     try {
-      if (paintContent) paintContent(buffer.get(), n, ToRECT(history::ContentRect(n)));
+      PaintCell(buffer.get(), n, ToRECT(history::ContentRect(n)));
     } catch (...) {
     }
   }

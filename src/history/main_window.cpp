@@ -1,39 +1,23 @@
 #include "history/main_window.h"
 
-#include <commctrl.h>
-
-#include <new>
-#include <optional>
-
-#include "history/capture_rules.h"
+#include "core/window_classes.h"
 #include "history/cell_grid.h"
 #include "history/main_window_layout.h"
 #include "resource_ids.h"
 #include "ui/application.h"
-#include "desktop/clipboard.h"
 #include "ui/message_box.h"
-#include "core/window_classes.h"
 
 namespace history {
 
 using history::CellKind;
 using settings::Option;
 
-static_assert(core::kBitmapFormat == CF_BITMAP && core::kTextFormat == CF_TEXT);
-
 namespace {
 
-constexpr UINT_PTR kImageAdvanceTimerId = 1;
-constexpr UINT_PTR kTextAdvanceTimerId = 3;
-// One-shot: looks again at a change whose clipboard another program held.
-constexpr UINT_PTR kCaptureRetryTimerId = 8;
 constexpr int kImagesPage = 0;
 constexpr int kTextPage = 1;
 constexpr wchar_t kFontFace[] = L"MS Sans Serif";
 constexpr int kFontHeight = 11;
-constexpr UINT kSimpleBeep = 0;
-// The compressor's word that a packed picture is ready to swap in.
-constexpr UINT kPicturePackedMessage = WM_APP + 0x7C;
 constexpr UINT_PTR kClockTimerId = 2;
 // The hide button and the clock stand out in a heavy face.
 constexpr wchar_t kHeavyFontFace[] = L"Arial Black";
@@ -64,7 +48,6 @@ MainWindow::MainWindow(ui::Application& application, settings::Settings& setting
   params.y = history::kMainWindowDesignTop;
   params.icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
   CreateForm(params);
-  compressor_ = std::make_unique<picture::PictureCompressor>(Handle(), kPicturePackedMessage);
   CreateControls();
   roller_ = std::make_unique<desktop::WindowRoller>(*this);
   // The one place that follows the store: gauges, status and frames.
@@ -87,26 +70,16 @@ void MainWindow::CreateControls() {
   };
   CreatePage(kImagesPage, imageScroll_, imageGrid_);
   CreatePage(kTextPage, textScroll_, textGrid_);
-  imageGrid_.paintContent = [this](HDC dc, int n, const RECT& content) {
-    imageCells_[static_cast<size_t>(n - 1)].Draw(dc, content);
-  };
   imageGrid_.onCellClick = [this](int n) { OnImageCellClick(n); };
   imageGrid_.onCellDoubleClick = [this](int n) { OnImageCellDoubleClick(n); };
-  for (int n = 1; n <= history::kCellCount; ++n) {
-    const core::Rect content = history::ContentRect(n);
-    ui::Memo& memo = textCells_[static_cast<size_t>(n - 1)];
-    memo.Create(textGrid_.Handle(), history::kTextCellIdBase + n, content.left, content.top, content.width,
-                content.height, ui::MemoOptions{});
-    memo.SetFont(font_.get());
-    SubclassTextCell(n);
-  }
+  textGrid_.onCellClick = [this](int n) { OnTextCellClick(n); };
+  textGrid_.onCellDoubleClick = [this](int n) { OnTextCellDoubleClick(n); };
+  textGrid_.CreateCells(font_.get());
   imageGauge_.Create(Handle(), history::kImageGaugeId, history::kGaugeLeft, history::kImageGaugeTop,
                      history::kGaugeWidth, history::kGaugeHeight, 0, history::kMaxCount);
   textGauge_.Create(Handle(), history::kTextGaugeId, history::kGaugeLeft, history::kTextGaugeTop, history::kGaugeWidth,
                     history::kGaugeHeight, 0, history::kMaxCount);
-  imageAdvanceTimer_.Attach(Handle(), kImageAdvanceTimerId, history::kAdvanceIntervalMs);
-  textAdvanceTimer_.Attach(Handle(), kTextAdvanceTimerId, history::kAdvanceIntervalMs);
-  captureRetryTimer_.Attach(Handle(), kCaptureRetryTimerId, history::kFirstRetryDelayMs);
+  capture_ = std::make_unique<ClipboardCapture>(Handle(), store_, settings_, imageGrid_, textGrid_);
   CreateButtons();
   CreateClock();
 }
@@ -145,173 +118,26 @@ void MainWindow::CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel) 
   box.SetContent(panel.Handle(), history::kPanelHeight);
 }
 
-const picture::Picture& MainWindow::ImageCellPicture(int n) const { return imageCells_.at(static_cast<size_t>(n - 1)); }
-
-std::wstring MainWindow::TextCellText(int n) const { return textCells_.at(static_cast<size_t>(n - 1)).Text(); }
-
-HWND MainWindow::TextCellHandle(int n) const { return textCells_.at(static_cast<size_t>(n - 1)).Handle(); }
-
 void MainWindow::OnShowWindow(bool shown) {
   // The viewer gets its window at the first showing, which is when the
   // program starts to watch the clipboard. It lies under the notebook.
   if (!shown || clipboardViewer_.HasHandle()) return;
-  clipboardViewer_.OnChange = [this] { OnClipboardChange(); };
+  clipboardViewer_.OnChange = [this] { capture_->OnClipboardChange(); };
   clipboardViewer_.Create(Handle(), history::kClipboardViewerId, history::kViewerLeft, history::kViewerTop,
                           history::kViewerWidth, history::kViewerHeight);
   SetWindowPos(clipboardViewer_.Handle(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void MainWindow::OnClipboardChange() {
-  if (!settings_.IsOn(Option::DisableCapture)) CaptureClipboard();
-  ShowLowCellWarnings();
-}
-
-namespace {
-
-ClipboardOffer CurrentOffer() {
-  return {IsClipboardFormatAvailable(kPictureOfferFormat) != FALSE,
-          IsClipboardFormatAvailable(kTextOfferFormat) != FALSE,
-          IsClipboardFormatAvailable(desktop::PngFormat()) != FALSE};
-}
-
-}  // namespace
-
-void MainWindow::CaptureClipboard() {
-  // Notifications of a burst arrive late and in heaps; once the newest
-  // content is read, the older notices have nothing left to read.
-  const DWORD sequence = GetClipboardSequenceNumber();
-  if (!captureTracker_.IsNew(sequence)) return;
-  if (!WorthOpening(CurrentOffer())) {
-    captureTracker_.Handled(sequence);
-    return;
-  }
-  // One attempt only: sleeping here would stop the window answering, and a
-  // held clipboard is looked at again on the retry timer.
-  desktop::ClipboardSession clipboard(Handle(), desktop::ClipboardSession::kOneAttempt);
-  if (!clipboard.IsOpen()) {
-    ScheduleCaptureRetry(sequence);
-    return;
-  }
-  captureTracker_.Handled(GetClipboardSequenceNumber());
-  // Rendering a delayed format may move the number while we read; what we
-  // read is the content up to the close, so that is what counts as read,
-  // also when loading the picture fails.
-  struct ReadUpToHere {
-    CaptureTracker& tracker;
-    ~ReadUpToHere() { tracker.Handled(GetClipboardSequenceNumber()); }
-  } readUpToHere{captureTracker_};
-  // The offer is asked again now that nobody can change the content.
-  const ClipboardOffer offer = CurrentOffer();
-  // The markers can only be read from the open clipboard.
-  const CapturePlan plan = PlanCapture(offer, desktop::CarriesPrivacyMarker());
-  if (plan.image) CaptureImage();
-  if (plan.text) CaptureText();
-}
-
-void MainWindow::ScheduleCaptureRetry(DWORD sequence) {
-  const std::optional<unsigned> wait = captureTracker_.Busy(sequence);
-  captureRetryTimer_.SetEnabled(false);
-  if (!wait) return;
-  captureRetryTimer_.SetInterval(*wait);
-  captureRetryTimer_.SetEnabled(true);
-}
-
-void MainWindow::OnCaptureRetryTimer() {
-  captureRetryTimer_.SetEnabled(false);
-  if (!settings_.IsOn(Option::DisableCapture)) CaptureClipboard();
-}
-
-void MainWindow::CatchUpWithClipboard() {
-  // Notifications can be folded away (the X11 bridge does): when the
-  // clipboard moved on without telling us, read it now.
-  if (!settings_.IsOn(Option::DisableCapture) && captureTracker_.MissedChange(GetClipboardSequenceNumber())) {
-    CaptureClipboard();
-  }
-}
-
-void MainWindow::CountIfDue(CellKind kind) {
-  // WM_TIMER comes only when nothing else waits in the queue, so in a burst
-  // the advance can be seconds late and the whole burst would fall into one
-  // cell. A capture after the period first counts the capture before it.
-  const auto k = static_cast<size_t>(kind);
-  if (store_.IsPending(kind) && GetTickCount64() - pendingSince_[k] >= history::kAdvanceIntervalMs) CountCapture(kind);
-}
-
-void MainWindow::PendingStarted(CellKind kind) {
-  pendingSince_[static_cast<size_t>(kind)] = GetTickCount64();
-  // Without its timer the count would wait forever, and every later capture
-  // would overwrite the same cell; the count then advances at once instead.
-  if (!AdvanceTimer(kind).SetEnabled(true)) store_.AdvanceTimerFired(kind);
-}
-
-void MainWindow::CountCapture(CellKind kind) {
-  AdvanceTimer(kind).SetEnabled(false);
-  store_.AdvanceTimerFired(kind);
-}
-
-void MainWindow::CaptureImage() {
-  CountIfDue(CellKind::Image);
-  const int cell = store_.Count(CellKind::Image) + 1;
-  // Throws when the picture cannot be loaded; the cell then keeps its picture
-  // and the rest of this change is not handled.
-  picture::Picture& target = imageCells_[static_cast<size_t>(cell - 1)];
-  try {
-    target = picture::Picture::FromOpenClipboard();
-  } catch (const std::bad_alloc&) {
-    throw ui::UserError(picture::kNotEnoughMemoryForPicture);
-  }
-  compressor_->Add(target);
-  if (store_.BeginCapture(CellKind::Image).startTimer) PendingStarted(CellKind::Image);
-  Beep();
-  CellFilled(CellKind::Image, cell);
-}
-
-void MainWindow::CaptureText() {
-  CountIfDue(CellKind::Text);
-  const int cell = store_.Count(CellKind::Text) + 1;
-  textCells_[static_cast<size_t>(cell - 1)].SetText(desktop::ReadClipboardText());
-  if (store_.BeginCapture(CellKind::Text).startTimer) PendingStarted(CellKind::Text);
-  Beep();
-  CellFilled(CellKind::Text, cell);
-}
-
-void MainWindow::CellFilled(CellKind kind, int cell) {
-  if (onCellFilled) onCellFilled(kind, cell);
-}
-
-void MainWindow::Beep() {
-  if (settings_.IsOn(Option::BeepOnAdd)) MessageBeep(kSimpleBeep);
-}
-
-void MainWindow::ShowLowCellWarnings() {
-  // Modal boxes run a nested loop: timers and further clipboard changes are
-  // handled meanwhile, and may change the count the next warning tests; so
-  // each one is tested as its box would open.
-  for (CellKind kind : history::kLowCellsWarningOrder) {
-    if (history::LowCellsWarningDue(store_.Count(kind), settings_.IsOn(Option::WarnLowCells)))
-      ui::Warn(Handle(), std::wstring(history::LowCellsWarningText(kind)));
-  }
-}
-
-void MainWindow::OnImageAdvanceTimer() {
-  CountCapture(CellKind::Image);
-  CatchUpWithClipboard();
-}
-
-void MainWindow::OnTextAdvanceTimer() {
-  CountCapture(CellKind::Text);
-  CatchUpWithClipboard();
-}
-
-ui::Timer& MainWindow::AdvanceTimer(CellKind kind) {
-  return kind == CellKind::Image ? imageAdvanceTimer_ : textAdvanceTimer_;
+CellGridPanel& MainWindow::Grid(CellKind kind) {
+  if (kind == CellKind::Image) return imageGrid_;
+  return textGrid_;
 }
 
 void MainWindow::OnStoreChanged(const history::Change& change) {
   RefreshStatus();
   // Text cells repaint themselves when their text changes; the frames and
   // the pictures are the panels' to paint.
-  (change.kind == CellKind::Image ? imageGrid_ : textGrid_).InvalidateFrames();
+  Grid(change.kind).InvalidateFrames();
 }
 
 void MainWindow::SyncGauges() {
@@ -374,14 +200,14 @@ void MainWindow::OnOptionsClick() {
 CellKind MainWindow::KindShown() const { return KindShownOn(static_cast<NotebookPage>(PageIndex())); }
 
 void MainWindow::OnFullScreenClick() {
-  if (showFullScreen) showFullScreen(ImageCellPicture(store_.SelectedCell(CellKind::Image)));
+  if (showFullScreen) showFullScreen(imageGrid_.CellPicture(store_.SelectedCell(CellKind::Image)));
 }
 
 void MainWindow::OnSaveEditClick() {
   if (KindShown() == CellKind::Image) {
-    if (openPicture) openPicture(ImageCellPicture(store_.SelectedCell(CellKind::Image)));
+    if (openPicture) openPicture(imageGrid_.CellPicture(store_.SelectedCell(CellKind::Image)));
   } else if (openText) {
-    openText(TextCellText(store_.SelectedCell(CellKind::Text)));
+    openText(textGrid_.CellText(store_.SelectedCell(CellKind::Text)));
   }
 }
 
@@ -390,39 +216,20 @@ void MainWindow::OnDeleteClick() {
   const Compaction compaction = DeleteSelectedCell(
       store_, kind, settings_.IsOn(Option::ConfirmDelete),
       [this] { return ui::Confirm(Handle(), history::kConfirmDeleteQuestion); },
-      [this, kind](const Compaction& moved) { MoveCellsDown(kind, moved.firstCell); });
-  if (compaction.advanceCancelled) AdvanceTimer(kind).SetEnabled(false);
-}
-
-void MainWindow::MoveCellsDown(CellKind kind, int firstCell) {
-  for (int j = firstCell; j < history::kCellCount; ++j) {
-    const auto to = static_cast<size_t>(j - 1);
-    if (kind == CellKind::Image) {
-      // Moved, not copied: a picture can be large.
-      imageCells_[to] = std::move(imageCells_[to + 1]);
-    } else {
-      textCells_[to].SetText(textCells_[to + 1].Text());
-    }
-  }
-  if (kind == CellKind::Image) {
-    imageCells_.back() = picture::Picture();
-  } else {
-    textCells_.back().Clear();
-  }
+      [this, kind](const Compaction& moved) { Grid(kind).MoveCellsDown(moved.firstCell); });
+  if (compaction.advanceCancelled) capture_->CancelAdvance(kind);
 }
 
 void MainWindow::OnDeleteAllClick() {
-  const bool emptied = DeleteAllCells(
-      store_, settings_.IsOn(Option::ConfirmDeleteAll),
-      [this] { return ui::Confirm(Handle(), history::kConfirmDeleteAllQuestion); }, [this] { EmptyAllCells(); });
+  const bool emptied = DeleteAllCells(store_, settings_.IsOn(Option::ConfirmDeleteAll),
+                                      [this] { return ui::Confirm(Handle(), history::kConfirmDeleteAllQuestion); },
+                                      [this] {
+                                        imageGrid_.EmptyCells();
+                                        textGrid_.EmptyCells();
+                                      });
   if (!emptied) return;
-  imageAdvanceTimer_.SetEnabled(false);
-  textAdvanceTimer_.SetEnabled(false);
-}
-
-void MainWindow::EmptyAllCells() {
-  for (picture::Picture& picture : imageCells_) picture = picture::Picture();
-  for (ui::Memo& memo : textCells_) memo.Clear();
+  capture_->CancelAdvance(CellKind::Image);
+  capture_->CancelAdvance(CellKind::Text);
 }
 
 void MainWindow::OnImageCellClick(int n) { store_.Select(CellKind::Image, n); }
@@ -432,38 +239,6 @@ void MainWindow::OnImageCellDoubleClick(int n) { OnSaveEditClick(); }
 void MainWindow::OnTextCellClick(int n) { store_.Select(CellKind::Text, n); }
 
 void MainWindow::OnTextCellDoubleClick(int n) { OnSaveEditClick(); }
-
-void MainWindow::SubclassTextCell(int n) {
-  SetWindowSubclass(TextCellHandle(n), &MainWindow::TextCellProc, static_cast<UINT_PTR>(n),
-                    reinterpret_cast<DWORD_PTR>(this));
-}
-
-LRESULT CALLBACK MainWindow::TextCellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR n,
-                                          DWORD_PTR self) {
-  try {
-    return reinterpret_cast<MainWindow*>(self)->OnTextCellMessage(window, message, wParam, lParam, static_cast<int>(n));
-  } catch (const ui::UserError& error) {
-    ui::ShowErrorBox(window, error.Text());
-  } catch (const std::exception& error) {
-    ui::ShowErrorBox(window, ui::Widen(error.what()));
-  }
-  return 0;
-}
-
-LRESULT MainWindow::OnTextCellMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int n) {
-  switch (message) {
-    case WM_LBUTTONDOWN: OnTextCellClick(n); break;
-    case WM_LBUTTONDBLCLK: {
-      // The memo marks the word first, as an edit control does.
-      const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-      OnTextCellDoubleClick(n);
-      return result;
-    }
-    case WM_NCDESTROY: RemoveWindowSubclass(window, &MainWindow::TextCellProc, static_cast<UINT_PTR>(n)); break;
-    default: break;
-  }
-  return DefSubclassProc(window, message, wParam, lParam);
-}
 
 void MainWindow::OnAboutClick() {
   if (showAbout) showAbout();
@@ -515,9 +290,7 @@ LRESULT MainWindow::OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void MainWindow::OnTimer(UINT_PTR id) {
-  if (id == kImageAdvanceTimerId) OnImageAdvanceTimer();
-  if (id == kTextAdvanceTimerId) OnTextAdvanceTimer();
-  if (id == kCaptureRetryTimerId) OnCaptureRetryTimer();
+  if (capture_->OnTimer(id)) return;
   if (id == kClockTimerId) UpdateClock();
 }
 
@@ -532,7 +305,6 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); return DefaultHandling(message, wParam, lParam);
     case WM_TIMER: OnTimer(wParam); return 0;
-    case kPicturePackedMessage: compressor_->DeliverFinished(); return 0;
     case WM_CTLCOLOREDIT: return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
     case WM_CTLCOLORSTATIC: return OnCtlColorStatic(message, wParam, lParam);
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;

@@ -1,6 +1,7 @@
-// MainWindow, the main window: the notebook of 55 image and 55 text cells, the
-// fill gauges, the capture of every clipboard change, the command buttons
-// and the status routine that keeps buttons, caption and tray in step.
+// MainWindow, the main window: the notebook with the image and the text
+// grid, the fill gauges, the command buttons and the status routine that
+// keeps buttons, caption and tray in step. Each clipboard change its viewer
+// notices goes to the capture.
 #pragma once
 
 #include <array>
@@ -10,20 +11,19 @@
 
 #include "desktop/clipboard_viewer.h"
 #include "desktop/window_roller.h"
-#include "history/capture_rules.h"
-#include "history/status_rules.h"
-#include "history/cell_grid_panel.h"
 #include "history/cell_store.h"
+#include "history/clipboard_capture.h"
+#include "history/image_grid_panel.h"
 #include "history/main_window_layout.h"
+#include "history/status_rules.h"
+#include "history/text_grid_panel.h"
 #include "settings/settings.h"
 #include "settings/window_placement_store.h"
 #include "ui/flat_button.h"
 #include "ui/form.h"
 #include "ui/label.h"
-#include "ui/memo.h"
 #include "ui/notebook.h"
 #include "picture/picture.h"
-#include "picture/picture_compressor.h"
 #include "ui/progress_bar.h"
 #include "ui/scroll_box.h"
 #include "ui/timer.h"
@@ -35,24 +35,15 @@ class MainWindow : public ui::Form {
   MainWindow(ui::Application& application, settings::Settings& settings);
 
   history::CellStore& Store() { return store_; }
-  const picture::Picture& ImageCellPicture(int n) const;
-  // Waits until every captured picture is packed (tests, benchmarks).
-  void FinishPicturePacking() { compressor_->Finish(); }
-  std::wstring TextCellText(int n) const;
-  HWND TextCellHandle(int n) const;
+  ClipboardCapture& Capture() { return *capture_; }
+  const ImageGridPanel& ImageGrid() const { return imageGrid_; }
+  const TextGridPanel& TextGrid() const { return textGrid_; }
+  // The memo of text cell n, whose first line the tray menu shows.
+  HWND TextCellHandle(int n) const { return textGrid_.CellHandle(n); }
   desktop::ClipboardViewer& Viewer() { return clipboardViewer_; }
   desktop::WindowRoller& Roller() { return *roller_; }
   ui::Notebook& Notebook() { return notebook_; }
   int PageIndex() const { return notebook_.PageIndex(); }
-
-  // Capture of one clipboard change (the viewer's OnChange).
-  void OnClipboardChange();
-  // The advance timers' handlers.
-  void OnImageAdvanceTimer();
-  void OnTextAdvanceTimer();
-
-  // Told after a cell took clipboard content (for measurements).
-  std::function<void(history::CellKind, int)> onCellFilled;
 
   // The commands of the buttons.
   void OnExitClick();  // Exit
@@ -115,28 +106,10 @@ class MainWindow : public ui::Form {
   void UpdateClock();
   void OnTimer(UINT_PTR id);
   LRESULT OnCtlColorEdit(HDC dc);
-  void CaptureClipboard();
-  void ScheduleCaptureRetry(DWORD sequence);
-  void OnCaptureRetryTimer();
-  void CatchUpWithClipboard();
-  void CountIfDue(history::CellKind kind);
-  void PendingStarted(history::CellKind kind);
-  void CountCapture(history::CellKind kind);
-  void CaptureImage();
-  void CaptureText();
-  void CellFilled(history::CellKind kind, int cell);
-  void Beep();
-  void ShowLowCellWarnings();
   void SyncGauges();
   void OnStoreChanged(const history::Change& change);
   history::CellKind KindShown() const;
-  void MoveCellsDown(history::CellKind kind, int firstCell);
-  void EmptyAllCells();
-  void SubclassTextCell(int n);
-  static LRESULT CALLBACK TextCellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR n,
-                                       DWORD_PTR self);
-  LRESULT OnTextCellMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int n);
-  ui::Timer& AdvanceTimer(history::CellKind kind);
+  CellGridPanel& Grid(history::CellKind kind);
 
   settings::Settings& settings_;
   history::CellStore store_;
@@ -145,21 +118,12 @@ class MainWindow : public ui::Form {
   ui::Notebook notebook_;
   ui::ScrollBox imageScroll_;
   ui::ScrollBox textScroll_;
-  CellGridPanel imageGrid_{store_, history::CellKind::Image};
-  CellGridPanel textGrid_{store_, history::CellKind::Text};
-  std::array<picture::Picture, history::kCellCount> imageCells_;
-  // Packs captured pictures after their cell shows them.
-  std::unique_ptr<picture::PictureCompressor> compressor_;
-  std::array<ui::Memo, history::kCellCount> textCells_;
+  ImageGridPanel imageGrid_{store_};
+  TextGridPanel textGrid_{store_};
   ui::ProgressBar imageGauge_;
   ui::ProgressBar textGauge_;
-  ui::Timer imageAdvanceTimer_;
-  ui::Timer textAdvanceTimer_;
-  // Which changes are read already, and the retry of a held clipboard.
-  CaptureTracker captureTracker_;
-  ui::Timer captureRetryTimer_;
-  // When the pending capture of each kind (by CellKind) was made.
-  std::array<ULONGLONG, 2> pendingSince_{};
+  // Fills the grids; made once they are there.
+  std::unique_ptr<ClipboardCapture> capture_;
   ui::unique_hfont hideFont_;
   ui::unique_hfont clockFont_;
   // The command buttons, indexed by CommandButton.

@@ -4,15 +4,36 @@
 #include <system_error>
 #include <utility>
 
+#include "core/window_classes.h"
+
 namespace picture {
+
+namespace {
+
+// The worker's word to the GUI thread that a packed picture is ready to swap in.
+constexpr UINT kPicturePackedMessage = WM_APP + 0x7C;
+
+}  // namespace
 
 std::optional<PackedPixels> PictureCompressor::DefaultPacker(int width, int height, const uint8_t* pixels, size_t bytes,
                                                              const std::atomic<bool>* stop) {
   return PackPixels(width, height, pixels, bytes, PackOptions{}, stop);
 }
 
-PictureCompressor::PictureCompressor(HWND notify, UINT message, Packer packer)
-    : notify_(notify), message_(message), packer_(std::move(packer)) {}
+PictureCompressor::PictureCompressor(Packer packer)
+    : packer_(std::move(packer)),
+      window_(ui::MakeWindow<ui::MessageWindow>(
+          core::kPictureCompressorClass,
+          [this](HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+            return OnMessage(window, message, wParam, lParam);
+          })),
+      notify_(window_->Handle()) {}
+
+LRESULT PictureCompressor::OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message != kPicturePackedMessage) return DefWindowProcW(window, message, wParam, lParam);
+  DeliverFinished();
+  return 0;
+}
 
 PictureCompressor::~PictureCompressor() {
   {
@@ -58,7 +79,7 @@ void PictureCompressor::Run() {
     working_ = false;
     if (job.packed) finished_.push_back(std::move(job));
     changed_.notify_all();
-    if (notify_) PostMessageW(notify_, message_, 0, 0);
+    PostMessageW(notify_, kPicturePackedMessage, 0, 0);
   }
 }
 

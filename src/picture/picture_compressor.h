@@ -1,8 +1,9 @@
 // Packs bitmap pictures on a worker thread, one at a time, so a capture
 // shows its picture at once and the raw pixels give way to the packed form
-// a moment later. The packed form is swapped in on the GUI thread when the
-// owner handles the notify message; a picture gone by then is simply
-// dropped, and a picture that could not be packed keeps its raw pixels.
+// a moment later. The packed form is swapped in on the GUI thread, when the
+// compressor's own hidden window gets the worker's word; a picture gone by
+// then is simply dropped, and a picture that could not be packed keeps its
+// raw pixels.
 #pragma once
 
 #include <windows.h>
@@ -20,6 +21,7 @@
 
 #include "picture/pixel_pack.h"
 #include "picture/picture.h"
+#include "ui/message_window.h"
 
 namespace picture {
 
@@ -32,9 +34,8 @@ class PictureCompressor {
   static std::optional<PackedPixels> DefaultPacker(int width, int height, const uint8_t* pixels, size_t bytes,
                                                    const std::atomic<bool>* stop);
 
-  // `notify` (may be null) gets `message` each time a picture is packed;
-  // its handler calls DeliverFinished.
-  PictureCompressor(HWND notify, UINT message, Packer packer = &DefaultPacker);
+  // Made on the GUI thread, which the packed forms are delivered to.
+  explicit PictureCompressor(Packer packer = &DefaultPacker);
   // Stops the picture being packed and waits for the worker.
   ~PictureCompressor();
   PictureCompressor(const PictureCompressor&) = delete;
@@ -45,7 +46,7 @@ class PictureCompressor {
   // GUI thread: swaps the packed forms finished so far into their pictures.
   void DeliverFinished();
   // Waits until nothing is queued or being packed, then delivers. For
-  // tests and benchmarks, which have no notify window to wait on.
+  // tests and benchmarks, which cannot wait for the message loop.
   void Finish();
 
  private:
@@ -57,10 +58,13 @@ class PictureCompressor {
   };
   void Run();
   void PackOne(Job& job);
+  LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  HWND notify_;
-  UINT message_;
   Packer packer_;
+  // Gets the worker's word that packed forms wait; made before the worker
+  // starts, so the worker only ever reads its handle.
+  ui::WindowPtr<ui::MessageWindow> window_;
+  HWND notify_;
   std::mutex mutex_;
   std::condition_variable changed_;
   std::deque<Job> queued_;

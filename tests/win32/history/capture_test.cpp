@@ -19,6 +19,7 @@
 #include "settings/settings.h"
 #include "ui/timer.h"
 #include "win32/clipboard_support.h"
+#include "win32/history/main_window_fixture.h"
 #include "win32/test_support.h"
 
 #include <commctrl.h>
@@ -26,111 +27,25 @@
 namespace history {
 namespace {
 
-using history::MainWindow;
 using test::ClipboardWrite;
 using test::PumpUntil;
-
-using Fill = std::pair<CellKind, int>;
 
 const std::wstring kImageWarning(LowCellsWarningText(CellKind::Image));
 const std::wstring kTextWarning(LowCellsWarningText(CellKind::Text));
 constexpr wchar_t kPrivateFormat[] = L"Kestrel Test Private Capture Format";
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr int kSmallSide = 4;
 
-class MainWindowCaptureTest : public testing::Test {
- protected:
-  MainWindowCaptureTest() {
-    {
-      // Whatever an earlier test left is not this test's change.
-      ClipboardWrite clear(writer->Handle());
-    }
-    form = application.CreateForm<MainWindow>(settings);
-    form->onCellFilled = [this](CellKind kind, int cell) { fills.emplace_back(kind, cell); };
-    form->Show();
-    // Counts every change the window has finished with, also one whose
-    // capture failed with an error.
-    std::function<void()> capture = form->Viewer().OnChange;
-    form->Viewer().OnChange = [this, capture] {
-      struct Counted {
-        int& changes;
-        ~Counted() { ++changes; }
-      } counted{changes};
-      capture();
-    };
-  }
-
-  // Writes the clipboard through put() and waits until the window handled it.
-  bool Change(const std::function<bool(ClipboardWrite&)>& put) {
-    const int before = changes;
-    {
-      ClipboardWrite write(writer->Handle());
-      if (!write.IsOpen() || !put(write)) return false;
-    }
-    return PumpUntil([&] { return changes > before; });
-  }
-  bool CopyText(const std::wstring& text) {
-    return Change([&](ClipboardWrite& write) { return write.Text(text); });
-  }
-  bool CopyBitmap(COLORREF colour, int width = kSmallSide, int height = kSmallSide) {
-    return Change([&](ClipboardWrite& write) { return write.Bitmap(test::SolidBitmap(width, height, colour)); });
-  }
-  // Waits until the capture of a kind is counted: idle again at `count`.
-  bool Counted(CellKind kind, int count) {
-    return PumpUntil([&] { return !form->Store().IsPending(kind) && form->Store().Count(kind) == count; });
-  }
-  void TypeIntoTextCell(int n, const wchar_t* text) { SetWindowTextW(form->TextCellHandle(n), text); }
-
-  // The panel that carries the image cells: the grid that is not the memos'.
-  HWND ImageGrid() const { return FindGrid(form->Handle(), GetParent(form->TextCellHandle(1))); }
-  static HWND FindGrid(HWND parent, HWND except) {
-    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-      wchar_t name[64] = L"";
-      GetClassNameW(child, name, 64);
-      if (child != except && std::wstring(name) == core::kCellGridClass) return child;
-      if (HWND found = FindGrid(child, except)) return found;
-    }
-    return nullptr;
-  }
-  // A click (or a double click) as the mouse delivers it.
-  static void ClickAt(HWND window, int x, int y, bool twice = false) {
-    const LPARAM at = MAKELPARAM(x, y);
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    SendMessageW(window, WM_LBUTTONUP, 0, at);
-    if (!twice) return;
-    SendMessageW(window, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
-    SendMessageW(window, WM_LBUTTONUP, 0, at);
-  }
-  void ClickImageCell(int n, bool twice = false) {
-    const core::Rect content = ContentRect(n);
-    ClickAt(ImageGrid(), content.left + content.width / 2, content.top + content.height / 2, twice);
-  }
-  void ClickTextCell(int n, bool twice = false) { ClickAt(form->TextCellHandle(n), 4, 4, twice); }
-  void PressButton(int id) { SendMessageW(GetDlgItem(form->Handle(), id), BM_CLICK, 0, 0); }
-  COLORREF ImageColour(int n) const { return test::CentreColour(form->ImageCellPicture(n)); }
-  int Gauge(int id) const { return static_cast<int>(SendMessageW(GetDlgItem(form->Handle(), id), PBM_GETPOS, 0, 0)); }
-
-  test::MessageBoxRecorder boxes;
-  settings::Settings settings;
-  ui::Application application{app::ProgramTitle()};
-  ui::WindowPtr<test::ClipboardWriter> writer = ui::MakeWindow<test::ClipboardWriter>();
-  MainWindow* form = nullptr;
-  std::vector<Fill> fills;
-  int changes = 0;
-};
+using MainWindowCaptureTest = MainWindowFixture;
 
 TEST_F(MainWindowCaptureTest, TextGoesIntoTheNextFreeTextCellAndIsCountedAfterTheDelay) {
   form->Store().SetCount(CellKind::Text, 2);
   ASSERT_TRUE(CopyText(L"hello"));
-  EXPECT_EQ(form->TextCellText(3), L"hello");
+  EXPECT_EQ(form->TextGrid().CellText(3), L"hello");
   EXPECT_EQ(form->Store().TextCount(), 2) << "the count rises only when the advance timer fires";
   EXPECT_TRUE(form->Store().IsPending(CellKind::Text));
   EXPECT_TRUE(Counted(CellKind::Text, 3));
 
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 3}}));
-  EXPECT_TRUE(form->ImageCellPicture(1).IsEmpty());
+  EXPECT_TRUE(form->ImageGrid().CellPicture(1).IsEmpty());
   EXPECT_EQ(form->Store().ImageCount(), 0);
 }
 
@@ -141,8 +56,8 @@ TEST_F(MainWindowCaptureTest, WhenTheSystemRefusesTimersEachCaptureStillGetsACel
   const bool picture = CopyBitmap(kRed);
   ui::SetTimersRefusedForTesting(false);
   ASSERT_TRUE(first && second && picture);
-  EXPECT_EQ(form->TextCellText(1), L"first");
-  EXPECT_EQ(form->TextCellText(2), L"second") << "a capture without its advance timer overwrote the last one";
+  EXPECT_EQ(form->TextGrid().CellText(1), L"first");
+  EXPECT_EQ(form->TextGrid().CellText(2), L"second") << "a capture without its advance timer overwrote the last one";
   EXPECT_EQ(form->Store().TextCount(), 2);
   EXPECT_EQ(form->Store().ImageCount(), 1);
   EXPECT_FALSE(form->Store().IsPending(CellKind::Text));
@@ -150,7 +65,7 @@ TEST_F(MainWindowCaptureTest, WhenTheSystemRefusesTimersEachCaptureStillGetsACel
 
 TEST_F(MainWindowCaptureTest, BitmapGoesIntoTheNextFreeImageCell) {
   ASSERT_TRUE(CopyBitmap(kRed, 6, 3));
-  const picture::Picture& picture = form->ImageCellPicture(1);
+  const picture::Picture& picture = form->ImageGrid().CellPicture(1);
   EXPECT_EQ(picture.GetKind(), picture::Picture::Kind::Bitmap);
   EXPECT_EQ(picture.Width(), 6);
   EXPECT_EQ(picture.Height(), 3);
@@ -165,8 +80,8 @@ TEST_F(MainWindowCaptureTest, BitmapWithTextFillsOneCellOfEachKind) {
     return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kGreen)) && write.Text(L"with a picture");
   }));
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 1}, {CellKind::Text, 1}}));
-  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(1)), kGreen);
-  EXPECT_EQ(form->TextCellText(1), L"with a picture");
+  EXPECT_EQ(test::CentreColour(form->ImageGrid().CellPicture(1)), kGreen);
+  EXPECT_EQ(form->TextGrid().CellText(1), L"with a picture");
   EXPECT_TRUE(Counted(CellKind::Image, 1));
   EXPECT_TRUE(Counted(CellKind::Text, 1));
 }
@@ -188,9 +103,9 @@ TEST_F(MainWindowCaptureTest, ChangesWithinTheAdvanceDelayFillOneCellWithTheLast
   ASSERT_TRUE(form->Store().IsPending(CellKind::Text));
   ASSERT_TRUE(CopyText(L"second"));
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}, {CellKind::Text, 1}}));
-  EXPECT_EQ(form->TextCellText(1), L"second");
+  EXPECT_EQ(form->TextGrid().CellText(1), L"second");
   ASSERT_TRUE(Counted(CellKind::Text, 1));
-  EXPECT_EQ(form->TextCellText(2), L"");
+  EXPECT_EQ(form->TextGrid().CellText(2), L"");
 }
 
 TEST_F(MainWindowCaptureTest, TheSameTextCopiedAfterTheDelayFillsTheNextCellToo) {
@@ -198,8 +113,8 @@ TEST_F(MainWindowCaptureTest, TheSameTextCopiedAfterTheDelayFillsTheNextCellToo)
   ASSERT_TRUE(Counted(CellKind::Text, 1));
   ASSERT_TRUE(CopyText(L"again"));
   ASSERT_TRUE(Counted(CellKind::Text, 2));
-  EXPECT_EQ(form->TextCellText(1), L"again");
-  EXPECT_EQ(form->TextCellText(2), L"again");
+  EXPECT_EQ(form->TextGrid().CellText(1), L"again");
+  EXPECT_EQ(form->TextGrid().CellText(2), L"again");
 }
 
 TEST_F(MainWindowCaptureTest, AChangeWhileAnotherProgramHoldsTheClipboardIsCapturedOnceItIsFree) {
@@ -237,9 +152,9 @@ TEST_F(MainWindowCaptureTest, AChangeWhileAnotherProgramHoldsTheClipboardIsCaptu
   SetEvent(release.get());
   holder.join();
   ASSERT_TRUE(noticed);
-  EXPECT_TRUE(form->TextCellText(1).empty()) << "nothing can be read while the clipboard is held";
+  EXPECT_TRUE(form->TextGrid().CellText(1).empty()) << "nothing can be read while the clipboard is held";
 
-  EXPECT_TRUE(PumpUntil([&] { return form->TextCellText(1) == text; }));
+  EXPECT_TRUE(PumpUntil([&] { return form->TextGrid().CellText(1) == text; }));
   ASSERT_TRUE(Counted(CellKind::Text, 1));
   // Retries and advances that come later find nothing new to read.
   test::PumpFor(2 * kAdvanceIntervalMs);
@@ -277,10 +192,10 @@ TEST_F(MainWindowCaptureTest, NoticesThatPileUpWhileTheWindowIsBusyAreHandledOnc
   // This thread is busy meanwhile: it handles no message.
   for (int waited = 0; written < kBurst && waited < kBurstDeadlineMs; waited += kBusySliceMs) Sleep(kBusySliceMs);
   const int before = changes;
-  const bool captured = PumpUntil([&] { return form->TextCellText(1) == last; });
+  const bool captured = PumpUntil([&] { return form->TextGrid().CellText(1) == last; });
   other.join();
   ASSERT_EQ(written, kBurst);
-  EXPECT_TRUE(captured) << "cell 1: " << form->TextCellText(1).substr(0, 40);
+  EXPECT_TRUE(captured) << "cell 1: " << form->TextGrid().CellText(1).substr(0, 40);
   EXPECT_TRUE(Counted(CellKind::Text, 1));
   EXPECT_EQ(changes - before, 1) << "notices handled one by one";
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}}));
@@ -294,11 +209,11 @@ TEST_F(MainWindowCaptureTest, AChangeWhoseNotificationWasFoldedAwayIsCaughtUpWit
   form->Viewer().OnChange = [this] { ++changes; };
   ASSERT_TRUE(CopyText(L"not told"));
   form->Viewer().OnChange = capture;
-  EXPECT_EQ(form->TextCellText(1), L"told");
+  EXPECT_EQ(form->TextGrid().CellText(1), L"told");
 
   EXPECT_TRUE(Counted(CellKind::Text, 2)) << "the advance reads what the clipboard holds now";
-  EXPECT_EQ(form->TextCellText(1), L"told");
-  EXPECT_EQ(form->TextCellText(2), L"not told");
+  EXPECT_EQ(form->TextGrid().CellText(1), L"told");
+  EXPECT_EQ(form->TextGrid().CellText(2), L"not told");
   test::PumpFor(2 * kAdvanceIntervalMs);
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}, {CellKind::Text, 2}})) << "each content once";
   EXPECT_EQ(form->Store().TextCount(), 2);
@@ -312,15 +227,15 @@ TEST_F(MainWindowCaptureTest, ACopyAfterTheAdvanceDelayTakesTheNextCellEvenWhenT
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}, {CellKind::Text, 2}}));
   EXPECT_EQ(form->Store().TextCount(), 1) << "the first copy was counted at once";
   EXPECT_TRUE(Counted(CellKind::Text, 2));
-  EXPECT_EQ(form->TextCellText(1), L"first");
-  EXPECT_EQ(form->TextCellText(2), L"second");
+  EXPECT_EQ(form->TextGrid().CellText(1), L"first");
+  EXPECT_EQ(form->TextGrid().CellText(2), L"second");
 }
 
 TEST_F(MainWindowCaptureTest, AnEmptyTextFillsACellAndIsCounted) {
   TypeIntoTextCell(1, L"typed into a free cell");
   ASSERT_TRUE(CopyText(L""));
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Text, 1}}));
-  EXPECT_EQ(form->TextCellText(1), L"");
+  EXPECT_EQ(form->TextGrid().CellText(1), L"");
   EXPECT_TRUE(Counted(CellKind::Text, 1));
 }
 
@@ -329,7 +244,7 @@ TEST_F(MainWindowCaptureTest, TextKeepsEveryCharacter) {
       L"\u0395\u03bb\u03bb\u03b7\u03bd\u03b9\u03ba\u03ac \u4e2d\u6587\u5b57 \U0001F600\U0001F44D\U0001F3FD "
       L"e\u0301 \u05e2\u05d1\u05e8\u05d9\u05ea\r\nsecond line\ttab";
   ASSERT_TRUE(CopyText(text));
-  EXPECT_EQ(form->TextCellText(1), text);
+  EXPECT_EQ(form->TextGrid().CellText(1), text);
 }
 
 TEST_F(MainWindowCaptureTest, AHugeTextIsCapturedWhole) {
@@ -343,7 +258,7 @@ TEST_F(MainWindowCaptureTest, AHugeTextIsCapturedWhole) {
   }
   text += L"END";
   ASSERT_TRUE(CopyText(text));
-  const std::wstring captured = form->TextCellText(1);
+  const std::wstring captured = form->TextGrid().CellText(1);
   EXPECT_EQ(captured.size(), text.size());
   EXPECT_TRUE(captured == text) << "the captured text differs from the copied one";
 }
@@ -367,11 +282,11 @@ TEST_P(SecretMarkerTest, MarkedContentIsLeftAloneButTheWarningsStillCome) {
   }));
   if (marker.captured) {
     EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 1}, {CellKind::Text, 50}}));
-    EXPECT_EQ(form->TextCellText(50), L"hunter2");
+    EXPECT_EQ(form->TextGrid().CellText(50), L"hunter2");
   } else {
     EXPECT_TRUE(fills.empty());
-    EXPECT_EQ(form->TextCellText(50), L"earlier");
-    EXPECT_TRUE(form->ImageCellPicture(1).IsEmpty());
+    EXPECT_EQ(form->TextGrid().CellText(50), L"earlier");
+    EXPECT_TRUE(form->ImageGrid().CellPicture(1).IsEmpty());
     EXPECT_FALSE(form->Store().IsPending(CellKind::Image));
     EXPECT_FALSE(form->Store().IsPending(CellKind::Text));
     EXPECT_EQ(form->Store().TextCount(), 49);
@@ -435,14 +350,14 @@ TEST_F(MainWindowCaptureTest, AWellFormedDibIsCapturedAsABitmap) {
   const std::vector<BYTE> trueColour = SolidDib24(3, 2, kBlue);
   ASSERT_TRUE(
       Change([&](ClipboardWrite& write) { return write.Memory(CF_DIB, trueColour.data(), trueColour.size()); }));
-  ASSERT_EQ(form->ImageCellPicture(1).GetKind(), picture::Picture::Kind::Bitmap);
-  EXPECT_EQ(form->ImageCellPicture(1).Width(), 3);
-  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(1)), kBlue);
+  ASSERT_EQ(form->ImageGrid().CellPicture(1).GetKind(), picture::Picture::Kind::Bitmap);
+  EXPECT_EQ(form->ImageGrid().CellPicture(1).Width(), 3);
+  EXPECT_EQ(test::CentreColour(form->ImageGrid().CellPicture(1)), kBlue);
   ASSERT_TRUE(Counted(CellKind::Image, 1));
 
   const std::vector<BYTE> paletted = TwoColourDib8(5, 3, kRed, kGreen);
   ASSERT_TRUE(Change([&](ClipboardWrite& write) { return write.Memory(CF_DIB, paletted.data(), paletted.size()); }));
-  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(2)), kGreen);
+  EXPECT_EQ(test::CentreColour(form->ImageGrid().CellPicture(2)), kGreen);
   EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -473,14 +388,14 @@ TEST_P(HostilePictureTest, IsReportedAndEverythingCapturedBeforeStays) {
   EXPECT_EQ(boxes.boxes[0].caption, application.Title()) << "the error box carries the application title";
   EXPECT_FALSE(boxes.boxes[0].text.empty());
   EXPECT_TRUE(fills.empty());
-  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(1)), kGreen);
-  EXPECT_TRUE(form->ImageCellPicture(2).IsEmpty());
+  EXPECT_EQ(test::CentreColour(form->ImageGrid().CellPicture(1)), kGreen);
+  EXPECT_TRUE(form->ImageGrid().CellPicture(2).IsEmpty());
   EXPECT_FALSE(form->Store().IsPending(CellKind::Image));
   EXPECT_EQ(form->Store().ImageCount(), 1);
 
   // Still working: the next good picture goes where the bad one would have.
   ASSERT_TRUE(CopyBitmap(kBlue));
-  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(2)), kBlue);
+  EXPECT_EQ(test::CentreColour(form->ImageGrid().CellPicture(2)), kBlue);
 }
 
 // A 3 x 2 PNG (8-bit RGB) whose pixels all differ, so that a row, a column
@@ -577,8 +492,8 @@ TEST_F(MainWindowCaptureTest, TrueColourDibsKeepEveryPixelWhereItWas) {
     ASSERT_TRUE(Change([&](ClipboardWrite& write) { return write.Memory(c.format, c.block.data(), c.block.size()); }))
         << c.label;
     ++cell;
-    ASSERT_EQ(form->ImageCellPicture(cell).Width(), kPngWidth) << c.label;
-    EXPECT_EQ(test::DrawnColours(form->ImageCellPicture(cell)), kPngPixels) << c.label;
+    ASSERT_EQ(form->ImageGrid().CellPicture(cell).Width(), kPngWidth) << c.label;
+    EXPECT_EQ(test::DrawnColours(form->ImageGrid().CellPicture(cell)), kPngPixels) << c.label;
     ASSERT_TRUE(Counted(CellKind::Image, cell)) << c.label;
   }
   EXPECT_TRUE(boxes.boxes.empty());
@@ -587,7 +502,7 @@ TEST_F(MainWindowCaptureTest, TrueColourDibsKeepEveryPixelWhereItWas) {
 TEST_F(MainWindowCaptureTest, APngAloneFillsTheNextImageCellWithItsPixelsButABitmapBesideItWins) {
   ASSERT_TRUE(Change(PutPng(kPng)));
   EXPECT_TRUE(boxes.boxes.empty());
-  const picture::Picture& picture = form->ImageCellPicture(1);
+  const picture::Picture& picture = form->ImageGrid().CellPicture(1);
   ASSERT_EQ(picture.GetKind(), picture::Picture::Kind::Bitmap);
   ASSERT_EQ(picture.Width(), kPngWidth);
   ASSERT_EQ(picture.Height(), kPngHeight);
@@ -598,8 +513,8 @@ TEST_F(MainWindowCaptureTest, APngAloneFillsTheNextImageCellWithItsPixelsButABit
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
     return PutPng(kPng)(write) && write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kGreen));
   }));
-  EXPECT_EQ(form->ImageCellPicture(2).Width(), kSmallSide);
-  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(2)), kGreen);
+  EXPECT_EQ(form->ImageGrid().CellPicture(2).Width(), kSmallSide);
+  EXPECT_EQ(test::CentreColour(form->ImageGrid().CellPicture(2)), kGreen);
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 1}, {CellKind::Image, 2}}));
 }
 
@@ -634,7 +549,7 @@ TEST_F(MainWindowCaptureTest, ATextChangeAtFortyNineImagesWarnsAboutImageCells) 
   EXPECT_EQ(boxes.boxes[0].text, kImageWarning);
   EXPECT_EQ(boxes.boxes[0].caption, L"Warning");
   EXPECT_EQ(boxes.boxes[0].type, static_cast<UINT>(MB_OK | MB_ICONWARNING));
-  EXPECT_EQ(form->TextCellText(1), L"only text");
+  EXPECT_EQ(form->TextGrid().CellText(1), L"only text");
 }
 
 TEST_F(MainWindowCaptureTest, BothKindsAtFortyNineWarnImagesFirstThenText) {
@@ -642,7 +557,7 @@ TEST_F(MainWindowCaptureTest, BothKindsAtFortyNineWarnImagesFirstThenText) {
   form->Store().SetCount(CellKind::Text, 49);
   ASSERT_TRUE(CopyText(L"fills cell fifty"));
   EXPECT_EQ(boxes.Texts(), (std::vector<std::wstring>{kImageWarning, kTextWarning}));
-  EXPECT_EQ(form->TextCellText(50), L"fills cell fifty");
+  EXPECT_EQ(form->TextGrid().CellText(50), L"fills cell fifty");
 }
 
 TEST_F(MainWindowCaptureTest, TheTextWarningTestsItsCountWhenItsBoxWouldOpen) {
@@ -675,8 +590,8 @@ TEST_F(MainWindowCaptureTest, DisabledCaptureWritesNothingButStillWarns) {
     return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kRed)) && write.Text(L"not kept");
   }));
   EXPECT_TRUE(fills.empty());
-  EXPECT_TRUE(form->ImageCellPicture(50).IsEmpty());
-  EXPECT_EQ(form->TextCellText(1), L"");
+  EXPECT_TRUE(form->ImageGrid().CellPicture(50).IsEmpty());
+  EXPECT_EQ(form->TextGrid().CellText(1), L"");
   EXPECT_FALSE(form->Store().IsPending(CellKind::Image));
   EXPECT_FALSE(form->Store().IsPending(CellKind::Text));
   EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kImageWarning});
@@ -686,12 +601,12 @@ TEST_F(MainWindowCaptureTest, AtFiftyFourEachNewPictureReplacesTheLastCell) {
   form->Store().SetCount(CellKind::Image, 54);
   ASSERT_TRUE(CopyBitmap(kRed));
   ASSERT_TRUE(Counted(CellKind::Image, 54));
-  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(55)), kRed);
+  EXPECT_EQ(test::CentreColour(form->ImageGrid().CellPicture(55)), kRed);
 
   ASSERT_TRUE(CopyBitmap(kBlue));
   ASSERT_TRUE(Counted(CellKind::Image, 54));
-  EXPECT_EQ(test::CentreColour(form->ImageCellPicture(55)), kBlue);
-  EXPECT_TRUE(form->ImageCellPicture(54).IsEmpty());
+  EXPECT_EQ(test::CentreColour(form->ImageGrid().CellPicture(55)), kBlue);
+  EXPECT_TRUE(form->ImageGrid().CellPicture(54).IsEmpty());
   EXPECT_EQ(fills, (std::vector<Fill>{{CellKind::Image, 55}, {CellKind::Image, 55}}));
 }
 
@@ -699,13 +614,13 @@ TEST_F(MainWindowCaptureTest, TheClipboardsOwnOrderDecidesBetweenMetafileAndBitm
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
     return write.Metafile(test::SolidMetafile(kRed)) && write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kBlue));
   }));
-  EXPECT_EQ(form->ImageCellPicture(1).GetKind(), picture::Picture::Kind::Metafile);
+  EXPECT_EQ(form->ImageGrid().CellPicture(1).GetKind(), picture::Picture::Kind::Metafile);
   ASSERT_TRUE(Counted(CellKind::Image, 1));
 
   ASSERT_TRUE(Change([](ClipboardWrite& write) {
     return write.Bitmap(test::SolidBitmap(kSmallSide, kSmallSide, kBlue)) && write.Metafile(test::SolidMetafile(kRed));
   }));
-  EXPECT_EQ(form->ImageCellPicture(2).GetKind(), picture::Picture::Kind::Bitmap);
+  EXPECT_EQ(form->ImageGrid().CellPicture(2).GetKind(), picture::Picture::Kind::Bitmap);
 }
 
 TEST_F(MainWindowCaptureTest, ClicksSelectPerKindAndADoubleClickOpensTheCellClicked) {
@@ -728,7 +643,7 @@ TEST_F(MainWindowCaptureTest, ClicksSelectPerKindAndADoubleClickOpensTheCellClic
   // The memo stays an edit control: the click gave it the caret.
   EXPECT_EQ(GetFocus(), form->TextCellHandle(2));
   SendMessageW(form->TextCellHandle(2), WM_CHAR, L'x', 1);
-  EXPECT_EQ(form->TextCellText(2), L"xsecond");
+  EXPECT_EQ(form->TextGrid().CellText(2), L"xsecond");
   EXPECT_TRUE(openedPictures.empty() && openedTexts.empty()) << "a single click opened a cell";
 
   ClickImageCell(1, true);
@@ -739,109 +654,6 @@ TEST_F(MainWindowCaptureTest, ClicksSelectPerKindAndADoubleClickOpensTheCellClic
   EXPECT_EQ(form->Store().SelectedCell(CellKind::Text), 1);
   EXPECT_EQ(openedTexts, std::vector<std::wstring>{L"first"});
   EXPECT_EQ(openedPictures.size(), 1u);
-}
-
-TEST_F(MainWindowCaptureTest, DeleteMovesTheLaterCellsDownAfterAYes) {
-  const COLORREF colours[] = {kRed, kGreen, kBlue, RGB(255, 255, 0), RGB(0, 255, 255)};
-  for (int i = 0; i < 5; ++i) ASSERT_TRUE(CopyBitmap(colours[i]) && Counted(CellKind::Image, i + 1));
-  ASSERT_TRUE(CopyText(L"kept") && Counted(CellKind::Text, 1));
-  ClickImageCell(2);
-
-  boxes.SetAnswer(IDNO);
-  PressButton(kDeleteButtonId);
-  EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kConfirmDeleteQuestion});
-  EXPECT_EQ(ImageColour(2), kGreen) << "a No deleted";
-  EXPECT_EQ(Gauge(kImageGaugeId), 5);
-
-  boxes.SetAnswer(IDYES);
-  PressButton(kDeleteButtonId);
-  const COLORREF after[] = {kRed, kBlue, RGB(255, 255, 0), RGB(0, 255, 255)};
-  for (int n = 1; n <= 4; ++n) EXPECT_EQ(ImageColour(n), after[n - 1]) << "cell " << n;
-  EXPECT_TRUE(form->ImageCellPicture(5).IsEmpty());
-  EXPECT_EQ(Gauge(kImageGaugeId), 4) << "the gauge must follow the store";
-  EXPECT_EQ(form->Store().SelectedCell(CellKind::Image), 2);
-  EXPECT_EQ(form->TextCellText(1), L"kept");
-  EXPECT_EQ(Gauge(kTextGaugeId), 1);
-}
-
-TEST_F(MainWindowCaptureTest, DeleteOnTheTextPageMovesTheTextsAndEmptiesTheLastCell) {
-  settings.Set(settings::Option::ConfirmDelete, false);
-  ASSERT_TRUE(CopyBitmap(kRed) && Counted(CellKind::Image, 1));
-  ASSERT_TRUE(CopyText(L"one") && Counted(CellKind::Text, 1));
-  ASSERT_TRUE(CopyText(L"two") && Counted(CellKind::Text, 2));
-  // The last text is still waiting for its advance when it moves down.
-  ASSERT_TRUE(CopyText(L"three"));
-  ASSERT_TRUE(form->Store().IsPending(CellKind::Text));
-  form->Notebook().SetPageIndex(static_cast<int>(NotebookPage::Text));
-  ClickTextCell(1);
-  PressButton(kDeleteButtonId);
-  EXPECT_TRUE(boxes.boxes.empty()) << "asked although confirmation is off";
-  EXPECT_TRUE(Counted(CellKind::Text, 2));
-  EXPECT_EQ(form->TextCellText(1), L"two");
-  EXPECT_EQ(form->TextCellText(2), L"three");
-  EXPECT_EQ(form->TextCellText(3), L"");
-  EXPECT_EQ(ImageColour(1), kRed);
-
-  // The full store: cell 55 holds the last item and goes empty.
-  TypeIntoTextCell(55, L"last");
-  form->Store().SetCount(CellKind::Text, 54);
-  ASSERT_TRUE(CopyText(L"saturated") && Counted(CellKind::Text, 54));
-  ASSERT_EQ(form->TextCellText(55), L"saturated");
-  form->OnTextCellClick(55);
-  PressButton(kDeleteButtonId);
-  EXPECT_EQ(form->TextCellText(55), L"");
-  EXPECT_EQ(Gauge(kTextGaugeId), 54);
-  EXPECT_EQ(form->Store().FilledCells(CellKind::Text), 54);
-}
-
-TEST_F(MainWindowCaptureTest, DeleteAllInsideTheAdvanceDelayEmptiesEverythingForGood) {
-  ASSERT_TRUE(CopyBitmap(kRed) && Counted(CellKind::Image, 1));
-  ASSERT_TRUE(CopyText(L"one") && Counted(CellKind::Text, 1));
-  ASSERT_TRUE(CopyText(L"pending"));
-  ASSERT_TRUE(form->Store().IsPending(CellKind::Text));
-  form->OnImageCellClick(4);
-  form->OnTextCellClick(2);
-
-  boxes.SetAnswer(IDYES);
-  PressButton(kDeleteAllButtonId);
-  EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{kConfirmDeleteAllQuestion});
-  for (int n = 1; n <= kCellCount; ++n) {
-    EXPECT_TRUE(form->ImageCellPicture(n).IsEmpty()) << n;
-    EXPECT_EQ(form->TextCellText(n), L"") << n;
-  }
-  test::PumpFor(2 * kAdvanceIntervalMs);
-  EXPECT_EQ(Gauge(kImageGaugeId), 0);
-  EXPECT_EQ(Gauge(kTextGaugeId), 0) << "the called-off advance counted an emptied cell";
-  EXPECT_EQ(form->Store().SelectedCell(CellKind::Image), 4);
-  EXPECT_EQ(form->Store().SelectedCell(CellKind::Text), 2);
-
-  ASSERT_TRUE(CopyText(L"again") && Counted(CellKind::Text, 1));
-  EXPECT_EQ(form->TextCellText(1), L"again");
-}
-
-TEST_F(MainWindowCaptureTest, DeleteAllRightAfterQuickCapturesLeavesNothingAndPackingGoesOn) {
-  // Each capture queues its packing; cells are replaced and emptied meanwhile.
-  constexpr int kSide = 700;
-  const COLORREF colours[] = {kRed, kGreen, kBlue};
-  for (int i = 0; i < 10; ++i) {
-    ASSERT_TRUE(Change(
-        [&](ClipboardWrite& write) { return write.Bitmap(test::SolidBitmap(kSide + i, kSide, colours[i % 3])); }));
-    if (i % 2) {
-      ASSERT_TRUE(Counted(CellKind::Image, (i + 1) / 2));
-    }
-  }
-  boxes.SetAnswer(IDYES);
-  PressButton(kDeleteAllButtonId);
-  for (int n = 1; n <= kCellCount; ++n) EXPECT_TRUE(form->ImageCellPicture(n).IsEmpty()) << n;
-  form->FinishPicturePacking();
-  test::PumpFor(2 * kAdvanceIntervalMs);
-  for (int n = 1; n <= kCellCount; ++n) EXPECT_TRUE(form->ImageCellPicture(n).IsEmpty()) << n;
-
-  ASSERT_TRUE(CopyBitmap(kGreen, 9, 7) && Counted(CellKind::Image, 1));
-  form->FinishPicturePacking();
-  EXPECT_TRUE(form->ImageCellPicture(1).IsPacked());
-  EXPECT_EQ(ImageColour(1), kGreen);
-  EXPECT_EQ(form->ImageCellPicture(1).Width(), 9);
 }
 
 }  // namespace

@@ -19,21 +19,29 @@ COLORREF CentreOf(HDC dc, int n) {
   return GetPixel(dc, content.left + content.width / 2, content.top + content.height / 2);
 }
 
-TEST(CellGridPanelTest, ACellThatCannotBeDrawnStaysEmptyAndNoBoxComesUp) {
-  test::MessageBoxRecorder boxes;
-  history::CellStore store;
-  ui::WindowPtr<test::ClipboardWriter> parent = ui::MakeWindow<test::ClipboardWriter>();
-  ui::WindowPtr<history::CellGridPanel> grid = ui::MakeWindow<history::CellGridPanel>(store, history::CellKind::Image);
-  grid->Create(parent->Handle());
+// A grid whose second cell runs out of memory whenever it is drawn.
+class FailingGrid : public history::CellGridPanel {
+ public:
+  explicit FailingGrid(const history::CellStore& store) : CellGridPanel(store, history::CellKind::Image) {}
   int attempts = 0;
-  grid->paintContent = [&](HDC dc, int n, const RECT& content) {
+
+ protected:
+  void PaintCell(HDC dc, int n, const RECT& content) override {
     if (n == 2) {
       ++attempts;
       throw std::bad_alloc();
     }
     ui::unique_hbrush brush(CreateSolidBrush(kContent));
     FillRect(dc, &content, brush.get());
-  };
+  }
+};
+
+TEST(CellGridPanelTest, ACellThatCannotBeDrawnStaysEmptyAndNoBoxComesUp) {
+  test::MessageBoxRecorder boxes;
+  history::CellStore store;
+  ui::WindowPtr<test::ClipboardWriter> parent = ui::MakeWindow<test::ClipboardWriter>();
+  ui::WindowPtr<FailingGrid> grid = ui::MakeWindow<FailingGrid>(store);
+  grid->Create(parent->Handle());
 
   ui::WindowDC screen(nullptr);
   ui::unique_hdc canvas(CreateCompatibleDC(screen.get()));
@@ -49,7 +57,7 @@ TEST(CellGridPanelTest, ACellThatCannotBeDrawnStaysEmptyAndNoBoxComesUp) {
     InvalidateRect(grid->Handle(), nullptr, FALSE);
     UpdateWindow(grid->Handle());
   }
-  EXPECT_GE(attempts, 1);
+  EXPECT_GE(grid->attempts, 1);
   EXPECT_TRUE(boxes.boxes.empty()) << "painting raised a box";
 }
 

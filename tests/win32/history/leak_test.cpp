@@ -114,13 +114,13 @@ class MainWindowLeakTest : public testing::Test {
   // Capture, Delete on the picture page, capture again, Delete All.
   void Cycle(int cycle) {
     ASSERT_TRUE(CopyBoth(cycle));
-    ASSERT_FALSE(form->ImageCellPicture(1).IsEmpty());
+    ASSERT_FALSE(form->ImageGrid().CellPicture(1).IsEmpty());
     Press(kDeleteButtonId);
-    ASSERT_TRUE(form->ImageCellPicture(1).IsEmpty()) << "Delete did not take the picture";
+    ASSERT_TRUE(form->ImageGrid().CellPicture(1).IsEmpty()) << "Delete did not take the picture";
     ASSERT_TRUE(CopyBoth(cycle));
     Press(kDeleteAllButtonId);
-    ASSERT_TRUE(form->ImageCellPicture(1).IsEmpty());
-    ASSERT_EQ(form->TextCellText(1), L"");
+    ASSERT_TRUE(form->ImageGrid().CellPicture(1).IsEmpty());
+    ASSERT_EQ(form->TextGrid().CellText(1), L"");
   }
 
   test::MessageBoxRecorder boxes;
@@ -133,10 +133,10 @@ class MainWindowLeakTest : public testing::Test {
 
 TEST_F(MainWindowLeakTest, CaptureAndDeleteCyclesGiveBackEveryWindowAndHandle) {
   for (int cycle = 1; cycle <= kWarmUpCycles; ++cycle) ASSERT_NO_FATAL_FAILURE(Cycle(cycle));
-  form->FinishPicturePacking();
+  form->Capture().FinishPicturePacking();
   const Counts warm = Take();
   for (int cycle = kWarmUpCycles + 1; cycle <= kCycles; ++cycle) ASSERT_NO_FATAL_FAILURE(Cycle(cycle));
-  form->FinishPicturePacking();
+  form->Capture().FinishPicturePacking();
   const Counts end = Take();
   EXPECT_EQ(end.windows, warm.windows);
   EXPECT_LE(end.handles, warm.handles + kTransient);

@@ -133,7 +133,7 @@ TEST_F(MainWindowStatusTest, CaptureAdvanceShowsWithoutAnyPolling) {
   ASSERT_FALSE(Enabled(history::kDeleteButtonId));
   // What a text capture and its advance timer do, minus the clipboard.
   form->Store().BeginCapture(CellKind::Text);
-  form->OnTextAdvanceTimer();
+  form->Capture().OnAdvanceTimer(CellKind::Text);
   EXPECT_TRUE(Enabled(history::kDeleteButtonId)) << "the count's change alone must update Delete";
 }
 

@@ -20,6 +20,7 @@
 #include "picture/picture_compressor.h"
 #include "tools/picture_export.h"
 #include "ui/handles.h"
+#include "win32/clipboard_support.h"
 #include "win32/test_support.h"
 
 namespace {
@@ -153,7 +154,7 @@ TEST(PicturePackingTest, EveryKindOfBitmapComesBackExactlyOncePacked) {
   const Case cases[] = {{"24-bit", 64, 48, 24, false},  {"32-bit with alpha", 64, 48, 32, true},
                         {"paletted", 64, 48, 8, false}, {"odd width", 37, 23, 24, false},
                         {"one pixel", 1, 1, 24, false}, {"32-bit, alpha unused", 33, 5, 32, false}};
-  picture::PictureCompressor compressor(nullptr, 0);
+  picture::PictureCompressor compressor;
   for (const Case& c : cases) {
     ui::unique_hbitmap bitmap = SectionBitmap(c.width, c.height, c.bits, c.alpha);
     ASSERT_TRUE(bitmap) << c.name;
@@ -198,9 +199,21 @@ struct GatedPacker {
   }
 };
 
+TEST(PicturePackingTest, ThePackedFormArrivesThroughTheMessageLoopAlone) {
+  // As in the running program, nobody waits for the worker: its word to the
+  // compressor's window is all that swaps the packed form in.
+  picture::PictureCompressor compressor;
+  ui::unique_hbitmap bitmap = SectionBitmap(64, 48, 24, false);
+  const picture::Picture picture = picture::Picture::FromBitmap(bitmap.get(), nullptr);
+  const std::vector<uint8_t> pixels = picture.Pixels();
+  compressor.Add(picture);
+  EXPECT_TRUE(test::PumpUntil([&] { return picture.IsPacked(); }));
+  EXPECT_EQ(picture.Pixels(), pixels);
+}
+
 TEST(PicturePackingTest, APictureGoneOrReplacedWhilePackedIsLeftAloneAndTheOthersArePacked) {
   GatedPacker gate;
-  picture::PictureCompressor compressor(nullptr, 0, gate.Get());
+  picture::PictureCompressor compressor(gate.Get());
   ui::unique_hbitmap first = SectionBitmap(300, 200, 24, false);
   ui::unique_hbitmap second = SectionBitmap(41, 17, 32, true);
   auto gone = std::make_unique<picture::Picture>(picture::Picture::FromBitmap(first.get(), nullptr));
@@ -224,7 +237,7 @@ TEST(PicturePackingTest, APictureGoneOrReplacedWhilePackedIsLeftAloneAndTheOther
 TEST(PicturePackingTest, PackingThatRunsOutOfMemoryKeepsThePictureRaw) {
   int calls = 0;
   picture::PictureCompressor compressor(
-      nullptr, 0, [&calls](int w, int h, const uint8_t* pixels, size_t bytes, const std::atomic<bool>* stop) {
+      [&calls](int w, int h, const uint8_t* pixels, size_t bytes, const std::atomic<bool>* stop) {
         if (++calls == 1) throw std::bad_alloc();
         return picture::PictureCompressor::DefaultPacker(w, h, pixels, bytes, stop);
       });
@@ -248,7 +261,7 @@ TEST(PicturePackingTest, ClosingWhilePackingStopsTheWorkInsteadOfWaitingForIt) {
   const picture::Picture picture = picture::Picture::FromBitmap(bitmap.get(), nullptr);
   const std::vector<uint8_t> pixels = picture.Pixels();
   {
-    picture::PictureCompressor compressor(nullptr, 0, gate.Get());
+    picture::PictureCompressor compressor(gate.Get());
     compressor.Add(picture);
     gate.AwaitEntered();
   }

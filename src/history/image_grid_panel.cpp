@@ -1,0 +1,30 @@
+#include "history/image_grid_panel.h"
+
+#include <utility>
+
+namespace history {
+
+const picture::Picture& ImageGridPanel::CellPicture(int n) const { return pictures_.at(static_cast<size_t>(n - 1)); }
+
+void ImageGridPanel::SetPicture(int n, picture::Picture picture) {
+  pictures_.at(static_cast<size_t>(n - 1)) = std::move(picture);
+}
+
+void ImageGridPanel::MoveCellsDown(int firstCell) {
+  // Moved, not copied: a picture can be large.
+  for (int j = firstCell; j < kCellCount; ++j) {
+    const auto to = static_cast<size_t>(j - 1);
+    pictures_[to] = std::move(pictures_[to + 1]);
+  }
+  pictures_.back() = picture::Picture();
+}
+
+void ImageGridPanel::EmptyCells() {
+  for (picture::Picture& picture : pictures_) picture = picture::Picture();
+}
+
+void ImageGridPanel::PaintCell(HDC dc, int n, const RECT& content) {
+  pictures_[static_cast<size_t>(n - 1)].Draw(dc, content);
+}
+
+}  // namespace history

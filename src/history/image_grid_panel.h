@@ -1,0 +1,28 @@
+// The grid of the Images page: its 55 cells' pictures, each drawn scaled
+// into its cell.
+#pragma once
+
+#include <array>
+
+#include "history/cell_grid_panel.h"
+#include "picture/picture.h"
+
+namespace history {
+
+class ImageGridPanel : public CellGridPanel {
+ public:
+  explicit ImageGridPanel(const CellStore& store) : CellGridPanel(store, CellKind::Image) {}
+
+  const picture::Picture& CellPicture(int n) const;
+  void SetPicture(int n, picture::Picture picture);
+  void MoveCellsDown(int firstCell) override;
+  void EmptyCells() override;
+
+ protected:
+  void PaintCell(HDC dc, int n, const RECT& content) override;
+
+ private:
+  std::array<picture::Picture, kCellCount> pictures_;
+};
+
+}  // namespace history
