@@ -6,13 +6,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <utility>
-#include <vector>
 
 #include "ui/handles.h"
 #include "ui/window.h"
+#include "win32/ui/rendering.h"
 
 namespace {
+
+using test::Render;
+using test::Rendering;
 
 constexpr int kButtonId = 7;
 constexpr int kButtonWidth = 73;
@@ -52,48 +54,6 @@ class ButtonHost : public ui::Window {
     }
   }
 };
-
-struct Rendering {
-  std::vector<COLORREF> pixels;
-  int width = 0;
-  int height = 0;
-  COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-  int Count(COLORREF colour) const {
-    int count = 0;
-    for (COLORREF pixel : pixels) count += pixel == colour ? 1 : 0;
-    return count;
-  }
-  // Leftmost and rightmost column holding the colour (-1 when absent).
-  std::pair<int, int> Columns(COLORREF colour) const {
-    int left = -1;
-    int right = -1;
-    for (int x = 0; x < width; ++x) {
-      for (int y = 0; y < height; ++y) {
-        if (At(x, y) != colour) continue;
-        if (left < 0) left = x;
-        right = x;
-      }
-    }
-    return {left, right};
-  }
-};
-
-Rendering Render(HWND button) {
-  RECT client{};
-  GetClientRect(button, &client);
-  Rendering result;
-  result.width = client.right;
-  result.height = client.bottom;
-  ui::WindowDC screen(nullptr);
-  ui::unique_hdc dc(CreateCompatibleDC(screen.get()));
-  ui::unique_hbitmap canvas(CreateCompatibleBitmap(screen.get(), result.width, result.height));
-  ui::SelectGuard select(dc.get(), canvas.get());
-  SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
-  for (int y = 0; y < result.height; ++y) {
-    for (int x = 0; x < result.width; ++x) result.pixels.push_back(GetPixel(dc.get(), x, y));
-  }
-  return result;
-}
 
 // A 16x16 glyph: a green square on the magenta transparency key.
 ui::unique_hbitmap MakeGlyph() {

@@ -5,15 +5,17 @@
 // gets the system's answer. Checked by the pixels the controls paint.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "ui/flat_button.h"
 #include "ui/handles.h"
 #include "ui/label.h"
 #include "ui/panel.h"
 #include "ui/window.h"
+#include "win32/ui/rendering.h"
 
 namespace {
+
+using test::Render;
+using test::Rendering;
 
 constexpr int kWidth = 240;
 constexpr int kRowHeight = 40;
@@ -60,43 +62,21 @@ class Host : public ui::Window {
   }
 };
 
-// The control's client area as WM_PRINTCLIENT paints it.
-std::vector<COLORREF> Render(HWND control) {
-  RECT client{};
-  GetClientRect(control, &client);
-  ui::WindowDC screen(nullptr);
-  ui::unique_hdc dc(CreateCompatibleDC(screen.get()));
-  ui::unique_hbitmap canvas(CreateCompatibleBitmap(screen.get(), client.right, client.bottom));
-  ui::SelectGuard select(dc.get(), canvas.get());
-  FillRect(dc.get(), &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-  SendMessageW(control, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
-  std::vector<COLORREF> pixels;
-  for (int y = 0; y < client.bottom; ++y) {
-    for (int x = 0; x < client.right; ++x) pixels.push_back(GetPixel(dc.get(), x, y));
-  }
-  return pixels;
-}
-
-int Count(const std::vector<COLORREF>& pixels, COLORREF colour) {
-  int count = 0;
-  for (COLORREF pixel : pixels) count += pixel == colour ? 1 : 0;
-  return count;
-}
-
 TEST(WindowReflection, ControlsInAContainerDrawAndColourThemselvesAndOthersGetTheSystemDefault) {
   ui::WindowPtr<Host> host = ui::MakeWindow<Host>();
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
 
-  const std::vector<COLORREF> label = Render(host->label.Handle());
-  EXPECT_GT(Count(label, kLabelInk), 0) << "the label's text is in its own colour";
-  EXPECT_EQ(label.front(), GetSysColor(COLOR_BTNFACE)) << "on its own background";
+  const Rendering label = Render(host->label.Handle());
+  EXPECT_GT(label.Count(kLabelInk), 0) << "the label's text is in its own colour";
+  EXPECT_EQ(label.At(0, 0), face) << "on its own background";
 
-  const std::vector<COLORREF> button = Render(host->button.Handle());
-  EXPECT_GT(Count(button, GetSysColor(COLOR_BTNTEXT)), 0) << "the owner-drawn button painted its caption";
-  EXPECT_EQ(Count(button, RGB(255, 255, 255)), 0) << "and its whole face";
+  const Rendering button = Render(host->button.Handle());
+  EXPECT_EQ(button.At(0, 0), face) << "the owner-drawn button painted its face";
+  EXPECT_EQ(button.At(button.width - 1, button.height - 1), face);
 
-  const std::vector<COLORREF> foreign = Render(host->foreign);
-  EXPECT_EQ(Count(foreign, kLabelInk), 0) << "a control without an object of ours keeps the system's colours";
-  EXPECT_GT(Count(foreign, GetSysColor(COLOR_WINDOWTEXT)), 0);
+  const Rendering foreign = Render(host->foreign);
+  EXPECT_EQ(foreign.Count(kLabelInk), 0) << "a control without an object of ours keeps the system's colours";
+  EXPECT_EQ(foreign.At(0, 0), face);
 
   EXPECT_EQ(host->questionsSeen, 0) << "no look question of a child travels up to the form";
 }
