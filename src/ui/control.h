@@ -24,9 +24,6 @@ class Control {
   Control(Control&&) = delete;
   Control& operator=(Control&&) = delete;
 
-  // The object of a control made by CreateControl; null for any other window.
-  static Control* FromHandle(HWND window);
-
   HWND Handle() const { return window_.get(); }
   int Id() const { return GetDlgCtrlID(window_.get()); }
   void SetEnabled(bool enabled);
@@ -51,7 +48,10 @@ class Control {
   virtual HBRUSH OnReflectedCtlColor(UINT message, HDC dc) { return nullptr; }
 
  private:
+  // The parent's side of the reflection (Window::ReflectToChild).
   friend class Window;
+  // The object of a control made by CreateControl; null for any other window.
+  static Control* FromHandle(HWND window);
 
   unique_hwnd window_;
 };
