@@ -63,11 +63,4 @@ void AboutPicture::PaintContent(HDC dc, const RECT& clientRect) {
   BitBlt(dc, left, top, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
 }
 
-LRESULT AboutPicture::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  switch (message) {
-    case WM_CTLCOLORSTATIC: return subtitle_.OnCtlColorStatic(reinterpret_cast<HDC>(wParam));
-    default: return DefaultHandling(message, wParam, lParam);
-  }
-}
-
 }  // namespace about

@@ -18,7 +18,6 @@ class AboutPicture : public ui::Window {
   HWND Subtitle() const { return subtitle_.Handle(); }
 
  protected:
-  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintContent(HDC dc, const RECT& clientRect) override;
 
  private:

@@ -182,31 +182,9 @@ void AboutWindow::OnCommand(int id, int code) {
   }
 }
 
-LRESULT AboutWindow::OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto control = reinterpret_cast<HWND>(lParam);
-  const auto dc = reinterpret_cast<HDC>(wParam);
-  if (control == feedback_.Handle()) return feedback_.OnCtlColorStatic(dc);
-  if (control == contact_.Handle()) return contact_.OnCtlColorStatic(dc);
-  return DefaultHandling(message, wParam, lParam);
-}
-
-bool AboutWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.hwndItem == okButton_.Handle()) {
-    okButton_.Draw(item);
-    return true;
-  }
-  if (item.hwndItem == helpButton_.Handle()) {
-    helpButton_.Draw(item);
-    return true;
-  }
-  return false;
-}
-
 LRESULT AboutWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(message, wParam, lParam);
-    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); return Form::HandleMessage(message, wParam, lParam);
     default: return Form::HandleMessage(message, wParam, lParam);
   }

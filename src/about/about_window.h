@@ -59,8 +59,6 @@ class AboutWindow : public ui::Form {
   void UpdateTicking(bool windowShown);
   void OnCommand(int id, int code);
   void OnShowWindow(bool shown);
-  LRESULT OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam);
-  bool OnDrawItem(const DRAWITEMSTRUCT& item);
 
   ui::Notebook notebook_;
   AboutPicture picture_;

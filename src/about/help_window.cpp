@@ -47,6 +47,9 @@ HelpWindow::HelpWindow(ui::Application& application, const std::wstring& helpFil
                     {.border = true, .scrollBars = true, .wordWrap = true, .readOnly = true});
   for (HWND control : {topicList_.Handle(), topicText_.Handle()})
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ui::DefaultGuiFont()), TRUE);
+  // The text is read-only, yet it should read like a page, not like a
+  // disabled field.
+  topicText_.SetSystemColours(COLOR_WINDOWTEXT, COLOR_WINDOW);
   for (const HelpTopic& topic : topics_) topicList_.Add(topic.title);
   LayOut();
 }
@@ -72,14 +75,6 @@ void HelpWindow::LayOut() {
              height, TRUE);
 }
 
-// The text is read-only, yet it should read like a page, not like a
-// disabled field.
-LRESULT HelpWindow::OnTextColour(HDC dc) {
-  SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-}
-
 void HelpWindow::OnCommand(int id, int code) {
   if (id == kTopicListId && code == LBN_SELCHANGE) ShowTopic(topicList_.Selection());
 }
@@ -88,7 +83,6 @@ LRESULT HelpWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE: LayOut(); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_CTLCOLORSTATIC: return OnTextColour(reinterpret_cast<HDC>(wParam));
     default: return Form::HandleMessage(message, wParam, lParam);
   }
 }

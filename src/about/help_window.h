@@ -32,7 +32,6 @@ class HelpWindow : public ui::Form {
  private:
   void LayOut();
   void OnCommand(int id, int code);
-  LRESULT OnTextColour(HDC dc);
 
   std::vector<HelpTopic> topics_;
   ui::ListBox topicList_;

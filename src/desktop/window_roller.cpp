@@ -287,14 +287,14 @@ void WindowRoller::Paint() const {
     PaintHidden(*button_);
     return;
   }
-  const ui::WholeWindowDC dc(window_);
+  const ui::WindowDC dc(window_, ui::DcArea::WholeWindow);
   RECT face = ToRect(*button_);
   DrawFrameControl(dc.get(), &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed_ ? DFCS_PUSHED : 0));
   PaintTriangles(dc.get(), *button_);
 }
 
 void WindowRoller::PaintHidden(const RollerRect& button) const {
-  const ui::WholeWindowDC dc(window_);
+  const ui::WindowDC dc(window_, ui::DcArea::WholeWindow);
   const RECT area = ToRect(button);
   const int colour = GetActiveWindow() == window_ ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION;
   FillRect(dc.get(), &area, GetSysColorBrush(colour));

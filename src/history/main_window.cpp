@@ -272,43 +272,16 @@ void MainWindow::OnCommand(int id, int code) {
   }
 }
 
-ui::FlatButton* MainWindow::ButtonById(int id) {
-  const CommandButtonLayout* layout = FindCommandButton(id);
-  if (!layout || !Button(layout->button).Handle()) return nullptr;
-  return &Button(layout->button);
-}
-
-bool MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  ui::FlatButton* button = ButtonById(static_cast<int>(item.CtlID));
-  if (button) button->Draw(item);
-  return button != nullptr;
-}
-
-LRESULT MainWindow::OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (reinterpret_cast<HWND>(lParam) == clock_.Handle()) return clock_.OnCtlColorStatic(reinterpret_cast<HDC>(wParam));
-  return DefaultHandling(message, wParam, lParam);
-}
-
 void MainWindow::OnTimer(UINT_PTR id) {
   if (capture_->OnTimer(id)) return;
   if (id == kClockTimerId) UpdateClock();
-}
-
-LRESULT MainWindow::OnCtlColorEdit(HDC dc) {
-  // Text cells sit on the button face, like the frames around them.
-  SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-  SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-  return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); return DefaultHandling(message, wParam, lParam);
     case WM_TIMER: OnTimer(wParam); return 0;
-    case WM_CTLCOLOREDIT: return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
-    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(message, wParam, lParam);
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     case WM_WINDOWPOSCHANGED: OnWindowPosChanged(); return DefaultHandling(message, wParam, lParam);
     default: return Form::HandleMessage(message, wParam, lParam);
   }

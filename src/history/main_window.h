@@ -98,14 +98,10 @@ class MainWindow : public ui::Form {
   void OnShowWindow(bool shown);
   void OnWindowPosChanged();
   void OnCommand(int id, int code);
-  bool OnDrawItem(const DRAWITEMSTRUCT& item);
-  LRESULT OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam);
   ui::FlatButton& Button(CommandButton button);
-  ui::FlatButton* ButtonById(int id);
   void SetButtonEnabled(ui::FlatButton& button, bool enabled);
   void UpdateClock();
   void OnTimer(UINT_PTR id);
-  LRESULT OnCtlColorEdit(HDC dc);
   void SyncGauges();
   void OnStoreChanged(const history::Change& change);
   history::CellKind KindShown() const;

@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <exception>
-
 #include "history/cell_grid.h"
 #include "history/main_window_layout.h"
 
@@ -16,6 +14,8 @@ void TextGridPanel::CreateCells(HFONT font) {
     memo.Create(Handle(), kTextCellIdBase + n, content.left, content.top, content.width, content.height,
                 ui::MemoOptions{});
     memo.SetFont(font);
+    // Text cells sit on the button face, like the frames around them.
+    memo.SetSystemColours(COLOR_WINDOWTEXT, COLOR_BTNFACE);
     SetWindowSubclass(memo.Handle(), &TextGridPanel::CellProc, static_cast<UINT_PTR>(n),
                       reinterpret_cast<DWORD_PTR>(this));
   }
@@ -40,10 +40,8 @@ LRESULT CALLBACK TextGridPanel::CellProc(HWND window, UINT message, WPARAM wPara
                                          DWORD_PTR self) {
   try {
     return reinterpret_cast<TextGridPanel*>(self)->OnCellMessage(window, message, wParam, lParam, static_cast<int>(n));
-  } catch (const ui::UserError& error) {
-    ui::ShowErrorBox(window, error.Text());
-  } catch (const std::exception& error) {
-    ui::ShowErrorBox(window, ui::Widen(error.what()));
+  } catch (...) {
+    ui::ShowErrorBox(window, ui::CurrentExceptionText());
   }
   return 0;
 }

@@ -166,33 +166,9 @@ void OptionsDialog::OnCommand(int id, int code) {
   }
 }
 
-LRESULT OptionsDialog::OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam) {
-  const auto control = reinterpret_cast<HWND>(lParam);
-  const auto dc = reinterpret_cast<HDC>(wParam);
-  for (const PageFrame& frame : pages_) {
-    if (frame.hint.Handle() == control) return frame.hint.OnCtlColorStatic(dc);
-  }
-  if (wallpaperLabel_.Handle() == control) return wallpaperLabel_.OnCtlColorStatic(dc);
-  return DefaultHandling(message, wParam, lParam);
-}
-
-bool OptionsDialog::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.hwndItem == okButton_.Handle()) {
-    okButton_.Draw(item);
-    return true;
-  }
-  if (item.hwndItem == browseButton_.Handle()) {
-    browseButton_.Draw(item);
-    return true;
-  }
-  return false;
-}
-
 LRESULT OptionsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_CTLCOLORSTATIC: return OnCtlColorStatic(message, wParam, lParam);
-    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     default: return Form::HandleMessage(message, wParam, lParam);
   }
 }

@@ -71,8 +71,6 @@ class OptionsDialog : public ui::Form {
   void ShowHint(int page, const wchar_t* text);
   void OnOptionClick(size_t index);
   void OnCommand(int id, int code);
-  LRESULT OnCtlColorStatic(UINT message, WPARAM wParam, LPARAM lParam);
-  bool OnDrawItem(const DRAWITEMSTRUCT& item);
 
   settings::Settings& settings_;
   ApplyTargets targets_;

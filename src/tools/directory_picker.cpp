@@ -69,17 +69,9 @@ void DirectoryPicker::OnCommand(int id, int code) {
   }
 }
 
-bool DirectoryPicker::OnDrawItem(const DRAWITEMSTRUCT& item) {
-  if (item.hwndItem == okButton_.Handle()) okButton_.Draw(item);
-  else if (item.hwndItem == cancelButton_.Handle()) cancelButton_.Draw(item);
-  else return false;
-  return true;
-}
-
 LRESULT DirectoryPicker::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_DRAWITEM: return OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)) ? TRUE : FALSE;
     default: return ToolWindow::HandleMessage(message, wParam, lParam);
   }
 }

@@ -46,7 +46,6 @@ class DirectoryPicker : public ToolWindow {
  private:
   bool EnterDrive(const std::wstring& letter);
   void OnCommand(int id, int code);
-  bool OnDrawItem(const DRAWITEMSTRUCT& item);
 
   settings::Settings& settings_;
   DirectoryTree tree_;

@@ -4,12 +4,28 @@
 
 namespace ui {
 
+namespace {
+// The window property that leads from a control's window to its object.
+constexpr wchar_t kObjectProperty[] = L"Kestrel.Control";
+}  // namespace
+
+Control::~Control() {
+  // A window its parent took along is gone already, and its handle may have
+  // passed to another window since.
+  if (FromHandle(window_.get()) == this) RemovePropW(window_.get(), kObjectProperty);
+}
+
+Control* Control::FromHandle(HWND window) {
+  return window ? static_cast<Control*>(GetPropW(window, kObjectProperty)) : nullptr;
+}
+
 void Control::CreateControl(const WindowParams& params) {
   HWND window = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, params.x,
                                 params.y, params.width, params.height, params.parent,
                                 reinterpret_cast<HMENU>(params.childId), GetModuleHandleW(nullptr), nullptr);
   if (!window) throw UserError(L"Could not create a control of class " + std::wstring(params.className) + L".");
   window_.reset(window);
+  SetPropW(window, kObjectProperty, this);
   SetFont(DefaultGuiFont());
 }
 

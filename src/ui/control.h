@@ -1,5 +1,10 @@
 // A standard system control (EDIT, BUTTON, msctls_progress32, ...) owned by a
 // window of ours. Its notifications reach the parent as WM_COMMAND/WM_NOTIFY.
+//
+// The system asks a control's parent how the control is to look
+// (WM_DRAWITEM, WM_MEASUREITEM, WM_CTLCOLOR*). A parent that is a ui::Window
+// hands each such question back to the control's object, which answers it
+// from its own state; no form has to know which of its children draws how.
 #pragma once
 
 #include <windows.h>
@@ -14,9 +19,10 @@ namespace ui {
 class Control {
  public:
   Control() = default;
-  virtual ~Control() = default;
-  Control(Control&&) = default;
-  Control& operator=(Control&&) = default;
+  virtual ~Control();
+  // The window leads back to this object, so the object stays where it is.
+  Control(Control&&) = delete;
+  Control& operator=(Control&&) = delete;
 
   HWND Handle() const { return window_.get(); }
   int Id() const { return GetDlgCtrlID(window_.get()); }
@@ -31,7 +37,22 @@ class Control {
   // A system control from the same creation parameters our own windows use.
   void CreateControl(const WindowParams& params);
 
+  // The questions the parent reflects back. A control that does not answer
+  // (false, or a null brush) gets the system's default answer. WM_MEASUREITEM
+  // sent while the control is still being created cannot reach the object:
+  // the window leads to it only once CreateControl has it.
+  virtual bool OnReflectedDrawItem(const DRAWITEMSTRUCT& item) { return false; }
+  virtual bool OnReflectedMeasureItem(MEASUREITEMSTRUCT& item) { return false; }
+  // The brush to paint the control's background with, after setting the
+  // colours of `dc`; `message` tells which WM_CTLCOLOR* asks.
+  virtual HBRUSH OnReflectedCtlColor(UINT message, HDC dc) { return nullptr; }
+
  private:
+  // The parent's side of the reflection (Window::ReflectToChild).
+  friend class Window;
+  // The object of a control made by CreateControl; null for any other window.
+  static Control* FromHandle(HWND window);
+
   unique_hwnd window_;
 };
 

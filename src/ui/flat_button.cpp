@@ -131,7 +131,7 @@ void FlatButton::SetGlyph(HBITMAP bitmap) {
   if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
 
-void FlatButton::Draw(const DRAWITEMSTRUCT& item) const {
+bool FlatButton::OnReflectedDrawItem(const DRAWITEMSTRUCT& item) {
   // Painted off screen first, so hovering and pressing do not flicker.
   const RECT& bounds = item.rcItem;
   const int width = bounds.right - bounds.left;
@@ -140,11 +140,12 @@ void FlatButton::Draw(const DRAWITEMSTRUCT& item) const {
   unique_hbitmap canvas(CreateCompatibleBitmap(item.hDC, width, height));
   if (!memory || !canvas) {
     PaintFace(item.hDC, bounds, item.itemState);
-    return;
+    return true;
   }
   SelectGuard selectCanvas(memory.get(), canvas.get());
   PaintFace(memory.get(), RECT{0, 0, width, height}, item.itemState);
   BitBlt(item.hDC, bounds.left, bounds.top, width, height, memory.get(), 0, 0, SRCCOPY);
+  return true;
 }
 
 void FlatButton::PaintFace(HDC dc, const RECT& area, UINT state) const {

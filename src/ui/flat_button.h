@@ -3,8 +3,8 @@
 // caption. It is a real BUTTON control (owner-drawn), so the keyboard, the
 // dialog manager's mnemonics, screen readers and BM_CLICK all work on it.
 //
-// Owner-drawn buttons ask their parent to paint them: the parent passes the
-// WM_DRAWITEM it receives for this button to Draw.
+// Owner-drawn buttons ask their parent to paint them; the parent's
+// ui::Window hands that WM_DRAWITEM back to the button, which paints itself.
 #pragma once
 
 #include <windows.h>
@@ -34,10 +34,12 @@ class FlatButton : public Control {
   void SetGlyph(HBITMAP bitmap);
   bool HasGlyph() const { return static_cast<bool>(glyph_); }
 
-  // Paints the button for the WM_DRAWITEM its parent received.
-  void Draw(const DRAWITEMSTRUCT& item) const;
   // Whether the mouse is over the button (it then shows a raised edge).
   bool IsHot() const { return hot_; }
+
+ protected:
+  // Paints the button for the WM_DRAWITEM its parent received.
+  bool OnReflectedDrawItem(const DRAWITEMSTRUCT& item) override;
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

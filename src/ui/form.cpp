@@ -1,6 +1,5 @@
 #include "ui/form.h"
 
-#include <exception>
 #include <vector>
 
 #include "ui/application.h"
@@ -46,10 +45,8 @@ template <typename Step>
 void Form::RunReported(Step step) {
   try {
     step();
-  } catch (const UserError& error) {
-    ShowErrorBox(Handle(), error.Text());
-  } catch (const std::exception& error) {
-    ShowErrorBox(Handle(), Widen(error.what()));
+  } catch (...) {
+    ShowErrorBox(Handle(), CurrentExceptionText());
   }
 }
 

@@ -1,7 +1,7 @@
 // Move-only owners for Win32 handles, and scope guards for the paired calls
-// (BeginPaint/EndPaint, GetDC/ReleaseDC, SelectObject, SelectPalette,
-// GlobalLock/GlobalUnlock, wave-out buffers). A plain handle type only refers
-// to an object; one of these owns it.
+// (BeginPaint/EndPaint, GetDC or GetWindowDC/ReleaseDC, SelectObject,
+// SelectPalette, GlobalLock/GlobalUnlock, wave-out buffers). A plain handle
+// type only refers to an object; one of these owns it.
 #pragma once
 
 #include <windows.h>
@@ -100,31 +100,20 @@ class PaintGuard {
   HDC dc_ = nullptr;
 };
 
-// GetDC/ReleaseDC.
+// What a WindowDC draws on: the client area (GetDC) or the whole window,
+// frame and caption included (GetWindowDC).
+enum class DcArea { Client, WholeWindow };
+
+// GetDC or GetWindowDC, and ReleaseDC, which gives back either kind.
 class WindowDC {
  public:
-  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  explicit WindowDC(HWND window, DcArea area = DcArea::Client)
+      : window_(window), dc_(area == DcArea::WholeWindow ? GetWindowDC(window) : GetDC(window)) {}
   ~WindowDC() {
     if (dc_) ReleaseDC(window_, dc_);
   }
   WindowDC(const WindowDC&) = delete;
   WindowDC& operator=(const WindowDC&) = delete;
-  HDC get() const { return dc_; }
-
- private:
-  HWND window_;
-  HDC dc_;
-};
-
-// GetWindowDC/ReleaseDC: the whole window, frame and caption included.
-class WholeWindowDC {
- public:
-  explicit WholeWindowDC(HWND window) : window_(window), dc_(GetWindowDC(window)) {}
-  ~WholeWindowDC() {
-    if (dc_) ReleaseDC(window_, dc_);
-  }
-  WholeWindowDC(const WholeWindowDC&) = delete;
-  WholeWindowDC& operator=(const WholeWindowDC&) = delete;
   HDC get() const { return dc_; }
 
  private:

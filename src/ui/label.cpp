@@ -8,11 +8,11 @@ void Label::Create(HWND parent, int id, int x, int y, int width, int height, Lab
   CreateControl(WindowParams::Child(L"STATIC", parent, x, y, width, height, style, id));
 }
 
-LRESULT Label::OnCtlColorStatic(HDC dc) const {
+HBRUSH Label::OnReflectedCtlColor(UINT message, HDC dc) {
   SetTextColor(dc, textColour_);
   if (!transparent_) {
     SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    return GetSysColorBrush(COLOR_BTNFACE);
   }
   // A hollow brush alone would leave the previous text on screen when the
   // text changes (the control paints over what it drew before), so the
@@ -26,7 +26,7 @@ LRESULT Label::OnCtlColorStatic(HDC dc) const {
   SendMessageW(parent, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
   SetWindowOrgEx(dc, previous.x, previous.y, nullptr);
   SetBkMode(dc, TRANSPARENT);
-  return reinterpret_cast<LRESULT>(GetStockObject(NULL_BRUSH));
+  return static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
 }
 
 }  // namespace ui

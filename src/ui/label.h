@@ -1,7 +1,6 @@
-// A text label: a standard STATIC control, so screen readers read it. A
-// transparent label shows its parent's background around the text; the
-// parent passes the WM_CTLCOLORSTATIC it receives for the label to
-// OnCtlColorStatic.
+// A text label: a standard STATIC control, so screen readers read it. It
+// colours itself when its parent is asked for its colours. A transparent
+// label shows its parent's background around the text.
 #pragma once
 
 #include <windows.h>
@@ -20,8 +19,9 @@ class Label : public Control {
   void Create(HWND parent, int id, int x, int y, int width, int height, LabelAlignment alignment, bool wordWrap = true);
   void SetTransparent(bool transparent) { transparent_ = transparent; }
   void SetTextColour(COLORREF colour) { textColour_ = colour; }
-  // The answer to the parent's WM_CTLCOLORSTATIC for this label.
-  LRESULT OnCtlColorStatic(HDC dc) const;
+
+ protected:
+  HBRUSH OnReflectedCtlColor(UINT message, HDC dc) override;
 
  private:
   bool transparent_ = false;

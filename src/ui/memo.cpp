@@ -15,4 +15,17 @@ void Memo::Create(HWND parent, int id, int x, int y, int width, int height, cons
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
 }
 
+void Memo::SetSystemColours(int text, int background) {
+  colours_ = Colours{text, background};
+}
+
+// An edit asks with WM_CTLCOLOREDIT, or with WM_CTLCOLORSTATIC while it is
+// read-only; the colours are the same either way.
+HBRUSH Memo::OnReflectedCtlColor(UINT message, HDC dc) {
+  if (!colours_) return nullptr;
+  SetTextColor(dc, GetSysColor(colours_->text));
+  SetBkColor(dc, GetSysColor(colours_->background));
+  return GetSysColorBrush(colours_->background);
+}
+
 }  // namespace ui

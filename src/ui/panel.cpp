@@ -5,11 +5,7 @@ namespace ui {
 bool IsChildNotification(UINT message) {
   switch (message) {
     case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_DRAWITEM:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN: return true;
+    case WM_NOTIFY: return true;
     default: return false;
   }
 }

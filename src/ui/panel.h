@@ -24,7 +24,8 @@ class Panel : public Window {
   Bevel bevel_ = Bevel::None;
 };
 
-// Messages a container passes to its parent untouched.
+// Messages a container passes to its parent untouched. How a child looks is
+// no such message: the container, like every ui::Window, asks the child.
 bool IsChildNotification(UINT message);
 
 }  // namespace ui

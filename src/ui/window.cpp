@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <exception>
 
+#include "ui/control.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
 
@@ -114,7 +115,40 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
     return 0;
   }
   if (paints_ && message == WM_ERASEBKGND) return 1;
+  if (std::optional<LRESULT> answer = ReflectToChild(message, wParam, lParam)) return *answer;
   return HandleMessage(message, wParam, lParam);
+}
+
+std::optional<LRESULT> Window::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DRAWITEM: {
+      const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      // An owner-drawn menu item has no window of its own: it stays with
+      // the window that owns the menu.
+      if (item.CtlType == ODT_MENU) return std::nullopt;
+      Control* control = Control::FromHandle(item.hwndItem);
+      if (control && control->OnReflectedDrawItem(item)) return TRUE;
+      return std::nullopt;
+    }
+    case WM_MEASUREITEM: {
+      auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (item.CtlType == ODT_MENU) return std::nullopt;
+      Control* control = Control::FromHandle(GetDlgItem(hwnd_, static_cast<int>(item.CtlID)));
+      if (control && control->OnReflectedMeasureItem(item)) return TRUE;
+      return std::nullopt;
+    }
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORSCROLLBAR: {
+      Control* control = Control::FromHandle(reinterpret_cast<HWND>(lParam));
+      HBRUSH brush = control ? control->OnReflectedCtlColor(message, reinterpret_cast<HDC>(wParam)) : nullptr;
+      if (brush) return reinterpret_cast<LRESULT>(brush);
+      return std::nullopt;
+    }
+    default: return std::nullopt;
+  }
 }
 
 LRESULT CALLBACK Window::Thunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,5 +1,8 @@
 // Base of every window class of the program: registers its window class on
-// first use and routes messages through one thunk to HandleMessage.
+// first use and routes messages through one thunk to HandleMessage. What a
+// child control asks its parent about its own looks (WM_DRAWITEM,
+// WM_MEASUREITEM, WM_CTLCOLOR*) goes back to the control's object instead
+// (see ui::Control); only what no control answers reaches HandleMessage.
 //
 // A window is destroyed by whoever owns its object, while the object is
 // still whole, so that its own handlers see WM_DESTROY: the application
@@ -12,6 +15,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -118,6 +122,9 @@ class Window {
   static LRESULT CALLBACK Thunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
   void PaintQuietly(HDC dc);
+  // The answer of the child control a WM_DRAWITEM, WM_MEASUREITEM or
+  // WM_CTLCOLOR* is about; nothing when no control of ours answers it.
+  std::optional<LRESULT> ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam);
 
   HWND hwnd_ = nullptr;
   bool paints_ = false;

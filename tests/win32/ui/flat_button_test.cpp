@@ -1,18 +1,20 @@
 // The flat button as the user sees it: rendered through the real owner-draw
-// path (WM_PRINTCLIENT -> WM_DRAWITEM at the parent -> Draw) and read back
-// pixel by pixel.
+// path (WM_PRINTCLIENT -> WM_DRAWITEM at the parent, handed back to the
+// button) and read back pixel by pixel.
 #include "ui/flat_button.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <utility>
-#include <vector>
 
 #include "ui/handles.h"
 #include "ui/window.h"
+#include "win32/ui/rendering.h"
 
 namespace {
+
+using test::Render;
+using test::Rendering;
 
 constexpr int kButtonId = 7;
 constexpr int kButtonWidth = 73;
@@ -23,8 +25,8 @@ constexpr int kGlyphInkTo = 12;
 constexpr COLORREF kMagenta = RGB(255, 0, 255);
 constexpr COLORREF kInk = RGB(0, 160, 0);
 
-// A parent that does what a form does for its flat buttons: paints them on
-// WM_DRAWITEM and counts their clicks.
+// A parent that does what a form does for its flat buttons: counts their
+// clicks. Their painting is theirs.
 class ButtonHost : public ui::Window {
  public:
   ButtonHost() {
@@ -48,53 +50,10 @@ class ButtonHost : public ui::Window {
       case WM_COMMAND:
         if (HIWORD(wParam) == BN_CLICKED) ++clicks;
         return 0;
-      case WM_DRAWITEM: button.Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
       default: return DefaultHandling(message, wParam, lParam);
     }
   }
 };
-
-struct Rendering {
-  std::vector<COLORREF> pixels;
-  int width = 0;
-  int height = 0;
-  COLORREF At(int x, int y) const { return pixels[static_cast<size_t>(y * width + x)]; }
-  int Count(COLORREF colour) const {
-    int count = 0;
-    for (COLORREF pixel : pixels) count += pixel == colour ? 1 : 0;
-    return count;
-  }
-  // Leftmost and rightmost column holding the colour (-1 when absent).
-  std::pair<int, int> Columns(COLORREF colour) const {
-    int left = -1;
-    int right = -1;
-    for (int x = 0; x < width; ++x) {
-      for (int y = 0; y < height; ++y) {
-        if (At(x, y) != colour) continue;
-        if (left < 0) left = x;
-        right = x;
-      }
-    }
-    return {left, right};
-  }
-};
-
-Rendering Render(HWND button) {
-  RECT client{};
-  GetClientRect(button, &client);
-  Rendering result;
-  result.width = client.right;
-  result.height = client.bottom;
-  ui::WindowDC screen(nullptr);
-  ui::unique_hdc dc(CreateCompatibleDC(screen.get()));
-  ui::unique_hbitmap canvas(CreateCompatibleBitmap(screen.get(), result.width, result.height));
-  ui::SelectGuard select(dc.get(), canvas.get());
-  SendMessageW(button, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
-  for (int y = 0; y < result.height; ++y) {
-    for (int x = 0; x < result.width; ++x) result.pixels.push_back(GetPixel(dc.get(), x, y));
-  }
-  return result;
-}
 
 // A 16x16 glyph: a green square on the magenta transparency key.
 ui::unique_hbitmap MakeGlyph() {
