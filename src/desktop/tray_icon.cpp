@@ -113,7 +113,7 @@ void TrayIcon::SetPopupMenu(HMENU menu, HWND commandTarget) {
   commandTarget_ = commandTarget;
 }
 
-void TrayIcon::Loaded() {
+void TrayIcon::AddIfActive() {
   if (active_) Add();
 }
 
