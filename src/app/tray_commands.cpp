@@ -127,7 +127,7 @@ void TrayCommands::ShowMainWindowOnPage(int page) {
 // The check mark mirrors the option whenever the menu opens, so choosing
 // the item inverts the option. It takes effect as if made in the dialog
 // and confirmed with OK: applied, and stored at once. An open dialog is
-// done with as OK would do it, and its closing is what stores.
+// ended as OK ends it, and its closing stores.
 void TrayCommands::OnOptionToggleClick(settings::Option option) {
   settings_.Set(option, !settings_.IsOn(option));
   ApplyOptions(settings_);

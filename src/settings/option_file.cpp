@@ -22,8 +22,7 @@ void OptionFile::LoadKeepingDialogInPlace() {
   RECT centred{};
   GetWindowRect(dialog_->Handle(), &centred);
   Load();
-  SetWindowPos(dialog_->Handle(), nullptr, centred.left, centred.top, 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(dialog_->Handle(), nullptr, centred.left, centred.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 int OptionFile::Load() {
