@@ -11,6 +11,7 @@
 #include "app/program_title.h"
 #include "app/program_windows.h"
 #include "app/splash_window.h"
+#include "settings/option_file.h"
 #include "settings/settings.h"
 #include "ui/application.h"
 #include "ui/com_apartment.h"
@@ -19,12 +20,15 @@ namespace {
 
 int RunProgram() {
   settings::Settings settings;
+  // Made before the application, whose windows it outlives: the options
+  // dialog's window still stores into it as it goes.
+  settings::OptionFile optionFile(settings);
   ui::Application application{app::ProgramTitle()};
 
   ui::WindowPtr<app::SplashWindow> splash = ui::MakeWindow<app::SplashWindow>(application);
   splash->ShowNow();
 
-  app::CreateProgramWindows(application, settings, splash->PictureBitmap());
+  app::CreateProgramWindows(application, settings, optionFile, splash->PictureBitmap());
 
   splash->Hide();
   splash.reset();

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/app_title.h"
+#include "app/title_rules.h"
 
 namespace app {
 
@@ -13,7 +13,7 @@ std::wstring ProgramTitle() {
   // a cut path would lose it.
   std::vector<wchar_t> path(MAX_PATH * 4);
   GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-  return ApplicationTitle(path.data());
+  return TitleFromProgramPath(path.data());
 }
 
 }  // namespace app

@@ -1,4 +1,5 @@
-// The title of the running program, taken from its file name.
+// The title of the running program, taken from its file name by the rule
+// in title_rules.h.
 #pragma once
 
 #include <string>

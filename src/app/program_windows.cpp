@@ -5,6 +5,7 @@
 #include "app/help.h"
 #include "app/startup_window.h"
 #include "history/main_window.h"
+#include "settings/option_file.h"
 #include "settings/options_dialog.h"
 #include "settings/settings.h"
 #include "tools/cell_window.h"
@@ -91,6 +92,14 @@ void ConnectWallpaper() {
   };
 }
 
+// The options as stored are applied once at start-up, without showing the
+// dialog, and written back at once.
+void ApplyStoredOptions(settings::Settings& settings, settings::OptionFile& optionFile) {
+  optionFile.LoadKeepingDialogInPlace();
+  ApplyOptions(settings);
+  optionFile.Store();
+}
+
 }  // namespace
 
 bool ProgramIsWhole() {
@@ -98,26 +107,29 @@ bool ProgramIsWhole() {
          wallpaperProgress && directoryPicker && helpWindow;
 }
 
-void CreateProgramWindows(ui::Application& application, settings::Settings& settings, HBITMAP splashPicture) {
+void ApplyOptions(const settings::Settings& settings) {
+  if (mainWindow) mainWindow->ApplyButtonCaptions(settings.IsOn(settings::Option::OnlyBitmapsOnButtons));
+  if (startupWindow) startupWindow->TaskbarButton().SetHidden(settings.IsOn(settings::Option::NoTaskbar));
+}
+
+void CreateProgramWindows(ui::Application& application, settings::Settings& settings,
+                          settings::OptionFile& optionFile, HBITMAP splashPicture) {
   application.onFormDestroying = Forget;
-  startupWindow = application.CreateForm<StartupWindow>(settings, splashPicture);
+  startupWindow = application.CreateForm<StartupWindow>(settings, optionFile, splashPicture);
   mainWindow = application.CreateForm<history::MainWindow>(settings);
   cellWindow = application.CreateForm<tools::CellWindow>(settings);
   fullScreenView = application.CreateForm<tools::FullScreenView>();
   aboutWindow = application.CreateForm<about::AboutWindow>(startupWindow->PictureBitmap());
   ConnectWindows(settings);
   optionsDialog = application.CreateForm<settings::OptionsDialog>(
-      settings, settings::OptionsDialog::ApplyTargets{
-                    [](bool onlyBitmaps) {
-                      if (mainWindow) mainWindow->ApplyButtonCaptions(onlyBitmaps);
-                    },
-                    [](bool hide) {
-                      if (startupWindow) startupWindow->TaskbarButton().SetHidden(hide);
-                    },
-                    [] {
-                      if (ProgramIsWhole()) directoryPicker->ShowModal();
-                    },
-                });
+      settings, optionFile,
+      settings::OptionsDialog::Actions{
+          [&settings] { ApplyOptions(settings); },
+          [] {
+            if (ProgramIsWhole()) directoryPicker->ShowModal();
+          },
+      });
+  ApplyStoredOptions(settings, optionFile);
   wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
   directoryPicker = application.CreateForm<tools::DirectoryPicker>(settings);
   helpWindow = application.CreateForm<about::HelpWindow>(kHelpFile);

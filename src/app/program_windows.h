@@ -14,6 +14,7 @@ class WallpaperProgressWindow;
 class DirectoryPicker;
 }  // namespace tools
 namespace settings {
+class OptionFile;
 class OptionsDialog;
 class Settings;
 }  // namespace settings
@@ -47,7 +48,15 @@ bool ProgramIsWhole();
 
 // Creates every window of the program in its fixed order, the start-up
 // window first, so that it is the application's main form, and connects
-// them. The splash picture is copied; the Settings must outlive the windows.
-void CreateProgramWindows(ui::Application& application, settings::Settings& settings, HBITMAP splashPicture);
+// them. Creating the options dialog reads the stored options, applies them
+// and writes them back at once, so the file holds every option from the
+// first run on. The splash picture is copied; the Settings and the option
+// file must outlive the windows.
+void CreateProgramWindows(ui::Application& application, settings::Settings& settings,
+                          settings::OptionFile& optionFile, HBITMAP splashPicture);
+
+// The apply step of the options, which the options dialog's OK and the tray
+// menu's toggles share: pushes the options that change other windows.
+void ApplyOptions(const settings::Settings& settings);
 
 }  // namespace app

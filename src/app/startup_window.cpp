@@ -31,8 +31,9 @@ HICON LoadTrayIcon(int id) {
 
 }  // namespace
 
-StartupWindow::StartupWindow(ui::Application& application, settings::Settings& settings, HBITMAP splashPicture)
-    : Form(application), settings_(settings) {
+StartupWindow::StartupWindow(ui::Application& application, settings::Settings& settings,
+                             settings::OptionFile& optionFile, HBITMAP splashPicture)
+    : Form(application), settings_(settings), optionFile_(optionFile) {
   EnablePainting();
   ui::FormParams params;
   params.className = core::kStartupWindowClass;
@@ -41,7 +42,7 @@ StartupWindow::StartupWindow(ui::Application& application, settings::Settings& s
   params.clientHeight = kClientHeight;
   CreateForm(params);
   CreateComponents();
-  Loaded();
+  ShowTaskbarButtonAndTrayIcons();
   KeepSplashPicture(splashPicture);
 }
 
@@ -56,7 +57,7 @@ void StartupWindow::CreateComponents() {
 
   activeIcon_.reset(LoadTrayIcon(IDI_TRAY_ACTIVE));
   disabledIcon_.reset(LoadTrayIcon(IDI_TRAY_DISABLED));
-  trayCommands_ = std::make_unique<TrayCommands>(settings_);
+  trayCommands_ = std::make_unique<TrayCommands>(settings_, optionFile_);
   activeTrayIcon_ = std::make_unique<desktop::TrayIcon>();
   activeTrayIcon_->SetHint(kTrayHint);
   activeTrayIcon_->SetIcon(activeIcon_.get());
@@ -72,10 +73,10 @@ void StartupWindow::CreateComponents() {
   disabledTrayIcon_->OnDoubleClick = [this](desktop::TrayIcon&) { OnDisabledTrayIconDoubleClick(); };
 }
 
-void StartupWindow::Loaded() {
-  taskbarButtonHider_->Loaded();
-  activeTrayIcon_->Loaded();
-  disabledTrayIcon_->Loaded();
+void StartupWindow::ShowTaskbarButtonAndTrayIcons() {
+  taskbarButtonHider_->ApplyHidden();
+  activeTrayIcon_->AddIfActive();
+  disabledTrayIcon_->AddIfActive();
 }
 
 void StartupWindow::KeepSplashPicture(HBITMAP splashPicture) {

@@ -22,7 +22,8 @@ class StartupWindow : public ui::Form {
  public:
   // Creating the window runs the single-instance test: a second copy of the
   // program ends inside this constructor.
-  StartupWindow(ui::Application& application, settings::Settings& settings, HBITMAP splashPicture);
+  StartupWindow(ui::Application& application, settings::Settings& settings, settings::OptionFile& optionFile,
+                HBITMAP splashPicture);
 
   HBITMAP PictureBitmap() const { return picture_.get(); }
   desktop::TaskbarButtonHider& TaskbarButton() { return *taskbarButtonHider_; }
@@ -48,7 +49,9 @@ class StartupWindow : public ui::Form {
 
  private:
   void CreateComponents();
-  void Loaded();
+  // Once the components are made: the taskbar button goes as the option
+  // says, and the tray icon that is wanted joins the notification area.
+  void ShowTaskbarButtonAndTrayIcons();
   void KeepSplashPicture(HBITMAP splashPicture);
   void OnCommand(int id);
   void OnDestroy();
@@ -56,6 +59,7 @@ class StartupWindow : public ui::Form {
   ui::unique_hbitmap picture_;
   StartupPainter painter_;
   settings::Settings& settings_;
+  settings::OptionFile& optionFile_;
   ui::ProgressBar progressBar_;
   ui::Timer progressTimer_;
   app::StartupProgress progress_;

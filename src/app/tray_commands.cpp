@@ -44,7 +44,8 @@ void Append(HMENU menu, const TrayMenuItem& item) {
 
 }  // namespace
 
-TrayCommands::TrayCommands(settings::Settings& settings) : settings_(settings), menu_(CreatePopupMenu()) {}
+TrayCommands::TrayCommands(settings::Settings& settings, settings::OptionFile& optionFile)
+    : settings_(settings), optionFile_(optionFile), menu_(CreatePopupMenu()) {}
 
 void TrayCommands::OnPopup() {
   if (!ProgramIsWhole()) return;
@@ -124,11 +125,17 @@ void TrayCommands::ShowMainWindowOnPage(int page) {
 }
 
 // The check mark mirrors the option whenever the menu opens, so choosing
-// the item inverts the option. The dialog's apply step then pushes it out
-// and closes the (hidden) dialog, which stores the Settings at once.
+// the item inverts the option. It takes effect as if made in the dialog
+// and confirmed with OK: applied, and stored at once. An open dialog is
+// ended as OK ends it, and its closing stores.
 void TrayCommands::OnOptionToggleClick(settings::Option option) {
   settings_.Set(option, !settings_.IsOn(option));
-  optionsDialog->OnOkClick();
+  ApplyOptions(settings_);
+  if (optionsDialog->IsVisible()) {
+    optionsDialog->Close();
+  } else {
+    optionFile_.Store();
+  }
 }
 
 // Both style items open the dialog on its wallpaper page; the user picks the

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "app/tray_menu.h"
+#include "settings/option_file.h"
 #include "settings/settings.h"
 #include "ui/handles.h"
 
@@ -13,7 +14,7 @@ namespace app {
 
 class TrayCommands {
  public:
-  explicit TrayCommands(settings::Settings& settings);
+  TrayCommands(settings::Settings& settings, settings::OptionFile& optionFile);
 
   HMENU Menu() const { return menu_.get(); }
   // Before each opening: the menu anew from the cells and the Settings.
@@ -38,6 +39,7 @@ class TrayCommands {
   void ShowMainWindowOnPage(int page);
 
   settings::Settings& settings_;
+  settings::OptionFile& optionFile_;
   ui::unique_hmenu menu_;
   WallpaperMarks marks_;
 };

@@ -47,11 +47,12 @@ TrayMenuItem TextSubmenu(int textCount, const std::function<std::wstring(int)>& 
   return Submenu(L"Text", std::move(items));
 }
 
-std::vector<TrayMenuItem> Toggles(const settings::Settings& settings, std::size_t first, std::size_t end) {
+// The toggles of the options on one page of the options dialog.
+std::vector<TrayMenuItem> Toggles(const settings::Settings& settings, int page) {
   std::vector<TrayMenuItem> items;
-  for (std::size_t i = first; i < end; ++i) {
-    items.push_back(Command(kFirstToggleCommand + static_cast<int>(i), std::wstring(kOptionToggles[i].caption),
-                            settings.IsOn(kOptionToggles[i].option)));
+  for (const settings::OptionRow& row : settings::kOptions) {
+    if (row.trayCaption && row.page == page)
+      items.push_back(Command(ToggleCommandOf(row.option), row.trayCaption, settings.IsOn(row.option)));
   }
   return items;
 }
@@ -63,11 +64,10 @@ WallpaperMarks MarksFor(const settings::Settings& settings, WallpaperMarks previ
 }
 
 TrayMenuItem OptionsSubmenu(const settings::Settings& settings, WallpaperMarks marks) {
-  constexpr std::size_t kToggleCount = std::size(kOptionToggles);
   return Submenu(L"Options",
                  {
-                     Submenu(L"Preferences", Toggles(settings, 0, kPreferenceToggleCount)),
-                     Submenu(L"Confirmation", Toggles(settings, kPreferenceToggleCount, kToggleCount)),
+                     Submenu(L"Preferences", Toggles(settings, settings::kPreferencesPage)),
+                     Submenu(L"Confirmation", Toggles(settings, settings::kConfirmationPage)),
                      Submenu(L"Wallpaper",
                              {
                                  Command(kNormalWallpaperCommand, L"Normal Wallpaper", marks.normal),
@@ -115,9 +115,22 @@ std::wstring TextMenuCaption(std::wstring_view text) {
 }
 
 std::optional<settings::Option> ToggledOption(int commandId) {
-  const int index = commandId - kFirstToggleCommand;
-  if (index < 0 || index >= static_cast<int>(std::size(kOptionToggles))) return std::nullopt;
-  return kOptionToggles[index].option;
+  int id = kFirstToggleCommand;
+  for (const settings::OptionRow& row : settings::kOptions) {
+    if (!row.trayCaption) continue;
+    if (id++ == commandId) return row.option;
+  }
+  return std::nullopt;
+}
+
+int ToggleCommandOf(settings::Option option) {
+  int id = kFirstToggleCommand;
+  for (const settings::OptionRow& row : settings::kOptions) {
+    if (!row.trayCaption) continue;
+    if (row.option == option) return id;
+    ++id;
+  }
+  return 0;
 }
 
 int ImageCellOfCommand(int commandId) {

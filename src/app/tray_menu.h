@@ -26,8 +26,8 @@ inline constexpr int kWallpaperDirectoryCommand = 209;         // likewise
 inline constexpr int kBrowseCommand = 210;
 inline constexpr int kHelpCommand = 211;
 inline constexpr int kAboutCommand = 212;
-// The eight option toggles take the ids from here, in the order of
-// kOptionToggles.
+// The option toggles (the rows of settings::kOptions with a tray caption)
+// take the ids from here, in the order of the rows.
 inline constexpr int kFirstToggleCommand = 220;
 // Image cell n is kImageCellCommandBase + n, text cell n kTextCellCommandBase + n.
 inline constexpr int kImageCellCommandBase = 1000;
@@ -35,24 +35,6 @@ inline constexpr int kTextCellCommandBase = 2000;
 
 // The longest first line of a text cell that becomes a caption.
 inline constexpr std::size_t kTextCaptionLimit = 4096;
-
-struct OptionToggle {
-  settings::Option option;
-  std::wstring_view caption;
-};
-
-// The toggles: five under "Preferences", then three under "Confirmation".
-inline constexpr OptionToggle kOptionToggles[] = {
-    {settings::Option::BeepOnAdd, L"Beep when adding new items"},
-    {settings::Option::OnlyBitmapsOnButtons, L"Only show bitmaps on buttons"},
-    {settings::Option::WarnLowCells, L"Warn when low on free cells"},
-    {settings::Option::NoTaskbar, L"No Taskbar"},
-    {settings::Option::DisableCapture, L"Disable Kestrel"},
-    {settings::Option::ConfirmDelete, L"Confirm when deleting"},
-    {settings::Option::ConfirmDeleteAll, L"Confirm when deleting all"},
-    {settings::Option::ConfirmExit, L"Confirm on exit"},
-};
-inline constexpr std::size_t kPreferenceToggleCount = 5;
 
 struct TrayMenuItem {
   int commandId = 0;  // 0 for a separator or a submenu
@@ -102,6 +84,7 @@ std::wstring TextMenuCaption(std::wstring_view text);
 
 // What a command id chooses, when it is one of a family.
 std::optional<settings::Option> ToggledOption(int commandId);
+int ToggleCommandOf(settings::Option option);  // 0 when the menu has no toggle for it
 int ImageCellOfCommand(int commandId);  // 0 when the id is no image cell
 int TextCellOfCommand(int commandId);   // 0 when the id is no text cell
 

@@ -30,10 +30,10 @@ TaskbarButtonHider::TaskbarButtonHider(HWND owner, std::wstring applicationTitle
 
 void TaskbarButtonHider::SetHidden(bool hide) {
   hidden_ = hide;
-  Apply();
+  ApplyHidden();
 }
 
-void TaskbarButtonHider::Apply() const {
+void TaskbarButtonHider::ApplyHidden() const {
   HWND application = FindOwnWindow(title_);
   if (!application) return;
   ShowWindow(application, hidden_ ? SW_HIDE : SW_RESTORE);
@@ -42,7 +42,8 @@ void TaskbarButtonHider::Apply() const {
 LRESULT CALLBACK TaskbarButtonHider::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   ui::ProcedureHook* hook = ui::ProcedureHook::Find(window, kHookNames);
   // The form is being shown: hide the button again before the form appears.
-  if (hook && message == WM_SHOWWINDOW && wParam != 0) static_cast<const TaskbarButtonHider*>(hook->Owner())->Apply();
+  if (hook && message == WM_SHOWWINDOW && wParam != 0)
+    static_cast<const TaskbarButtonHider*>(hook->Owner())->ApplyHidden();
   return ui::ProcedureHook::CallPrevious(window, kHookNames, message, wParam, lParam);
 }
 

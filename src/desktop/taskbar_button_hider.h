@@ -24,11 +24,11 @@ class TaskbarButtonHider {
   bool Hidden() const { return hidden_; }
   // Stores and applies at once, also when the value does not change.
   void SetHidden(bool hide);
-  // After the owner form has been loaded.
-  void Loaded() { Apply(); }
+  // Hides or restores the button as Hidden says, for instance once the
+  // owner form is made.
+  void ApplyHidden() const;
 
  private:
-  void Apply() const;
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   std::wstring title_;

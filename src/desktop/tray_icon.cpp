@@ -101,7 +101,7 @@ void TrayIcon::SetPopupMenu(HMENU menu, HWND commandTarget) {
   commandTarget_ = commandTarget;
 }
 
-void TrayIcon::Loaded() {
+void TrayIcon::AddIfActive() {
   if (active_) Add();
 }
 

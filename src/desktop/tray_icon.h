@@ -59,8 +59,8 @@ class TrayIcon {
   bool AutoPopup() const { return autoPopup_; }
   void SetAutoPopup(bool autoPopup) { autoPopup_ = autoPopup; }
 
-  // After the owner window has been loaded: add the icon if it is wanted.
-  void Loaded();
+  // Adds the icon if it is wanted, for instance once the owner window is made.
+  void AddIfActive();
 
   ClickEvent OnClick;
   NotifyEvent OnDoubleClick;

@@ -3,6 +3,7 @@
 // the file name of the moment; the file is never held open.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ namespace settings {
 // SettingsFileLocation); the folder under the application data is created
 // when it is chosen.
 std::wstring SettingsFilePath();
+
+// Gives the file name for one load or store: in the program the settings
+// file wherever it is to be used at that moment, SettingsFilePath.
+using FileNameSource = std::function<std::wstring()>;
 
 // Whether the settings file keeps the text as it is. The system writes the
 // file in the ANSI code page, and a character outside it would come back

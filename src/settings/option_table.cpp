@@ -15,22 +15,12 @@ bool SameTextIgnoringCase(std::wstring_view a, std::wstring_view b) {
 
 }  // namespace
 
-std::wstring StoredValue(const Settings& settings, const StoredProperty& property) {
-  switch (property.kind) {
-    case ValueKind::Flag: return std::wstring(settings.IsOn(property.option) ? kTrueText : kFalseText);
-    case ValueKind::WallpaperDirectory: return settings.WallpaperDirectory();
-  }
-  return {};
-}
+std::wstring_view TrueFalseText(bool on) { return on ? kTrueText : kFalseText; }
 
-void ApplyStoredValue(Settings& settings, const StoredProperty& property, std::wstring_view text) {
-  switch (property.kind) {
-    case ValueKind::Flag:
-      if (SameTextIgnoringCase(text, kTrueText)) settings.Set(property.option, true);
-      else if (SameTextIgnoringCase(text, kFalseText)) settings.Set(property.option, false);
-      return;
-    case ValueKind::WallpaperDirectory: settings.SetWallpaperDirectory(std::wstring(text)); return;
-  }
+std::optional<bool> ParseTrueFalse(std::wstring_view text) {
+  if (SameTextIgnoringCase(text, kTrueText)) return true;
+  if (SameTextIgnoringCase(text, kFalseText)) return false;
+  return std::nullopt;
 }
 
 }  // namespace settings

@@ -23,8 +23,9 @@ constexpr std::array<int, kOptionsPageCount> kPagePictures{IDI_PAGE_PREFERENCES,
 
 }  // namespace
 
-OptionsDialog::OptionsDialog(ui::Application& application, settings::Settings& settings, ApplyTargets targets)
-    : Form(application), settings_(settings), targets_(std::move(targets)), optionStore_(*this, settings) {
+OptionsDialog::OptionsDialog(ui::Application& application, settings::Settings& settings, OptionFile& optionFile,
+                             Actions actions)
+    : Form(application), settings_(settings), actions_(std::move(actions)) {
   ui::FormParams params;
   params.className = core::kOptionsDialogClass;
   params.caption = kOptionsCaption;
@@ -34,22 +35,7 @@ OptionsDialog::OptionsDialog(ui::Application& application, settings::Settings& s
   params.clientHeight = kOptionsClientHeight;
   CreateForm(params);
   CreatePages();
-  ApplyStoredOptions();
-}
-
-void OptionsDialog::ApplyStoredOptions() {
-  // The options as stored are applied once at start-up, and written back
-  // at once, so the file holds every option from the first run on. The
-  // dialog is not shown for it; it is centred, as at its first showing,
-  // whatever position the file holds.
-  RECT centred{};
-  GetWindowRect(Handle(), &centred);
-  optionStore_.Load();
-  // The load changes the Settings before the program can tell this dialog
-  // about it, so the controls take the loaded options here.
-  RefreshControls();
-  SetWindowPos(Handle(), nullptr, centred.left, centred.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  OnOkClick();
+  optionFile.Attach(*this);
 }
 
 void OptionsDialog::CreatePages() {
@@ -86,31 +72,32 @@ void OptionsDialog::CreatePageFrame(int page, int pictureId) {
 }
 
 void OptionsDialog::CreateOptionControls() {
-  for (size_t i = 0; i < kOptionControls.size(); ++i) {
-    const OptionControlLayout& layout = kOptionControls[i];
+  for (size_t i = 0; i < kOptions.size(); ++i) {
+    const OptionRow& row = kOptions[i];
     ui::ToggleButton& button = options_[i];
     const ui::ToggleKind kind =
-        layout.kind == OptionControlKind::CheckBox ? ui::ToggleKind::CheckBox : ui::ToggleKind::RadioButton;
-    button.Create(PageBackground(layout.page), kind, layout.id, kOptionLeft, layout.top, kOptionWidth, kOptionHeight,
-                  layout.caption);
+        row.control == OptionControlKind::CheckBox ? ui::ToggleKind::CheckBox : ui::ToggleKind::RadioButton;
+    button.Create(PageBackground(row.page), kind, row.controlId, kOptionLeft, kOptionPlaces[i].top, kOptionWidth,
+                  kOptionHeight, row.dialogCaption);
     button.SetFont(heavyFont_.get());
-    hints_.Watch(button.Handle(), [this, &layout] { ShowHint(layout.page, layout.hint); });
+    hints_.Watch(button.Handle(), [this, &row] { ShowHint(row.page, row.hint); });
   }
 }
 
 void OptionsDialog::CreateWallpaperFolder() {
-  const HWND page = PageBackground(kWallpaperPage);
+  const DirectoryRow& row = kWallpaperDirectoryRow;
+  const HWND page = PageBackground(row.page);
   wallpaperLabel_.Create(page, kWallpaperLabelId, kOptionLeft, kWallpaperLabelTop, kOptionWidth,
                          kWallpaperLabelHeight, ui::LabelAlignment::Left, false);
-  wallpaperLabel_.SetText(kWallpaperLabelCaption);
+  wallpaperLabel_.SetText(row.dialogCaption);
   wallpaperLabel_.SetFont(heavyFont_.get());
-  wallpaperDirectory_.Create(page, kWallpaperDirectoryId, kOptionLeft, kWallpaperDirectoryTop,
-                             kWallpaperDirectoryWidth, kFieldHeight, true);
-  hints_.Watch(wallpaperDirectory_.Handle(), [this] { ShowHint(kWallpaperPage, kWallpaperDirectoryHint); });
+  wallpaperDirectory_.Create(page, row.controlId, kOptionLeft, kWallpaperDirectoryTop, kWallpaperDirectoryWidth,
+                             kFieldHeight, true);
+  hints_.Watch(wallpaperDirectory_.Handle(), [this, &row] { ShowHint(row.page, row.hint); });
   browseButton_.Create(page, kBrowseButtonId, kBrowseButtonLeft, kWallpaperDirectoryTop, kBrowseButtonSide,
                        kBrowseButtonSide, L"");
   browseButton_.LoadGlyph(IDB_GLYPH_BROWSE);
-  hints_.Watch(browseButton_.Handle(), [this] { ShowHint(kWallpaperPage, kBrowseHint); });
+  hints_.Watch(browseButton_.Handle(), [this, &row] { ShowHint(row.page, kBrowseHint); });
 }
 
 void OptionsDialog::CreateOkButton() {
@@ -121,7 +108,7 @@ void OptionsDialog::CreateOkButton() {
 }
 
 void OptionsDialog::RefreshControls() {
-  for (size_t i = 0; i < kOptionControls.size(); ++i) options_[i].SetChecked(settings_.IsOn(kOptionControls[i].option));
+  for (size_t i = 0; i < kOptions.size(); ++i) options_[i].SetChecked(settings_.IsOn(kOptions[i].option));
   const std::wstring directory = settings_.WallpaperDirectory();
   if (wallpaperDirectory_.Text() != directory) wallpaperDirectory_.SetText(directory);
 }
@@ -135,22 +122,21 @@ void OptionsDialog::ShowHint(int page, const wchar_t* text) {
 }
 
 void OptionsDialog::OnOptionClick(size_t index) {
-  const OptionControlLayout& layout = kOptionControls[index];
+  const OptionRow& row = kOptions[index];
   // A radio button only ever switches its own style on; the Settings switch
   // its partner off.
-  const bool on = layout.kind == OptionControlKind::RadioButton || !settings_.IsOn(layout.option);
-  settings_.Set(layout.option, on);
+  const bool on = row.control == OptionControlKind::RadioButton || !settings_.IsOn(row.option);
+  settings_.Set(row.option, on);
   RefreshControls();
 }
 
 void OptionsDialog::OnBrowseClick() {
-  if (targets_.browse) targets_.browse();
+  if (actions_.browse) actions_.browse();
   RefreshControls();
 }
 
 void OptionsDialog::OnOkClick() {
-  if (targets_.buttonCaptions) targets_.buttonCaptions(settings_.IsOn(settings::Option::OnlyBitmapsOnButtons));
-  if (targets_.taskbarButton) targets_.taskbarButton(settings_.IsOn(settings::Option::NoTaskbar));
+  if (actions_.applyOptions) actions_.applyOptions();
   Close();
 }
 
@@ -161,8 +147,8 @@ void OptionsDialog::OnCommand(int id, int code) {
     case kBrowseButtonId: OnBrowseClick(); return;
     default: break;
   }
-  for (size_t i = 0; i < kOptionControls.size(); ++i) {
-    if (kOptionControls[i].id == id) OnOptionClick(i);
+  for (size_t i = 0; i < kOptions.size(); ++i) {
+    if (kOptions[i].controlId == id) OnOptionClick(i);
   }
 }
 

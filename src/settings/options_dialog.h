@@ -1,7 +1,8 @@
 // OptionsDialog: the options dialog. It shows the Settings and edits them in
 // place: a click on a check box or radio button changes the Settings at
-// once, so every reader sees it before "&OK". Creating it applies the
-// options that change other windows.
+// once, so every reader sees it before "&OK". Each control takes its id,
+// page, caption and hint from the option's row in kOptions. The option file
+// is read before every showing and written at every close.
 #pragma once
 
 #include <windows.h>
@@ -9,9 +10,9 @@
 #include <array>
 #include <functional>
 
+#include "settings/option_file.h"
 #include "settings/options_layout.h"
 #include "settings/settings.h"
-#include "settings/window_placement_store.h"
 #include "ui/edit_field.h"
 #include "ui/flat_button.h"
 #include "ui/form.h"
@@ -26,18 +27,19 @@ namespace settings {
 
 class OptionsDialog : public ui::Form {
  public:
-  struct ApplyTargets {
-    std::function<void(bool onlyBitmaps)> buttonCaptions;
-    std::function<void(bool hide)> taskbarButton;
+  // What the dialog's buttons ask of the program.
+  struct Actions {
+    // Pushes the options that change other windows (the program's apply
+    // step, which the tray's toggles run too).
+    std::function<void()> applyOptions;
     // The browse button's work: let the user pick the wallpaper folder and
     // store it in the Settings. The dialog shows the new folder afterwards.
     std::function<void()> browse;
   };
 
-  OptionsDialog(ui::Application& application, settings::Settings& settings, ApplyTargets targets);
+  OptionsDialog(ui::Application& application, settings::Settings& settings, OptionFile& optionFile, Actions actions);
 
-  // The apply step ("&OK"): pushes the options that change other windows,
-  // then closes the dialog.
+  // "&OK": applies the options, then closes the dialog, which stores them.
   void OnOkClick();
   void OnBrowseClick();
 
@@ -61,7 +63,6 @@ class OptionsDialog : public ui::Form {
     ui::Label hint;
   };
 
-  void ApplyStoredOptions();
   void CreatePages();
   void CreatePageFrame(int page, int pictureId);
   void CreateOptionControls();
@@ -73,20 +74,18 @@ class OptionsDialog : public ui::Form {
   void OnCommand(int id, int code);
 
   settings::Settings& settings_;
-  ApplyTargets targets_;
+  Actions actions_;
   ui::unique_hfont heavyFont_;
   ui::unique_hfont hintFont_;
   ui::Notebook notebook_;
   std::array<PageFrame, kOptionsPageCount> pages_;
-  // In the order of kOptionControls.
-  std::array<ui::ToggleButton, kOptionControls.size()> options_;
+  // In the order of kOptions.
+  std::array<ui::ToggleButton, kOptions.size()> options_;
   ui::Label wallpaperLabel_;
   ui::EditField wallpaperDirectory_;
   ui::FlatButton browseButton_;
   ui::FlatButton okButton_;
   ui::HoverWatch hints_;
-  // Loads the options at every showing and stores them at every closing.
-  settings::OptionStore optionStore_;
 };
 
 }  // namespace settings

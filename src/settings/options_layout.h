@@ -1,10 +1,11 @@
-// Layout, control identifiers and hint texts of the options dialog, shared
-// with the tests that find its controls and read its hints.
+// Layout of the options dialog: where its controls sit, and the ids and
+// texts of the controls that show no option (the option controls take
+// theirs from kOptions). Shared with the tests that find the controls.
 #pragma once
 
 #include <array>
 
-#include "settings/settings.h"
+#include "settings/option_table.h"
 
 namespace settings {
 
@@ -13,67 +14,50 @@ inline constexpr int kOptionsClientWidth = 291;
 inline constexpr int kOptionsClientHeight = 301;
 inline constexpr int kOptionsNotebookHeight = 265;
 
-// Notebook pages, in tab order.
-inline constexpr int kPreferencesPage = 0;
-inline constexpr int kConfirmationPage = 1;
-inline constexpr int kWallpaperPage = 2;
-inline constexpr int kOptionsPageCount = 3;
 inline constexpr std::array<const wchar_t*, kOptionsPageCount> kOptionsPageCaptions{
     L"Preferences", L"Confirmation", L"Wallpaper"};
 
 // Control ids, by which the dialog tells its controls apart and tests and
 // other programs find them.
-inline constexpr int kWallpaperDirectoryId = 611;
 inline constexpr int kBrowseButtonId = 612;
 inline constexpr int kOkButtonId = 613;
 inline constexpr int kWallpaperLabelId = 614;
 // The hint label of page P has the id kHintLabelIdBase + P.
 inline constexpr int kHintLabelIdBase = 620;
 
-enum class OptionControlKind { CheckBox, RadioButton };
-
-// One check box or radio button: the option it shows, where it sits and
-// the hint shown while the mouse is over it.
-struct OptionControlLayout {
-  Option option;
-  OptionControlKind kind;
-  int page;
-  int id;
-  int top;
-  const wchar_t* caption;
-  const wchar_t* hint;
-};
-
 inline constexpr int kOptionLeft = 16;
 inline constexpr int kOptionWidth = 222;
 inline constexpr int kOptionHeight = 20;
 
-inline constexpr std::array<OptionControlLayout, 10> kOptionControls{{
-    {Option::BeepOnAdd, OptionControlKind::CheckBox, kPreferencesPage, 601, 24, L"Beep when adding new items",
-     L"When this option is checked you will hear a beep everytime you copy an item to the clipboard"},
-    {Option::OnlyBitmapsOnButtons, OptionControlKind::CheckBox, kPreferencesPage, 602, 56,
-     L"Only show bitmaps on buttons", L"This option will allow you to hide the text on the buttons"},
-    {Option::WarnLowCells, OptionControlKind::CheckBox, kPreferencesPage, 603, 88, L"Warn when low on free cells",
-     L"You will get a warning message if you only have 5 free image or text cells"},
-    {Option::NoTaskbar, OptionControlKind::CheckBox, kPreferencesPage, 604, 120, L"No Taskbar",
-     L"Will hide the Kestrel taskbar from the windows taskbar"},
-    {Option::DisableCapture, OptionControlKind::CheckBox, kPreferencesPage, 605, 160, L"Disable Kestrel 99",
-     L"This will disable Kestrel without terminating the application"},
-    {Option::ConfirmDelete, OptionControlKind::CheckBox, kConfirmationPage, 606, 24, L"Confirm when deleting",
-     L"You will get a Confirmation dialogbox when you press the Delete button"},
-    {Option::ConfirmDeleteAll, OptionControlKind::CheckBox, kConfirmationPage, 607, 56, L"Confirm when deleting all",
-     L"You will get a Confirmation dialogbox when you press the Delete All button"},
-    {Option::ConfirmExit, OptionControlKind::CheckBox, kConfirmationPage, 608, 88, L"Confirm on Exit",
-     L"You will get a Confirmation dialogbox when you press the Exit button"},
-    {Option::NormalWallpaper, OptionControlKind::RadioButton, kWallpaperPage, 609, 96, L"Normal Wallpaper",
-     L"Normal Background (Center or Stretch)"},
-    {Option::TiledWallpaper, OptionControlKind::RadioButton, kWallpaperPage, 610, 128, L"Tiled Wallpaper",
-     L"Tiled Background"},
+// Where each option's control sits on its page, in the order of kOptions.
+struct OptionPlace {
+  Option option;
+  int top;
+};
+
+inline constexpr std::array<OptionPlace, kOptions.size()> kOptionPlaces{{
+    {Option::BeepOnAdd, 24},
+    {Option::OnlyBitmapsOnButtons, 56},
+    {Option::WarnLowCells, 88},
+    {Option::NoTaskbar, 120},
+    {Option::DisableCapture, 160},
+    {Option::ConfirmDelete, 24},
+    {Option::ConfirmDeleteAll, 56},
+    {Option::ConfirmExit, 88},
+    {Option::NormalWallpaper, 96},
+    {Option::TiledWallpaper, 128},
 }};
+
+constexpr bool PlacesFollowTheRows() {
+  for (std::size_t i = 0; i < kOptions.size(); ++i) {
+    if (kOptionPlaces[i].option != kOptions[i].option) return false;
+  }
+  return true;
+}
+static_assert(PlacesFollowTheRows(), "kOptionPlaces must follow kOptions");
 
 // The wallpaper folder: a label, the read-only field under it and the
 // browse button at the field's right.
-inline constexpr wchar_t kWallpaperLabelCaption[] = L"Save wallpaper images in :";
 inline constexpr int kWallpaperLabelTop = 24;
 inline constexpr int kWallpaperLabelHeight = 18;
 inline constexpr int kWallpaperDirectoryTop = 48;
@@ -81,7 +65,6 @@ inline constexpr int kWallpaperDirectoryWidth = 194;
 inline constexpr int kFieldHeight = 22;
 inline constexpr int kBrowseButtonLeft = kOptionLeft + kWallpaperDirectoryWidth + 4;
 inline constexpr int kBrowseButtonSide = 22;
-inline constexpr wchar_t kWallpaperDirectoryHint[] = L"This is the directory where the wallpaper will be saved in";
 inline constexpr wchar_t kBrowseHint[] = L"When you press this button you will get a BrowseDialog";
 
 // Every page: a picture in the top-right corner and, at its foot, a

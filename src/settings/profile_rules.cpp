@@ -2,8 +2,7 @@
 
 #include <cstdint>
 #include <limits>
-
-#include "settings/option_table.h"
+#include <optional>
 
 namespace settings {
 
@@ -63,6 +62,10 @@ int WordAsInteger(const std::vector<std::wstring_view>& words, std::size_t index
   return index < words.size() ? ParseInteger(words[index], fallback) : fallback;
 }
 
+std::wstring JoinedByCommas(int a, int b, int c, int d) {
+  return std::to_wstring(a) + L"," + std::to_wstring(b) + L"," + std::to_wstring(c) + L"," + std::to_wstring(d);
+}
+
 int ClampedSum(int a, int b) {
   const std::int64_t sum = static_cast<std::int64_t>(a) + b;
   if (sum < kSmallestInt) return static_cast<int>(kSmallestInt);
@@ -112,8 +115,12 @@ std::vector<std::wstring_view> SplitWords(std::wstring_view text) {
   return words;
 }
 
-std::wstring FormatFour(int a, int b, int c, int d) {
-  return std::to_wstring(a) + L"," + std::to_wstring(b) + L"," + std::to_wstring(c) + L"," + std::to_wstring(d);
+std::wstring FormatMinMaxPos(const PlacementPoint& minPosition, const PlacementPoint& maxPosition) {
+  return JoinedByCommas(minPosition.x, minPosition.y, maxPosition.x, maxPosition.y);
+}
+
+std::wstring FormatNormPos(const PlacementRect& normal) {
+  return JoinedByCommas(normal.left, normal.top, normal.right, normal.bottom);
 }
 
 PlacementLoad ReadPlacement(ProfileStore& store, std::wstring_view section, const Placement& current,
@@ -162,27 +169,37 @@ WindowState ReadWindowState(ProfileStore& store, std::wstring_view section) {
 }
 
 void ReadOptions(ProfileStore& store, std::wstring_view section, Settings& settings) {
-  for (const StoredProperty& property : kStoredProperties) {
-    const std::wstring text = store.ReadString(section, property.key, StoredValue(settings, property));
-    ApplyStoredValue(settings, property, TrimBlanks(text));
+  const StoredKey& folderKey = kWallpaperDirectoryRow.key;
+  for (int position = 0; position < kStoredKeyCount; ++position) {
+    if (position == folderKey.position) {
+      const std::wstring text = store.ReadString(section, folderKey.name, settings.WallpaperDirectory());
+      settings.SetWallpaperDirectory(std::wstring(TrimBlanks(text)));
+      continue;
+    }
+    const OptionRow& row = *OptionAtKeyPosition(position);
+    const std::wstring text = store.ReadString(section, row.key.name, TrueFalseText(settings.IsOn(row.option)));
+    // Text that names neither value leaves the option as it is.
+    if (const std::optional<bool> on = ParseTrueFalse(TrimBlanks(text))) settings.Set(row.option, *on);
   }
 }
 
 bool WritePlacement(ProfileStore& store, std::wstring_view section, const Placement& placement) {
   return WriteInteger(store, section, kFlagsKey, placement.flags) &&
          WriteInteger(store, section, kShowCmdKey, placement.showCmd) &&
-         store.WriteString(section, kMinMaxPosKey,
-                           FormatFour(placement.minPosition.x, placement.minPosition.y, placement.maxPosition.x,
-                                      placement.maxPosition.y)) &&
-         store.WriteString(section, kNormPosKey,
-                           FormatFour(placement.normal.left, placement.normal.top, placement.normal.right,
-                                      placement.normal.bottom));
+         store.WriteString(section, kMinMaxPosKey, FormatMinMaxPos(placement.minPosition, placement.maxPosition)) &&
+         store.WriteString(section, kNormPosKey, FormatNormPos(placement.normal));
 }
 
 bool WriteOptions(ProfileStore& store, std::wstring_view section, const Settings& settings) {
-  for (const StoredProperty& property : kStoredProperties) {
-    const std::wstring value = StoredValue(settings, property);
-    if (!store.WriteString(section, property.key, TrimBlanks(value))) return false;
+  const StoredKey& folderKey = kWallpaperDirectoryRow.key;
+  for (int position = 0; position < kStoredKeyCount; ++position) {
+    if (position == folderKey.position) {
+      const std::wstring folder = settings.WallpaperDirectory();
+      if (!store.WriteString(section, folderKey.name, TrimBlanks(folder))) return false;
+      continue;
+    }
+    const OptionRow& row = *OptionAtKeyPosition(position);
+    if (!store.WriteString(section, row.key.name, TrueFalseText(settings.IsOn(row.option)))) return false;
   }
   return true;
 }

@@ -47,9 +47,6 @@ bool WriteInteger(ProfileStore& store, std::wstring_view section, std::wstring_v
 // The words of a text separated by runs of blanks and commas.
 std::vector<std::wstring_view> SplitWords(std::wstring_view text);
 
-// "%d,%d,%d,%d".
-std::wstring FormatFour(int a, int b, int c, int d);
-
 struct PlacementPoint {
   int x = 0;
   int y = 0;
@@ -81,6 +78,12 @@ struct WindowBounds {
 
 enum class WindowState { Normal, Minimized, Maximized };
 
+// The values of the MinMaxPos and NormPos keys: four integers joined by
+// commas, the minimized then the maximized position, and the normal
+// rectangle from its left to its bottom.
+std::wstring FormatMinMaxPos(const PlacementPoint& minPosition, const PlacementPoint& maxPosition);
+std::wstring FormatNormPos(const PlacementRect& normal);
+
 // What a load makes of the stored position.
 struct PlacementLoad {
   Placement placement;
@@ -99,8 +102,8 @@ PlacementLoad ReadPlacement(ProfileStore& store, std::wstring_view section, cons
 WindowState StateFromShowCmd(int showCmd);
 WindowState ReadWindowState(ProfileStore& store, std::wstring_view section);
 
-// Loads every stored option, each on its own, in file order; a missing key
-// leaves its option as it is.
+// Loads every stored option and the wallpaper folder, each on its own, in
+// the order of their keys; a missing key leaves its value as it is.
 void ReadOptions(ProfileStore& store, std::wstring_view section, Settings& settings);
 
 // Writes the placement, then the options. Each stops at the first write
@@ -114,7 +117,9 @@ bool WriteOptions(ProfileStore& store, std::wstring_view section, const Settings
 // nothing was stored since the last load.
 class StoreSchedule {
  public:
-  void Loaded() {
+  // From a load on, closes may store, and so may the destruction until one
+  // has.
+  void AllowStores() {
     loadedOnce_ = true;
     storedSinceLoad_ = false;
   }

@@ -8,19 +8,10 @@ namespace {
 
 constexpr std::size_t IndexOf(Option option) { return static_cast<std::size_t>(option); }
 
-// The table is indexed by the enum, so its order must follow the enum.
-constexpr bool TableFollowsEnum() {
-  for (std::size_t i = 0; i < kOptionDefaults.size(); ++i) {
-    if (IndexOf(kOptionDefaults[i].option) != i) return false;
-  }
-  return IndexOf(Option::TiledWallpaper) + 1 == kOptionDefaults.size();
-}
-static_assert(TableFollowsEnum(), "kOptionDefaults must list every Option in enum order");
-
 }  // namespace
 
-Settings::Settings() : wallpaperDirectory_(kDefaultWallpaperDirectory) {
-  for (const OptionDefault& entry : kOptionDefaults) on_[IndexOf(entry.option)] = entry.on;
+Settings::Settings() : wallpaperDirectory_(kWallpaperDirectoryRow.defaultValue) {
+  for (const OptionRow& row : kOptions) on_[IndexOf(row.option)] = row.defaultOn;
 }
 
 bool Settings::IsOn(Option option) const { return on_.at(IndexOf(option)); }

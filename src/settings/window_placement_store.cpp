@@ -1,7 +1,5 @@
 #include "settings/window_placement_store.h"
 
-#include <exception>
-
 #include "settings/ini_file.h"
 
 namespace settings {
@@ -53,7 +51,46 @@ POINT FrameSize(HWND window) {
   return {0, 0};
 }
 
+void ApplyPlacement(ProfileStore& file, std::wstring_view section, HWND window) {
+  WINDOWPLACEMENT system{sizeof(system)};
+  GetWindowPlacement(window, &system);
+  system.showCmd = SW_HIDE;
+  RECT bounds{};
+  GetWindowRect(window, &bounds);
+  const PlacementLoad load =
+      ReadPlacement(file, section, FromSystem(system),
+                    {bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top},
+                    HasSizeableBorder(window));
+  if (!load.apply) return;
+  const WINDOWPLACEMENT stored = ToSystem(load.placement);
+  SetWindowPlacement(window, &stored);
+}
+
+void SetMaximizedPositionToFrame(HWND window) {
+  // A maximized window puts its border just off the screen.
+  if (!window) return;
+  WINDOWPLACEMENT system{sizeof(system)};
+  GetWindowPlacement(window, &system);
+  if (!IsWindowVisible(window)) system.showCmd = SW_HIDE;
+  const POINT frame = FrameSize(window);
+  system.ptMaxPosition = {-frame.x, -frame.y};
+  SetWindowPlacement(window, &system);
+}
+
 }  // namespace
+
+int LoadPlacement(ProfileStore& file, std::wstring_view section, HWND window) {
+  ApplyPlacement(file, section, window);
+  const WindowState state = ReadWindowState(file, section);
+  SetMaximizedPositionToFrame(window);
+  return ShowCommandFor(state);
+}
+
+bool StorePlacement(ProfileStore& file, std::wstring_view section, HWND window) {
+  WINDOWPLACEMENT system{sizeof(system)};
+  GetWindowPlacement(window, &system);
+  return WritePlacement(file, section, FromSystem(system));
+}
 
 WindowPlacementStore::WindowPlacementStore(ui::Form& form, std::wstring section, FileNameSource fileName)
     : form_(form), section_(std::move(section)), fileName_(fileName ? std::move(fileName) : FileNameSource(&SettingsFilePath)) {
@@ -64,66 +101,20 @@ WindowPlacementStore::~WindowPlacementStore() { form_.AttachPersistence(nullptr)
 
 int WindowPlacementStore::Load() {
   IniFile file(fileName_());
-  ApplyPlacement(file);
-  const WindowState state = ReadWindowState(file, section_);
-  // One option that cannot be read must not keep the others from loading,
-  // nor stop the window from showing.
-  try {
-    LoadProperties(file);
-  } catch (const std::exception&) {
-  }
-  schedule_.Loaded();
-  SetMaximizedPositionToFrame();
-  return ShowCommandFor(state);
-}
-
-void WindowPlacementStore::ApplyPlacement(ProfileStore& file) {
-  const HWND window = form_.Handle();
-  WINDOWPLACEMENT system{sizeof(system)};
-  GetWindowPlacement(window, &system);
-  system.showCmd = SW_HIDE;
-  RECT bounds{};
-  GetWindowRect(window, &bounds);
-  const PlacementLoad load =
-      ReadPlacement(file, section_, FromSystem(system),
-                    {bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top},
-                    HasSizeableBorder(window));
-  if (!load.apply) return;
-  const WINDOWPLACEMENT stored = ToSystem(load.placement);
-  SetWindowPlacement(window, &stored);
-}
-
-void WindowPlacementStore::SetMaximizedPositionToFrame() {
-  // A maximized window puts its border just off the screen.
-  const HWND window = form_.Handle();
-  if (!window) return;
-  WINDOWPLACEMENT system{sizeof(system)};
-  GetWindowPlacement(window, &system);
-  if (!IsWindowVisible(window)) system.showCmd = SW_HIDE;
-  const POINT frame = FrameSize(window);
-  system.ptMaxPosition = {-frame.x, -frame.y};
-  SetWindowPlacement(window, &system);
+  const int showCommand = LoadPlacement(file, section_, form_.Handle());
+  schedule_.AllowStores();
+  return showCommand;
 }
 
 void WindowPlacementStore::Store() {
   if (!schedule_.StoreOnClose()) return;
   IniFile file(fileName_());
-  WINDOWPLACEMENT system{sizeof(system)};
-  GetWindowPlacement(form_.Handle(), &system);
-  if (!WritePlacement(file, section_, FromSystem(system))) return;
-  if (!StoreProperties(file)) return;
+  if (!StorePlacement(file, section_, form_.Handle())) return;
   schedule_.Stored();
 }
 
 void WindowPlacementStore::StoreOnDestroy() {
   if (schedule_.StoreOnDestroy()) Store();
 }
-
-OptionStore::OptionStore(ui::Form& form, Settings& settings, FileNameSource fileName)
-    : WindowPlacementStore(form, std::wstring(kOptionsSection), std::move(fileName)), settings_(settings) {}
-
-void OptionStore::LoadProperties(ProfileStore& file) { ReadOptions(file, kOptionsSection, settings_); }
-
-bool OptionStore::StoreProperties(ProfileStore& file) { return WriteOptions(file, kOptionsSection, settings_); }
 
 }  // namespace settings

@@ -31,12 +31,6 @@ class TrayMenuTest : public KestrelTest {
   void Choose(int commandId) {
     ASSERT_TRUE(PostMessageW(StartupWindow(), WM_COMMAND, MAKEWPARAM(commandId, 0), 0));
   }
-
-  static int ToggleId(settings::Option option) {
-    for (int i = 0; i < static_cast<int>(std::size(app::kOptionToggles)); ++i)
-      if (app::kOptionToggles[i].option == option) return app::kFirstToggleCommand + i;
-    return 0;
-  }
 };
 
 TEST_F(TrayMenuTest, OpensFromTheIconAndItsTextItemOpensTheEditorOnThatCell) {
@@ -86,14 +80,14 @@ TEST_F(TrayMenuTest, DisableKestrelStopsCaptureAndTheOptionOutlivesARestart) {
   HWND main = StartProgram();
   ASSERT_NE(main, nullptr);
 
-  Choose(ToggleId(settings::Option::DisableCapture));
+  Choose(app::ToggleCommandOf(settings::Option::DisableCapture));
   ASSERT_TRUE(WaitUntil([&] { return ReadWindowText(main) == history::kDisabledWindowCaption; }))
       << "caption: " << ReadWindowText(main).value_or(L"<no answer>");
   ASSERT_TRUE(writer.WriteText(L"not for the history"));
   PumpFor(kNoCaptureWindow);
   EXPECT_EQ(ReadWindowText(TextCellMemo(main, 1)), L"") << "a disabled program captured a text";
 
-  Choose(ToggleId(settings::Option::DisableCapture));
+  Choose(app::ToggleCommandOf(settings::Option::DisableCapture));
   ASSERT_TRUE(WaitUntil([&] { return ReadWindowText(main) == history::kActiveWindowCaption; }));
   const std::wstring text = L"captured again";
   ASSERT_TRUE(writer.WriteText(text));
@@ -101,7 +95,7 @@ TEST_F(TrayMenuTest, DisableKestrelStopsCaptureAndTheOptionOutlivesARestart) {
       << "capture did not resume";
 
   // Off once more, then a restart: the program comes back disabled.
-  Choose(ToggleId(settings::Option::DisableCapture));
+  Choose(app::ToggleCommandOf(settings::Option::DisableCapture));
   ASSERT_TRUE(WaitUntil([&] { return ReadWindowText(main) == history::kDisabledWindowCaption; }));
   ASSERT_TRUE(program_.Close());
   ASSERT_TRUE(program_.WaitForExit().has_value());

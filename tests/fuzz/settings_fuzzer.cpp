@@ -67,8 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Placement optionsAgain = Load(file, kOptionsSection, &reloaded);
   Require(SamePlacement(Load(file, kMainSection, nullptr), main) || main.normal.right <= main.normal.left);
   Require(SamePlacement(optionsAgain, options) || options.normal.right <= options.normal.left);
-  for (const StoredProperty& property : kStoredProperties) {
-    if (property.kind == ValueKind::Flag) Require(reloaded.IsOn(property.option) == settings.IsOn(property.option));
-  }
+  for (const OptionRow& row : kOptions) Require(reloaded.IsOn(row.option) == settings.IsOn(row.option));
   return 0;
 }

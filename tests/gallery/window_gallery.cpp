@@ -32,6 +32,7 @@
 #include "app/splash_window.h"
 #include "core/window_classes.h"
 #include "history/main_window.h"
+#include "settings/option_file.h"
 #include "settings/options_dialog.h"
 #include "settings/settings.h"
 #include "tools/cell_window.h"
@@ -128,12 +129,13 @@ int wmain(int argc, wchar_t** argv) {
   InitCommonControlsEx(&controls);
   const std::wstring which = argc > 1 ? argv[1] : L"splash";
   settings::Settings settings;
+  settings::OptionFile optionFile(settings);
   ui::Application application{app::ProgramTitle()};
   auto splash = ui::MakeWindow<app::SplashWindow>(application);
   if (which == L"splash") {
     splash->ShowNow();
   } else if (which == L"startup") {
-    auto* startup = application.CreateForm<app::StartupWindow>(settings, splash->PictureBitmap());
+    auto* startup = application.CreateForm<app::StartupWindow>(settings, optionFile, splash->PictureBitmap());
     // Hold the start-up where it is half done.
     constexpr UINT_PTR kStartupTimerId = 1;
     constexpr int kHalfWay = 75;
@@ -150,7 +152,7 @@ int wmain(int argc, wchar_t** argv) {
     }
   } else if (which == L"tray-menu") {
     settings.Set(settings::Option::BeepOnAdd, false);
-    app::CreateProgramWindows(application, settings, splash->PictureBitmap());
+    app::CreateProgramWindows(application, settings, optionFile, splash->PictureBitmap());
     HWND owner = app::startupWindow->Handle();
     Copy(owner, nullptr, RGB(30, 60, 160), RGB(120, 200, 255));
     Copy(owner, L"Meeting notes\r\n- ship 1.2", 0, 0);
@@ -178,7 +180,8 @@ int wmain(int argc, wchar_t** argv) {
     window->ShowPage(page);
     window->Show();
   } else if (which.starts_with(L"options-")) {
-    auto* options = application.CreateForm<settings::OptionsDialog>(settings, settings::OptionsDialog::ApplyTargets{});
+    auto* options =
+        application.CreateForm<settings::OptionsDialog>(settings, optionFile, settings::OptionsDialog::Actions{});
     const int page = which == L"options-wallpaper"      ? settings::kWallpaperPage
                      : which == L"options-confirmation" ? settings::kConfirmationPage
                                                         : settings::kPreferencesPage;
@@ -188,9 +191,9 @@ int wmain(int argc, wchar_t** argv) {
     // clear the hint again; park it in the corner.
     SetCursorPos(0, 0);
     PumpFor(200);
-    for (const settings::OptionControlLayout& layout : settings::kOptionControls) {
-      if (layout.page != page) continue;
-      SendMessageW(Descendant(options->Handle(), layout.id), WM_MOUSEMOVE, 0, 0);
+    for (const settings::OptionRow& row : settings::kOptions) {
+      if (row.page != page) continue;
+      SendMessageW(Descendant(options->Handle(), row.controlId), WM_MOUSEMOVE, 0, 0);
       break;
     }
   } else if (which == L"directory-picker") {

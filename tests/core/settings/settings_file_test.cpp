@@ -116,8 +116,8 @@ TEST(SettingsFileTest, StoredPositionFallsBackWordByWordAndDialogsKeepTheirSize)
     SCOPED_TRACE(text);
     EXPECT_EQ(read.flags, 2);
     EXPECT_EQ(read.showCmd, 0);
-    EXPECT_EQ(FormatFour(read.minPosition.x, read.minPosition.y, read.maxPosition.x, read.maxPosition.y), c.minMaxRead);
-    EXPECT_EQ(FormatFour(read.normal.left, read.normal.top, read.normal.right, read.normal.bottom), c.normRead);
+    EXPECT_EQ(FormatMinMaxPos(read.minPosition, read.maxPosition), c.minMaxRead);
+    EXPECT_EQ(FormatNormPos(read.normal), c.normRead);
     EXPECT_EQ(load.apply, c.apply);
   }
 

@@ -29,17 +29,17 @@ TEST(SettingsTest, NewSettingsHoldTheDefaults) {
 }
 
 TEST(SettingsTest, ChangingOneOptionLeavesTheOthers) {
-  for (const OptionDefault& changed : kOptionDefaults) {
+  for (const OptionRow& changed : kOptions) {
     if (changed.option == Option::NormalWallpaper || changed.option == Option::TiledWallpaper) continue;
     Settings settings;
-    settings.Set(changed.option, !changed.on);
-    for (const OptionDefault& entry : kOptionDefaults) {
-      const bool expected = entry.option == changed.option ? !entry.on : entry.on;
+    settings.Set(changed.option, !changed.defaultOn);
+    for (const OptionRow& entry : kOptions) {
+      const bool expected = entry.option == changed.option ? !entry.defaultOn : entry.defaultOn;
       EXPECT_EQ(settings.IsOn(entry.option), expected)
           << "option " << static_cast<int>(entry.option) << " after changing " << static_cast<int>(changed.option);
     }
-    settings.Set(changed.option, changed.on);
-    EXPECT_EQ(settings.IsOn(changed.option), changed.on);
+    settings.Set(changed.option, changed.defaultOn);
+    EXPECT_EQ(settings.IsOn(changed.option), changed.defaultOn);
   }
 }
 

@@ -14,8 +14,10 @@
 #include "win32/clipboard_support.h"
 #include "core/window_classes.h"
 #include "history/main_window.h"
+#include "history/main_window_layout.h"
 #include "history/status_rules.h"
 #include "settings/ini_file.h"
+#include "settings/option_file.h"
 #include "tools/cell_window.h"
 #include "tools/directory_picker.h"
 #include "settings/options_dialog.h"
@@ -80,6 +82,44 @@ std::wstring SettingsFileOnDisk() {
   return std::wstring(directory) + L"\\" + name;
 }
 
+// The names of the keys in the options section on disk, in file order.
+std::vector<std::wstring> OptionKeys() {
+  std::vector<wchar_t> buffer(32768);
+  const DWORD length = GetPrivateProfileSectionW(L"options", buffer.data(), static_cast<DWORD>(buffer.size()),
+                                                 SettingsFileOnDisk().c_str());
+  std::vector<std::wstring> keys;
+  for (const wchar_t* line = buffer.data(); line < buffer.data() + length && *line; line += lstrlenW(line) + 1)
+    keys.emplace_back(line, wcschr(line, L'=') ? wcschr(line, L'=') - line : lstrlenW(line));
+  return keys;
+}
+
+std::wstring StoredOption(const settings::OptionRow& row) {
+  wchar_t value[16] = L"";
+  GetPrivateProfileStringW(L"options", std::wstring(row.key.name).c_str(), L"", value, 16,
+                           SettingsFileOnDisk().c_str());
+  return value;
+}
+
+BOOL CALLBACK MatchId(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<std::pair<int, HWND>*>(data);
+  if (GetDlgCtrlID(child) != search->first) return TRUE;
+  search->second = child;
+  return FALSE;
+}
+
+// The control with the id anywhere below `root`.
+HWND Control(HWND root, int id) {
+  std::pair<int, HWND> search{id, nullptr};
+  EnumChildWindows(root, &MatchId, reinterpret_cast<LPARAM>(&search));
+  return search.second;
+}
+
+std::wstring ControlText(HWND root, int id) {
+  wchar_t text[64] = L"";
+  if (HWND control = Control(root, id)) GetWindowTextW(control, text, 64);
+  return text;
+}
+
 class TrayCommandsTest : public testing::Test {
  protected:
   TrayCommandsTest() {
@@ -88,7 +128,7 @@ class TrayCommandsTest : public testing::Test {
     }
     // A first run: no options stored by an earlier test.
     DeleteFileW(SettingsFileOnDisk().c_str());
-    app::CreateProgramWindows(application, settings, nullptr);
+    app::CreateProgramWindows(application, settings, optionFile, nullptr);
     settings.Set(Option::BeepOnAdd, false);
     // The first showing, as the start-up makes it: capture starts.
     app::mainWindow->Show();
@@ -130,6 +170,12 @@ class TrayCommandsTest : public testing::Test {
 
   test::MessageBoxRecorder boxes;
   settings::Settings settings;
+  // Counts the reads and writes of the options section, one file name each.
+  int optionFileUses = 0;
+  settings::OptionFile optionFile{settings, [this] {
+                                    ++optionFileUses;
+                                    return settings::SettingsFilePath();
+                                  }};
   ui::Application application{app::ProgramTitle()};
   ui::WindowPtr<test::ClipboardWriter> writer = ui::MakeWindow<test::ClipboardWriter>();
 };
@@ -194,6 +240,38 @@ TEST_F(TrayCommandsTest, ChosenItemsActOnTheCellsTheWindowsAndTheOptions) {
   Choose(disable);
   GetPrivateProfileStringW(L"options", L"CheckBox954_Checked", L"", stored, 16, SettingsFileOnDisk().c_str());
   EXPECT_EQ(std::wstring(stored), L"True");
+  EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// A toggle from the tray and the dialog's OK share the apply step and the
+// store: either pushes the option to the main window's buttons and writes
+// the options section once, with its keys in the order start-up wrote them.
+TEST_F(TrayCommandsTest, TrayToggleAndDialogOkApplyAndStoreTheOptionAlike) {
+  EXPECT_EQ(optionFileUses, 2) << "start-up reads the options once and writes them back once";
+  const std::vector<std::wstring> keys = OptionKeys();
+  ASSERT_EQ(keys.size(), 4 + settings::kStoredKeyCount);
+  const settings::OptionRow& row = settings::RowOf(Option::OnlyBitmapsOnButtons);
+  HWND main = app::mainWindow->Handle();
+  ASSERT_NE(ControlText(main, history::kOptionsButtonId), L"");
+
+  Choose(app::ToggleCommandOf(row.option));
+  EXPECT_EQ(ControlText(main, history::kOptionsButtonId), L"");
+  EXPECT_EQ(optionFileUses, 3);
+  EXPECT_EQ(StoredOption(row), L"True");
+  EXPECT_EQ(OptionKeys(), keys);
+
+  app::optionsDialog->ShowPage(row.page);
+  app::optionsDialog->Show();
+  EXPECT_EQ(optionFileUses, 4) << "a showing reads the options";
+  HWND dialog = app::optionsDialog->Handle();
+  SendMessageW(Control(dialog, row.controlId), BM_CLICK, 0, 0);
+  EXPECT_EQ(StoredOption(row), L"True") << "a click is stored by OK only";
+  SendMessageW(Control(dialog, settings::kOkButtonId), BM_CLICK, 0, 0);
+  EXPECT_FALSE(app::optionsDialog->IsVisible());
+  EXPECT_NE(ControlText(main, history::kOptionsButtonId), L"");
+  EXPECT_EQ(optionFileUses, 5);
+  EXPECT_EQ(StoredOption(row), L"False");
+  EXPECT_EQ(OptionKeys(), keys);
   EXPECT_TRUE(boxes.boxes.empty());
 }
 

@@ -34,7 +34,7 @@ class TaskbarButtonHiderTest : public testing::Test {
 TEST_F(TaskbarButtonHiderTest, HideFormHidesAndRestoresTheApplicationWindow) {
   TaskbarButtonHider hider(owner->Handle(), title);
   EXPECT_TRUE(ButtonShown()) << "creating alone changes nothing";
-  hider.Loaded();
+  hider.ApplyHidden();
   EXPECT_FALSE(ButtonShown());
 
   hider.SetHidden(false);

@@ -114,7 +114,7 @@ TEST_F(TrayIconTest, FailedAddLeavesIconOutUntilTheNextHintChange) {
 
 TEST_F(TrayIconTest, IconWithoutPictureIsNeverAdded) {
   TrayIcon tray(Recorder());
-  tray.Loaded();
+  tray.AddIfActive();
   tray.SetHint(L"tip");
   for (const NotifyCall& call : calls) EXPECT_NE(call.message, static_cast<DWORD>(NIM_ADD));
   EXPECT_FALSE(tray.Added());

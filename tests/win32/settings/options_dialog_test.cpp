@@ -13,14 +13,17 @@
 
 #include "app/program_title.h"
 #include "settings/ini_file.h"
+#include "settings/option_file.h"
 #include "settings/option_table.h"
 #include "ui/application.h"
 
 namespace {
 
-using settings::kOptionControls;
+using settings::kOptions;
+using settings::kWallpaperDirectoryRow;
 using settings::Option;
 using settings::OptionControlKind;
+using settings::RowOf;
 
 BOOL CALLBACK MatchId(HWND child, LPARAM data) {
   auto* search = reinterpret_cast<std::pair<int, HWND>*>(data);
@@ -39,11 +42,13 @@ HWND FindControl(HWND dialog, int id) {
 class OptionsDialogTest : public testing::Test {
  protected:
   void SetUp() override {
-    settings::OptionsDialog::ApplyTargets targets;
-    targets.buttonCaptions = [this](bool onlyBitmaps) { captionsApplied.push_back(onlyBitmaps); };
-    targets.taskbarButton = [this](bool hide) { taskbarApplied.push_back(hide); };
-    targets.browse = [this] { settings.SetWallpaperDirectory(L"D:\\PICTURES\\"); };
-    dialog = ui::MakeWindow<settings::OptionsDialog>(application, settings, std::move(targets));
+    settings::OptionsDialog::Actions actions;
+    actions.applyOptions = [this] {
+      captionsApplied.push_back(settings.IsOn(Option::OnlyBitmapsOnButtons));
+      taskbarApplied.push_back(settings.IsOn(Option::NoTaskbar));
+    };
+    actions.browse = [this] { settings.SetWallpaperDirectory(L"D:\\PICTURES\\"); };
+    dialog = ui::MakeWindow<settings::OptionsDialog>(application, settings, optionFile, std::move(actions));
     dialog->Show();
   }
 
@@ -63,6 +68,7 @@ class OptionsDialogTest : public testing::Test {
   void Hover(HWND window) const { SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(2, 2)); }
 
   settings::Settings settings;
+  settings::OptionFile optionFile{settings};
   ui::Application application{app::ProgramTitle()};
   std::vector<bool> captionsApplied;
   std::vector<bool> taskbarApplied;
@@ -70,16 +76,16 @@ class OptionsDialogTest : public testing::Test {
 };
 
 TEST_F(OptionsDialogTest, ClicksChangeTheSettingsAtOnceAndTheControlsFollowTheSettings) {
-  for (const settings::OptionControlLayout& layout : kOptionControls) {
-    dialog->ShowPage(layout.page);
-    const bool before = settings.IsOn(layout.option);
-    EXPECT_EQ(Checked(layout.id), before) << layout.id;
-    Click(layout.id);
+  for (const settings::OptionRow& row : kOptions) {
+    dialog->ShowPage(row.page);
+    const bool before = settings.IsOn(row.option);
+    EXPECT_EQ(Checked(row.controlId), before) << row.controlId;
+    Click(row.controlId);
     // A radio button only switches its own style on; a check box toggles.
-    const bool expected = layout.kind == OptionControlKind::RadioButton || !before;
-    EXPECT_EQ(settings.IsOn(layout.option), expected) << layout.id;
-    for (const settings::OptionControlLayout& other : kOptionControls) {
-      EXPECT_EQ(Checked(other.id), settings.IsOn(other.option)) << "after clicking " << layout.id;
+    const bool expected = row.control == OptionControlKind::RadioButton || !before;
+    EXPECT_EQ(settings.IsOn(row.option), expected) << row.controlId;
+    for (const settings::OptionRow& other : kOptions) {
+      EXPECT_EQ(Checked(other.controlId), settings.IsOn(other.option)) << "after clicking " << row.controlId;
     }
   }
   // The tiled radio was clicked last: the normal one went off with it.
@@ -88,19 +94,17 @@ TEST_F(OptionsDialogTest, ClicksChangeTheSettingsAtOnceAndTheControlsFollowTheSe
 
   // Changes made elsewhere (the tray menu, the settings file) show after a
   // refresh, the wallpaper folder included.
-  for (const settings::OptionControlLayout& layout : kOptionControls) {
-    settings.Set(layout.option, !settings.IsOn(layout.option));
-  }
+  for (const settings::OptionRow& row : kOptions) settings.Set(row.option, !settings.IsOn(row.option));
   settings.SetWallpaperDirectory(L"E:\\WALLS\\");
   dialog->RefreshControls();
-  for (const settings::OptionControlLayout& layout : kOptionControls) {
-    EXPECT_EQ(Checked(layout.id), settings.IsOn(layout.option)) << layout.id;
+  for (const settings::OptionRow& row : kOptions) {
+    EXPECT_EQ(Checked(row.controlId), settings.IsOn(row.option)) << row.controlId;
   }
-  EXPECT_EQ(Text(settings::kWallpaperDirectoryId), L"E:\\WALLS\\");
+  EXPECT_EQ(Text(kWallpaperDirectoryRow.controlId), L"E:\\WALLS\\");
 
   // Browsing stores a new folder, and the field shows it at once.
   Click(settings::kBrowseButtonId);
-  EXPECT_EQ(Text(settings::kWallpaperDirectoryId), L"D:\\PICTURES\\");
+  EXPECT_EQ(Text(kWallpaperDirectoryRow.controlId), L"D:\\PICTURES\\");
 }
 
 TEST(OptionsDialogStartTest, ControlsShowTheStoredOptionsBeforeAnyClick) {
@@ -108,28 +112,32 @@ TEST(OptionsDialogStartTest, ControlsShowTheStoredOptionsBeforeAnyClick) {
   // round from its default, and a folder of its own.
   const std::wstring file = settings::SettingsFilePath();
   const settings::Settings defaults;
-  for (const settings::StoredProperty& property : settings::kStoredProperties) {
-    const bool flag = property.kind == settings::ValueKind::Flag;
-    const std::wstring value = !flag                          ? L"C:\\STORED\\"
-                               : defaults.IsOn(property.option) ? std::wstring(settings::kFalseText)
-                                                                : std::wstring(settings::kTrueText);
-    ASSERT_TRUE(WritePrivateProfileStringW(L"options", std::wstring(property.key).c_str(), value.c_str(),
+  for (const settings::OptionRow& row : kOptions) {
+    ASSERT_TRUE(WritePrivateProfileStringW(L"options", std::wstring(row.key.name).c_str(),
+                                           std::wstring(settings::TrueFalseText(!defaults.IsOn(row.option))).c_str(),
                                            file.c_str()));
   }
+  ASSERT_TRUE(WritePrivateProfileStringW(L"options", std::wstring(kWallpaperDirectoryRow.key.name).c_str(),
+                                         L"C:\\STORED\\", file.c_str()));
   settings::Settings options;
+  settings::OptionFile optionFile(options);
   ui::Application application{app::ProgramTitle()};
   ui::WindowPtr<settings::OptionsDialog> dialog =
-      ui::MakeWindow<settings::OptionsDialog>(application, options, settings::OptionsDialog::ApplyTargets{});
+      ui::MakeWindow<settings::OptionsDialog>(application, options, optionFile, settings::OptionsDialog::Actions{});
+  // The controls follow the Settings' change notification, as the program
+  // connects them.
+  options.onChanged = [&dialog] { dialog->RefreshControls(); };
   dialog->Show();
   std::vector<std::pair<int, bool>> shown;
   std::vector<std::pair<int, bool>> stored;
-  for (const settings::OptionControlLayout& layout : kOptionControls) {
-    shown.emplace_back(layout.id,
-                       SendMessageW(FindControl(dialog->Handle(), layout.id), BM_GETCHECK, 0, 0) == BST_CHECKED);
-    stored.emplace_back(layout.id, !defaults.IsOn(layout.option));
+  for (const settings::OptionRow& row : kOptions) {
+    shown.emplace_back(row.controlId,
+                       SendMessageW(FindControl(dialog->Handle(), row.controlId), BM_GETCHECK, 0, 0) == BST_CHECKED);
+    stored.emplace_back(row.controlId, !defaults.IsOn(row.option));
   }
   wchar_t folder[MAX_PATH] = L"";
-  GetWindowTextW(FindControl(dialog->Handle(), settings::kWallpaperDirectoryId), folder, MAX_PATH);
+  GetWindowTextW(FindControl(dialog->Handle(), kWallpaperDirectoryRow.controlId), folder, MAX_PATH);
+  options.onChanged = nullptr;
   dialog.reset();
   WritePrivateProfileStringW(L"options", nullptr, nullptr, file.c_str());
   EXPECT_EQ(shown, stored);
@@ -137,37 +145,36 @@ TEST(OptionsDialogStartTest, ControlsShowTheStoredOptionsBeforeAnyClick) {
 }
 
 TEST_F(OptionsDialogTest, EachPageShowsTheHintOfTheControlUnderTheMouseUntilTheMouseLeavesForThePage) {
-  for (const settings::OptionControlLayout& layout : kOptionControls) {
-    Hover(Item(layout.id));
-    EXPECT_EQ(Hint(layout.page), layout.hint);
+  for (const settings::OptionRow& row : kOptions) {
+    Hover(Item(row.controlId));
+    EXPECT_EQ(Hint(row.page), row.hint);
   }
-  Hover(Item(settings::kWallpaperDirectoryId));
-  EXPECT_EQ(Hint(settings::kWallpaperPage), settings::kWallpaperDirectoryHint);
+  Hover(Item(kWallpaperDirectoryRow.controlId));
+  EXPECT_EQ(Hint(settings::kWallpaperPage), kWallpaperDirectoryRow.hint);
   Hover(Item(settings::kBrowseButtonId));
   EXPECT_EQ(Hint(settings::kWallpaperPage), settings::kBrowseHint);
 
   // Each page keeps its own last hint; the empty page area clears only its own.
-  EXPECT_EQ(Hint(settings::kPreferencesPage), kOptionControls[4].hint);
-  EXPECT_EQ(Hint(settings::kConfirmationPage), kOptionControls[7].hint);
-  Hover(GetParent(Item(kOptionControls[0].id)));
+  EXPECT_EQ(Hint(settings::kPreferencesPage), kOptions[4].hint);
+  EXPECT_EQ(Hint(settings::kConfirmationPage), kOptions[7].hint);
+  Hover(GetParent(Item(kOptions[0].controlId)));
   EXPECT_EQ(Hint(settings::kPreferencesPage), L"");
-  EXPECT_EQ(Hint(settings::kConfirmationPage), kOptionControls[7].hint);
+  EXPECT_EQ(Hint(settings::kConfirmationPage), kOptions[7].hint);
   Hover(GetParent(Item(settings::kBrowseButtonId)));
   EXPECT_EQ(Hint(settings::kWallpaperPage), L"");
 }
 
 TEST_F(OptionsDialogTest, OkPushesTheOptionsThatChangeOtherWindowsAndCloses) {
-  // Creation applied the options as they were, without showing the dialog.
-  ASSERT_EQ(captionsApplied, std::vector<bool>{false});
-  ASSERT_EQ(taskbarApplied, std::vector<bool>{true});
+  // Start-up applies the stored options, not the dialog's creation.
+  ASSERT_TRUE(captionsApplied.empty());
 
   // Clicks change the Settings at once, but other windows only through OK.
-  Click(kOptionControls[1].id);  // only bitmaps on buttons
-  Click(kOptionControls[3].id);  // no taskbar
-  EXPECT_EQ(captionsApplied.size(), 1u);
+  Click(RowOf(Option::OnlyBitmapsOnButtons).controlId);
+  Click(RowOf(Option::NoTaskbar).controlId);
+  EXPECT_TRUE(captionsApplied.empty());
   Click(settings::kOkButtonId);
-  EXPECT_EQ(captionsApplied, (std::vector<bool>{false, true}));
-  EXPECT_EQ(taskbarApplied, (std::vector<bool>{true, false}));
+  EXPECT_EQ(captionsApplied, (std::vector<bool>{true}));
+  EXPECT_EQ(taskbarApplied, (std::vector<bool>{false}));
   EXPECT_FALSE(dialog->IsVisible());
 }
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/ini_file.h"
+#include "settings/option_file.h"
 #include "settings/profile_rules.h"
 #include "settings/settings.h"
 #include "settings/window_placement_store.h"
@@ -74,7 +75,7 @@ class SettingsFileTest : public testing::Test {
   ui::WindowPtr<StoredForm> MakeDialog() {
     return ui::MakeWindow<StoredForm>(application_, WS_CAPTION | DS_MODALFRAME, WS_EX_DLGMODALFRAME);
   }
-  settings::WindowPlacementStore::FileNameSource File() const {
+  settings::FileNameSource File() const {
     return [file = file_] { return file; };
   }
   void Write(const wchar_t* section, const wchar_t* key, const wchar_t* value) {
@@ -90,20 +91,21 @@ TEST_F(SettingsFileTest, FirstRunWritesPlacementThenOptionsAndShowingReadsThemBa
   EXPECT_EQ(settings::SettingsFilePath(), L"kestrel99.ini") << "Wine lets the program write its Windows directory";
 
   settings::Settings options;
+  settings::OptionFile store(options, File());
   ui::WindowPtr<StoredForm> dialog = MakeDialog();
-  settings::OptionStore store(*dialog, options, File());
+  store.Attach(*dialog);
   dialog->Close();
   EXPECT_EQ(GetFileAttributesW(file_.c_str()), INVALID_FILE_ATTRIBUTES) << "nothing is stored before a first load";
 
-  // The creation step: load while hidden, then close.
+  // The start-up step: load while hidden, then store.
   store.Load();
-  dialog->Close();
+  store.Store();
   const RECT at = WindowBounds(dialog->Handle());
   std::vector<std::wstring> expected{
       L"Flags=0",
       L"ShowCmd=1",
       L"MinMaxPos=",
-      L"NormPos=" + settings::FormatFour(at.left, at.top, at.right, at.bottom),
+      L"NormPos=" + settings::FormatNormPos({at.left, at.top, at.right, at.bottom}),
       L"CheckBox951_Checked=True",
       L"CheckBox953_Checked=False",
       L"CheckBox954_Checked=False",
@@ -146,7 +148,7 @@ TEST_F(SettingsFileTest, FirstRunWritesPlacementThenOptionsAndShowingReadsThemBa
   dialog.reset();
   const std::vector<std::wstring> final = SectionLines(file_, L"options");
   ASSERT_EQ(final.size(), expected.size());
-  EXPECT_EQ(final[3], L"NormPos=" + settings::FormatFour(100, 50, 100 + at.right - at.left, 50 + at.bottom - at.top));
+  EXPECT_EQ(final[3], L"NormPos=" + settings::FormatNormPos({100, 50, 100 + at.right - at.left, 50 + at.bottom - at.top}));
   EXPECT_EQ(final.back(), L"CheckBox959_Checked=True") << "a new key goes to the end of its section";
   EXPECT_TRUE(boxes_.empty());
 }
@@ -185,10 +187,11 @@ TEST_F(SettingsFileTest, MainWindowComesBackWhereLastStoredAndInTheStoredState) 
 
 TEST_F(SettingsFileTest, ReadOnlyFileIsReportedOnceAndTheOptionsStayInForce) {
   settings::Settings options;
+  settings::OptionFile store(options, File());
   ui::WindowPtr<StoredForm> dialog = MakeDialog();
-  settings::OptionStore store(*dialog, options, File());
+  store.Attach(*dialog);
   store.Load();
-  dialog->Close();
+  store.Store();
   dialog->Show();
   options.Set(Option::DisableCapture, true);
   {

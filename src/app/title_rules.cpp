@@ -1,4 +1,4 @@
-#include "app/app_title.h"
+#include "app/title_rules.h"
 
 #include <string_view>
 
@@ -58,7 +58,7 @@ wchar_t LowerChar(wchar_t c) {
   return c;
 }
 
-std::wstring ApplicationTitle(const std::wstring& programPath) {
+std::wstring TitleFromProgramPath(const std::wstring& programPath) {
   const std::size_t lastSeparator = programPath.find_last_of(kPathSeparators);
   const std::size_t nameStart = lastSeparator == std::wstring::npos ? 0 : lastSeparator + 1;
   std::wstring title = programPath.substr(nameStart);

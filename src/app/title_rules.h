@@ -1,3 +1,5 @@
+// The rule that turns a program file into the application title. Portable;
+// ProgramTitle (program_title.h) applies it to the file this process runs.
 #pragma once
 
 #include <string>
@@ -10,7 +12,7 @@ namespace app {
 /// "C:\\Apps\\Kestrel99.exe" gives "Kestrel99". The title names the
 /// single-instance objects, so two copies started from the same file always
 /// agree on it, independent of the C library's locale.
-std::wstring ApplicationTitle(const std::wstring& programPath);
+std::wstring TitleFromProgramPath(const std::wstring& programPath);
 
 /// Lower case of one UTF-16 unit, for ASCII, Latin-1, Latin Extended-A,
 /// Greek and Cyrillic capitals; any other character is returned unchanged.

@@ -1,34 +1,34 @@
-#include "app/app_title.h"
+#include "app/title_rules.h"
 
 #include <gtest/gtest.h>
 
 namespace app {
 namespace {
 
-TEST(ApplicationTitleTest, NameWithoutDirectoryAndExtension) {
-  EXPECT_EQ(ApplicationTitle(L"C:\\Apps\\Kestrel99.exe"), L"Kestrel99");
-  EXPECT_EQ(ApplicationTitle(L"/home/user/.wine/drive_c/Kestrel99.exe"), L"Kestrel99");
-  EXPECT_EQ(ApplicationTitle(L"C:\\Apps/sub\\Kestrel99.exe"), L"Kestrel99");
-  EXPECT_EQ(ApplicationTitle(L"Kestrel99.exe"), L"Kestrel99");
-  EXPECT_EQ(ApplicationTitle(L"Kestrel99"), L"Kestrel99");
+TEST(TitleFromProgramPathTest, NameWithoutDirectoryAndExtension) {
+  EXPECT_EQ(TitleFromProgramPath(L"C:\\Apps\\Kestrel99.exe"), L"Kestrel99");
+  EXPECT_EQ(TitleFromProgramPath(L"/home/user/.wine/drive_c/Kestrel99.exe"), L"Kestrel99");
+  EXPECT_EQ(TitleFromProgramPath(L"C:\\Apps/sub\\Kestrel99.exe"), L"Kestrel99");
+  EXPECT_EQ(TitleFromProgramPath(L"Kestrel99.exe"), L"Kestrel99");
+  EXPECT_EQ(TitleFromProgramPath(L"Kestrel99"), L"Kestrel99");
 }
 
-TEST(ApplicationTitleTest, CutAtTheFirstDotOfTheNameOnly) {
-  EXPECT_EQ(ApplicationTitle(L"MY.APP.EXE"), L"My");
-  EXPECT_EQ(ApplicationTitle(L"C:\\tools.v2\\Clip.exe"), L"Clip");
-  EXPECT_EQ(ApplicationTitle(L"C:\\x\\.hidden"), L"");
-  EXPECT_EQ(ApplicationTitle(L"C:\\x\\"), L"");
-  EXPECT_EQ(ApplicationTitle(L""), L"");
+TEST(TitleFromProgramPathTest, CutAtTheFirstDotOfTheNameOnly) {
+  EXPECT_EQ(TitleFromProgramPath(L"MY.APP.EXE"), L"My");
+  EXPECT_EQ(TitleFromProgramPath(L"C:\\tools.v2\\Clip.exe"), L"Clip");
+  EXPECT_EQ(TitleFromProgramPath(L"C:\\x\\.hidden"), L"");
+  EXPECT_EQ(TitleFromProgramPath(L"C:\\x\\"), L"");
+  EXPECT_EQ(TitleFromProgramPath(L""), L"");
 }
 
-TEST(ApplicationTitleTest, FirstCharacterKeepsItsCaseTheRestIsLowered) {
-  EXPECT_EQ(ApplicationTitle(L"c:\\x\\KESTREL99.EXE"), L"Kestrel99");
-  EXPECT_EQ(ApplicationTitle(L"c:\\x\\kESTREL99.EXE"), L"kestrel99");
-  EXPECT_EQ(ApplicationTitle(L"C:\\\x00C9"
+TEST(TitleFromProgramPathTest, FirstCharacterKeepsItsCaseTheRestIsLowered) {
+  EXPECT_EQ(TitleFromProgramPath(L"c:\\x\\KESTREL99.EXE"), L"Kestrel99");
+  EXPECT_EQ(TitleFromProgramPath(L"c:\\x\\kESTREL99.EXE"), L"kestrel99");
+  EXPECT_EQ(TitleFromProgramPath(L"C:\\\x00C9"
                              "COLE.EXE"),
             L"\x00C9"
             "cole");
-  EXPECT_EQ(ApplicationTitle(L"C:\\\x00C0\x00C9\x00DE.EXE"), L"\x00C0\x00E9\x00FE");
+  EXPECT_EQ(TitleFromProgramPath(L"C:\\\x00C0\x00C9\x00DE.EXE"), L"\x00C0\x00E9\x00FE");
 }
 
 TEST(LowerCharTest, MapsCapitalsOfTheCommonScripts) {
