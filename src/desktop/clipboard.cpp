@@ -4,16 +4,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "core/clipboard_formats.h"
 #include "ui/handles.h"
 
 namespace desktop {
 
 namespace {
-
-constexpr wchar_t kPictureFormatName[] = L"Kestrel Picture";
-constexpr wchar_t kComponentFormatName[] = L"Kestrel Component";
-constexpr wchar_t kIconFormatName[] = L"Kestrel Icon";
 
 constexpr wchar_t kViewerIgnoreFormat[] = L"Clipboard Viewer Ignore";
 constexpr wchar_t kExcludeFromMonitoringFormat[] = L"ExcludeClipboardContentFromMonitorProcessing";
@@ -29,11 +24,6 @@ bool HistoryForbidden() {
 }
 
 }  // namespace
-
-UINT PictureFormat() { return RegisterClipboardFormatW(kPictureFormatName); }
-UINT PngFormat() { return RegisterClipboardFormatW(core::kPngFormatName); }
-UINT ComponentFormat() { return RegisterClipboardFormatW(kComponentFormatName); }
-UINT IconFormat() { return RegisterClipboardFormatW(kIconFormatName); }
 
 bool CarriesPrivacyMarker() {
   return Offered(kViewerIgnoreFormat) || Offered(kExcludeFromMonitoringFormat) || HistoryForbidden();

@@ -1,5 +1,6 @@
-// Clipboard formats of our own and the markers other programs put on
-// clipboard content that must not be kept.
+// Clipboard access: opening it without waiting on a hung owner, reading
+// its text, and the markers other programs put on content that must not be
+// kept.
 #pragma once
 
 #include <windows.h>
@@ -8,13 +9,6 @@
 #include <string>
 
 namespace desktop {
-
-// Registered once per session by the system; asking again returns the same id.
-UINT PictureFormat();
-UINT ComponentFormat();
-UINT IconFormat();
-// The format other programs offer PNG file images in.
-UINT PngFormat();
 
 // True when the content on the (open) clipboard is marked as private:
 // password managers put these markers on secrets so that history tools

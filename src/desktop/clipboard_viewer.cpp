@@ -6,6 +6,7 @@
 #include "core/geometry.h"
 #include "core/window_classes.h"
 #include "desktop/clipboard.h"
+#include "picture/picture_formats.h"
 #include "ui/message_box.h"
 
 namespace desktop {
@@ -28,13 +29,13 @@ bool ClipboardOffers(ClipboardViewFormat format) {
     case ClipboardViewFormat::Metafile: return IsClipboardFormatAvailable(CF_METAFILEPICT);
     case ClipboardViewFormat::Palette: return IsClipboardFormatAvailable(CF_PALETTE);
     case ClipboardViewFormat::OemText: return IsClipboardFormatAvailable(CF_OEMTEXT);
-    case ClipboardViewFormat::Component: return IsClipboardFormatAvailable(desktop::ComponentFormat());
-    case ClipboardViewFormat::Icon: return IsClipboardFormatAvailable(desktop::IconFormat());
+    case ClipboardViewFormat::Component: return IsClipboardFormatAvailable(picture::ComponentFormat());
+    case ClipboardViewFormat::Icon: return IsClipboardFormatAvailable(picture::IconFormat());
     case ClipboardViewFormat::Picture:
       // Any format a picture can be loaded from counts as the picture format.
-      return IsClipboardFormatAvailable(desktop::PictureFormat()) || IsClipboardFormatAvailable(CF_BITMAP) ||
+      return IsClipboardFormatAvailable(picture::PictureFormat()) || IsClipboardFormatAvailable(CF_BITMAP) ||
              IsClipboardFormatAvailable(CF_ENHMETAFILE) || IsClipboardFormatAvailable(CF_METAFILEPICT) ||
-             IsClipboardFormatAvailable(desktop::IconFormat()) || IsClipboardFormatAvailable(desktop::PngFormat());
+             IsClipboardFormatAvailable(picture::IconFormat()) || IsClipboardFormatAvailable(picture::PngFormat());
     default: return false;
   }
 }

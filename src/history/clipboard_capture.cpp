@@ -5,6 +5,7 @@
 
 #include "history/main_window_layout.h"
 #include "desktop/clipboard.h"
+#include "picture/picture_formats.h"
 #include "ui/message_box.h"
 
 namespace history {
@@ -23,7 +24,7 @@ constexpr UINT kSimpleBeep = 0;
 
 ClipboardOffer CurrentOffer() {
   return {IsClipboardFormatAvailable(kPictureOfferFormat) != FALSE,
-          IsClipboardFormatAvailable(kTextOfferFormat) != FALSE, IsClipboardFormatAvailable(desktop::PngFormat()) != FALSE};
+          IsClipboardFormatAvailable(kTextOfferFormat) != FALSE, IsClipboardFormatAvailable(picture::PngFormat()) != FALSE};
 }
 
 // Throws when the picture cannot be loaded.

@@ -6,7 +6,8 @@
 #include <utility>
 #include <vector>
 
-#include "desktop/clipboard.h"
+#include "picture/picture_formats.h"
+#include "core/clipboard_formats.h"
 #include "picture/dib_rules.h"
 #include "picture/picture_rules.h"
 #include "picture/png_decoder.h"
@@ -236,7 +237,7 @@ Picture Picture::FromIconData(HANDLE data) {
 }
 
 Picture Picture::FromOpenClipboard() {
-  const UINT iconFormat = desktop::IconFormat();
+  const UINT iconFormat = picture::IconFormat();
   HPALETTE palette =
       IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE)) : nullptr;
   std::vector<core::ClipboardFormat> listed;
@@ -244,14 +245,14 @@ Picture Picture::FromOpenClipboard() {
     listed.push_back(format);
   }
   const PictureReadPlan plan =
-      PlanPictureRead(listed, iconFormat, desktop::PngFormat(), IsClipboardFormatAvailable(CF_BITMAP) != FALSE);
+      PlanPictureRead(listed, iconFormat, picture::PngFormat(), IsClipboardFormatAvailable(CF_BITMAP) != FALSE);
   switch (plan.source) {
     case PictureSource::Bitmap: return BitmapFromOpenClipboard(plan.dibSource, palette);
     case PictureSource::EnhMetafile:
       return FromEnhMetaFile(static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE)));
     case PictureSource::MetafilePict: return FromMetaFilePict(GetClipboardData(CF_METAFILEPICT));
     case PictureSource::Icon: return FromIconData(GetClipboardData(iconFormat));
-    case PictureSource::Png: return FromPngData(GetClipboardData(desktop::PngFormat()));
+    case PictureSource::Png: return FromPngData(GetClipboardData(picture::PngFormat()));
     case PictureSource::None: break;
   }
   throw ui::UserError(kInvalidFormat);

@@ -17,6 +17,7 @@
 #include "picture/bmp_file.h"
 #include "ui/application.h"
 #include "desktop/clipboard.h"
+#include "picture/picture_formats.h"
 #include "win32/clipboard_support.h"
 #include "win32/test_support.h"
 
@@ -239,8 +240,8 @@ TEST_F(CellWindowTest, MetafilesAndIconsAreSavedAndCopiedBackInAFormOthersRead) 
   const Case cases[] = {
       {"metafile", [](test::ClipboardWrite& w) { w.Metafile(test::SolidMetafile(RGB(0, 0, 200))); },
        picture::Picture::Kind::Metafile, L"emf", CF_ENHMETAFILE, CF_BITMAP},
-      {"icon", [&](test::ClipboardWrite& w) { w.Memory(desktop::IconFormat(), iconFile.data(), iconFile.size()); },
-       picture::Picture::Kind::Icon, L"ico", CF_BITMAP, desktop::IconFormat()},
+      {"icon", [&](test::ClipboardWrite& w) { w.Memory(picture::IconFormat(), iconFile.data(), iconFile.size()); },
+       picture::Picture::Kind::Icon, L"ico", CF_BITMAP, picture::IconFormat()},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
