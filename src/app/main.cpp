@@ -11,6 +11,7 @@
 #include "app/program_title.h"
 #include "app/program_windows.h"
 #include "app/splash_window.h"
+#include "settings/ini_file.h"
 #include "settings/option_file.h"
 #include "settings/settings.h"
 #include "ui/application.h"
@@ -20,6 +21,9 @@ namespace {
 
 int RunProgram() {
   settings::Settings settings;
+  // Before anything is read: a folder stored in the settings file still
+  // takes its place.
+  settings.SetWallpaperDirectory(settings::DefaultWallpaperDirectory());
   // Made before the application, whose windows it outlives: the options
   // dialog's window still stores into it as it goes.
   settings::OptionFile optionFile(settings);

@@ -1,8 +1,11 @@
 #include "desktop/window_roller.h"
 
+#include <dwmapi.h>
 #include <windowsx.h>
 
 #include <exception>
+#include <string>
+#include <utility>
 
 #include "ui/handles.h"
 #include "ui/window.h"
@@ -81,15 +84,57 @@ void DrawChevron(HDC dc, const RollerTriangle& triangle) {
   }
 }
 
+// The system command's own bits, without the four the system keeps.
+constexpr WPARAM kSystemCommandMask = 0xFFF0;
+constexpr UINT kMenuItemMissing = static_cast<UINT>(-1);
+
+// The position of the item with the command in the menu, if it is there.
+std::optional<int> MenuPosition(HMENU menu, UINT command) {
+  const int count = GetMenuItemCount(menu);
+  for (int position = 0; position < count; ++position) {
+    if (GetMenuItemID(menu, position) == command) return position;
+  }
+  return std::nullopt;
+}
+
+bool SeparatorAt(HMENU menu, int position) {
+  const UINT state = GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
+  return state != kMenuItemMissing && (state & MF_SEPARATOR) != 0;
+}
+
 }  // namespace
 
-WindowRoller::WindowRoller(ui::Form& owner)
-    : window_(owner.Handle()), hook_(owner.Handle(), &WindowRoller::Procedure, kHookNames, this) {
+void SetFrameComposited(HWND window, bool composited) {
+  using SetWindowAttribute = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
+  // Loaded at run time, from the system folder only: a system without it
+  // has no compositor, and the program must start there all the same.
+  wchar_t system[MAX_PATH] = L"";
+  const UINT length = GetSystemDirectoryW(system, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return;
+  const ui::unique_hmodule dwm(LoadLibraryW((std::wstring(system) + L"\\dwmapi.dll").c_str()));
+  if (!dwm) return;
+  const auto setAttribute = reinterpret_cast<SetWindowAttribute>(
+      reinterpret_cast<void*>(GetProcAddress(dwm.get(), "DwmSetWindowAttribute")));
+  if (!setAttribute) return;
+  const DWORD policy = composited ? DWMNCRP_USEWINDOWSTYLE : DWMNCRP_DISABLED;
+  if (FAILED(setAttribute(window, DWMWA_NCRENDERING_POLICY, &policy, sizeof(policy)))) return;
+  // The frame is drawn anew by its new painter.
+  SetWindowPos(window, nullptr, 0, 0, 0, 0,
+               SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+WindowRoller::WindowRoller(ui::Form& owner, FrameComposition frameComposition)
+    : window_(owner.Handle()),
+      frameComposition_(std::move(frameComposition)),
+      hook_(owner.Handle(), &WindowRoller::Procedure, kHookNames, this) {
   Recompute();
+  if (frameComposition_) frameComposition_(window_, false);
+  ShowInSystemMenu(true);
 }
 
 void WindowRoller::SetEnabled(bool enabled) {
   enabled_ = enabled;
+  UpdateSystemMenu();
   Paint();
 }
 
@@ -102,12 +147,15 @@ void WindowRoller::SetRolled(bool rolled) {
     appliedRegion_.reset();
     SetWindowRgn(window_, nullptr, TRUE);
   }
+  UpdateSystemMenu();
   if (onRoller) onRoller(*this, rolled_);
   Paint();
 }
 
 void WindowRoller::SetVisible(bool visible) {
+  if (visible != visible_ && frameComposition_) frameComposition_(window_, !visible);
   visible_ = visible;
+  ShowInSystemMenu(visible);
   Recompute();
   Paint();
 }
@@ -152,6 +200,7 @@ LRESULT WindowRoller::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     case WM_LBUTTONUP: return OnButtonUp(message, wParam, lParam);
     case WM_LBUTTONDBLCLK: return OnButtonUp(message, wParam, lParam);
     case WM_CAPTURECHANGED: return OnCaptureChanged(wParam, lParam);
+    case WM_SYSCOMMAND: return OnSystemCommand(wParam, lParam);
     default: return CallPrevious(message, wParam, lParam);
   }
 }
@@ -243,6 +292,14 @@ LRESULT WindowRoller::OnCaptureChanged(WPARAM wParam, LPARAM lParam) {
   return CallPrevious(WM_CAPTURECHANGED, wParam, lParam);
 }
 
+LRESULT WindowRoller::OnSystemCommand(WPARAM wParam, LPARAM lParam) {
+  if ((wParam & kSystemCommandMask) != kRollSystemCommand) return CallPrevious(WM_SYSCOMMAND, wParam, lParam);
+  changingRegion_ = true;
+  SetRolled(!rolled_);
+  changingRegion_ = false;
+  return 0;
+}
+
 LRESULT WindowRoller::OnDestroy(WPARAM wParam, LPARAM lParam) {
   const LRESULT result = CallPrevious(WM_DESTROY, wParam, lParam);
   hook_.Restore();
@@ -253,6 +310,37 @@ void WindowRoller::Recompute() {
   frame_ = FrameOf(window_);
   // A hidden button keeps its last place: that is where it is painted over.
   if (visible_) button_ = RollerButtonRect(WindowWidth(window_), frame_, IconsOf(window_), SystemMetrics());
+}
+
+// The item sits just above Close, set apart by a separator of its own.
+void WindowRoller::ShowInSystemMenu(bool shown) const {
+  HMENU menu = GetSystemMenu(window_, FALSE);
+  if (!menu) return;
+  const std::optional<int> position = MenuPosition(menu, kRollSystemCommand);
+  if (shown && !position) {
+    if (!InsertMenuW(menu, SC_CLOSE, MF_BYCOMMAND | MF_STRING, kRollSystemCommand, kRollUpMenuCaption)) {
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      AppendMenuW(menu, MF_STRING, kRollSystemCommand, kRollUpMenuCaption);
+    } else {
+      InsertMenuW(menu, SC_CLOSE, MF_BYCOMMAND | MF_SEPARATOR, 0, nullptr);
+    }
+    UpdateSystemMenu();
+  } else if (!shown && position) {
+    // Its separator follows it, or precedes it where it had to go last.
+    DeleteMenu(menu, static_cast<UINT>(*position), MF_BYPOSITION);
+    if (SeparatorAt(menu, *position)) {
+      DeleteMenu(menu, static_cast<UINT>(*position), MF_BYPOSITION);
+    } else if (*position > 0 && SeparatorAt(menu, *position - 1)) {
+      DeleteMenu(menu, static_cast<UINT>(*position - 1), MF_BYPOSITION);
+    }
+  }
+}
+
+void WindowRoller::UpdateSystemMenu() const {
+  HMENU menu = GetSystemMenu(window_, FALSE);
+  if (!menu || GetMenuState(menu, kRollSystemCommand, MF_BYCOMMAND) == kMenuItemMissing) return;
+  ModifyMenuW(menu, kRollSystemCommand, MF_BYCOMMAND | MF_STRING | (enabled_ ? MF_ENABLED : MF_GRAYED),
+              kRollSystemCommand, rolled_ ? kRollDownMenuCaption : kRollUpMenuCaption);
 }
 
 void WindowRoller::ApplyRolledRegion() {

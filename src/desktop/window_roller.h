@@ -7,6 +7,11 @@
 // one saved and put back when the form is destroyed or the roller goes),
 // because the button lives in the non-client area that the form's own
 // code never sees.
+//
+// A desktop compositor draws captions itself and never shows what a window
+// paints into its frame, so while the button is there the form's frame is
+// taken back from the compositor. The form's system menu carries the same
+// roll, for keyboard and screen-reader users.
 #pragma once
 
 #include <windows.h>
@@ -20,10 +25,24 @@
 
 namespace desktop {
 
+// The system-menu command that rolls up or down; the system keeps the low
+// four bits of a system command for itself.
+inline constexpr UINT kRollSystemCommand = 0x0A10;
+inline constexpr wchar_t kRollUpMenuCaption[] = L"Roll up";
+inline constexpr wchar_t kRollDownMenuCaption[] = L"Roll down";
+
+// Leaves a window's frame to the desktop compositor (true) or takes it back
+// so that what the window paints there shows (false). Nothing happens where
+// there is no compositor to ask.
+void SetFrameComposited(HWND window, bool composited);
+
 class WindowRoller {
  public:
-  // Hooks `owner`'s window, which must exist already.
-  explicit WindowRoller(ui::Form& owner);
+  using FrameComposition = std::function<void(HWND window, bool composited)>;
+
+  // Hooks `owner`'s window, which must exist already. `frameComposition`
+  // is told whenever the frame must change hands.
+  explicit WindowRoller(ui::Form& owner, FrameComposition frameComposition = &SetFrameComposited);
   ~WindowRoller() = default;  // the hook puts the owner's procedure back
   WindowRoller(const WindowRoller&) = delete;
   WindowRoller& operator=(const WindowRoller&) = delete;
@@ -58,8 +77,11 @@ class WindowRoller {
   LRESULT OnButtonUp(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnCaptureChanged(WPARAM wParam, LPARAM lParam);
   LRESULT OnDestroy(WPARAM wParam, LPARAM lParam);
+  LRESULT OnSystemCommand(WPARAM wParam, LPARAM lParam);
 
   void Recompute();
+  void ShowInSystemMenu(bool shown) const;
+  void UpdateSystemMenu() const;
   void ApplyRolledRegion();
   bool InsideAtScreen(POINT screen) const;
   bool InsideAtClient(LPARAM lParam) const;
@@ -82,6 +104,7 @@ class WindowRoller {
   std::optional<RollerRect> button_;
   // The rolled region in force, to re-apply only what has changed.
   std::optional<RollerRect> appliedRegion_;
+  FrameComposition frameComposition_;
   ui::ProcedureHook hook_;
 };
 

@@ -33,17 +33,40 @@ std::wstring AppDataDirectory() {
   return directory;
 }
 
+// Where this run may keep its files: whether the Windows directory takes
+// them and, when it does not, the application data folder that does.
+struct FilePlace {
+  bool windowsDirectoryWritable = false;
+  std::wstring appData;
+};
+
+FilePlace CurrentFilePlace() {
+  FilePlace place;
+  place.windowsDirectoryWritable = WindowsDirectoryWritable();
+  if (!place.windowsDirectoryWritable) place.appData = AppDataDirectory();
+  return place;
+}
+
+// The program's folder under the application data must exist before a file
+// can be written into it; an existing folder is fine.
+void CreateProgramFolder(const FilePlace& place) {
+  if (place.appData.empty()) return;
+  const std::wstring path = SettingsFileLocation(place.windowsDirectoryWritable, place.appData);
+  CreateDirectoryW(path.substr(0, path.find_last_of(L'\\')).c_str(), nullptr);
+}
+
 }  // namespace
 
 std::wstring SettingsFilePath() {
-  const bool writable = WindowsDirectoryWritable();
-  const std::wstring appData = writable ? std::wstring() : AppDataDirectory();
-  const std::wstring path = SettingsFileLocation(writable, appData);
-  if (!appData.empty()) {
-    const std::wstring folder = path.substr(0, path.find_last_of(L'\\'));
-    CreateDirectoryW(folder.c_str(), nullptr);  // an existing folder is fine
-  }
-  return path;
+  const FilePlace place = CurrentFilePlace();
+  CreateProgramFolder(place);
+  return SettingsFileLocation(place.windowsDirectoryWritable, place.appData);
+}
+
+std::wstring DefaultWallpaperDirectory() {
+  const FilePlace place = CurrentFilePlace();
+  CreateProgramFolder(place);
+  return DefaultWallpaperDirectoryFor(place.windowsDirectoryWritable, place.appData);
 }
 
 std::wstring IniFile::ReadString(std::wstring_view section, std::wstring_view key, std::wstring_view fallback) {

@@ -16,6 +16,11 @@ namespace settings {
 // when it is chosen.
 std::wstring SettingsFilePath();
 
+// The wallpaper folder a run starts with (see DefaultWallpaperDirectoryFor),
+// decided on the same grounds as the settings file's place; its folder under
+// the application data is created too, as the wallpaper is written there.
+std::wstring DefaultWallpaperDirectory();
+
 // Gives the file name for one load or store: in the program the settings
 // file wherever it is to be used at that moment, SettingsFilePath.
 using FileNameSource = std::function<std::wstring()>;

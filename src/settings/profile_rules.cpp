@@ -88,6 +88,12 @@ std::wstring SettingsFileLocation(bool windowsDirectoryWritable, std::wstring_vi
   return path + std::wstring(kSettingsFolderName) + L"\\" + std::wstring(kSettingsFileName);
 }
 
+std::wstring DefaultWallpaperDirectoryFor(bool windowsDirectoryWritable, std::wstring_view appDataDirectory) {
+  const std::wstring file = SettingsFileLocation(windowsDirectoryWritable, appDataDirectory);
+  if (file == kSettingsFileName) return std::wstring(kWallpaperDirectoryRow.defaultValue);
+  return file.substr(0, file.size() - kSettingsFileName.size());
+}
+
 int ParseInteger(std::wstring_view text, int fallback) {
   int value = 0;
   const bool hex = text.size() > kHexPrefixLength && text[0] == L'0' && (text[1] == L'x' || text[1] == L'X');

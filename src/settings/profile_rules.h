@@ -25,6 +25,13 @@ inline constexpr std::wstring_view kSettingsFolderName = L"Kestrel 99";
 // Without an application-data folder the bare name is all there is.
 std::wstring SettingsFileLocation(bool windowsDirectoryWritable, std::wstring_view appDataDirectory);
 
+// The wallpaper folder a run starts with before the settings file has its
+// say: the settings file's own folder under the application data when the
+// file had to move there, since an ordinary user cannot write the Windows
+// directory either; otherwise the table's default. Ends in a backslash like
+// that default.
+std::wstring DefaultWallpaperDirectoryFor(bool windowsDirectoryWritable, std::wstring_view appDataDirectory);
+
 inline constexpr std::wstring_view kOptionsSection = L"options";
 inline constexpr std::wstring_view kMainSection = L"main";
 

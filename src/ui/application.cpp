@@ -19,8 +19,21 @@ void ApplicationWindow::Create(const std::wstring& title, HICON icon) {
   CreateFromParams(params);
 }
 
+LRESULT ApplicationWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
+    default: return Window::HandleMessage(message, wParam, lParam);
+  }
+}
+
+// This window is top-level too, and may be the first the system tells.
+void ApplicationWindow::OnEndSession(bool ending) {
+  if (ending && onSessionEnd) onSessionEnd();
+}
+
 Application::Application(std::wstring title) : window_(MakeWindow<ApplicationWindow>()), title_(std::move(title)) {
   window_->Create(title_, LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1)));
+  window_->onSessionEnd = [this] { EndSession(); };
 }
 
 Application::~Application() { DestroyForms(); }
@@ -67,11 +80,24 @@ void Application::Terminate() {
   PostQuitMessage(0);
 }
 
-void Application::DestroyForms() {
+void Application::EndSession() {
+  if (sessionEnding_) return;
+  sessionEnding_ = true;
+  Terminate();
+  // The message that brought the end may belong to one of the forms, so
+  // their objects must outlive its handling.
+  DestroyFormWindows();
+}
+
+void Application::DestroyFormWindows() {
   for (auto form = forms_.rbegin(); form != forms_.rend(); ++form) {
     if (onFormDestroying) onFormDestroying(**form);
     static_cast<ui::Window&>(**form).DestroyHandle();
   }
+}
+
+void Application::DestroyForms() {
+  DestroyFormWindows();
   while (!forms_.empty()) forms_.pop_back();
   mainForm_ = nullptr;
 }

@@ -15,6 +15,15 @@ namespace ui {
 class ApplicationWindow : public Window {
  public:
   void Create(const std::wstring& title, HICON icon);
+
+  // Told when the user's session ends for good.
+  std::function<void()> onSessionEnd;
+
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void OnEndSession(bool ending);
 };
 
 class Application {
@@ -49,6 +58,13 @@ class Application {
   int Run();
   void Terminate();
   bool Terminated() const { return terminated_; }
+  // The user's session ends (logoff or shutdown): the system ends the
+  // process as soon as the message that says so has been handled, so the
+  // end that Run would reach is reached now. Every form's window goes, each
+  // storing what it keeps, while the form objects stay for Run to free.
+  // From here on nothing may wait for an answer from the user.
+  void EndSession();
+  bool SessionEnding() const { return sessionEnding_; }
 
   // Runs the message loop until done() holds. Returns false when the quit
   // message arrived first (the caller passes it on).
@@ -58,6 +74,8 @@ class Application {
   // Destroys every form's window, the last created first, and only then the
   // form objects: while its window goes, a form may still use the others.
   void DestroyForms();
+  // Destroys every form's window, the last created first; the objects stay.
+  void DestroyFormWindows();
   // Told just before a form's window is destroyed, so that whatever refers
   // to the form can let go of it first.
   std::function<void(Form&)> onFormDestroying;
@@ -69,6 +87,7 @@ class Application {
   Form* mainForm_ = nullptr;
   bool showMainForm_ = true;
   bool terminated_ = false;
+  bool sessionEnding_ = false;
 };
 
 // Translates and dispatches one message, letting the dialog manager handle

@@ -46,7 +46,9 @@ void Form::RunReported(Step step) {
   try {
     step();
   } catch (...) {
-    ShowErrorBox(Handle(), CurrentExceptionText());
+    // A box at the session's end would hold up the logoff, and what could
+    // not be stored is lost all the same.
+    if (!application_.SessionEnding()) ShowErrorBox(Handle(), CurrentExceptionText());
   }
 }
 
@@ -92,6 +94,13 @@ void Form::OnDestroy() {
   if (persistence_) RunReported([this] { persistence_->StoreOnDestroy(); });
 }
 
+// The program ends with the session as it ends through Exit, only without
+// a question: the message reaches every top-level window, and whichever
+// form gets it first ends them all.
+void Form::OnEndSession(bool ending) {
+  if (ending) application_.EndSession();
+}
+
 void Form::OnClose() {
   if (application_.MainForm() == this) {
     application_.Terminate();
@@ -105,6 +114,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CLOSE: OnCloseRequest(); return 0;
     case WM_DESTROY: OnDestroy(); return DefaultHandling(message, wParam, lParam);
+    case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     default: return DefaultHandling(message, wParam, lParam);
   }
 }

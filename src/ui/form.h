@@ -71,6 +71,7 @@ class Form : public Window {
  private:
   void OnCloseRequest();
   void OnDestroy();
+  void OnEndSession(bool ending);
   // Runs a persistence step; an error it raises goes to the error box.
   template <typename Step>
   void RunReported(Step step);

@@ -64,6 +64,7 @@ using unique_henhmetafile = UniqueHandle<NullInvalidTraits<HENHMETAFILE, &Delete
 using unique_hkey = UniqueHandle<NullInvalidTraits<HKEY, &RegCloseKey>>;
 using unique_handle = UniqueHandle<NullInvalidTraits<HANDLE, &CloseHandle>>;
 using unique_hglobal = UniqueHandle<NullInvalidTraits<HGLOBAL, &GlobalFree>>;
+using unique_hmodule = UniqueHandle<NullInvalidTraits<HMODULE, &FreeLibrary>>;
 
 // A wave-out device. Closing fails while buffers are still queued, so the
 // device is reset first, which hands every buffer back.

@@ -1,12 +1,16 @@
 // The end of a run seen from outside: the program ends cleanly when closed
-// and gives the clipboard-viewer chain back intact.
+// or when the user's session ends, and gives the clipboard-viewer chain
+// back intact.
 #include <string>
+#include <vector>
 
 #include "e2e/chain_viewer.h"
 #include "e2e/clipboard_writer.h"
 #include "e2e/harness.h"
+#include "e2e/program_probe.h"
 #include "core/window_classes.h"
 #include "history/main_window_layout.h"
+#include "settings/profile_rules.h"
 
 namespace e2e {
 namespace {
@@ -49,6 +53,47 @@ TEST_F(ShutdownTest, ViewerThatJoinedEarlierKeepsGettingNotificationsAfterExit) 
   ASSERT_GT(afterExit, whileRunning) << "the clipboard's sequence number does not move; this check would prove nothing";
   EXPECT_TRUE(WaitUntil([&] { return viewer.LastSequenceSeen() >= afterExit; }))
       << "the earlier viewer was cut off from the chain";
+}
+
+// What the settings file holds under the key, from wherever the program
+// keeps it.
+std::wstring StoredValue(const wchar_t* section, const wchar_t* key) {
+  for (const std::wstring& file : SettingsFiles()) {
+    wchar_t value[256] = L"";
+    GetPrivateProfileStringW(section, key, L"", value, ARRAYSIZE(value), file.c_str());
+    if (*value) return value;
+  }
+  return L"";
+}
+
+TEST_F(ShutdownTest, EndOfSessionStoresLeavesTheChainAndTakesTheTrayIconAwayWithoutAsking) {
+  ClipboardWriter writer;
+  ASSERT_TRUE(writer.Empty());
+  ChainViewer viewer;
+  HWND main = StartProgram();
+  ASSERT_NE(main, nullptr);
+  const std::vector<HWND> trays = ProcessWindowsOfClass(program_.ProcessId(), core::kTrayIconClass);
+  ASSERT_FALSE(trays.empty());
+  constexpr int kMovedLeft = 123;
+  constexpr int kMovedTop = 77;
+  ASSERT_TRUE(SetWindowPos(main, nullptr, kMovedLeft, kMovedTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE));
+  WINDOWPLACEMENT moved{sizeof(moved)};
+  ASSERT_TRUE(GetWindowPlacement(main, &moved));
+
+  // The system asks, then tells; once told, it may end the process the
+  // moment the message has been handled, so nothing after counts.
+  EXPECT_NE(Ask(main, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF).value_or(0), 0);
+  ASSERT_TRUE(Ask(main, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF).has_value()) << "a box held the logoff up";
+  const bool chainGivenBack = GetClipboardViewer() == viewer.Handle();
+  int iconsLeft = 0;
+  for (HWND tray : trays) iconsLeft += NotificationAreaHolds(tray) ? 1 : 0;
+  program_.Kill();
+
+  EXPECT_TRUE(chainGivenBack) << "the chain's head was not given back";
+  EXPECT_EQ(iconsLeft, 0) << "a tray icon was left behind";
+  const RECT& at = moved.rcNormalPosition;
+  EXPECT_EQ(StoredValue(L"main", L"NormPos"), settings::FormatNormPos({at.left, at.top, at.right, at.bottom}))
+      << "the main window's placement was not stored";
 }
 
 }  // namespace

@@ -210,5 +210,21 @@ TEST(SettingsFileTest, FileLivesInTheWindowsDirectoryOnlyWhereTheProgramMayWrite
   EXPECT_EQ(SettingsFileLocation(false, L""), L"kestrel99.ini");
 }
 
+TEST(SettingsFileTest, WallpaperFolderFollowsTheSettingsFileOutOfAClosedWindowsDirectory) {
+  const std::wstring appData = L"C:\\Users\\ann\\AppData\\Roaming";
+  EXPECT_EQ(DefaultWallpaperDirectoryFor(false, appData), L"C:\\Users\\ann\\AppData\\Roaming\\Kestrel 99\\");
+  EXPECT_EQ(DefaultWallpaperDirectoryFor(false, L"D:\\"), L"D:\\Kestrel 99\\");
+  EXPECT_EQ(DefaultWallpaperDirectoryFor(true, appData), L"C:\\WINDOWS\\");
+  EXPECT_EQ(DefaultWallpaperDirectoryFor(false, L""), L"C:\\WINDOWS\\") << "no better place than the file's own";
+
+  // A folder the user stored wins over the run's default.
+  IniText file;
+  ASSERT_TRUE(file.WriteString(kOptionsSection, L"Edit1_Text", L"E:\\Pictures\\"));
+  Settings options;
+  options.SetWallpaperDirectory(DefaultWallpaperDirectoryFor(false, appData));
+  ReadOptions(file, kOptionsSection, options);
+  EXPECT_EQ(options.WallpaperDirectory(), L"E:\\Pictures\\");
+}
+
 }  // namespace
 }  // namespace settings

@@ -80,6 +80,19 @@ class PointerTool {
   int runs_ = 0;
 };
 
+// A plain captioned form, for a roller of the test's own making.
+class CaptionedForm : public ui::Form {
+ public:
+  explicit CaptionedForm(ui::Application& application) : Form(application) {
+    ui::FormParams params;
+    params.className = L"KestrelTestCaptionedForm";
+    params.style = WS_CAPTION | WS_SYSMENU;
+    params.clientWidth = 200;
+    params.clientHeight = 100;
+    CreateForm(params);
+  }
+};
+
 class WindowRollerTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -205,6 +218,47 @@ TEST_F(WindowRollerTest, TheStripFollowsWidthAndCaptionHeightAndAGreyedButtonDoe
   form->Roller().SetRolled(false);
   EXPECT_FALSE(Region().has_value());
   EXPECT_EQ(rolls, (std::vector<bool>{true, false}));
+}
+
+TEST_F(WindowRollerTest, TheSystemMenuRollsUpAndDownAndTheFrameIsTakenFromTheCompositor) {
+  HMENU menu = GetSystemMenu(form->Handle(), FALSE);
+  ASSERT_NE(menu, nullptr);
+  const auto caption = [menu] {
+    wchar_t text[64] = L"";
+    GetMenuStringW(menu, kRollSystemCommand, text, ARRAYSIZE(text), MF_BYCOMMAND);
+    return std::wstring(text);
+  };
+  const auto roll = [this] { SendMessageW(form->Handle(), WM_SYSCOMMAND, kRollSystemCommand, 0); };
+  ASSERT_EQ(caption(), L"Roll up");
+
+  roll();
+  EXPECT_TRUE(form->Roller().Rolled());
+  ASSERT_TRUE(Region().has_value());
+  EXPECT_TRUE(Same(*Region(), CaptionStrip()));
+  EXPECT_EQ(caption(), L"Roll down");
+  roll();
+  EXPECT_FALSE(Region().has_value());
+  EXPECT_EQ(caption(), L"Roll up");
+  EXPECT_EQ(rolls, (std::vector<bool>{true, false}));
+
+  form->Roller().SetEnabled(false);
+  EXPECT_TRUE(GetMenuState(menu, kRollSystemCommand, MF_BYCOMMAND) & MF_GRAYED);
+  roll();
+  EXPECT_FALSE(form->Roller().Rolled()) << "a greyed roll ignores the menu too";
+  form->Roller().SetEnabled(true);
+
+  // Whoever draws the frame: taken from the compositor while the button is
+  // there, given back when it goes, with the menu item.
+  std::vector<bool> composited;
+  ui::WindowPtr<CaptionedForm> other = ui::MakeWindow<CaptionedForm>(application);
+  WindowRoller roller(*other, [&](HWND window, bool on) {
+    EXPECT_EQ(window, other->Handle());
+    composited.push_back(on);
+  });
+  roller.SetVisible(false);
+  EXPECT_EQ(GetMenuState(GetSystemMenu(other->Handle(), FALSE), kRollSystemCommand, MF_BYCOMMAND),
+            static_cast<UINT>(-1));
+  EXPECT_EQ(composited, (std::vector<bool>{false, true}));
 }
 
 }  // namespace
