@@ -172,6 +172,23 @@ std::optional<uint64_t> LinuxPrivateBytes(unsigned pid) {
   return (*resident + LabelledNumber(*status, kSwapped).value_or(0)) * kBytesPerKilobyte;
 }
 
+std::optional<uint64_t> LinuxResidentBytes(unsigned pid, bool peak) {
+  const std::optional<std::string> status = ReadWhole(ProcPath(pid, L"status"));
+  if (!status) return std::nullopt;
+  const std::optional<uint64_t> kilobytes = LabelledNumber(*status, peak ? "VmHWM:" : "VmRSS:");
+  if (!kilobytes) return std::nullopt;
+  return *kilobytes * kBytesPerKilobyte;
+}
+
+bool ResetLinuxPeakResident(unsigned pid) {
+  // "5" resets the peak resident size (Linux 4.0 and later).
+  ui::unique_hfile file(CreateFileW(ProcPath(pid, L"clear_refs").c_str(), GENERIC_WRITE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                    nullptr));
+  DWORD written = 0;
+  return file && WriteFile(file.get(), "5", 1, &written, nullptr) && written == 1;
+}
+
 std::optional<unsigned> FindLinuxProcess(const std::wstring& windowsPath, const std::string& winePrefix) {
   const std::string path = ToUtf8(windowsPath);
   return OnlyProcess([&](unsigned pid) {

@@ -36,6 +36,13 @@ std::optional<uint64_t> LinuxContextSwitches(unsigned pid);
 // is what the program's heaps and bitmaps really take.
 std::optional<uint64_t> LinuxPrivateBytes(unsigned pid);
 
+// The process's resident size, now (VmRSS) or at its peak (VmHWM), in bytes.
+std::optional<uint64_t> LinuxResidentBytes(unsigned pid, bool peak);
+
+// Sets the process's peak resident size back to its size now, so the next
+// peak read is the peak of what follows; false when the kernel refuses.
+bool ResetLinuxPeakResident(unsigned pid);
+
 // The one process whose first argument is `windowsPath` (compared without
 // regard to case) and whose WINEPREFIX is `winePrefix`; nothing when there
 // is none or more than one.

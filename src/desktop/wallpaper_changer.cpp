@@ -1,7 +1,10 @@
 #include "desktop/wallpaper_changer.h"
 
+#include <utility>
+
 #include "core/window_classes.h"
 #include "ui/handles.h"
+#include "ui/window.h"
 
 namespace desktop {
 
@@ -33,7 +36,17 @@ bool IsExistingFile(const std::wstring& name) {
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
+std::function<BOOL(wchar_t*)>& SystemWallpaperCall() {
+  static std::function<BOOL(wchar_t*)> call;
+  if (!call) call = [](wchar_t* name) { return SystemParametersInfoW(SPI_SETDESKWALLPAPER, 1, name, SPIF_UPDATEINIFILE); };
+  return call;
+}
+
 }  // namespace
+
+void WallpaperChanger::SetSystemCallForTesting(std::function<BOOL(wchar_t* name)> call) {
+  SystemWallpaperCall() = std::move(call);
+}
 
 // The changer's hidden window receives its timer.
 WallpaperChanger::WallpaperChanger()
@@ -78,7 +91,15 @@ void WallpaperChanger::ChangeWallpaper() {
 void WallpaperChanger::ApplyWallpaper(const std::wstring& name, bool tiled) {
   WriteString(kTileValue, tiled ? L"1" : L"0");
   std::wstring buffer = name.substr(0, kMaxNameLength);
-  SystemParametersInfoW(SPI_SETDESKWALLPAPER, 1, buffer.data(), SPIF_UPDATEINIFILE);
+  SetLastError(ERROR_SUCCESS);
+  if (!SystemWallpaperCall()(buffer.data())) {
+    // A refused wallpaper (a file the system cannot show, a policy that
+    // forbids the change) must not finish as if it had been set.
+    const DWORD error = GetLastError();
+    std::wstring message = L"The desktop wallpaper could not be changed.";
+    if (error != ERROR_SUCCESS) message += L"\n\n" + ui::SystemErrorText(error);
+    throw ui::UserError(message);
+  }
   WriteString(kWallpaperValue, name);
 }
 

@@ -49,8 +49,11 @@ class WallpaperChanger {
 
   // "TileWallPaper" before the system call, "Wallpaper" after it, under
   // HKEY_CURRENT_USER\Control Panel\desktop. Throws ui::UserError when a
-  // value cannot be written; the change stops there.
+  // value cannot be written or the system refuses the wallpaper (with its
+  // reason); the change stops there.
   static void ApplyWallpaper(const std::wstring& name, bool tiled);
+  // Tests stand in for the system's wallpaper call; an empty one restores it.
+  static void SetSystemCallForTesting(std::function<BOOL(wchar_t* name)> call);
 
  private:
   LRESULT OnMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -20,6 +20,18 @@ inline constexpr std::size_t kBmpInfoHeaderSize = 40;
 // format's 32-bit sizes.
 std::vector<std::uint8_t> EncodeBmpFile(int width, int height, const std::uint8_t* pixels, std::size_t pixelBytes);
 
+// The same written straight into memory the caller holds, so a large
+// picture is encoded once, where it is going (a string for a file, the
+// clipboard's block), instead of being built and then copied. A Dib is the
+// file without its file header, as the clipboard's CF_DIB holds it.
+enum class BmpPart { File, Dib };
+// The bytes the part takes; 0 when EncodeBmpFile would give no bytes.
+std::size_t BmpEncodedSize(int width, int height, std::size_t pixelBytes, BmpPart part);
+// Fills exactly BmpEncodedSize bytes at `out`; false (nothing written) when
+// the sizes do not match.
+bool EncodeBmpInto(int width, int height, const std::uint8_t* pixels, std::size_t pixelBytes, BmpPart part,
+                   std::uint8_t* out, std::size_t outBytes);
+
 }  // namespace picture
 
 namespace picture {

@@ -111,10 +111,9 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
   const uint64_t bytes = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * kBytesPerPixel;
   if (bytes > kMaxBytes) Refuse();
 
-  Picture picture;
+  std::vector<uint8_t> pixels;
   try {
-    picture.store_ = std::make_shared<Store>();
-    picture.store_->raw.resize(static_cast<size_t>(bytes));
+    pixels.resize(static_cast<size_t>(bytes));
   } catch (const std::bad_alloc&) {
     throw ui::UserError(kNotEnoughMemoryForPicture);
   }
@@ -122,13 +121,9 @@ Picture Picture::FromBitmap(HBITMAP bitmap, HPALETTE palette) {
   const ui::PaletteGuard selected(dc.get(), palette);
   BITMAPINFO bmi{};
   bmi.bmiHeader = PixelHeader(width, height);
-  const int lines =
-      GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(height), picture.store_->raw.data(), &bmi, DIB_RGB_COLORS);
+  const int lines = GetDIBits(dc.get(), bitmap, 0, static_cast<UINT>(height), pixels.data(), &bmi, DIB_RGB_COLORS);
   if (lines != height) Refuse();
-  picture.kind_ = Kind::Bitmap;
-  picture.width_ = width;
-  picture.height_ = height;
-  return picture;
+  return FromPixels(width, height, std::move(pixels));
 }
 
 Picture Picture::FromPixels(int width, int height, std::vector<uint8_t> pixels) {
@@ -136,11 +131,15 @@ Picture Picture::FromPixels(int width, int height, std::vector<uint8_t> pixels) 
   const uint64_t bytes = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * kBytesPerPixel;
   if (bytes > kMaxBytes || pixels.size() != bytes) Refuse();
   Picture picture;
+  try {
+    picture.store_ = std::make_shared<Store>();
+    picture.store_->raw = std::make_shared<const std::vector<uint8_t>>(std::move(pixels));
+  } catch (const std::bad_alloc&) {
+    throw ui::UserError(kNotEnoughMemoryForPicture);
+  }
   picture.kind_ = Kind::Bitmap;
   picture.width_ = width;
   picture.height_ = height;
-  picture.store_ = std::make_shared<Store>();
-  picture.store_->raw = std::move(pixels);
   return picture;
 }
 
@@ -266,7 +265,8 @@ bool Picture::WithPixels(Use use) const {
     return true;
   }
   if (!store_->packed) {
-    use(store_->raw);
+    if (!store_->raw) return false;
+    use(*store_->raw);
     return true;
   }
   std::vector<uint8_t> unpacked;
@@ -281,7 +281,13 @@ bool Picture::WithPixels(Use use) const {
 }
 
 void Picture::HoldUnpacked() const {
-  if (held_ || !store_ || !store_->packed) return;
+  if (held_ || !store_) return;
+  // Raw pixels are kept by sharing them: packing may finish while the
+  // window is up, and must not leave it unpacking per paint.
+  if (!store_->packed) {
+    held_ = store_->raw;
+    return;
+  }
   try {
     std::vector<uint8_t> unpacked = UnpackPixels(*store_->packed);
     // Short of memory, the window simply unpacks per paint as before.
@@ -290,19 +296,33 @@ void Picture::HoldUnpacked() const {
   }
 }
 
-std::vector<uint8_t> Picture::Pixels() const {
-  std::vector<uint8_t> pixels;
+std::shared_ptr<const std::vector<uint8_t>> Picture::SharedPixels() const {
+  if (held_) return held_;
+  if (!store_) return nullptr;
+  if (!store_->packed) return store_->raw;
   try {
-    WithPixels([&](const std::vector<uint8_t>& held) { pixels = held; });
+    std::vector<uint8_t> unpacked = UnpackPixels(*store_->packed);
+    if (unpacked.empty()) throw ui::UserError(kNotEnoughMemoryForPicture);
+    return std::make_shared<const std::vector<uint8_t>>(std::move(unpacked));
   } catch (const std::bad_alloc&) {
     throw ui::UserError(kNotEnoughMemoryForPicture);
   }
-  return pixels;
+}
+
+std::vector<uint8_t> Picture::Pixels() const {
+  try {
+    const std::shared_ptr<const std::vector<uint8_t>> pixels = SharedPixels();
+    if (!pixels) return {};
+    return *pixels;
+  } catch (const std::bad_alloc&) {
+    throw ui::UserError(kNotEnoughMemoryForPicture);
+  }
 }
 
 size_t Picture::StoredBytes() const {
   if (!store_) return 0;
-  return store_->packed ? store_->packed->data.size() : store_->raw.size();
+  if (store_->packed) return store_->packed->data.size();
+  return store_->raw ? store_->raw->size() : 0;
 }
 
 const Picture::Scaled& Picture::ScaledTo(int width, int height) const {

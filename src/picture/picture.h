@@ -43,10 +43,15 @@ class Picture {
   int Height() const { return height_; }
 
   // The content, for writing it to a file or the clipboard. Bitmap: 32-bit
-  // pixels, bottom-up, as GetDIBits gives them (empty for other kinds),
-  // unpacked for the caller alone. Throws UserError when there is not
-  // enough memory to unpack them.
+  // pixels, bottom-up, as GetDIBits gives them (empty for other kinds), a
+  // copy for the caller alone. Throws UserError when there is not enough
+  // memory to unpack them.
   std::vector<uint8_t> Pixels() const;
+  // The same pixels without a copy: the ones held or kept raw, shared, or
+  // freshly unpacked for the caller when there are none. A large picture
+  // is written out from these, so it is not in memory twice. Null for other
+  // kinds; throws UserError as above.
+  std::shared_ptr<const std::vector<uint8_t>> SharedPixels() const;
   // Whether a bitmap's pixels are held packed, and the bytes they take.
   bool IsPacked() const { return store_ && store_->packed.has_value(); }
   size_t StoredBytes() const;
@@ -57,11 +62,14 @@ class Picture {
   // Draws the picture scaled to the target rectangle (aspect not kept).
   void Draw(HDC dc, const RECT& target) const;
 
-  // Keeps a packed bitmap's pixels unpacked until ReleaseUnpacked. A window
-  // that draws the whole picture on every paint (full screen, the save
-  // window) holds them while it is shown, instead of unpacking per paint.
+  // Keeps a bitmap's pixels unpacked until ReleaseUnpacked: the packed ones
+  // unpacked, raw ones still waiting to be packed kept even once the packed
+  // form replaces them. A window that draws the whole picture on every paint
+  // (full screen, the save window) holds them while it is shown, instead of
+  // unpacking per paint.
   void HoldUnpacked() const;
   void ReleaseUnpacked() const { held_.reset(); }
+  bool HoldsUnpacked() const { return held_ != nullptr; }
 
   // Loads the first format the clipboard lists that a picture can be made
   // from (bitmap, metafiles, our icon format), with the clipboard's palette;
@@ -84,9 +92,10 @@ class Picture {
   // A bitmap's pixels: raw as taken, until a compressor swaps in the
   // packed form on the GUI thread. Shared by copies and by the compressor,
   // which reads `raw` meanwhile; only the GUI thread changes it, and only
-  // once the compressor is done with it.
+  // once the compressor is done with it. The raw pixels never change once
+  // taken; a window holding them keeps them past the swap.
   struct Store {
-    std::vector<uint8_t> raw;
+    std::shared_ptr<const std::vector<uint8_t>> raw;
     std::optional<PackedPixels> packed;
     // Handed to a compressor already: packing it twice could clear `raw`
     // under the second reader.

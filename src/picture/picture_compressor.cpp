@@ -89,8 +89,10 @@ void PictureCompressor::PackOne(Job& job) {
   // nothing.
   const std::shared_ptr<Picture::Store> store = job.store.lock();
   if (!store) return;
+  const std::shared_ptr<const std::vector<uint8_t>> raw = store->raw;
+  if (!raw) return;
   try {
-    job.packed = packer_(job.width, job.height, store->raw.data(), store->raw.size(), &stopping_);
+    job.packed = packer_(job.width, job.height, raw->data(), raw->size(), &stopping_);
   } catch (...) {
     // Short of memory the raw pixels stay as they are: nothing is lost.
     job.packed.reset();
@@ -107,7 +109,8 @@ void PictureCompressor::DeliverFinished() {
     const std::shared_ptr<Picture::Store> store = job.store.lock();
     if (!store || store->packed) continue;
     store->packed = std::move(job.packed);
-    std::vector<uint8_t>().swap(store->raw);
+    // A window holding the raw pixels keeps them; the rest go now.
+    store->raw.reset();
   }
 }
 

@@ -13,7 +13,8 @@ namespace settings {
 /// The on/off options. The wallpaper style is a pair of radio buttons,
 /// NormalWallpaper and TiledWallpaper: switching one on switches the other
 /// off, and a stored file may leave both off, which readers must tolerate
-/// (the wallpaper step then tiles; the tray menu leaves its marks alone).
+/// ("Set as wallpaper" then does nothing; the tray menu leaves its marks
+/// alone).
 enum class Option {
   BeepOnAdd,
   OnlyBitmapsOnButtons,

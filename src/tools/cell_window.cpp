@@ -56,6 +56,7 @@ void CellWindow::CreateSavePage() {
   saveToolbar_.Create(savePage_.Handle(), kSaveToolbarHeight, L"Image Controls", kSaveButtons);
   imageScroll_.Create(savePage_.Handle(), 0, kSaveToolbarHeight, 0, 0);
   picture_.Create(imageScroll_.Handle(), 0, 0, kInitialPictureSide, kInitialPictureSide);
+  ShowPictureFromTopLeft();
   picture_.onDoubleClick = [this] { OnPictureDoubleClick(); };
   imageScroll_.onDoubleClick = [this] { OnPictureDoubleClick(); };
 }
@@ -75,7 +76,10 @@ void CellWindow::OpenPicture(const picture::Picture& picture) {
   picture_.SetPicture(picture.Copy());
   if (IsVisible()) picture_.GetPicture().HoldUnpacked();
   ShowPage(Page::Save, kSaveCaption);
-  SetOuterSize(picture_.Width(), picture_.Height() + kPictureHeightAllowance);
+  // The window takes the picture's width, but never less than the toolbar
+  // needs: a narrow picture must leave every command in reach.
+  SetOuterSize(std::max(picture_.Width(), NarrowestSaveWidth()), picture_.Height() + kPictureHeightAllowance);
+  ShowPictureFromTopLeft();
   ShowOpened();
 }
 
@@ -118,11 +122,23 @@ void CellWindow::LayOut() {
   MoveWindow(savePage_.Handle(), 0, 0, width, height, TRUE);
   MoveWindow(editPage_.Handle(), 0, 0, width, height, TRUE);
   const int saveTop = saveToolbar_.Height();
+  // The scroll box keeps its position through a resize, clamped to the
+  // picture; only a new picture starts again from the top left.
   MoveWindow(imageScroll_.Handle(), 0, saveTop, width, std::max(0, height - saveTop), TRUE);
-  imageScroll_.SetContent(picture_.Handle(), picture_.Height());
-  imageScroll_.SetContentWidth(picture_.Width());
   const int editTop = editToolbar_.Height();
   MoveWindow(memo_.Handle(), 0, editTop, width, std::max(0, height - editTop), TRUE);
+}
+
+void CellWindow::ShowPictureFromTopLeft() {
+  imageScroll_.SetContent(picture_.Handle(), picture_.Height());
+  imageScroll_.SetContentWidth(picture_.Width());
+}
+
+int CellWindow::NarrowestSaveWidth() const {
+  RECT frame{0, 0, saveToolbar_.DockedWidth(), 0};
+  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+  return frame.right - frame.left;
 }
 
 void CellWindow::OnSize() { LayOut(); }
@@ -130,8 +146,9 @@ void CellWindow::OnSize() { LayOut(); }
 void CellWindow::OnGetMinMaxInfo(MINMAXINFO& limits) {
   // The window takes the size of its picture, however small or large: the
   // system's limits (its smallest captioned window, the screen) must not
-  // get in the way.
-  limits.ptMinTrackSize = {0, 0};
+  // get in the way. Only the save page's toolbar sets a least width, so
+  // that none of its commands is ever cut off.
+  limits.ptMinTrackSize = {page_ == Page::Save ? NarrowestSaveWidth() : 0, 0};
   limits.ptMaxTrackSize = {kLargestWindowSide, kLargestWindowSide};
 }
 

@@ -52,7 +52,8 @@ class CellWindow : public ToolWindow {
   CellWindow(ui::Application& application, const settings::Settings& settings);
 
   // Open the window on a copy of a picture or a text. A hidden window comes
-  // up centred on the screen; one already showing keeps its place.
+  // up centred on the screen; one already showing keeps its place. A
+  // picture sizes the save page, never narrower than its toolbar.
   void OpenPicture(const picture::Picture& picture);
   void OpenText(const std::wstring& text);
 
@@ -90,6 +91,9 @@ class CellWindow : public ToolWindow {
   void SetOuterSize(int width, int height);
   void ShowOpened();
   void LayOut();
+  void ShowPictureFromTopLeft();
+  // The outer width that shows the whole save toolbar.
+  int NarrowestSaveWidth() const;
   void OnSize();
   void OnGetMinMaxInfo(MINMAXINFO& limits);
   void OnShowWindow(bool shown);

@@ -1,10 +1,11 @@
 #include "tools/picture_export.h"
 
-#include <cstring>
+#include <memory>
 #include <vector>
 
 #include "picture/bmp_file.h"
 #include "desktop/clipboard.h"
+#include "tools/user_file.h"
 #include "ui/handles.h"
 #include "ui/window.h"
 
@@ -14,6 +15,7 @@ namespace {
 
 constexpr wchar_t kCannotConvert[] = L"The picture could not be converted for saving.";
 constexpr wchar_t kClipboardBusy[] = L"The clipboard is in use by another program. Please try again.";
+constexpr wchar_t kClipboardRefused[] = L"The picture could not be put on the clipboard.";
 constexpr int kBytesPerPixel = 4;
 
 BITMAPINFOHEADER Header32(int width, int height) {
@@ -60,9 +62,21 @@ std::string AsString(const std::vector<uint8_t>& bytes) {
   return std::string(bytes.begin(), bytes.end());
 }
 
+// The BMP file written straight into the string that goes to the file: a
+// large picture is then in memory once as pixels and once as the file.
+std::string BmpFileOf(int width, int height, const std::vector<uint8_t>& pixels) {
+  const size_t size = picture::BmpEncodedSize(width, height, pixels.size(), picture::BmpPart::File);
+  if (size == 0) throw ui::UserError(kCannotConvert);
+  std::string file(size, '\0');
+  picture::EncodeBmpInto(width, height, pixels.data(), pixels.size(), picture::BmpPart::File,
+                         reinterpret_cast<uint8_t*>(file.data()), file.size());
+  return file;
+}
+
 std::string BitmapFile(const picture::Picture& picture) {
-  const std::vector<uint8_t> pixels = picture.Pixels();
-  return AsString(picture::EncodeBmpFile(picture.Width(), picture.Height(), pixels.data(), pixels.size()));
+  const std::shared_ptr<const std::vector<uint8_t>> pixels = picture.SharedPixels();
+  if (!pixels) throw ui::UserError(kCannotConvert);
+  return BmpFileOf(picture.Width(), picture.Height(), *pixels);
 }
 
 std::string MetafileFile(HENHMETAFILE metafile) {
@@ -106,30 +120,32 @@ std::vector<uint8_t> IconOnWhite(const picture::Picture& picture) {
   return std::vector<uint8_t>(first, first + static_cast<size_t>(width) * height * kBytesPerPixel);
 }
 
-// A packed DIB is a bitmap file without its file header.
+// A packed DIB is a bitmap file without its file header; it is written
+// straight into the block the clipboard takes.
 ui::unique_hglobal PackedDib(int width, int height, const std::vector<uint8_t>& pixels) {
-  const std::vector<uint8_t> file = picture::EncodeBmpFile(width, height, pixels.data(), pixels.size());
-  if (file.empty()) throw ui::UserError(kCannotConvert);
-  const size_t size = file.size() - picture::kBmpFileHeaderSize;
+  const size_t size = picture::BmpEncodedSize(width, height, pixels.size(), picture::BmpPart::Dib);
+  if (size == 0) throw ui::UserError(kCannotConvert);
   ui::unique_hglobal memory(GlobalAlloc(GMEM_MOVEABLE, size));
   const ui::GlobalLockGuard<> target(memory.get());
   if (!target) throw ui::UserError(kCannotConvert);
-  std::memcpy(target.get(), file.data() + picture::kBmpFileHeaderSize, size);
+  picture::EncodeBmpInto(width, height, pixels.data(), pixels.size(), picture::BmpPart::Dib,
+                         static_cast<uint8_t*>(target.get()), size);
   return memory;
 }
 
-ui::unique_hbitmap DeviceBitmap(int width, int height, const std::vector<uint8_t>& pixels) {
-  BITMAPINFO info{};
-  info.bmiHeader = Header32(width, height);
-  ui::WindowDC screen(nullptr);
-  return ui::unique_hbitmap(
-      CreateDIBitmap(screen.get(), &info.bmiHeader, CBM_INIT, pixels.data(), &info, DIB_RGB_COLORS));
-}
-
-// Hands the data to the clipboard, which owns it from then on.
+// Hands the data to the clipboard, which owns it from then on. The
+// clipboard has been emptied by now, so a refusal must be told, not
+// passed over: the user's clipboard is gone.
 template <typename Owner>
-void Put(UINT format, Owner data) {
-  if (data && SetClipboardData(format, data.get())) data.release();
+void Put(const ClipboardPut& put, UINT format, Owner data) {
+  if (!data) return;
+  SetLastError(ERROR_SUCCESS);
+  if (!put(format, data.get())) {
+    const DWORD error = GetLastError();
+    throw ui::UserError(error == ERROR_SUCCESS ? std::wstring(kClipboardRefused)
+                                               : std::wstring(kClipboardRefused) + L"\n\n" + SystemReason(error));
+  }
+  data.release();
 }
 
 }  // namespace
@@ -159,29 +175,30 @@ std::string WallpaperFileBytes(const picture::Picture& picture) {
     case picture::Picture::Kind::Bitmap: return BitmapFile(picture);
     case picture::Picture::Kind::Metafile:
     case picture::Picture::Kind::Icon: {
-      const std::vector<uint8_t> pixels = IconOnWhite(picture);
-      return AsString(picture::EncodeBmpFile(picture.Width(), picture.Height(), pixels.data(), pixels.size()));
+      return BmpFileOf(picture.Width(), picture.Height(), IconOnWhite(picture));
     }
     case picture::Picture::Kind::Empty: break;
   }
   throw ui::UserError(kCannotConvert);
 }
 
-void CopyPictureToClipboard(HWND owner, const picture::Picture& picture) {
+void CopyPictureToClipboard(HWND owner, const picture::Picture& picture, const ClipboardPut& put) {
   // Everything is made before the clipboard is emptied, so a picture that
-  // cannot be converted leaves the clipboard as it was.
+  // cannot be converted leaves the clipboard as it was. A bitmap goes as a
+  // DIB only: the system makes the bitmap from it for whoever asks, so a
+  // large picture is not made twice.
   ui::unique_hglobal dib;
-  ui::unique_hbitmap bitmap;
   ui::unique_henhmetafile metafile;
   switch (picture.GetKind()) {
-    case picture::Picture::Kind::Bitmap:
-    case picture::Picture::Kind::Icon: {
-      const std::vector<uint8_t> pixels =
-          picture.GetKind() == picture::Picture::Kind::Icon ? IconOnWhite(picture) : picture.Pixels();
-      dib = PackedDib(picture.Width(), picture.Height(), pixels);
-      bitmap = DeviceBitmap(picture.Width(), picture.Height(), pixels);
+    case picture::Picture::Kind::Bitmap: {
+      const std::shared_ptr<const std::vector<uint8_t>> pixels = picture.SharedPixels();
+      if (!pixels) throw ui::UserError(kCannotConvert);
+      dib = PackedDib(picture.Width(), picture.Height(), *pixels);
       break;
     }
+    case picture::Picture::Kind::Icon:
+      dib = PackedDib(picture.Width(), picture.Height(), IconOnWhite(picture));
+      break;
     case picture::Picture::Kind::Metafile:
       metafile.reset(CopyEnhMetaFileW(picture.Metafile(), nullptr));
       if (!metafile) throw ui::UserError(kCannotConvert);
@@ -192,9 +209,8 @@ void CopyPictureToClipboard(HWND owner, const picture::Picture& picture) {
   const desktop::ClipboardSession session(owner);
   if (!session.IsOpen()) throw ui::UserError(kClipboardBusy);
   EmptyClipboard();
-  Put(CF_DIB, std::move(dib));
-  Put(CF_BITMAP, std::move(bitmap));
-  Put(CF_ENHMETAFILE, std::move(metafile));
+  Put(put, CF_DIB, std::move(dib));
+  Put(put, CF_ENHMETAFILE, std::move(metafile));
 }
 
 }  // namespace tools

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "picture/picture.h"
@@ -28,10 +29,18 @@ std::string PictureFileBytes(const picture::Picture& picture);
 // wallpaper: a bitmap as it is, a metafile or an icon drawn on white.
 std::string WallpaperFileBytes(const picture::Picture& picture);
 
-// Puts the picture on the clipboard: a bitmap as a DIB and a bitmap, a
-// metafile as an enhanced metafile, an icon drawn on white as a bitmap (an
-// icon is no clipboard format other programs read). The picture itself is
-// left as it was. Throws ui::UserError when the clipboard cannot be opened.
-void CopyPictureToClipboard(HWND owner, const picture::Picture& picture);
+// Hands one format's data to the open clipboard; SetClipboardData, or a
+// test's stand-in.
+using ClipboardPut = std::function<HANDLE(UINT format, HANDLE data)>;
+
+// Puts the picture on the clipboard: a bitmap as a DIB (the system offers
+// it as a bitmap too), a metafile as an enhanced metafile, an icon drawn on
+// white as a DIB (an icon is no clipboard format other programs read). The
+// picture itself is left as it was. Throws ui::UserError when the clipboard
+// cannot be opened, or with the system's reason when it refuses the data.
+void CopyPictureToClipboard(HWND owner, const picture::Picture& picture,
+                            const ClipboardPut& put = [](UINT format, HANDLE data) {
+                              return SetClipboardData(format, data);
+                            });
 
 }  // namespace tools

@@ -41,18 +41,7 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-std::wstring SystemReason(DWORD error) {
-  wchar_t* text = nullptr;
-  const DWORD length =
-      FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                     nullptr, error, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-  std::wstring reason = length ? std::wstring(text, length) : L"Error " + std::to_wstring(error) + L".";
-  if (text) LocalFree(text);
-  while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' || reason.back() == L' ')) {
-    reason.pop_back();
-  }
-  return reason;
-}
+std::wstring SystemReason(DWORD error) { return ui::SystemErrorText(error); }
 
 std::string ReadUserFile(const std::wstring& path) {
   constexpr wchar_t kCannotRead[] = L"Cannot read the file";

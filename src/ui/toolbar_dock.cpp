@@ -177,6 +177,8 @@ void ToolbarDock::PlaceToolbarInDock() {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+int ToolbarDock::DockedWidth() const { return kToolbarLeft + static_cast<int>(ToolbarSize().cx); }
+
 RECT ToolbarDock::GripperRect() const { return RECT{0, 0, kToolbarLeft, height_}; }
 
 void ToolbarDock::SetToolbarParent(HWND parent) {

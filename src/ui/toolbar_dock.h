@@ -44,6 +44,8 @@ class ToolbarDock : public Window {
   // it does not jump.
   int Height() const { return height_; }
   HWND Toolbar() const { return toolbar_; }
+  // The width the dock needs to show its gripper and every button.
+  int DockedWidth() const;
 
   void SetButtonEnabled(int command, bool enabled);
   bool IsButtonEnabled(int command) const;

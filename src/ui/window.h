@@ -154,6 +154,10 @@ class UserError {
 // only inside a catch block.
 std::wstring CurrentExceptionText();
 
+// The system's own words for an error code (GetLastError's), without the
+// line break it ends them with.
+std::wstring SystemErrorText(DWORD error);
+
 std::wstring WindowText(HWND window);
 std::wstring Widen(const char* text);
 

@@ -1,13 +1,14 @@
 // Shows one of the program's windows and keeps it up, so that it can be
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
-//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-edit|full-screen|
+//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-save-small|cell-edit|full-screen|
 //                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper|
 //                      directory-picker|about-picture|about-credits|about-more|rolled|
 //                      wallpaper-progress
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
-// save and edit window on a picture and on a text; "full-screen" shows a
+// save and edit window on a picture and on a text ("cell-save-small" on a
+// picture narrower than its toolbar); "full-screen" shows a
 // copied picture in the full-screen view; "tray-menu" opens the tray menu of
 // the whole program on its Text submenu after a few captures. The "options-"
 // views show one page of the options dialog with the hint of its first
@@ -215,6 +216,10 @@ int wmain(int argc, wchar_t** argv) {
         CloseClipboard();
         cell->OpenPicture(picture);
       }
+    } else if (which == L"cell-save-small") {
+      ui::WindowDC screen(nullptr);
+      ui::unique_hbitmap small(CreateCompatibleBitmap(screen.get(), 48, 32));
+      cell->OpenPicture(picture::Picture::FromBitmap(small.get(), nullptr));
     } else {
       cell->OpenText(
           L"Meeting notes\n- ship 1.2\n- tray icons\n\nA line long enough to need the horizontal scroll bar "

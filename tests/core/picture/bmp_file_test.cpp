@@ -72,4 +72,20 @@ TEST(BmpFileTest, PixelsThatDoNotMatchTheSizeGiveNoFile) {
   EXPECT_TRUE(picture::EncodeBmpFile(65536, 65536, pixels.data(), 0).empty());
 }
 
+TEST(BmpFileTest, WrittenInPlaceTheFileAndTheClipboardsDibAreTheSameBytes) {
+  const std::vector<uint8_t> pixels = Numbered(5, 3);
+  const std::vector<uint8_t> file = picture::EncodeBmpFile(5, 3, pixels.data(), pixels.size());
+  using picture::BmpPart;
+  ASSERT_EQ(picture::BmpEncodedSize(5, 3, pixels.size(), BmpPart::File), file.size());
+  // Memory that held something else before: every byte must be written.
+  std::vector<uint8_t> inPlace(file.size(), 0xAB);
+  ASSERT_TRUE(picture::EncodeBmpInto(5, 3, pixels.data(), pixels.size(), BmpPart::File, inPlace.data(), inPlace.size()));
+  EXPECT_EQ(inPlace, file);
+  std::vector<uint8_t> dib(picture::BmpEncodedSize(5, 3, pixels.size(), BmpPart::Dib), 0xAB);
+  ASSERT_TRUE(picture::EncodeBmpInto(5, 3, pixels.data(), pixels.size(), BmpPart::Dib, dib.data(), dib.size()));
+  EXPECT_EQ(dib, std::vector<uint8_t>(file.begin() + picture::kBmpFileHeaderSize, file.end()));
+  EXPECT_FALSE(picture::EncodeBmpInto(5, 3, pixels.data(), pixels.size(), BmpPart::Dib, dib.data(), dib.size() - 1));
+  EXPECT_EQ(picture::BmpEncodedSize(5, 4, pixels.size(), BmpPart::Dib), 0u);
+}
+
 }  // namespace

@@ -270,4 +270,23 @@ TEST(PicturePackingTest, ClosingWhilePackingStopsTheWorkInsteadOfWaitingForIt) {
   EXPECT_EQ(picture.Pixels(), pixels);
 }
 
+TEST(PicturePackingTest, AWindowOpenedBeforePackingKeepsThePixelsItShows) {
+  ui::unique_hbitmap bitmap = SectionBitmap(64, 48, 24, false);
+  const picture::Picture cell = picture::Picture::FromBitmap(bitmap.get(), nullptr);
+  const std::vector<uint8_t> pixels = cell.Pixels();
+  // The full-screen view or the save window, opened while the cell's
+  // pixels were still raw.
+  const picture::Picture shown = cell.Copy();
+  shown.HoldUnpacked();
+  picture::PictureCompressor compressor;
+  compressor.Add(cell);
+  compressor.Finish();
+  ASSERT_TRUE(cell.IsPacked());
+  EXPECT_TRUE(shown.HoldsUnpacked()) << "every paint would unpack the whole picture again";
+  EXPECT_EQ(shown.Pixels(), pixels);
+  shown.ReleaseUnpacked();
+  EXPECT_FALSE(shown.HoldsUnpacked());
+  EXPECT_EQ(shown.Pixels(), pixels);
+}
+
 }  // namespace

@@ -7,10 +7,12 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/program_title.h"
@@ -18,6 +20,8 @@
 #include "ui/application.h"
 #include "desktop/clipboard.h"
 #include "picture/picture_formats.h"
+#include "tools/picture_export.h"
+#include "tools/user_file.h"
 #include "win32/clipboard_support.h"
 #include "win32/test_support.h"
 
@@ -128,12 +132,17 @@ TEST_F(CellWindowTest, OpeningSizesThePageAndCentresOnlyAHiddenWindow) {
     SIZE outer;
     POINT place;
   };
+  // A picture narrower than the save toolbar gets the toolbar's width.
+  RECT narrowest{0, 0, window->SaveToolbar().DockedWidth(), 0};
+  AdjustWindowRectEx(&narrowest, static_cast<DWORD>(GetWindowLongW(window->Handle(), GWL_STYLE)), FALSE,
+                     static_cast<DWORD>(GetWindowLongW(window->Handle(), GWL_EXSTYLE)));
+  const int toolbarWidth = std::max<int>(narrowest.right - narrowest.left, 105);
   const Case cases[] = {
       {"empty first picture keeps the control's own size",
        0,
        0,
-       {105, 175},
-       {(screenWidth - 105) / 2, (screenHeight - 175) / 2}},
+       {toolbarWidth, 175},
+       {(screenWidth - toolbarWidth) / 2, (screenHeight - 175) / 2}},
       {"a picture sizes the window", 300, 200, {300, 270}, {(screenWidth - 300) / 2, (screenHeight - 270) / 2}},
       {"a later empty picture keeps the last size",
        0,
@@ -283,6 +292,62 @@ TEST_F(CellWindowTest, MetafilesAndIconsAreSavedAndCopiedBackInAFormOthersRead) 
     EXPECT_EQ(window->PictureControl().GetPicture().GetKind(), c.kind);
     EXPECT_EQ(window->PictureControl().GetPicture().Width(), picture.Width());
   }
+}
+
+TEST_F(CellWindowTest, ACopyBackTheClipboardRefusesIsReportedWithTheSystemsReason) {
+  const ui::unique_hbitmap bitmap = test::SolidBitmap(20, 10, RGB(1, 2, 3));
+  const picture::Picture picture = picture::Picture::FromBitmap(bitmap.get(), nullptr);
+  try {
+    tools::CopyPictureToClipboard(window->Handle(), picture, [](UINT, HANDLE) -> HANDLE {
+      SetLastError(ERROR_NOT_ENOUGH_MEMORY);
+      return nullptr;
+    });
+    ADD_FAILURE() << "the emptied clipboard passed as a copy";
+  } catch (const ui::UserError& error) {
+    EXPECT_NE(error.Text().find(tools::SystemReason(ERROR_NOT_ENOUGH_MEMORY)), std::wstring::npos) << error.Text();
+  }
+}
+
+TEST_F(CellWindowTest, EveryToolbarCommandStaysInReachAndAResizeKeepsTheScrolledPlace) {
+  const HWND toolbar = window->SaveToolbar().Toolbar();
+  const auto lastButtonShown = [&] {
+    const auto count = static_cast<int>(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
+    RECT button{};
+    SendMessageW(toolbar, TB_GETITEMRECT, count - 1, reinterpret_cast<LPARAM>(&button));
+    MapWindowPoints(toolbar, window->Handle(), reinterpret_cast<POINT*>(&button), 2);
+    RECT client{};
+    GetClientRect(window->Handle(), &client);
+    return button.right <= client.right;
+  };
+  const auto open = [&](int width, int height) {
+    const ui::unique_hbitmap bitmap = test::SolidBitmap(width, height, RGB(1, 2, 3));
+    window->OpenPicture(picture::Picture::FromBitmap(bitmap.get(), nullptr));
+  };
+  open(16, 16);
+  EXPECT_TRUE(lastButtonShown()) << "a narrow picture cuts off the toolbar";
+  SetWindowPos(window->Handle(), nullptr, 0, 0, 40, 200, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_TRUE(lastButtonShown()) << "narrowing the window cuts off the toolbar";
+  open(700, 500);
+  EXPECT_EQ(Frame().right - Frame().left, 700) << "a wide picture still gives its width";
+
+  // Scrolled into a large picture, the user resizes the window.
+  SetWindowPos(window->Handle(), nullptr, 0, 0, 400, 300, SWP_NOMOVE | SWP_NOZORDER);
+  const HWND scrollBox = GetParent(window->PictureControl().Handle());
+  for (int step = 0; step < 3; ++step) {
+    SendMessageW(scrollBox, WM_VSCROLL, SB_LINEDOWN, 0);
+    SendMessageW(scrollBox, WM_HSCROLL, SB_LINEDOWN, 0);
+  }
+  const auto place = [&] {
+    RECT shown{};
+    GetWindowRect(window->PictureControl().Handle(), &shown);
+    MapWindowPoints(nullptr, scrollBox, reinterpret_cast<POINT*>(&shown), 2);
+    return std::pair{shown.left, shown.top};
+  };
+  const auto scrolled = place();
+  ASSERT_LT(scrolled.first, 0);
+  ASSERT_LT(scrolled.second, 0);
+  SetWindowPos(window->Handle(), nullptr, 0, 0, 420, 320, SWP_NOMOVE | SWP_NOZORDER);
+  EXPECT_EQ(place(), scrolled) << "the resize sent the picture back to its top left";
 }
 
 TEST_F(CellWindowTest, TextFilesRoundTripInEveryEncodingUnderAnyName) {

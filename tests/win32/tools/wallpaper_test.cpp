@@ -14,6 +14,7 @@
 
 #include "app/program_title.h"
 #include "tools/cell_window.h"
+#include "tools/user_file.h"
 #include "tools/wallpaper_progress_window.h"
 #include "tools/wallpaper_rules.h"
 #include "ui/application.h"
@@ -94,6 +95,21 @@ TEST_F(WallpaperTest, SetAsWallpaperWritesTheBitmapAndAppliesItBeforeTheProgress
   EXPECT_EQ(DesktopValue(L"Wallpaper"), L"");
   EXPECT_TRUE(fs::exists(WallpaperFile())) << "no wallpaper leaves the folder alone";
   EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(WallpaperTest, AWallpaperTheSystemRefusesIsReportedWithItsReason) {
+  const std::wstring before = DesktopValue(L"Wallpaper");
+  WallpaperChanger::SetSystemCallForTesting([](wchar_t*) {
+    SetLastError(ERROR_ACCESS_DENIED);
+    return FALSE;
+  });
+  window->OnSetWallpaperClick();
+  WallpaperChanger::SetSystemCallForTesting(nullptr);
+  ASSERT_EQ(boxes.boxes.size(), 1u) << "a refused wallpaper finished as if it had been set";
+  EXPECT_NE(boxes.boxes[0].text.find(tools::SystemReason(ERROR_ACCESS_DENIED)), std::wstring::npos)
+      << "the box does not give the system's reason";
+  EXPECT_EQ(DesktopValue(L"Wallpaper"), before);
+  EXPECT_FALSE(window->Wallpaper().Changer().Active());
 }
 
 TEST_F(WallpaperTest, TheProgressTakesFiftyStepsOfTwo) {
