@@ -9,6 +9,8 @@ packages=(
   mingw-w64-tools libz-mingw-w64-dev
   wine wine64 wine32:i386 fonts-wine
   xvfb x11-utils xdotool imagemagick xclip
+  # the release zips (scripts/package.sh) and their check
+  zip unzip
   # clang and its runtime libraries (libFuzzer) for the fuzz targets
   clang libclang-rt-14-dev
 )

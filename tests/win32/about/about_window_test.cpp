@@ -9,8 +9,10 @@
 #include <commctrl.h>
 
 #include <chrono>
+#include <cstdio>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/program_title.h"
 #include "ui/application.h"
@@ -21,6 +23,37 @@ using namespace std::chrono_literals;
 
 constexpr int kPictureWidth = 400;
 constexpr int kPictureHeight = 200;
+// The label on the "More" page with the address to write to.
+constexpr int kContactLabelId = 713;
+
+// The program file beside the folder of the test programs.
+std::wstring ProgramFile() {
+  wchar_t own[MAX_PATH] = L"";
+  GetModuleFileNameW(nullptr, own, MAX_PATH);
+  std::wstring path = own;
+  path.resize(path.find_last_of(L'\\'));
+  path.resize(path.find_last_of(L'\\'));
+  return path + L"\\Kestrel99.exe";
+}
+
+// A text of a version block, found through its first translation the way
+// the file's properties find it; empty when it is missing.
+std::wstring VersionText(const std::vector<BYTE>& block, const wchar_t* name) {
+  struct Translation {
+    WORD language;
+    WORD codePage;
+  };
+  void* found = nullptr;
+  UINT size = 0;
+  if (!VerQueryValueW(block.data(), L"\\VarFileInfo\\Translation", &found, &size) || size < sizeof(Translation)) {
+    return L"";
+  }
+  const auto* translation = static_cast<const Translation*>(found);
+  wchar_t key[96] = L"";
+  swprintf(key, 96, L"\\StringFileInfo\\%04x%04x\\%ls", translation->language, translation->codePage, name);
+  if (!VerQueryValueW(block.data(), key, &found, &size) || size == 0) return L"";
+  return static_cast<const wchar_t*>(found);
+}
 
 BOOL CALLBACK MatchChild(HWND child, LPARAM data) {
   auto* search = reinterpret_cast<std::pair<std::wstring, HWND>*>(data);
@@ -143,6 +176,35 @@ TEST_F(AboutWindowTest, ShowsItsOwnPictureOnThreePagesWithTooltipsAndItsButtonsC
   SendMessageW(Item(about::kAboutOkButtonId), BM_CLICK, 0, 0);
   EXPECT_FALSE(window->IsVisible());
   EXPECT_EQ(helpRequests, 1);
+}
+
+// Task Manager and the file's properties name the program from its version
+// block; its maker is the one this window gives the address of.
+TEST_F(AboutWindowTest, TheProgramFileNamesItselfItsVersionAndTheMakerThisWindowGives) {
+  const std::wstring program = ProgramFile();
+  DWORD ignored = 0;
+  const DWORD size = GetFileVersionInfoSizeW(program.c_str(), &ignored);
+  ASSERT_NE(size, 0u) << "no version block in Kestrel99.exe, error " << GetLastError();
+  std::vector<BYTE> block(size);
+  ASSERT_TRUE(GetFileVersionInfoW(program.c_str(), 0, size, block.data()));
+  void* found = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(block.data(), L"\\", &found, &length));
+  const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(found);
+  EXPECT_EQ(HIWORD(fixed->dwFileVersionMS), KESTREL_VERSION_MAJOR);
+  EXPECT_EQ(LOWORD(fixed->dwFileVersionMS), KESTREL_VERSION_MINOR);
+  EXPECT_EQ(fixed->dwProductVersionMS, fixed->dwFileVersionMS);
+
+  const std::wstring version =
+      std::to_wstring(KESTREL_VERSION_MAJOR) + L"." + std::to_wstring(KESTREL_VERSION_MINOR) + L".";
+  EXPECT_EQ(VersionText(block, L"FileVersion").rfind(version, 0), 0u);
+  EXPECT_EQ(VersionText(block, L"ProductVersion").rfind(version, 0), 0u);
+  EXPECT_EQ(VersionText(block, L"ProductName"), L"Kestrel 99");
+  EXPECT_EQ(VersionText(block, L"FileDescription"), L"Kestrel 99");
+  EXPECT_EQ(VersionText(block, L"OriginalFilename"), L"Kestrel99.exe");
+  const std::wstring contact = ui::WindowText(Item(kContactLabelId));
+  EXPECT_FALSE(contact.empty());
+  EXPECT_EQ(VersionText(block, L"CompanyName"), contact);
 }
 
 TEST_F(AboutWindowTest, CreditLinesTickOnlyWhileSeenAndShowTheirPassWhereTimeHasTakenIt) {
