@@ -7,6 +7,8 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstddef>
+#include <climits>
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
@@ -141,6 +143,58 @@ struct Snapshot {
 };
 Snapshot Take(const picture::Picture& picture) {
   return {picture.Pixels(), test::DrawnPixels(picture), tools::PictureFileBytes(picture)};
+}
+
+// A metafile whose header announces other bounds than its records, as a
+// hostile writer may put it on the clipboard, read back as a picture.
+picture::Picture MetafileAnnouncing(const RECTL& bounds) {
+  const ui::unique_henhmetafile solid = test::SolidMetafile(kRed);
+  std::vector<BYTE> bits(GetEnhMetaFileBits(solid.get(), 0, nullptr));
+  GetEnhMetaFileBits(solid.get(), static_cast<UINT>(bits.size()), bits.data());
+  std::memcpy(bits.data() + offsetof(ENHMETAHEADER, rclBounds), &bounds, sizeof(bounds));
+  const auto writer = ui::MakeWindow<test::ClipboardWriter>();
+  {
+    test::ClipboardWrite write(writer->Handle());
+    EXPECT_TRUE(write.Metafile(ui::unique_henhmetafile(SetEnhMetaFileBits(static_cast<UINT>(bits.size()), bits.data()))));
+  }
+  EXPECT_TRUE(OpenClipboard(writer->Handle()));
+  picture::Picture picture = picture::Picture::FromOpenClipboard();
+  CloseClipboard();
+  return picture;
+}
+
+TEST(PictureTest, AMetafileHeaderOfAnySizeGivesAPictureWithinTheLimits) {
+  constexpr LONG kLeast = LONG_MIN;
+  constexpr LONG kMost = LONG_MAX;
+  const struct {
+    const char* name;
+    RECTL bounds;
+    bool exported;
+  } cases[] = {
+      {"upside down", {0, 0, 15, -20}, true},
+      {"reversed", {30, 30, 0, 0}, true},
+      {"overflowing", {kLeast, kLeast, kMost, kMost}, false},
+      {"beyond the side limit", {0, 0, 70000, 10}, false},
+      {"beyond the byte limit", {0, 0, 29999, 29999}, false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const picture::Picture picture = MetafileAnnouncing(c.bounds);
+    ASSERT_EQ(picture.GetKind(), picture::Picture::Kind::Metafile);
+    EXPECT_GE(picture.Width(), 0);
+    EXPECT_GE(picture.Height(), 0);
+    EXPECT_LE(picture.Width(), picture::Picture::kMaxSide);
+    EXPECT_LE(picture.Height(), picture::Picture::kMaxSide);
+    EXPECT_LE(uint64_t(picture.Width()) * uint64_t(picture.Height()) * 4, picture::Picture::kMaxBytes);
+    if (!c.exported) continue;
+    // Drawn for the wallpaper at that size: a picture of no size is refused in words.
+    try {
+      const std::string file = tools::WallpaperFileBytes(picture);
+      ADD_FAILURE() << "a wallpaper of " << picture.Width() << " x " << picture.Height() << ", " << file.size()
+                    << " bytes";
+    } catch (const ui::UserError&) {
+    }
+  }
 }
 
 TEST(PicturePackingTest, EveryKindOfBitmapComesBackExactlyOncePacked) {
