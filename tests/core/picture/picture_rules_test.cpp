@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <vector>
-
-#include "picture/dib_rules.h"
 
 namespace picture {
 namespace {
@@ -61,17 +58,6 @@ TEST(PlanPictureReadTest, TheClipboardsOwnOrderDecidesAndTheBitmapsDibIsFound) {
   // Without a registered icon or PNG format, no listed format is taken for it.
   EXPECT_EQ(PlanPictureRead(std::vector<ClipboardFormat>{0, kBitmapFormat}, 0, 0, true).source, PictureSource::Bitmap);
   EXPECT_EQ(PlanPictureRead(std::vector<ClipboardFormat>{0}, 0, 0, false).source, PictureSource::None);
-}
-
-TEST(ClampPictureSizeTest, SizesFromOtherProgramsStayWithinTheLimitsAndKeepTheirShape) {
-  EXPECT_EQ(ClampPictureSize(640, 480), (PictureSize{640, 480}));
-  EXPECT_EQ(ClampPictureSize(-5, 10), (PictureSize{0, 10}));
-  EXPECT_EQ(ClampPictureSize(INT64_MAX, 1), (PictureSize{kMaxPictureSide, 1}));
-  // Over the byte limit, both sides shrink alike until the pixels fit.
-  const PictureSize big = ClampPictureSize(kMaxPictureSide, kMaxPictureSide / 2);
-  EXPECT_LE(uint64_t(big.width) * uint64_t(big.height) * 4, kMaxPictureBytes);
-  EXPECT_GT(uint64_t(big.width + 1) * uint64_t(big.height + 1) * 4, kMaxPictureBytes) << "shrunk more than needed";
-  EXPECT_NEAR(double(big.width) / big.height, 2.0, 0.01);
 }
 
 }  // namespace

@@ -456,28 +456,23 @@ std::function<bool(ClipboardWrite&)> PutPng(std::vector<BYTE> bytes) {
   };
 }
 
-// Stands in for the system's imaging factory, noting who holds the
-// clipboard whenever a decoding begins, and passes the work on.
-class WatchingImagingFactory : public IClassFactory {
- public:
-  explicit WatchingImagingFactory(IClassFactory* real) : real_(real) {}
+// Stands in for the system's imaging factory (on the test's stack), noting
+// who holds the clipboard whenever a decoding begins.
+struct WatchingImagingFactory : IClassFactory {
+  explicit WatchingImagingFactory(IClassFactory* real) : real(real) {}
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     *object = iid == IID_IUnknown || iid == IID_IClassFactory ? this : nullptr;
     return *object ? S_OK : E_NOINTERFACE;
   }
-  // Lives on the test's stack.
   ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
   ULONG STDMETHODCALLTYPE Release() override { return 1; }
   HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
     holders.push_back(GetOpenClipboardWindow());
-    return real_->CreateInstance(outer, iid, object);
+    return real->CreateInstance(outer, iid, object);
   }
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override { return real_->LockServer(lock); }
-
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override { return real->LockServer(lock); }
+  IClassFactory* real;
   std::vector<HWND> holders;
-
- private:
-  IClassFactory* real_;
 };
 
 TEST_F(MainWindowCaptureTest, APngIsDecodedWithTheClipboardFreeForOtherPrograms) {
