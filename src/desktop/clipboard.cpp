@@ -98,7 +98,7 @@ std::optional<SIZE> ClipboardBitmapSize() {
 std::wstring ReadClipboardText(size_t limit) {
   const ui::GlobalLockGuard<const wchar_t> text(GetClipboardData(CF_UNICODETEXT));
   if (!text) return {};
-  const size_t end = std::min(text.count(), limit);
+  const size_t end = std::min<size_t>(text.count(), limit);
   size_t length = 0;
   while (length < end && text.get()[length] != L'\0') ++length;
   return std::wstring(text.get(), length);

@@ -209,9 +209,11 @@ Picture Picture::FromMetaFilePict(HANDLE data) {
   Picture picture = FromEnhMetaFile(converted.get());
   if (copy.xExt > 0 && copy.yExt > 0) {
     ui::WindowDC screen(nullptr);
-    const PictureSize size =
-        ClampPictureSize(int64_t{copy.xExt} * GetDeviceCaps(screen.get(), LOGPIXELSX) / kHimetricPerInch,
-                         int64_t{copy.yExt} * GetDeviceCaps(screen.get(), LOGPIXELSY) / kHimetricPerInch);
+    // Rounded as MulDiv rounds, without its overflow into -1.
+    const auto pixels = [&](LONG extent, int axis) {
+      return (int64_t{extent} * GetDeviceCaps(screen.get(), axis) + kHimetricPerInch / 2) / kHimetricPerInch;
+    };
+    const PictureSize size = ClampPictureSize(pixels(copy.xExt, LOGPIXELSX), pixels(copy.yExt, LOGPIXELSY));
     picture.width_ = size.width;
     picture.height_ = size.height;
   }
