@@ -1,5 +1,6 @@
 #include "desktop/clipboard.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
@@ -94,11 +95,12 @@ std::optional<SIZE> ClipboardBitmapSize() {
   return std::nullopt;
 }
 
-std::wstring ReadClipboardText() {
+std::wstring ReadClipboardText(size_t limit) {
   const ui::GlobalLockGuard<const wchar_t> text(GetClipboardData(CF_UNICODETEXT));
   if (!text) return {};
+  const size_t end = std::min<size_t>(text.count(), limit);
   size_t length = 0;
-  while (length < text.count() && text.get()[length] != L'\0') ++length;
+  while (length < end && text.get()[length] != L'\0') ++length;
   return std::wstring(text.get(), length);
 }
 

@@ -50,8 +50,9 @@ class ClipboardSession {
 // when it lists neither, or the header is short.
 std::optional<SIZE> ClipboardBitmapSize();
 
-// The clipboard's text (Unicode, up to its first terminating zero) from the
-// open clipboard; empty when there is none or it cannot be read.
-std::wstring ReadClipboardText();
+// The clipboard's text (Unicode, up to its first terminating zero, and at
+// most `limit` characters of it) from the open clipboard; empty when there
+// is none or it cannot be read.
+std::wstring ReadClipboardText(size_t limit = std::wstring::npos);
 
 }  // namespace desktop

@@ -1,6 +1,7 @@
 #include "desktop/clipboard_viewer.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "picture/dib_rules.h"
 #include "core/geometry.h"
@@ -198,9 +199,10 @@ void ClipboardViewer::ShowMemo(bool oemFont) {
     // text only, so a huge text does not hold the program up twice, and it
     // never waits for a held clipboard, which would stop the window.
     std::wstring text;
-    desktop::ClipboardSession clipboard(Handle(), desktop::ClipboardSession::kOneAttempt);
-    if (clipboard.IsOpen()) text = desktop::ReadClipboardText();
-    if (text.size() > kDisplayTextLimit) text.resize(kDisplayTextLimit);
+    {
+      desktop::ClipboardSession clipboard(Handle(), desktop::ClipboardSession::kOneAttempt);
+      if (clipboard.IsOpen()) text = desktop::ReadClipboardText(kDisplayTextLimit);
+    }
     memo_->SetText(text);
   } else {
     memo_->SetText(kUnknownFormatText);
@@ -227,14 +229,17 @@ void ClipboardViewer::ShowPicture(ClipboardViewFormat kind) {
     }
   }
   picture::Picture picture;
-  if (ClipboardOffers(kind)) {
-    desktop::ClipboardSession clipboard(Handle(), desktop::ClipboardSession::kOneAttempt);
-    try {
-      if (clipboard.IsOpen()) picture = picture::Picture::FromOpenClipboard();
-    } catch (const ui::UserError&) {
-      // The display is never seen; a picture it cannot read is shown empty
-      // instead of troubling the user a second time.
+  // The display is never seen; a picture it cannot read is shown empty
+  // instead of troubling the user a second time.
+  try {
+    std::optional<picture::ClipboardPicture> read;
+    if (ClipboardOffers(kind)) {
+      desktop::ClipboardSession clipboard(Handle(), desktop::ClipboardSession::kOneAttempt);
+      if (clipboard.IsOpen()) read = picture::Picture::ReadOpenClipboard();
     }
+    // A PNG is decoded with the clipboard free for others.
+    if (read) picture = read->Take();
+  } catch (const ui::UserError&) {
   }
   picture_ = ui::MakeWindow<PictureView>();
   picture_->Create(Handle(), std::move(picture));

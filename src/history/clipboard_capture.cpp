@@ -2,6 +2,8 @@
 
 #include <new>
 #include <optional>
+#include <string>
+#include <utility>
 
 #include "history/main_window_layout.h"
 #include "desktop/clipboard.h"
@@ -21,18 +23,36 @@ constexpr UINT_PTR kTextAdvanceTimerId = 3;
 // One-shot: looks again at a change whose clipboard another program held.
 constexpr UINT_PTR kCaptureRetryTimerId = 8;
 constexpr UINT kSimpleBeep = 0;
+constexpr wchar_t kNotEnoughMemoryForText[] = L"There is not enough memory to keep this text.";
 
 ClipboardOffer CurrentOffer() {
   return {IsClipboardFormatAvailable(kPictureOfferFormat) != FALSE,
           IsClipboardFormatAvailable(kTextOfferFormat) != FALSE, IsClipboardFormatAvailable(picture::PngFormat()) != FALSE};
 }
 
-// Throws when the picture cannot be loaded.
-picture::Picture ReadPicture() {
+// Throws when the picture cannot be read from the open clipboard.
+picture::ClipboardPicture ReadPicture() {
   try {
-    return picture::Picture::FromOpenClipboard();
+    return picture::Picture::ReadOpenClipboard();
   } catch (const std::bad_alloc&) {
     throw ui::UserError(picture::kNotEnoughMemoryForPicture);
+  }
+}
+
+// Throws when the picture cannot be loaded.
+picture::Picture TakePicture(picture::ClipboardPicture& read) {
+  try {
+    return read.Take();
+  } catch (const std::bad_alloc&) {
+    throw ui::UserError(picture::kNotEnoughMemoryForPicture);
+  }
+}
+
+std::wstring ReadText() {
+  try {
+    return desktop::ReadClipboardText();
+  } catch (const std::bad_alloc&) {
+    throw ui::UserError(kNotEnoughMemoryForText);
   }
 }
 
@@ -71,25 +91,33 @@ void ClipboardCapture::CaptureClipboard() {
   }
   // One attempt only: sleeping here would stop the window answering, and a
   // held clipboard is looked at again on the retry timer.
-  desktop::ClipboardSession clipboard(owner_, desktop::ClipboardSession::kOneAttempt);
-  if (!clipboard.IsOpen()) {
-    ScheduleCaptureRetry(sequence);
-    return;
+  std::optional<picture::ClipboardPicture> image;
+  std::optional<std::wstring> text;
+  {
+    desktop::ClipboardSession clipboard(owner_, desktop::ClipboardSession::kOneAttempt);
+    if (!clipboard.IsOpen()) {
+      ScheduleCaptureRetry(sequence);
+      return;
+    }
+    tracker_.Handled(GetClipboardSequenceNumber());
+    // Rendering a delayed format may move the number while we read; what we
+    // read is the content up to the close, so that is what counts as read,
+    // also when loading the picture fails.
+    struct ReadUpToHere {
+      CaptureTracker& tracker;
+      ~ReadUpToHere() { tracker.Handled(GetClipboardSequenceNumber()); }
+    } readUpToHere{tracker_};
+    // The offer is asked again now that nobody can change the content.
+    const ClipboardOffer offer = CurrentOffer();
+    // The markers can only be read from the open clipboard.
+    const CapturePlan plan = PlanCapture(offer, desktop::CarriesPrivacyMarker());
+    if (plan.image) image = ReadPicture();
+    if (plan.text) text = ReadText();
   }
-  tracker_.Handled(GetClipboardSequenceNumber());
-  // Rendering a delayed format may move the number while we read; what we
-  // read is the content up to the close, so that is what counts as read,
-  // also when loading the picture fails.
-  struct ReadUpToHere {
-    CaptureTracker& tracker;
-    ~ReadUpToHere() { tracker.Handled(GetClipboardSequenceNumber()); }
-  } readUpToHere{tracker_};
-  // The offer is asked again now that nobody can change the content.
-  const ClipboardOffer offer = CurrentOffer();
-  // The markers can only be read from the open clipboard.
-  const CapturePlan plan = PlanCapture(offer, desktop::CarriesPrivacyMarker());
-  if (plan.image) CaptureImage();
-  if (plan.text) CaptureText();
+  // Decoding and filling the cells is our own work: the clipboard is free
+  // for everybody else meanwhile.
+  if (image) CaptureImage(TakePicture(*image));
+  if (text) CaptureText(*text);
 }
 
 void ClipboardCapture::ScheduleCaptureRetry(DWORD sequence) {
@@ -133,22 +161,24 @@ void ClipboardCapture::CountCapture(CellKind kind) {
   store_.AdvanceTimerFired(kind);
 }
 
-void ClipboardCapture::CaptureImage() {
+void ClipboardCapture::CaptureImage(picture::Picture picture) {
   CountIfDue(CellKind::Image);
   const int cell = store_.Count(CellKind::Image) + 1;
   // A picture that cannot be loaded leaves the cell its picture, and the
-  // rest of this change is not handled.
-  images_.SetPicture(cell, ReadPicture());
+  // rest of this change is not handled (the caller's throw).
+  images_.SetPicture(cell, std::move(picture));
   compressor_.Add(images_.CellPicture(cell));
   if (store_.BeginCapture(CellKind::Image).startTimer) PendingStarted(CellKind::Image);
   Beep();
   CellFilled(CellKind::Image, cell);
 }
 
-void ClipboardCapture::CaptureText() {
+void ClipboardCapture::CaptureText(const std::wstring& text) {
   CountIfDue(CellKind::Text);
   const int cell = store_.Count(CellKind::Text) + 1;
-  texts_.SetCellText(cell, desktop::ReadClipboardText());
+  // A text the cell cannot hold is no capture: counting it would count a
+  // cell that shows nothing, or what it showed before.
+  if (!texts_.SetCellText(cell, text)) throw ui::UserError(kNotEnoughMemoryForText);
   if (store_.BeginCapture(CellKind::Text).startTimer) PendingStarted(CellKind::Text);
   Beep();
   CellFilled(CellKind::Text, cell);

@@ -9,12 +9,14 @@
 
 #include <array>
 #include <functional>
+#include <string>
 
 #include "history/capture_rules.h"
 #include "history/cell_store.h"
 #include "history/image_grid_panel.h"
 #include "history/text_grid_panel.h"
 #include "settings/settings.h"
+#include "picture/picture.h"
 #include "picture/picture_compressor.h"
 #include "ui/timer.h"
 
@@ -50,8 +52,8 @@ class ClipboardCapture {
   void CountIfDue(CellKind kind);
   void PendingStarted(CellKind kind);
   void CountCapture(CellKind kind);
-  void CaptureImage();
-  void CaptureText();
+  void CaptureImage(picture::Picture picture);
+  void CaptureText(const std::wstring& text);
   void CellFilled(CellKind kind, int cell);
   void Beep();
   void ShowLowCellWarnings();

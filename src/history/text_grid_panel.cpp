@@ -25,7 +25,7 @@ std::wstring TextGridPanel::CellText(int n) const { return memos_.at(static_cast
 
 HWND TextGridPanel::CellHandle(int n) const { return memos_.at(static_cast<size_t>(n - 1)).Handle(); }
 
-void TextGridPanel::SetCellText(int n, const std::wstring& text) { Cell(n).SetText(text); }
+bool TextGridPanel::SetCellText(int n, const std::wstring& text) { return Cell(n).TrySetText(text); }
 
 void TextGridPanel::MoveCellsDown(int firstCell) {
   for (int j = firstCell; j < kCellCount; ++j) Cell(j).SetText(Cell(j + 1).Text());

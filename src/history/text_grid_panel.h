@@ -19,7 +19,9 @@ class TextGridPanel : public CellGridPanel {
   void CreateCells(HFONT font);
   std::wstring CellText(int n) const;
   HWND CellHandle(int n) const;
-  void SetCellText(int n, const std::wstring& text);
+  // False when the memo could not hold the whole text (short of memory);
+  // the cell then shows its old text or none.
+  [[nodiscard]] bool SetCellText(int n, const std::wstring& text);
   void MoveCellsDown(int firstCell) override;
   void EmptyCells() override;
 

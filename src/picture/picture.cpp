@@ -143,13 +143,19 @@ Picture Picture::FromPixels(int width, int height, std::vector<uint8_t> pixels) 
   return picture;
 }
 
-Picture Picture::FromPngData(HANDLE data) {
-  DecodedImage image;
-  DecodeResult result = DecodeResult::Unreadable;
-  {
-    const ui::GlobalLockGuard<const BYTE> bytes(data);
-    if (bytes) result = DecodePng(bytes.get(), bytes.size(), image);
+std::vector<uint8_t> Picture::CopyPngData(HANDLE data) {
+  const ui::GlobalLockGuard<const BYTE> bytes(data);
+  if (!bytes) Refuse();
+  try {
+    return std::vector<uint8_t>(bytes.get(), bytes.get() + bytes.size());
+  } catch (const std::bad_alloc&) {
+    throw ui::UserError(kNoMemoryForPicture);
   }
+}
+
+Picture Picture::FromPng(const std::vector<uint8_t>& png) {
+  DecodedImage image;
+  const DecodeResult result = DecodePng(png.data(), png.size(), image);
   if (result == DecodeResult::OutOfMemory) throw ui::UserError(kNoMemoryForPicture);
   if (result != DecodeResult::Decoded) Refuse();
   return FromPixels(image.width, image.height, std::move(image.pixels));
@@ -173,10 +179,15 @@ Picture Picture::FromEnhMetaFile(HENHMETAFILE metafile) {
   if (!copy) Refuse();
   ENHMETAHEADER header{};
   GetEnhMetaFileHeader(copy.get(), sizeof(header), &header);
+  // The bounds are the writer's word: reversed or vast ones must not reach
+  // the arithmetic of drawing the picture for export.
+  const PictureSize size =
+      ClampPictureSize(int64_t{header.rclBounds.right} - header.rclBounds.left + 1,
+                       int64_t{header.rclBounds.bottom} - header.rclBounds.top + 1);
   Picture picture;
   picture.kind_ = Kind::Metafile;
-  picture.width_ = header.rclBounds.right - header.rclBounds.left + 1;
-  picture.height_ = header.rclBounds.bottom - header.rclBounds.top + 1;
+  picture.width_ = size.width;
+  picture.height_ = size.height;
   picture.metafile_ = std::move(copy);
   return picture;
 }
@@ -197,8 +208,13 @@ Picture Picture::FromMetaFilePict(HANDLE data) {
   Picture picture = FromEnhMetaFile(converted.get());
   if (copy.xExt > 0 && copy.yExt > 0) {
     ui::WindowDC screen(nullptr);
-    picture.width_ = MulDiv(copy.xExt, GetDeviceCaps(screen.get(), LOGPIXELSX), kHimetricPerInch);
-    picture.height_ = MulDiv(copy.yExt, GetDeviceCaps(screen.get(), LOGPIXELSY), kHimetricPerInch);
+    // Rounded as MulDiv rounds, without its overflow into -1.
+    const auto pixels = [&](LONG extent, int axis) {
+      return (int64_t{extent} * GetDeviceCaps(screen.get(), axis) + kHimetricPerInch / 2) / kHimetricPerInch;
+    };
+    const PictureSize size = ClampPictureSize(pixels(copy.xExt, LOGPIXELSX), pixels(copy.yExt, LOGPIXELSY));
+    picture.width_ = size.width;
+    picture.height_ = size.height;
   }
   return picture;
 }
@@ -235,7 +251,16 @@ Picture Picture::FromIconData(HANDLE data) {
   return picture;
 }
 
-Picture Picture::FromOpenClipboard() {
+Picture ClipboardPicture::Take() {
+  if (!png_) return std::move(picture_);
+  const std::vector<uint8_t> png = std::move(*png_);
+  png_.reset();
+  return Picture::FromPng(png);
+}
+
+Picture Picture::FromOpenClipboard() { return ReadOpenClipboard().Take(); }
+
+ClipboardPicture Picture::ReadOpenClipboard() {
   const UINT iconFormat = picture::IconFormat();
   HPALETTE palette =
       IsClipboardFormatAvailable(CF_PALETTE) ? static_cast<HPALETTE>(GetClipboardData(CF_PALETTE)) : nullptr;
@@ -246,12 +271,12 @@ Picture Picture::FromOpenClipboard() {
   const PictureReadPlan plan =
       PlanPictureRead(listed, iconFormat, picture::PngFormat(), IsClipboardFormatAvailable(CF_BITMAP) != FALSE);
   switch (plan.source) {
-    case PictureSource::Bitmap: return BitmapFromOpenClipboard(plan.dibSource, palette);
+    case PictureSource::Bitmap: return ClipboardPicture(BitmapFromOpenClipboard(plan.dibSource, palette));
     case PictureSource::EnhMetafile:
-      return FromEnhMetaFile(static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE)));
-    case PictureSource::MetafilePict: return FromMetaFilePict(GetClipboardData(CF_METAFILEPICT));
-    case PictureSource::Icon: return FromIconData(GetClipboardData(iconFormat));
-    case PictureSource::Png: return FromPngData(GetClipboardData(picture::PngFormat()));
+      return ClipboardPicture(FromEnhMetaFile(static_cast<HENHMETAFILE>(GetClipboardData(CF_ENHMETAFILE))));
+    case PictureSource::MetafilePict: return ClipboardPicture(FromMetaFilePict(GetClipboardData(CF_METAFILEPICT)));
+    case PictureSource::Icon: return ClipboardPicture(FromIconData(GetClipboardData(iconFormat)));
+    case PictureSource::Png: return ClipboardPicture(CopyPngData(GetClipboardData(picture::PngFormat())));
     case PictureSource::None: break;
   }
   throw ui::UserError(kInvalidFormat);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "picture/dib_rules.h"
@@ -19,6 +20,8 @@ namespace picture {
 // Shown when a picture cannot be kept for want of memory: the picture itself
 // was fine, so it must not be called damaged.
 inline constexpr wchar_t kNotEnoughMemoryForPicture[] = L"There is not enough memory to keep this picture.";
+
+class ClipboardPicture;
 
 class Picture {
  public:
@@ -78,6 +81,11 @@ class Picture {
   // The clipboard must be open. Throws UserError when nothing can be
   // loaded or the picture is damaged, empty or too large.
   static Picture FromOpenClipboard();
+  // The same, but a PNG is only copied out, compressed: a small file may
+  // expand into a huge picture, and no other program should wait for the
+  // clipboard while it does. ClipboardPicture::Take, called once the
+  // clipboard is closed, decodes it.
+  static ClipboardPicture ReadOpenClipboard();
 
   // A bitmap picture from a bitmap handle (copied; the handle stays the
   // caller's). Throws UserError as above.
@@ -109,7 +117,9 @@ class Picture {
   static Picture FromEnhMetaFile(HENHMETAFILE metafile);
   static Picture FromMetaFilePict(HANDLE data);
   static Picture FromIconData(HANDLE data);
-  static Picture FromPngData(HANDLE data);
+  static std::vector<uint8_t> CopyPngData(HANDLE data);
+  static Picture FromPng(const std::vector<uint8_t>& png);
+  friend class ClipboardPicture;
 
   Kind kind_ = Kind::Empty;
   int width_ = 0;
@@ -127,6 +137,21 @@ class Picture {
   const Scaled& ScaledTo(int width, int height) const;
   ui::unique_henhmetafile metafile_;
   ui::unique_hicon icon_;
+};
+
+// What Picture::ReadOpenClipboard read: a picture, or a PNG still to decode.
+class ClipboardPicture {
+ public:
+  explicit ClipboardPicture(Picture picture) : picture_(std::move(picture)) {}
+  explicit ClipboardPicture(std::vector<uint8_t> png) : png_(std::move(png)) {}
+
+  // The picture, decoding a PNG now. Throws UserError as
+  // Picture::FromOpenClipboard does.
+  Picture Take();
+
+ private:
+  Picture picture_;
+  std::optional<std::vector<uint8_t>> png_;
 };
 
 }  // namespace picture

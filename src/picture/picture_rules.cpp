@@ -1,6 +1,9 @@
 #include "picture/picture_rules.h"
 
 #include <algorithm>
+#include <cmath>
+
+#include "picture/dib_rules.h"
 
 namespace picture {
 
@@ -32,6 +35,21 @@ PictureReadPlan PlanPictureRead(std::span<const ClipboardFormat> listed, Clipboa
   // program that offers a bitmap too gets the same picture as before.
   if (pngFormat != 0 && std::ranges::find(listed, pngFormat) != listed.end()) return {PictureSource::Png};
   return {};
+}
+
+PictureSize ClampPictureSize(std::int64_t width, std::int64_t height) {
+  constexpr std::int64_t kBytesPerPixel = 4;
+  constexpr std::int64_t kMaxPixels = static_cast<std::int64_t>(kMaxPictureBytes) / kBytesPerPixel;
+  std::int64_t w = std::clamp<std::int64_t>(width, 0, kMaxPictureSide);
+  std::int64_t h = std::clamp<std::int64_t>(height, 0, kMaxPictureSide);
+  if (w * h > kMaxPixels) {
+    const double scale = std::sqrt(static_cast<double>(kMaxPixels) / static_cast<double>(w * h));
+    w = std::max<std::int64_t>(1, static_cast<std::int64_t>(static_cast<double>(w) * scale));
+    h = std::max<std::int64_t>(1, static_cast<std::int64_t>(static_cast<double>(h) * scale));
+    // Rounding in the square root may leave a row too many.
+    while (w * h > kMaxPixels) (w > h ? w : h) -= 1;
+  }
+  return {static_cast<int>(w), static_cast<int>(h)};
 }
 
 }  // namespace picture

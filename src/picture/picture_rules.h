@@ -1,11 +1,26 @@
 // Which clipboard format a picture is read from.
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 #include "core/clipboard_formats.h"
 
 namespace picture {
+
+struct PictureSize {
+  int width = 0;
+  int height = 0;
+
+  friend bool operator==(const PictureSize&, const PictureSize&) = default;
+};
+
+// A size that another program's header gives (a metafile's bounds, its
+// frame in screen pixels) within the picture limits of dib_rules: each side
+// 0..kMaxPictureSide, and the 32-bit pixels of the whole at most
+// kMaxPictureBytes, both sides shrunk alike. Drawing it for export then
+// allocates no more than any picture may.
+PictureSize ClampPictureSize(std::int64_t width, std::int64_t height);
 
 enum class PictureSource { None, Bitmap, EnhMetafile, MetafilePict, Icon, Png };
 

@@ -19,6 +19,9 @@ constexpr wchar_t kSaveCaption[] = L"Save";
 constexpr wchar_t kEditCaption[] = L"Edit";
 constexpr wchar_t kNothingToSave[] = L"This cell holds no picture, so there is nothing to save.";
 constexpr wchar_t kNothingToCopy[] = L"This cell holds no picture, so there is nothing to copy.";
+constexpr wchar_t kNulsReplaced[] =
+    L"This file contains NUL characters, which the editor cannot show. Each one is shown as \uFFFD, "
+    L"and is saved that way.";
 
 constexpr ui::ToolButton kSaveButtons[] = {
     {kSaveImageCommand, IDB_TOOL_SAVE_IMAGE, L"Save Image"},
@@ -188,8 +191,12 @@ void CellWindow::OnOpenClick() {
       AskForFile({ui::FileDialogRequest::Kind::Open, L"TXT", L"*.txt", L"txt", L""});
   if (!path) return;
   // Read and decode completely before the memo changes: a failure leaves it as it was.
-  const Utf16 text = DecodeTextFile(ReadUserFile(*path), &settings::DecodeAnsi);
-  memo_.SetText(ToWide(text));
+  Utf16 text = DecodeTextFile(ReadUserFile(*path), &settings::DecodeAnsi);
+  // The memo would end the text at its first NUL, and a save would then
+  // write the file back short without a word.
+  const size_t nuls = ReplaceNulCharacters(text);
+  if (!memo_.TrySetText(ToWide(text))) throw ui::UserError(ui::kNotEnoughMemory);
+  if (nuls > 0) ui::Inform(Handle(), kNulsReplaced);
 }
 
 void CellWindow::OnSaveTextClick() {

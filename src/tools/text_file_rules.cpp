@@ -1,6 +1,7 @@
 #include "tools/text_file_rules.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace tools {
 
@@ -127,13 +128,47 @@ std::string ToUtf8(std::u16string_view text) {
   return out;
 }
 
+// UTF-16 without a mark: text in the Latin scripts has a zero high byte in
+// most of its code units, so the zero bytes fall on one side of each pair.
+// A byte text with a stray NUL, or padded with NULs, has them on both
+// sides or too few of them, and stays a byte text. A pair of zeros (a NUL
+// character, or padding) counts for neither side.
+std::optional<TextEncoding> UnmarkedUtf16(std::string_view bytes) {
+  if (bytes.empty() || bytes.size() % 2 != 0) return std::nullopt;
+  size_t zeroFirst = 0;
+  size_t zeroSecond = 0;
+  for (size_t at = 0; at < bytes.size(); at += 2) {
+    const bool first = bytes[at] == '\0';
+    const bool second = bytes[at + 1] == '\0';
+    zeroFirst += first && !second ? 1 : 0;
+    zeroSecond += second && !first ? 1 : 0;
+  }
+  const size_t units = bytes.size() / 2;
+  // More than half the units, and the other side at most a quarter as many.
+  const auto dominates = [units](size_t side, size_t other) { return side * 2 > units && other * 4 <= side; };
+  if (dominates(zeroSecond, zeroFirst)) return TextEncoding::Utf16LeNoBom;
+  if (dominates(zeroFirst, zeroSecond)) return TextEncoding::Utf16BeNoBom;
+  return std::nullopt;
+}
+
 }  // namespace
 
 TextEncoding DetectEncoding(std::string_view bytes) {
   if (bytes.starts_with(kUtf8Mark)) return TextEncoding::Utf8Bom;
   if (bytes.starts_with(kUtf16LeMark)) return TextEncoding::Utf16Le;
   if (bytes.starts_with(kUtf16BeMark)) return TextEncoding::Utf16Be;
+  if (const std::optional<TextEncoding> utf16 = UnmarkedUtf16(bytes)) return *utf16;
   return IsValidUtf8(bytes) ? TextEncoding::Utf8 : TextEncoding::Ansi;
+}
+
+size_t ReplaceNulCharacters(Utf16& text) {
+  size_t replaced = 0;
+  for (char16_t& c : text) {
+    if (c != u'\0') continue;
+    c = kReplacement;
+    ++replaced;
+  }
+  return replaced;
 }
 
 Utf16 WithCrLfLineEnds(std::u16string_view text) {
@@ -156,6 +191,8 @@ Utf16 DecodeTextFile(std::string_view bytes, const AnsiDecoder& ansi) {
     case TextEncoding::Utf8Bom: return WithCrLfLineEnds(FromUtf8(bytes.substr(kUtf8Mark.size())));
     case TextEncoding::Utf16Le: return WithCrLfLineEnds(FromUtf16(bytes.substr(kUtf16LeMark.size()), false));
     case TextEncoding::Utf16Be: return WithCrLfLineEnds(FromUtf16(bytes.substr(kUtf16BeMark.size()), true));
+    case TextEncoding::Utf16LeNoBom: return WithCrLfLineEnds(FromUtf16(bytes, false));
+    case TextEncoding::Utf16BeNoBom: return WithCrLfLineEnds(FromUtf16(bytes, true));
     case TextEncoding::Utf8: return WithCrLfLineEnds(FromUtf8(bytes));
     case TextEncoding::Ansi: break;
   }

@@ -19,11 +19,11 @@ using AnsiDecoder = std::function<Utf16(std::string_view bytes)>;
 // No value when some character has no form in the ANSI code page.
 using AnsiEncoder = std::function<std::optional<std::string>(std::u16string_view text)>;
 
-enum class TextEncoding { Ansi, Utf8, Utf8Bom, Utf16Le, Utf16Be };
+enum class TextEncoding { Ansi, Utf8, Utf8Bom, Utf16Le, Utf16Be, Utf16LeNoBom, Utf16BeNoBom };
 
-// A byte-order mark decides; failing one, bytes that are valid UTF-8 are
-// taken as UTF-8 (plain ASCII is the same either way); anything else is
-// ANSI.
+// A byte-order mark decides; failing one, UTF-16 is recognised by its zero
+// bytes (see LooksLikeUtf16); then bytes that are valid UTF-8 are taken as
+// UTF-8 (plain ASCII is the same either way); anything else is ANSI.
 TextEncoding DetectEncoding(std::string_view bytes);
 
 // The text of a file as the editor shows it: every line break, whatever
@@ -34,6 +34,10 @@ Utf16 DecodeTextFile(std::string_view bytes, const AnsiDecoder& ansi);
 // (a text ending in a line break gets no empty line after it), in ANSI when
 // that holds every character, otherwise in UTF-8 without a mark.
 std::string EncodeTextFile(std::u16string_view text, const AnsiEncoder& ansi);
+
+// An edit control ends its text at the first NUL character, and what it
+// shows is what gets saved: each NUL becomes U+FFFD. Returns how many did.
+size_t ReplaceNulCharacters(Utf16& text);
 
 // Every CR LF, lone CR and lone LF as CR LF.
 Utf16 WithCrLfLineEnds(std::u16string_view text);

@@ -46,6 +46,9 @@ class Control {
   // The brush to paint the control's background with, after setting the
   // colours of `dc`; `message` tells which WM_CTLCOLOR* asks.
   virtual HBRUSH OnReflectedCtlColor(UINT message, HDC dc) { return nullptr; }
+  // A notification the control sends its parent through WM_COMMAND; true
+  // when the control dealt with it, so the parent does not see it.
+  virtual bool OnReflectedCommand(int code) { return false; }
 
  private:
   // The parent's side of the reflection (Window::ReflectToChild).

@@ -15,6 +15,20 @@ void Memo::Create(HWND parent, int id, int x, int y, int width, int height, cons
   SendMessageW(Handle(), EM_SETLIMITTEXT, 0, 0);
 }
 
+bool Memo::TrySetText(const std::wstring& text) {
+  outOfSpace_ = false;
+  const bool taken = SendMessageW(Handle(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str())) != FALSE;
+  // Some edit controls answer TRUE and tell of the failure only to the
+  // parent; the length is the last word either way.
+  return taken && !outOfSpace_ && static_cast<size_t>(GetWindowTextLengthW(Handle())) == text.size();
+}
+
+bool Memo::OnReflectedCommand(int code) {
+  if (code != EN_ERRSPACE) return false;
+  outOfSpace_ = true;
+  return true;
+}
+
 void Memo::SetSystemColours(int text, int background) {
   colours_ = Colours{text, background};
 }

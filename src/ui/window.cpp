@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
+#include <new>
 
 #include "ui/control.h"
 #include "ui/handles.h"
@@ -137,6 +138,12 @@ std::optional<LRESULT> Window::ReflectToChild(UINT message, WPARAM wParam, LPARA
       if (control && control->OnReflectedMeasureItem(item)) return TRUE;
       return std::nullopt;
     }
+    case WM_COMMAND: {
+      // Menus and accelerators carry no control; they stay with the window.
+      Control* control = lParam ? Control::FromHandle(reinterpret_cast<HWND>(lParam)) : nullptr;
+      if (control && control->OnReflectedCommand(HIWORD(wParam))) return 0;
+      return std::nullopt;
+    }
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
@@ -201,6 +208,9 @@ std::wstring CurrentExceptionText() {
     throw;
   } catch (const UserError& error) {
     return error.Text();
+  } catch (const std::bad_alloc&) {
+    // The library's own wording ("std::bad_alloc") tells the user nothing.
+    return kNotEnoughMemory;
   } catch (const std::exception& error) {
     return Widen(error.what());
   } catch (...) {

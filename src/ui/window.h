@@ -149,9 +149,12 @@ class UserError {
   std::wstring text_;
 };
 
+// What the user is told when an action ran out of memory.
+inline constexpr wchar_t kNotEnoughMemory[] = L"There is not enough memory to complete this action.";
+
 // The text that tells the user of the exception being handled: a
-// UserError's own text, an exception's message, or a general one. Call it
-// only inside a catch block.
+// UserError's own text, kNotEnoughMemory for std::bad_alloc, an exception's
+// message, or a general one. Call it only inside a catch block.
 std::wstring CurrentExceptionText();
 
 // The system's own words for an error code (GetLastError's), without the

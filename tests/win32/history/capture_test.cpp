@@ -23,6 +23,7 @@
 #include "win32/test_support.h"
 
 #include <commctrl.h>
+#include <wincodec.h>
 
 namespace history {
 namespace {
@@ -263,6 +264,39 @@ TEST_F(MainWindowCaptureTest, AHugeTextIsCapturedWhole) {
   EXPECT_TRUE(captured == text) << "the captured text differs from the copied one";
 }
 
+// A text cell's memo as an edit control behaves short of memory: it keeps
+// its text, tells its parent EN_ERRSPACE and answers WM_SETTEXT with
+// `answer` (the system's edit answers FALSE, others TRUE).
+LRESULT CALLBACK OutOfSpaceCell(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR answer) {
+  if (message != WM_SETTEXT) return DefSubclassProc(window, message, wParam, lParam);
+  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), EN_ERRSPACE),
+               reinterpret_cast<LPARAM>(window));
+  return static_cast<LRESULT>(answer);
+}
+
+class CellOutOfSpaceTest : public MainWindowCaptureTest, public testing::WithParamInterface<BOOL> {};
+
+TEST_P(CellOutOfSpaceTest, ATextTheCellCannotHoldIsReportedAndNotCounted) {
+  ASSERT_TRUE(CopyText(L"kept"));
+  ASSERT_TRUE(Counted(CellKind::Text, 1));
+  fills.clear();
+  HWND cell = form->TextCellHandle(2);
+  SetWindowSubclass(cell, &OutOfSpaceCell, 1, static_cast<DWORD_PTR>(GetParam()));
+  const bool changed = CopyText(L"more than the cell can hold");
+  RemoveWindowSubclass(cell, &OutOfSpaceCell, 1);
+  ASSERT_TRUE(changed);
+  EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{L"There is not enough memory to keep this text."});
+  EXPECT_TRUE(fills.empty());
+  EXPECT_FALSE(form->Store().IsPending(CellKind::Text)) << "a capture the cell does not show was counted";
+  EXPECT_EQ(form->Store().TextCount(), 1);
+
+  // The next text that fits goes where the refused one would have.
+  ASSERT_TRUE(CopyText(L"fits"));
+  EXPECT_EQ(form->TextGrid().CellText(2), L"fits");
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, CellOutOfSpaceTest, testing::Values(FALSE, TRUE));
+
 struct MarkerCase {
   const char* label;
   const wchar_t* format;
@@ -420,6 +454,42 @@ std::function<bool(ClipboardWrite&)> PutPng(std::vector<BYTE> bytes) {
   return [bytes](ClipboardWrite& write) {
     return write.Memory(RegisterClipboardFormatW(L"PNG"), bytes.data(), bytes.size());
   };
+}
+
+// Stands in for the system's imaging factory (on the test's stack), noting
+// who holds the clipboard whenever a decoding begins.
+struct WatchingImagingFactory : IClassFactory {
+  explicit WatchingImagingFactory(IClassFactory* real) : real(real) {}
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+    *object = iid == IID_IUnknown || iid == IID_IClassFactory ? this : nullptr;
+    return *object ? S_OK : E_NOINTERFACE;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+  ULONG STDMETHODCALLTYPE Release() override { return 1; }
+  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** object) override {
+    holders.push_back(GetOpenClipboardWindow());
+    return real->CreateInstance(outer, iid, object);
+  }
+  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override { return real->LockServer(lock); }
+  IClassFactory* real;
+  std::vector<HWND> holders;
+};
+
+TEST_F(MainWindowCaptureTest, APngIsDecodedWithTheClipboardFreeForOtherPrograms) {
+  IClassFactory* real = nullptr;
+  ASSERT_HRESULT_SUCCEEDED(
+      CoGetClassObject(CLSID_WICImagingFactory, CLSCTX_INPROC_SERVER, nullptr, IID_PPV_ARGS(&real)));
+  WatchingImagingFactory watching(real);
+  DWORD cookie = 0;
+  ASSERT_HRESULT_SUCCEEDED(CoRegisterClassObject(CLSID_WICImagingFactory, &watching, CLSCTX_INPROC_SERVER,
+                                                 REGCLS_MULTIPLEUSE, &cookie));
+  const bool changed = Change(PutPng(kPng));
+  CoRevokeClassObject(cookie);
+  real->Release();
+  ASSERT_TRUE(changed);
+  EXPECT_EQ(form->ImageGrid().CellPicture(1).Width(), kPngWidth);
+  ASSERT_FALSE(watching.holders.empty()) << "the decoding went past the watching factory";
+  for (HWND holder : watching.holders) EXPECT_EQ(holder, nullptr) << "the clipboard was held while decoding";
 }
 
 // kPng with one byte of its compressed pixels changed: its checksum no

@@ -8,6 +8,8 @@
 
 #include <atomic>
 #include <chrono>
+#include <climits>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <new>
@@ -16,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "desktop/clipboard.h"
 #include "picture/picture.h"
 #include "picture/picture_compressor.h"
 #include "tools/picture_export.h"
@@ -141,6 +144,34 @@ struct Snapshot {
 };
 Snapshot Take(const picture::Picture& picture) {
   return {picture.Pixels(), test::DrawnPixels(picture), tools::PictureFileBytes(picture)};
+}
+
+// A metafile whose header announces other bounds than its records, as a
+// hostile writer may put it on the clipboard, read back as a picture.
+picture::Picture MetafileAnnouncing(const RECTL& bounds) {
+  const ui::unique_henhmetafile solid = test::SolidMetafile(kRed);
+  std::vector<BYTE> bits(GetEnhMetaFileBits(solid.get(), 0, nullptr));
+  GetEnhMetaFileBits(solid.get(), static_cast<UINT>(bits.size()), bits.data());
+  std::memcpy(bits.data() + offsetof(ENHMETAHEADER, rclBounds), &bounds, sizeof(bounds));
+  const auto writer = ui::MakeWindow<test::ClipboardWriter>();
+  test::ClipboardWrite(writer->Handle())
+      .Metafile(ui::unique_henhmetafile(SetEnhMetaFileBits(static_cast<UINT>(bits.size()), bits.data())));
+  const desktop::ClipboardSession session(writer->Handle());
+  return picture::Picture::FromOpenClipboard();
+}
+
+TEST(PictureTest, AMetafileHeaderOfAnySizeGivesAPictureWithinTheLimits) {
+  const RECTL upsideDown{0, 0, 15, -20}, reversed{30, 30, 0, 0}, overflowing{LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX},
+      overTheBytes{0, 0, 29999, 29999};
+  for (const RECTL& bounds : {upsideDown, reversed, overflowing, overTheBytes}) {
+    SCOPED_TRACE(testing::Message() << bounds.right << " x " << bounds.bottom);
+    const picture::Picture picture = MetafileAnnouncing(bounds);
+    EXPECT_TRUE(picture.Width() >= 0 && picture.Width() <= picture::Picture::kMaxSide);
+    EXPECT_TRUE(picture.Height() >= 0 && picture.Height() <= picture::Picture::kMaxSide);
+    EXPECT_LE(uint64_t(picture.Width()) * uint64_t(picture.Height()) * 4, picture::Picture::kMaxBytes);
+  }
+  // Drawn for the wallpaper, a picture of no size is refused in words.
+  EXPECT_THROW(tools::WallpaperFileBytes(MetafileAnnouncing(upsideDown)), ui::UserError);
 }
 
 TEST(PicturePackingTest, EveryKindOfBitmapComesBackExactlyOncePacked) {

@@ -396,6 +396,21 @@ TEST_F(CellWindowTest, TextFilesRoundTripInEveryEncodingUnderAnyName) {
   EXPECT_EQ(FolderContents(), before);
 }
 
+TEST_F(CellWindowTest, AFileHoldingNulCharactersIsShownAndSavedWholeAndTheUserIsToldOnce) {
+  test::MessageBoxRecorder boxes;
+  const fs::path source = folder / L"zeros.txt";
+  WriteBytes(source, std::string("before\0after\r\nlast\0", 19));
+  window->OpenText(L"old text");
+  CommandWithFile(tools::kOpenCommand, source);
+  EXPECT_EQ(window->Editor().Text(), L"before\uFFFDafter\r\nlast\uFFFD");
+  ASSERT_EQ(boxes.boxes.size(), 1u);
+  EXPECT_EQ(boxes.boxes[0].type & MB_ICONMASK, static_cast<UINT>(MB_ICONINFORMATION));
+
+  const fs::path target = folder / L"saved.txt";
+  CommandWithFile(tools::kSaveTextCommand, target);
+  EXPECT_EQ(ReadBytes(target), "before\xEF\xBF\xBD" "after\r\nlast\xEF\xBF\xBD\r\n");
+}
+
 TEST_F(CellWindowTest, FilesThatCannotBeReadOrWrittenLoseNothing) {
   test::MessageBoxRecorder boxes;
   const fs::path readOnly = folder / "read only.txt";

@@ -3,6 +3,7 @@
 // the controls they hold, are whole.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "ui/application.h"
 #include "ui/form.h"
 #include "ui/panel.h"
+#include "win32/clipboard_support.h"
 
 namespace {
 
@@ -72,6 +74,24 @@ TEST(WindowLifetime, FormsAndTheirControlsHearTheirOwnDestroyBeforeAnyObjectGoes
   }
   EXPECT_EQ(log, (Log{L"second form", L"second control", L"first form", L"first control", L"second deleted",
                       L"first deleted"}));
+}
+
+// An action that runs short of memory on the way.
+class Greedy : public ui::Panel {
+ protected:
+  LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override {
+    if (message == WM_APP) throw std::bad_alloc();
+    return Panel::HandleMessage(message, wParam, lParam);
+  }
+};
+
+TEST(WindowLifetime, AnActionShortOfMemoryIsReportedInWordsTheUserReads) {
+  test::MessageBoxRecorder boxes;
+  ui::Application application{L"Kestrel Lifetime Test"};
+  ui::WindowPtr<Greedy> greedy = ui::MakeWindow<Greedy>();
+  greedy->Create(application.Window(), 0, 0, 10, 10);
+  SendMessageW(greedy->Handle(), WM_APP, 0, 0);
+  EXPECT_EQ(boxes.Texts(), std::vector<std::wstring>{L"There is not enough memory to complete this action."});
 }
 
 }  // namespace
