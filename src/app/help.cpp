@@ -8,7 +8,7 @@ namespace app {
 // The old help viewer is gone from current Windows, so the help has a window
 // of its own; the request still names the file and its contents page.
 void ShowHelpContents(HWND) {
-  if (helpWindow) helpWindow->ShowContents();
+  if (about::HelpWindow* help = HelpWindowOnFirstUse()) help->ShowContents();
 }
 
 }  // namespace app

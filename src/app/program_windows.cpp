@@ -28,8 +28,14 @@ about::HelpWindow* helpWindow = nullptr;
 
 namespace {
 
+// The application of the program's windows while they are all there; the
+// first window to go takes the program's wholeness with it, the help
+// window included, which is made on first use by this application.
+ui::Application* wholeApplication = nullptr;
+
 // Clears the variable that names the form, before its window is destroyed.
 void Forget(const ui::Form& form) {
+  wholeApplication = nullptr;
   auto forget = [&form](auto*& variable) {
     if (variable && static_cast<const ui::Form*>(variable) == &form) variable = nullptr;
   };
@@ -103,8 +109,15 @@ void ApplyStoredOptions(settings::Settings& settings, settings::OptionFile& opti
 }  // namespace
 
 bool ProgramIsWhole() {
-  return startupWindow && mainWindow && cellWindow && fullScreenView && aboutWindow && optionsDialog &&
-         wallpaperProgress && directoryPicker && helpWindow;
+  return wholeApplication && startupWindow && mainWindow && cellWindow && fullScreenView && aboutWindow &&
+         optionsDialog && wallpaperProgress && directoryPicker;
+}
+
+about::HelpWindow* HelpWindowOnFirstUse() {
+  if (!helpWindow && ProgramIsWhole()) {
+    helpWindow = wholeApplication->CreateForm<about::HelpWindow>(kHelpFile);
+  }
+  return helpWindow;
 }
 
 void ApplyOptions(const settings::Settings& settings) {
@@ -132,8 +145,8 @@ void CreateProgramWindows(ui::Application& application, settings::Settings& sett
   ApplyStoredOptions(settings, optionFile);
   wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
   directoryPicker = application.CreateForm<tools::DirectoryPicker>(settings);
-  helpWindow = application.CreateForm<about::HelpWindow>(kHelpFile);
   ConnectWallpaper();
+  wholeApplication = &application;
   mainWindow->RefreshStatus();
 }
 

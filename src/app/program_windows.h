@@ -38,12 +38,14 @@ extern about::AboutWindow* aboutWindow;
 extern settings::OptionsDialog* optionsDialog;
 extern tools::WallpaperProgressWindow* wallpaperProgress;
 extern tools::DirectoryPicker* directoryPicker;
-// The help window, made after every window of the fixed order.
+// The help window, made on its first use (HelpWindowOnFirstUse): nobody
+// sees it before, so start-up does not pay for it.
 extern about::HelpWindow* helpWindow;
 
-// True while every window above exists. Shutdown clears each variable just
-// before its window goes (last created first), so a message that arrives
-// meanwhile finds the program no longer whole and leaves the windows alone.
+// True while every window above exists, the help window aside. Shutdown
+// clears each variable just before its window goes (last created first), so
+// a message that arrives meanwhile finds the program no longer whole and
+// leaves the windows alone.
 bool ProgramIsWhole();
 
 // Creates every window of the program in its fixed order, the start-up
@@ -54,6 +56,10 @@ bool ProgramIsWhole();
 // file must outlive the windows.
 void CreateProgramWindows(ui::Application& application, settings::Settings& settings,
                           settings::OptionFile& optionFile, HBITMAP splashPicture);
+
+// The help window, made now if it is not made yet; null while the program
+// is not whole (being made or shut down).
+about::HelpWindow* HelpWindowOnFirstUse();
 
 // The apply step of the options, which the options dialog's OK and the tray
 // menu's toggles share: pushes the options that change other windows.

@@ -77,7 +77,14 @@ void PictureCompressor::Run() {
     PackOne(job);
     lock.lock();
     working_ = false;
-    if (job.packed) finished_.push_back(std::move(job));
+    if (job.packed) {
+      try {
+        finished_.push_back(std::move(job));
+      } catch (const std::bad_alloc&) {
+        // No room to hand the packed form over: the picture keeps its raw
+        // pixels, and the worker goes on with the next one.
+      }
+    }
     changed_.notify_all();
     PostMessageW(notify_, kPicturePackedMessage, 0, 0);
   }

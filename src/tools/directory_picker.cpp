@@ -69,9 +69,14 @@ void DirectoryPicker::OnCommand(int id, int code) {
   }
 }
 
+void DirectoryPicker::OnShowWindow(bool shown) {
+  if (shown) tree_.Refresh();
+}
+
 LRESULT DirectoryPicker::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); return ToolWindow::HandleMessage(message, wParam, lParam);
     default: return ToolWindow::HandleMessage(message, wParam, lParam);
   }
 }

@@ -1,6 +1,7 @@
 // DirectoryPicker: the window that chooses the wallpaper directory. It is
 // made once and only hidden between uses, so its tree keeps what the user
-// opened and selected; nothing sets the selection when it opens.
+// opened and selected; nothing sets the selection when it opens. Its tree
+// is filled when it first opens, and each opening brings it up to date.
 #pragma once
 
 #include <string>
@@ -39,6 +40,7 @@ class DirectoryPicker : public ToolWindow {
   void OnCancelClick();
 
   const DirectoryTree& Tree() const { return tree_; }
+  DirectoryTree& Tree() { return tree_; }
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -46,6 +48,7 @@ class DirectoryPicker : public ToolWindow {
  private:
   bool EnterDrive(const std::wstring& letter);
   void OnCommand(int id, int code);
+  void OnShowWindow(bool shown);
 
   settings::Settings& settings_;
   DirectoryTree tree_;

@@ -200,6 +200,8 @@ int wmain(int argc, wchar_t** argv) {
   } else if (which == L"directory-picker") {
     auto* picker = application.CreateForm<tools::DirectoryPicker>(settings);
     HWND tree = picker->Tree().TreeView();
+    picker->Show();  // the tree is filled when the picker opens
+    while (picker->Tree().IsBusy()) PumpFor(50);
     for (HTREEITEM drive = TreeView_GetRoot(tree); drive; drive = TreeView_GetNextSibling(tree, drive)) {
       TreeView_Expand(tree, drive, TVE_EXPAND);
     }

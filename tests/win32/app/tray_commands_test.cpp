@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "about/help_window.h"
 #include "app/program_title.h"
 #include "app/program_windows.h"
 #include "app/startup_window.h"
@@ -276,6 +279,11 @@ TEST_F(TrayCommandsTest, TrayToggleAndDialogOkApplyAndStoreTheOptionAlike) {
 }
 
 TEST_F(TrayCommandsTest, MessagesArrivingDuringShutdownBringNothingBack) {
+  // Help is made on its first use, and goes with the others.
+  EXPECT_EQ(FindWindowW(core::kHelpWindowClass, nullptr), nullptr);
+  Choose(app::kHelpCommand);
+  ASSERT_NE(app::helpWindow, nullptr);
+  EXPECT_TRUE(IsWindowVisible(app::helpWindow->Handle()));
   const std::function<void(ui::Form&)> forget = application.onFormDestroying;
   HWND main = app::mainWindow->Handle();
   std::vector<HWND> trays;
@@ -328,6 +336,30 @@ TEST_F(TrayCommandsTest, BrowseTakesTheTreesSelectionEvenWhenThePickerIsCancelle
   EXPECT_EQ(settings.WallpaperDirectory(), L"C:\\WINDOWS\\SYSTEM32\\");
   EXPECT_FALSE(IsWindowVisible(app::optionsDialog->Handle())) << "Browse closes the options again";
   EXPECT_FALSE(IsWindowVisible(app::directoryPicker->Handle()));
+}
+
+TEST_F(TrayCommandsTest, ExitLeavesADriveThatNeverAnswersBehind) {
+  // Every drive answers only when the test lets it, or when its patience ends.
+  struct Gate {
+    ui::unique_handle open{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+    std::atomic<int> waiting{0};
+    std::atomic<bool> outwaited{false};
+  };
+  const auto gate = std::make_shared<Gate>();
+  tools::DirectoryTree::FileSystem unreachable = tools::DirectoryTree::SystemFileSystem();
+  unreachable.describeDrive = [gate](wchar_t) {
+    ++gate->waiting;
+    if (WaitForSingleObject(gate->open.get(), 30000) != WAIT_OBJECT_0) gate->outwaited = true;
+    --gate->waiting;
+    return tools::DirectoryTree::DriveInfo{};
+  };
+  app::directoryPicker->Tree().SetFileSystem(unreachable);
+  app::directoryPicker->Show();
+  ASSERT_TRUE(test::PumpUntil([&] { return gate->waiting > 0; }));
+  application.DestroyForms();
+  SetEvent(gate->open.get());
+  while (gate->waiting > 0) Sleep(1);
+  EXPECT_FALSE(gate->outwaited) << "the program's end waited for a drive";
 }
 
 }  // namespace

@@ -28,6 +28,23 @@
 
 namespace {
 
+// Set on a thread, it fails that thread's next allocation: it runs a worker
+// out of memory at the one step a test chooses.
+thread_local bool failNextAllocation = false;
+
+}  // namespace
+
+void* operator new(std::size_t size) {
+  if (failNextAllocation) {
+    failNextAllocation = false;
+    throw std::bad_alloc();
+  }
+  if (void* block = std::malloc(size ? size : 1)) return block;
+  throw std::bad_alloc();
+}
+
+namespace {
+
 constexpr COLORREF kRed = RGB(220, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 220);
 
@@ -284,6 +301,27 @@ TEST(PicturePackingTest, PackingThatRunsOutOfMemoryKeepsThePictureRaw) {
   EXPECT_TRUE(after.pixels == before.pixels && after.file == before.file);
   EXPECT_TRUE(later.IsPacked()) << "the worker must survive a failed packing";
   EXPECT_EQ(later.Pixels(), before.pixels);
+}
+
+TEST(PicturePackingTest, NoRoomToHandThePackedFormOverKeepsThePictureRawAndTheWorkerAlive) {
+  int calls = 0;
+  picture::PictureCompressor compressor(
+      [&calls](int w, int h, const uint8_t* pixels, size_t bytes, const std::atomic<bool>* stop) {
+        auto packed = picture::PictureCompressor::DefaultPacker(w, h, pixels, bytes, stop);
+        // The worker's next allocation is the one that hands the packed form over.
+        if (++calls == 1) failNextAllocation = true;
+        return packed;
+      });
+  ui::unique_hbitmap bitmap = SectionBitmap(40, 20, 24, false);
+  const picture::Picture failed = picture::Picture::FromBitmap(bitmap.get(), nullptr);
+  const picture::Picture later = picture::Picture::FromBitmap(bitmap.get(), nullptr);
+  const std::vector<uint8_t> pixels = failed.Pixels();
+  compressor.Add(failed);
+  compressor.Add(later);
+  compressor.Finish();
+  EXPECT_FALSE(failed.IsPacked());
+  EXPECT_EQ(failed.Pixels(), pixels);
+  EXPECT_TRUE(later.IsPacked()) << "the worker must survive the failed hand-over";
 }
 
 TEST(PicturePackingTest, ClosingWhilePackingStopsTheWorkInsteadOfWaitingForIt) {

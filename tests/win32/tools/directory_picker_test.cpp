@@ -10,7 +10,11 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <atomic>
 #include <filesystem>
+#include <memory>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -36,6 +40,40 @@ std::wstring CurrentDirectory() {
   GetCurrentDirectoryW(MAX_PATH, buffer);
   return buffer;
 }
+
+using FileSystem = tools::DirectoryTree::FileSystem;
+
+// Holds every question put to it until the test opens it: a drive that has
+// gone away and answers only when the network gives up. Shared with the
+// readers, which may outlive the test's picker.
+struct Gate {
+  ui::unique_handle open{CreateEventW(nullptr, TRUE, FALSE, nullptr)};
+  std::atomic<int> waiting{0};
+  std::atomic<bool> outwaited{false};  // a question waited out the test's patience
+
+  void Wait() {
+    ++waiting;
+    if (WaitForSingleObject(open.get(), kReadPatience) != WAIT_OBJECT_0) outwaited = true;
+    --waiting;
+  }
+  static FileSystem Blocking(const std::shared_ptr<Gate>& gate) {
+    FileSystem blocked = tools::DirectoryTree::SystemFileSystem();
+    blocked.describeDrive = [gate](wchar_t) {
+      gate->Wait();
+      return tools::DirectoryTree::DriveInfo{};
+    };
+    blocked.listDirectory = [gate](const std::wstring&, const std::atomic<bool>&) {
+      gate->Wait();
+      return tools::DirectoryTree::Listing{};
+    };
+    return blocked;
+  }
+  // Lets the questions go and waits until they are answered.
+  void Release() {
+    SetEvent(open.get());
+    while (waiting > 0) Sleep(1);
+  }
+};
 
 class DirectoryPickerTest : public testing::Test {
  protected:
@@ -82,6 +120,11 @@ class DirectoryPickerTest : public testing::Test {
   int ClickWhileModal(int buttonId) {
     PostMessageW(GetDlgItem(picker->Handle(), buttonId), BM_CLICK, 0, 0);
     return picker->ShowModal();
+  }
+
+  HTREEITEM Selection() const { return TreeView_GetSelection(Tree()); }
+  bool IsExpanded(HTREEITEM item) const {
+    return (TreeView_GetItemState(Tree(), item, TVIS_EXPANDED) & TVIS_EXPANDED) != 0;
   }
 
   ui::Application application{app::ProgramTitle()};
@@ -211,6 +254,98 @@ TEST_F(DirectoryPickerTest, APickerDestroyedWhileItsTreeReadsTakesTheReaderAlong
   picker->SelectDirectory(L"C:\\windows\\system32");
   EXPECT_TRUE(picker->Tree().IsBusy());
   picker.reset();
+}
+
+TEST_F(DirectoryPickerTest, ADriveThatNeverAnswersHoldsUpNeitherTheOpeningNorTheClosing) {
+  const auto gate = std::make_shared<Gate>();
+  picker->Tree().SetFileSystem(Gate::Blocking(gate));
+  picker->Show();  // asks every drive for its name and icon
+  ASSERT_TRUE(test::PumpUntil([&] { return gate->waiting > 0; }));
+  EXPECT_TRUE(picker->Tree().IsBusy());
+  picker.reset();  // as the program's exit does
+  gate->Release();
+  EXPECT_FALSE(gate->outwaited) << "closing the picker waited for a drive";
+}
+
+TEST_F(DirectoryPickerTest, EachExpansionAndEachOpeningReadAgainKeepingWhatIsOpenAndSelected) {
+  // A drive Q: plugged in while the picker is closed.
+  constexpr wchar_t kPlugged = L'Q';
+  bool plugged = false;
+  const FileSystem system = tools::DirectoryTree::SystemFileSystem();
+  FileSystem withPlug = system;
+  withPlug.presentDrives = [&plugged, system] {
+    return system.presentDrives() | (plugged ? 1u << (kPlugged - L'A') : 0u);
+  };
+  withPlug.describeDrive = [system](wchar_t letter) {
+    return letter == kPlugged ? tools::DirectoryTree::DriveInfo{true, L"Plugged (Q:)"} : system.describeDrive(letter);
+  };
+  picker->Tree().SetFileSystem(withPlug);
+  EXPECT_EQ(TreeView_GetCount(Tree()), 0u) << "nothing is read before the picker first opens";
+  picker->Show();
+  picker->SelectDirectory(folder.wstring());
+  WaitForTree();
+  const HTREEITEM top = Selection();
+  TreeView_Expand(Tree(), top, TVE_EXPAND);
+  WaitForTree();
+  const HTREEITEM alpha = TreeView_GetChild(Tree(), top);
+  TreeView_Expand(Tree(), alpha, TVE_EXPAND);
+  WaitForTree();
+
+  // Made after its parent was read: the next expansion finds it.
+  fs::create_directory(folder / L"epsilon");
+  TreeView_Expand(Tree(), top, TVE_COLLAPSE);
+  TreeView_Expand(Tree(), top, TVE_EXPAND);
+  WaitForTree();
+  EXPECT_EQ(ChildNames(top), (std::vector<std::wstring>{L"alpha", L"Delta", L"epsilon", L"gamma"}));
+
+  // Closed, a drive comes, a folder goes and another comes: the next
+  // opening shows them, with the same branches open and the same selection.
+  picker->Hide();
+  plugged = true;
+  fs::remove(folder / L"Delta");
+  fs::create_directory(folder / L"zeta");
+  picker->Show();
+  WaitForTree();
+  EXPECT_EQ(ChildNames(top), (std::vector<std::wstring>{L"alpha", L"epsilon", L"gamma", L"zeta"}));
+  const std::vector<std::wstring> drives = ChildNames(TVI_ROOT);
+  EXPECT_NE(std::find(drives.begin(), drives.end(), L"Plugged (Q:)"), drives.end());
+  EXPECT_EQ(Selection(), top);
+  EXPECT_EQ(TreeView_GetChild(Tree(), top), alpha);
+  EXPECT_TRUE(IsExpanded(top) && IsExpanded(alpha));
+  EXPECT_EQ(ChildNames(alpha), std::vector<std::wstring>{L"beta"});
+  picker->Hide();
+}
+
+TEST_F(DirectoryPickerTest, AReaderOutOfMemoryLeavesTheDirectoryUnreadForALaterTry) {
+  FileSystem starved = tools::DirectoryTree::SystemFileSystem();
+  starved.listDirectory = [](const std::wstring&, const std::atomic<bool>&) -> tools::DirectoryTree::Listing {
+    throw std::bad_alloc();
+  };
+  picker->Tree().SetFileSystem(starved);
+  picker->SelectDirectory(folder.wstring());
+  WaitForTree();
+  EXPECT_EQ(picker->SelectedDirectory(), L"?");
+
+  picker->Tree().SetFileSystem(tools::DirectoryTree::SystemFileSystem());
+  picker->SelectDirectory(folder.wstring());
+  WaitForTree();
+  EXPECT_EQ(picker->SelectedDirectory(), Answer(folder));
+}
+
+// Refuses every button the thread tries to make.
+LRESULT CALLBACK RefuseButtons(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) {
+    const wchar_t* name = reinterpret_cast<const CBT_CREATEWNDW*>(lParam)->lpcs->lpszClass;
+    if (!IS_INTRESOURCE(name) && lstrcmpiW(name, L"BUTTON") == 0) return 1;
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(DirectoryPickerTest, APickerThatCannotBeMadeReportsItInsteadOfEndingTheProgram) {
+  HHOOK hook = SetWindowsHookExW(WH_CBT, RefuseButtons, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  EXPECT_THROW(ui::MakeWindow<tools::DirectoryPicker>(application, settings), ui::UserError);
+  UnhookWindowsHookEx(hook);
 }
 
 }  // namespace
