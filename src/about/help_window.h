@@ -26,6 +26,10 @@ class HelpWindow : public ui::Form {
   void ShowTopic(int index);
   const std::vector<HelpTopic>& Topics() const { return topics_; }
 
+  bool OnEscape() override {
+    Close();
+    return true;
+  }
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -81,6 +81,10 @@ class CellWindow : public ToolWindow {
   // Tests answer the file dialogs themselves.
   void SetFileDialogForTesting(ui::FileDialogRunner runner);
 
+  bool OnEscape() override {
+    Close();
+    return true;
+  }
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 

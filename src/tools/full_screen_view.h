@@ -19,6 +19,11 @@ class FullScreenView : public ui::Form {
   // How far the picture is scrolled, in pixels.
   POINT ScrollPosition() const { return scroll_; }
 
+  // Esc puts the view away as a double click does.
+  bool OnEscape() override {
+    Hide();
+    return true;
+  }
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintContent(HDC dc, const RECT& clientRect) override;

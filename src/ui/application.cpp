@@ -40,6 +40,12 @@ Application::~Application() { DestroyForms(); }
 
 void DispatchOne(MSG& message) {
   HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+  // Esc puts a window away from any control in it; the controls themselves
+  // (a memo wants every key) would otherwise keep it.
+  if (message.message == WM_KEYDOWN && message.wParam == VK_ESCAPE) {
+    Form* form = Form::FromHandle(root);
+    if (form && IsWindowEnabled(root) && form->OnEscape()) return;
+  }
   if (root && (GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);

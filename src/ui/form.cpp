@@ -8,6 +8,10 @@ namespace ui {
 
 namespace {
 
+// Leads from a form's window to its object; our forms' own property, where
+// GWLP_USERDATA of a foreign top-level window could hold anything.
+constexpr wchar_t kFormProperty[] = L"Kestrel.Form";
+
 BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
   if (IsWindowVisible(window) && IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
   return TRUE;
@@ -39,6 +43,11 @@ void Form::CreateForm(const FormParams& params) {
   window.background = GetSysColorBrush(COLOR_BTNFACE);
   window.icon = params.icon;
   CreateFromParams(window);
+  SetPropW(Handle(), kFormProperty, this);
+}
+
+Form* Form::FromHandle(HWND window) {
+  return window ? static_cast<Form*>(GetPropW(window, kFormProperty)) : nullptr;
 }
 
 template <typename Step>
@@ -91,6 +100,7 @@ void Form::OnCloseRequest() {
 }
 
 void Form::OnDestroy() {
+  RemovePropW(Handle(), kFormProperty);
   if (persistence_) RunReported([this] { persistence_->StoreOnDestroy(); });
 }
 

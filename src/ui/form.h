@@ -58,6 +58,12 @@ class Form : public Window {
   void SetModalResult(int result) { modalResult_ = result; }
   // Attaches the form's persistence, or detaches it with null.
   void AttachPersistence(FormPersistence* persistence) { persistence_ = persistence; }
+  // Esc, wherever the focus is inside the form. The windows a user only
+  // looks at and puts away do so here and return true; the others leave the
+  // key to their controls.
+  virtual bool OnEscape() { return false; }
+  // The form whose top-level window this is; null for any other window.
+  static Form* FromHandle(HWND window);
 
  protected:
   void CreateForm(const FormParams& params);

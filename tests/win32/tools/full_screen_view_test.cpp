@@ -1,5 +1,5 @@
 // The full-screen view as the user meets it: how it covers the screen, where
-// the picture sits, when it scrolls, and which clicks put it away.
+// the picture sits, when it scrolls, and which clicks and keys put it away.
 #include "tools/full_screen_view.h"
 
 #include <gtest/gtest.h>
@@ -87,12 +87,22 @@ TEST_F(FullScreenViewTest, ScrollBarsAppearOnlyWhereThePictureIsLarger) {
   EXPECT_EQ(PixelAt(0, 0), kBlack) << "an empty cell shows a black screen";
 }
 
-TEST_F(FullScreenViewTest, OnlyADoubleClickPutsTheViewAway) {
+TEST_F(FullScreenViewTest, OnlyADoubleClickOrEscPutsTheViewAway) {
   view->ShowPicture(Solid(40, 30, kRed));
   ui::Application::ProcessMessages();
   Click(10, 10, false);
   Click(400, 300, false);
   EXPECT_TRUE(view->IsVisible()) << "a single click closed the view";
+  // Keys come through the message loop, as the keyboard's do.
+  PostMessageW(view->Handle(), WM_KEYDOWN, VK_SPACE, 0);
+  ui::Application::ProcessMessages();
+  EXPECT_TRUE(view->IsVisible()) << "a key other than Esc closed the view";
+  PostMessageW(view->Handle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  ui::Application::ProcessMessages();
+  EXPECT_FALSE(view->IsVisible()) << "Esc must close the view: a keyboard user has no double click";
+
+  view->ShowPicture(Solid(40, 30, kRed));
+  ui::Application::ProcessMessages();
   Click(10, 10, true);
   EXPECT_FALSE(view->IsVisible()) << "a double click on the picture must close the view";
 
