@@ -95,10 +95,7 @@ void WallpaperChanger::ApplyWallpaper(const std::wstring& name, bool tiled) {
   if (!SystemWallpaperCall()(buffer.data())) {
     // A refused wallpaper (a file the system cannot show, a policy that
     // forbids the change) must not finish as if it had been set.
-    const DWORD error = GetLastError();
-    std::wstring message = L"The desktop wallpaper could not be changed.";
-    if (error != ERROR_SUCCESS) message += L"\n\n" + ui::SystemErrorText(error);
-    throw ui::UserError(message);
+    throw ui::UserError(ui::RefusalText(L"The desktop wallpaper could not be changed.", GetLastError()));
   }
   WriteString(kWallpaperValue, name);
 }

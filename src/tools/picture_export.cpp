@@ -5,7 +5,6 @@
 
 #include "picture/bmp_file.h"
 #include "desktop/clipboard.h"
-#include "tools/user_file.h"
 #include "ui/handles.h"
 #include "ui/window.h"
 
@@ -140,11 +139,7 @@ template <typename Owner>
 void Put(const ClipboardPut& put, UINT format, Owner data) {
   if (!data) return;
   SetLastError(ERROR_SUCCESS);
-  if (!put(format, data.get())) {
-    const DWORD error = GetLastError();
-    throw ui::UserError(error == ERROR_SUCCESS ? std::wstring(kClipboardRefused)
-                                               : std::wstring(kClipboardRefused) + L"\n\n" + SystemReason(error));
-  }
+  if (!put(format, data.get())) throw ui::UserError(ui::RefusalText(kClipboardRefused, GetLastError()));
   data.release();
 }
 

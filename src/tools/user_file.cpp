@@ -14,7 +14,7 @@ constexpr wchar_t kTemporaryPrefix[] = L"k99";
 constexpr size_t kWriteChunk = 1u << 24;
 
 [[noreturn]] void Fail(const wchar_t* what, const std::wstring& path, DWORD error) {
-  throw ui::UserError(std::wstring(what) + L" \"" + path + L"\".\n\n" + SystemReason(error));
+  throw ui::UserError(std::wstring(what) + L" \"" + path + L"\".\n\n" + ui::SystemErrorText(error));
 }
 
 std::wstring FolderOf(const std::wstring& path) {
@@ -40,8 +40,6 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 }
 
 }  // namespace
-
-std::wstring SystemReason(DWORD error) { return ui::SystemErrorText(error); }
 
 std::string ReadUserFile(const std::wstring& path) {
   constexpr wchar_t kCannotRead[] = L"Cannot read the file";

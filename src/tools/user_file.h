@@ -21,7 +21,4 @@ std::string ReadUserFile(const std::wstring& path);
 // costs the user the file they had. Throws ui::UserError.
 void WriteUserFile(const std::wstring& path, std::string_view bytes);
 
-// The system's wording for an error code.
-std::wstring SystemReason(DWORD error);
-
 }  // namespace tools

@@ -15,7 +15,7 @@ namespace {
 // The folder becomes the process's current directory, as it stays after
 // the command; a folder that cannot be entered ends the command here.
 void EnterFolder(const std::wstring& folder) {
-  if (!SetCurrentDirectoryW(folder.c_str())) throw ui::UserError(FolderUnusableMessage(folder, SystemReason(GetLastError())));
+  if (!SetCurrentDirectoryW(folder.c_str())) throw ui::UserError(FolderUnusableMessage(folder, ui::SystemErrorText(GetLastError())));
 }
 
 std::wstring FullPathOf(std::wstring_view name) {

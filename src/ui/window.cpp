@@ -203,6 +203,10 @@ std::wstring SystemErrorText(DWORD error) {
   return reason;
 }
 
+std::wstring RefusalText(const std::wstring& what, DWORD error) {
+  return error == ERROR_SUCCESS ? what : what + L"\n\n" + SystemErrorText(error);
+}
+
 std::wstring CurrentExceptionText() {
   try {
     throw;

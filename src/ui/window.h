@@ -160,6 +160,9 @@ std::wstring CurrentExceptionText();
 // The system's own words for an error code (GetLastError's), without the
 // line break it ends them with.
 std::wstring SystemErrorText(DWORD error);
+// What could not be done, then the system's reason when it gave one (an
+// error code other than ERROR_SUCCESS).
+std::wstring RefusalText(const std::wstring& what, DWORD error);
 
 std::wstring WindowText(HWND window);
 std::wstring Widen(const char* text);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -115,9 +116,9 @@ BoxWatchdog::~BoxWatchdog() {
 }
 
 void BoxWatchdog::Watch() {
-  // When each open box was first seen, and whether it was reported.
+  // When each open box was first seen, and which of them were reported.
   std::map<HWND, Clock::time_point> seen;
-  std::map<HWND, bool> reported;
+  std::set<HWND> reported;
   while (!stop_) {
     ProcessBoxes search{processId_, {}};
     EnumWindows(&CollectBox, reinterpret_cast<LPARAM>(&search));
@@ -129,12 +130,11 @@ void BoxWatchdog::Watch() {
       const Clock::time_point since = fresh ? Clock::now() : earlier->second;
       stillOpen[box] = since;
       if (expecting_ > 0 || Clock::now() - since < kGrace) continue;
-      if (!reported[box]) report_(DescribeBox(box));
-      reported[box] = true;
+      if (reported.insert(box).second) report_(DescribeBox(box));
       DismissBox(box);
     }
     seen.swap(stillOpen);
-    std::erase_if(reported, [&](const auto& entry) { return !seen.count(entry.first); });
+    std::erase_if(reported, [&](HWND box) { return !seen.count(box); });
     std::this_thread::sleep_for(kPollInterval);
   }
 }

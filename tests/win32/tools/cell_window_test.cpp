@@ -304,7 +304,7 @@ TEST_F(CellWindowTest, ACopyBackTheClipboardRefusesIsReportedWithTheSystemsReaso
     });
     ADD_FAILURE() << "the emptied clipboard passed as a copy";
   } catch (const ui::UserError& error) {
-    EXPECT_NE(error.Text().find(tools::SystemReason(ERROR_NOT_ENOUGH_MEMORY)), std::wstring::npos) << error.Text();
+    EXPECT_NE(error.Text().find(ui::SystemErrorText(ERROR_NOT_ENOUGH_MEMORY)), std::wstring::npos) << error.Text();
   }
 }
 

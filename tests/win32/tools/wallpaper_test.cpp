@@ -106,7 +106,7 @@ TEST_F(WallpaperTest, AWallpaperTheSystemRefusesIsReportedWithItsReason) {
   window->OnSetWallpaperClick();
   WallpaperChanger::SetSystemCallForTesting(nullptr);
   ASSERT_EQ(boxes.boxes.size(), 1u) << "a refused wallpaper finished as if it had been set";
-  EXPECT_NE(boxes.boxes[0].text.find(tools::SystemReason(ERROR_ACCESS_DENIED)), std::wstring::npos)
+  EXPECT_NE(boxes.boxes[0].text.find(ui::SystemErrorText(ERROR_ACCESS_DENIED)), std::wstring::npos)
       << "the box does not give the system's reason";
   EXPECT_EQ(DesktopValue(L"Wallpaper"), before);
   EXPECT_FALSE(window->Wallpaper().Changer().Active());
