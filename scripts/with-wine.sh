@@ -67,6 +67,10 @@ wine64 reg add 'HKCU\Software\Wine\Explorer\Desktops' /v "$desktop" /d 1280x1024
 # No sound server runs here: with no audio driver Wine reports no sound
 # device quietly instead of printing ALSA errors.
 wine64 reg add 'HKCU\Software\Wine\Drivers' /v Audio /d '' /f >/dev/null 2>&1
+# KESTREL_DPI sets the display scale the session runs at (96 is 100 %).
+if [ -n "${KESTREL_DPI:-}" ]; then
+  wine64 reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$KESTREL_DPI" /f >/dev/null 2>&1
+fi
 wineserver -w
 wineserver -p
 # Start the desktop ourselves, detached from our output: a desktop started by
