@@ -151,12 +151,18 @@ void AboutWindow::CreateFeedback() {
 void AboutWindow::CreateButtons() {
   okButton_.Create(Handle(), kAboutOkButtonId, kButtonLeft, kOkButtonTop, kButtonWidth, kButtonHeight, L"&OK");
   okButton_.LoadGlyph(IDB_GLYPH_OK);
+  SetDefaultButton(kAboutOkButtonId);
   helpButton_.Create(Handle(), kAboutHelpButtonId, kButtonLeft, kHelpButtonTop, kButtonWidth, kButtonHeight,
                      L"&Help");
   helpButton_.LoadGlyph(IDB_GLYPH_HELP);
 }
 
 void AboutWindow::ShowPage(int page) { notebook_.SetPageIndex(page); }
+
+bool AboutWindow::OnPageKey(bool forward) {
+  notebook_.StepPage(forward ? 1 : -1);
+  return true;
+}
 
 void AboutWindow::UpdateTicking(bool windowShown) {
   const bool ticking = windowShown && notebook_.PageIndex() == kCreditsPage;

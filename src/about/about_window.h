@@ -49,6 +49,7 @@ class AboutWindow : public ui::Form {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnPageKey(bool forward) override;
 
  private:
   void CreateCredits();

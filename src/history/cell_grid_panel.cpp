@@ -2,14 +2,61 @@
 
 #include <windowsx.h>
 
+#include <array>
+
 #include "history/cell_grid.h"
+#include "ui/dpi.h"
 #include "ui/handles.h"
 
 namespace history {
 
+namespace {
+
+// How far inside its frame the focus rectangle runs: within the band that
+// shows the selection colour, clear of the picture.
+constexpr int kFocusInset = 3;
+
+struct MoveKey {
+  WPARAM key;
+  GridMove move;
+};
+constexpr std::array<MoveKey, 8> kMoveKeys{{
+    {VK_LEFT, GridMove::Left},
+    {VK_RIGHT, GridMove::Right},
+    {VK_UP, GridMove::Up},
+    {VK_DOWN, GridMove::Down},
+    {VK_PRIOR, GridMove::PageUp},
+    {VK_NEXT, GridMove::PageDown},
+    {VK_HOME, GridMove::First},
+    {VK_END, GridMove::Last},
+}};
+
+// Keys the dialog manager would take for itself before the grid sees them.
+bool IsGridKey(const MSG* message) {
+  return message && message->message == WM_KEYDOWN && message->wParam == VK_RETURN;
+}
+
+}  // namespace
+
 RECT ToRECT(const core::Rect& rect) { return RECT{rect.left, rect.top, rect.Right(), rect.Bottom()}; }
 
-void CellGridPanel::Create(HWND parent) { Panel::Create(parent, 0, 0, history::kPanelWidth, history::kPanelHeight); }
+void CellGridPanel::Create(HWND parent) {
+  Panel::Create(parent, 0, 0, history::kPanelWidth, history::kPanelHeight);
+  if (CellsAreWindows()) return;
+  // A tab stop of its own; the dialog manager would look for tab stops
+  // inside a control parent instead, and find none.
+  SetWindowLongPtrW(Handle(), GWL_STYLE, GetWindowLongPtrW(Handle(), GWL_STYLE) | WS_TABSTOP);
+  SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & ~WS_EX_CONTROLPARENT);
+}
+
+RECT CellGridPanel::CellFrame(int n) const { return ToRECT(history::FrameRect(n)); }
+
+int CellGridPanel::FocusedCell() const { return GetFocus() == Handle() ? store_.SelectedCell(kind_) : 0; }
+
+void CellGridPanel::ShowCell(int n) {
+  const RECT frame = CellFrame(n);
+  if (onShowSpan) onShowSpan(frame.top, frame.bottom);
+}
 
 void CellGridPanel::InvalidateCell(int n) {
   const RECT frame = ToRECT(history::FrameRect(n));
@@ -18,10 +65,67 @@ void CellGridPanel::InvalidateCell(int n) {
 
 LRESULT CellGridPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_LBUTTONDOWN: OnButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), onCellClick); return 0;
+    case WM_LBUTTONDOWN: OnClick(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)); return 0;
     case WM_LBUTTONDBLCLK: OnButtonDown(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam), onCellDoubleClick); return 0;
+    case WM_GETDLGCODE: return OnGetDlgCode(lParam);
+    case WM_KEYDOWN: OnKeyDown(wParam); return 0;
+    case WM_SETFOCUS: OnFocusChange(true); return 0;
+    case WM_KILLFOCUS: OnFocusChange(false); return 0;
     default: return Panel::HandleMessage(message, wParam, lParam);
   }
+}
+
+void CellGridPanel::OnClick(int x, int y) {
+  if (!CellsAreWindows()) {
+    keyboardCues_ = false;
+    SetFocus(Handle());
+  }
+  OnButtonDown(x, y, onCellClick);
+}
+
+LRESULT CellGridPanel::OnGetDlgCode(LPARAM message) const {
+  if (CellsAreWindows()) return 0;
+  // Plain letters stay with the grid too, so that a stray key press does
+  // not run a button's command through its mnemonic.
+  const LRESULT code = DLGC_WANTARROWS | DLGC_WANTCHARS;
+  return IsGridKey(reinterpret_cast<const MSG*>(message)) ? code | DLGC_WANTMESSAGE : code;
+}
+
+void CellGridPanel::OnKeyDown(WPARAM key) {
+  if (CellsAreWindows()) return;
+  keyboardCues_ = true;
+  InvalidateCell(store_.SelectedCell(kind_));
+  for (const MoveKey& moveKey : kMoveKeys) {
+    if (moveKey.key == key) return OnMoveKey(moveKey.move);
+  }
+  if (key == VK_RETURN && onCellDoubleClick) onCellDoubleClick(store_.SelectedCell(kind_));
+  if (key == VK_DELETE && onDeleteKey) onDeleteKey();
+}
+
+void CellGridPanel::OnMoveKey(GridMove move) {
+  const int to = CellAfterMove(store_.SelectedCell(kind_), move);
+  if (onCellClick) onCellClick(to);
+  ShowCell(to);
+  InvalidateCell(to);
+}
+
+void CellGridPanel::OnFocusChange(bool gained) {
+  // Tab brought the focus: show where it is at once. A click leaves the
+  // page where the user had it.
+  if (gained && GetKeyState(VK_TAB) < 0) {
+    keyboardCues_ = true;
+    ShowCell(store_.SelectedCell(kind_));
+  }
+  InvalidateCell(store_.SelectedCell(kind_));
+}
+
+void CellGridPanel::PaintFocus(HDC dc) const {
+  const int n = FocusedCell();
+  if (n == 0 || !keyboardCues_) return;
+  RECT focus = CellFrame(n);
+  const int inset = ui::Dpi::Of(Handle()).Scale(kFocusInset);
+  InflateRect(&focus, -inset, -inset);
+  DrawFocusRect(dc, &focus);
 }
 
 void CellGridPanel::OnButtonDown(int x, int y, const std::function<void(int)>& handler) {
@@ -56,6 +160,7 @@ void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
     } catch (...) {
     }
   }
+  PaintFocus(buffer.get());
   BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, buffer.get(), clip.left, clip.top,
          SRCCOPY);
 }

@@ -1,12 +1,17 @@
 // The panel behind one notebook page: it draws the 55 cell frames, showing
 // which cell is selected. What the cells hold, and how it is drawn, moved
 // down or emptied, is the part of the grid of each kind.
+//
+// A grid whose cells are no windows of their own takes the focus itself: the
+// arrow and page keys move the selection as clicks do, Enter opens the cell
+// as a double click does, and Delete asks for the Delete command.
 #pragma once
 
 #include <functional>
 
 #include "core/geometry.h"
 #include "history/cell_store.h"
+#include "history/grid_navigation_rules.h"
 #include "ui/panel.h"
 #include "core/window_classes.h"
 
@@ -23,6 +28,13 @@ class CellGridPanel : public ui::Panel {
   // Told of a click and of a double click on the content of cell n.
   std::function<void(int)> onCellClick;
   std::function<void(int)> onCellDoubleClick;
+  // Told of the Delete key.
+  std::function<void()> onDeleteKey;
+  // Asked to scroll the span [top, bottom) of the panel into view, when the
+  // keyboard reached a cell.
+  std::function<void(int top, int bottom)> onShowSpan;
+  // The cell with the keyboard focus; 0 while the focus is elsewhere.
+  virtual int FocusedCell() const;
   void InvalidateCell(int n);
   void InvalidateFrames() { Invalidate(); }
   // A delete: cells firstCell + 1 .. kCellCount each take the place below,
@@ -38,12 +50,26 @@ class CellGridPanel : public ui::Panel {
   // Paints the content of cell n into its content rectangle, over the
   // frame; a cell drawn by a child window of its own leaves this alone.
   virtual void PaintCell(HDC dc, int n, const RECT& content) {}
+  // Whether the cells are windows that take the focus and keys themselves.
+  virtual bool CellsAreWindows() const { return false; }
+  // Scrolls cell n into view.
+  void ShowCell(int n);
+  RECT CellFrame(int n) const;
 
  private:
   void OnButtonDown(int x, int y, const std::function<void(int)>& handler);
+  void OnClick(int x, int y);
+  LRESULT OnGetDlgCode(LPARAM message) const;
+  void OnKeyDown(WPARAM key);
+  void OnMoveKey(GridMove move);
+  void OnFocusChange(bool gained);
+  void PaintFocus(HDC dc) const;
 
   const history::CellStore& store_;
   history::CellKind kind_;
+  // The focus rectangle shows once the keyboard is used on the grid, and
+  // never for the mouse alone.
+  bool keyboardCues_ = false;
 };
 
 RECT ToRECT(const core::Rect& rect);

@@ -2,6 +2,7 @@
 
 #include "core/window_classes.h"
 #include "history/cell_grid.h"
+#include "history/grid_navigation_rules.h"
 #include "history/main_window_layout.h"
 #include "resource_ids.h"
 #include "ui/application.h"
@@ -72,6 +73,7 @@ void MainWindow::CreateControls() {
   CreatePage(kTextPage, textScroll_, textGrid_);
   imageGrid_.onCellClick = [this](int n) { OnImageCellClick(n); };
   imageGrid_.onCellDoubleClick = [this](int n) { OnImageCellDoubleClick(n); };
+  imageGrid_.onDeleteKey = [this] { OnDeleteKey(); };
   textGrid_.onCellClick = [this](int n) { OnTextCellClick(n); };
   textGrid_.onCellDoubleClick = [this](int n) { OnTextCellDoubleClick(n); };
   textGrid_.CreateCells(font_.get());
@@ -116,6 +118,14 @@ void MainWindow::CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel) 
   box.Create(notebook_.Page(page), 0, 0, area.right - area.left, area.bottom - area.top);
   panel.Create(box.Handle());
   box.SetContent(panel.Handle(), history::kPanelHeight);
+  panel.onShowSpan = [&box](int top, int bottom) {
+    box.ScrollTo(ScrollPositionShowing(top, bottom, box.ScrollPosition(), box.VisibleHeight()));
+  };
+}
+
+bool MainWindow::OnPageKey(bool forward) {
+  notebook_.StepPage(forward ? 1 : -1);
+  return true;
 }
 
 void MainWindow::OnShowWindow(bool shown) {
@@ -218,6 +228,12 @@ void MainWindow::OnDeleteClick() {
       [this] { return ui::Confirm(Handle(), history::kConfirmDeleteQuestion); },
       [this, kind](const Compaction& moved) { Grid(kind).MoveCellsDown(moved.firstCell); });
   if (compaction.advanceCancelled) capture_->CancelAdvance(kind);
+}
+
+void MainWindow::OnDeleteKey() {
+  // The key stands for the button, so it does nothing while the button is
+  // disabled.
+  if (Button(CommandButton::Delete).IsEnabled()) OnDeleteClick();
 }
 
 void MainWindow::OnDeleteAllClick() {

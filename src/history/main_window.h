@@ -51,6 +51,7 @@ class MainWindow : public ui::Form {
   void OnFullScreenClick();
   void OnSaveEditClick();  // Edit/Save
   void OnDeleteClick();
+  void OnDeleteKey();  // the Delete key on a grid
   void OnDeleteAllClick();
   void OnAboutClick();  // About
   void OnHideClick();   // Hide
@@ -89,6 +90,7 @@ class MainWindow : public ui::Form {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnPageKey(bool forward) override;
 
  private:
   void CreateControls();

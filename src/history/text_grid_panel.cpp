@@ -7,6 +7,20 @@
 
 namespace history {
 
+namespace {
+
+// A memo takes every key, but Tab and Esc belong to the window: Tab moves
+// on to the next cell or button, and Esc would have the memo close its
+// parent, the grid.
+LRESULT LeftToDialog(LPARAM message) {
+  const MSG* asked = reinterpret_cast<const MSG*>(message);
+  if (!asked || asked->message != WM_KEYDOWN) return 0;
+  const bool tab = asked->wParam == VK_TAB && GetKeyState(VK_CONTROL) >= 0;
+  return tab || asked->wParam == VK_ESCAPE ? DLGC_WANTALLKEYS | DLGC_WANTTAB : 0;
+}
+
+}  // namespace
+
 void TextGridPanel::CreateCells(HFONT font) {
   for (int n = 1; n <= kCellCount; ++n) {
     const core::Rect content = ContentRect(n);
@@ -46,11 +60,33 @@ LRESULT CALLBACK TextGridPanel::CellProc(HWND window, UINT message, WPARAM wPara
   return 0;
 }
 
+int TextGridPanel::FocusedCell() const {
+  const HWND focus = GetFocus();
+  for (int n = 1; n <= kCellCount; ++n) {
+    if (CellHandle(n) == focus) return n;
+  }
+  return 0;
+}
+
+LRESULT TextGridPanel::OnCellClick(HWND window, WPARAM wParam, LPARAM lParam, int n) {
+  if (onCellClick) onCellClick(n);
+  clicking_ = true;
+  const LRESULT result = DefSubclassProc(window, WM_LBUTTONDOWN, wParam, lParam);
+  clicking_ = false;
+  return result;
+}
+
+void TextGridPanel::OnCellFocus(int n) {
+  if (clicking_) return;
+  if (onCellClick) onCellClick(n);
+  ShowCell(n);
+}
+
 LRESULT TextGridPanel::OnCellMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int n) {
   switch (message) {
-    case WM_LBUTTONDOWN:
-      if (onCellClick) onCellClick(n);
-      break;
+    case WM_LBUTTONDOWN: return OnCellClick(window, wParam, lParam, n);
+    case WM_SETFOCUS: OnCellFocus(n); break;
+    case WM_GETDLGCODE: return DefSubclassProc(window, message, wParam, lParam) & ~LeftToDialog(lParam);
     case WM_LBUTTONDBLCLK: {
       // The memo marks the word first, as an edit control does.
       const LRESULT result = DefSubclassProc(window, message, wParam, lParam);

@@ -1,6 +1,7 @@
 // The grid of the Text page: a memo in each of its 55 cells. The memos stay
 // edit controls (the user may type into them); a click still selects its
-// cell and a double click opens it.
+// cell and a double click opens it. Tab walks the memos in reading order,
+// and the memo it reaches is selected and scrolled into view.
 #pragma once
 
 #include <array>
@@ -24,14 +25,23 @@ class TextGridPanel : public CellGridPanel {
   [[nodiscard]] bool SetCellText(int n, const std::wstring& text);
   void MoveCellsDown(int firstCell) override;
   void EmptyCells() override;
+  int FocusedCell() const override;
+
+ protected:
+  bool CellsAreWindows() const override { return true; }
 
  private:
   static LRESULT CALLBACK CellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR n,
                                    DWORD_PTR self);
   LRESULT OnCellMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int n);
+  LRESULT OnCellClick(HWND window, WPARAM wParam, LPARAM lParam, int n);
+  void OnCellFocus(int n);
   ui::Memo& Cell(int n) { return memos_.at(static_cast<size_t>(n - 1)); }
 
   std::array<ui::Memo, kCellCount> memos_;
+  // A click is focusing a memo: it selects its cell itself, and the page
+  // stays where the user scrolled it.
+  bool clicking_ = false;
 };
 
 }  // namespace history

@@ -105,6 +105,7 @@ void OptionsDialog::CreateOkButton() {
   const int top = kOptionsNotebookHeight + (kOptionsClientHeight - kOptionsNotebookHeight - kOkButtonHeight) / 2;
   okButton_.Create(Handle(), kOkButtonId, left, top, kOkButtonWidth, kOkButtonHeight, kOkCaption);
   okButton_.LoadGlyph(IDB_GLYPH_OK);
+  SetDefaultButton(kOkButtonId);
 }
 
 void OptionsDialog::RefreshControls() {
@@ -114,6 +115,11 @@ void OptionsDialog::RefreshControls() {
 }
 
 void OptionsDialog::ShowPage(int page) { notebook_.SetPageIndex(page); }
+
+bool OptionsDialog::OnPageKey(bool forward) {
+  notebook_.StepPage(forward ? 1 : -1);
+  return true;
+}
 
 void OptionsDialog::ShowHint(int page, const wchar_t* text) {
   ui::Label& hint = pages_[static_cast<size_t>(page)].hint;

@@ -53,6 +53,7 @@ class OptionsDialog : public ui::Form {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  bool OnPageKey(bool forward) override;
 
  private:
   // What every page holds besides its own controls.

@@ -46,6 +46,12 @@ void DispatchOne(MSG& message) {
     Form* form = Form::FromHandle(root);
     if (form && IsWindowEnabled(root) && form->OnEscape()) return;
   }
+  // Ctrl+Tab turns the pages, as in any window with tabs; a memo would
+  // otherwise take it as a tab character.
+  if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+    Form* form = Form::FromHandle(root);
+    if (form && IsWindowEnabled(root) && form->OnPageKey(GetKeyState(VK_SHIFT) >= 0)) return;
+  }
   if (root && (GetWindowLongW(root, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) && IsDialogMessageW(root, &message)) return;
   TranslateMessage(&message);
   DispatchMessageW(&message);

@@ -234,6 +234,10 @@ LRESULT FlatButton::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, 
       }
       break;
     case WM_MOUSELEAVE: SetHot(false); break;
+    case WM_GETDLGCODE: return DefSubclassProc(window, message, wParam, lParam) | EnterCode(lParam);
+    case WM_KEYDOWN:
+      if (wParam == VK_RETURN) return OnEnter(window);
+      break;
     case WM_LBUTTONDBLCLK:
       // Owner-drawn buttons report the second click of a double click as
       // BN_DOUBLECLICKED only; a toolbar button takes it as a second press.
@@ -245,6 +249,19 @@ LRESULT FlatButton::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, 
     default: break;
   }
   return DefSubclassProc(window, message, wParam, lParam);
+}
+
+LRESULT FlatButton::EnterCode(LPARAM message) {
+  // A focused push button answers Enter, as the default button does
+  // elsewhere; owner-drawn buttons are left out by the dialog manager.
+  const MSG* asked = reinterpret_cast<const MSG*>(message);
+  return asked && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN ? DLGC_WANTMESSAGE : 0;
+}
+
+LRESULT FlatButton::OnEnter(HWND window) {
+  SendMessageW(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
+               reinterpret_cast<LPARAM>(window));
+  return 0;
 }
 
 LRESULT CALLBACK FlatButton::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,

@@ -46,6 +46,8 @@ class FlatButton : public Control {
                                        DWORD_PTR self);
   LRESULT OnSubclassMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void SetHot(bool hot);
+  static LRESULT EnterCode(LPARAM message);
+  static LRESULT OnEnter(HWND window);
   void PaintFace(HDC dc, const RECT& area, UINT state) const;
   void PaintContent(HDC dc, const RECT& area, bool disabled, UINT textFormat) const;
   void PaintCaption(HDC dc, const std::wstring& caption, RECT area, bool disabled, UINT textFormat) const;

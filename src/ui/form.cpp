@@ -125,6 +125,8 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: OnCloseRequest(); return 0;
     case WM_DESTROY: OnDestroy(); return DefaultHandling(message, wParam, lParam);
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
+    // The dialog manager asks this when Enter reaches it.
+    case DM_GETDEFID: return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
     default: return DefaultHandling(message, wParam, lParam);
   }
 }

@@ -62,6 +62,12 @@ class Form : public Window {
   // looks at and puts away do so here and return true; the others leave the
   // key to their controls.
   virtual bool OnEscape() { return false; }
+  // Ctrl+Tab (forward) and Ctrl+Shift+Tab, wherever the focus is inside the
+  // form. A form with pages turns them and returns true.
+  virtual bool OnPageKey(bool forward) { return false; }
+  // The button Enter presses wherever the focus is, unless the focus is on a
+  // control that takes Enter itself (a memo, another button).
+  void SetDefaultButton(int id) { defaultButton_ = id; }
   // The form whose top-level window this is; null for any other window.
   static Form* FromHandle(HWND window);
 
@@ -86,6 +92,7 @@ class Form : public Window {
   FormPersistence* persistence_ = nullptr;
   bool modal_ = false;
   int modalResult_ = kModalNone;
+  int defaultButton_ = 0;
 };
 
 }  // namespace ui

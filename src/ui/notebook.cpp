@@ -50,6 +50,17 @@ void Notebook::SetPageIndex(int index) {
   if (onPageChanged) onPageChanged();
 }
 
+void Notebook::StepPage(int step) {
+  const int count = PageCount();
+  if (count < 2) return;
+  const HWND left = Page(PageIndex());
+  const bool focusLeaves = IsChild(left, GetFocus()) != FALSE;
+  SetPageIndex(((PageIndex() + step) % count + count) % count);
+  if (!focusLeaves) return;
+  const HWND first = GetNextDlgTabItem(Page(PageIndex()), nullptr, FALSE);
+  SetFocus(first ? first : tabs_);
+}
+
 void Notebook::ShowSelectedPage() {
   const int selected = PageIndex();
   for (int i = 0; i < PageCount(); ++i) ShowWindow(Page(i), i == selected ? SW_SHOW : SW_HIDE);

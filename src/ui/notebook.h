@@ -16,6 +16,10 @@ class Notebook : public Window {
   void Create(HWND parent, int x, int y, int width, int height, const std::vector<std::wstring>& pages);
   int PageIndex() const;
   void SetPageIndex(int index);
+  // Selects the page `step` pages on, round the end: Ctrl+Tab and
+  // Ctrl+Shift+Tab. The focus, if it was on the page put away, moves to the
+  // first control of the page shown.
+  void StepPage(int step);
   int PageCount() const { return static_cast<int>(pages_.size()); }
   // The page window that holds the page's controls.
   HWND Page(int index) const { return pages_.at(static_cast<size_t>(index))->Handle(); }

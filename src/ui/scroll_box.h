@@ -19,6 +19,8 @@ class ScrollBox : public Window {
   int HorizontalPosition() const { return horizontal_; }
   void ScrollTo(int position);
   void ScrollHorizontallyTo(int position);
+  // The height of the part of the content in view.
+  int VisibleHeight() const;
   // A double click on the box's own area, outside the content.
   std::function<void()> onDoubleClick;
 
@@ -32,7 +34,6 @@ class ScrollBox : public Window {
   void OnSize();
   void UpdateScrollBars();
   void MoveContent();
-  int VisibleHeight() const;
   int VisibleWidth() const;
 
   HWND content_ = nullptr;
