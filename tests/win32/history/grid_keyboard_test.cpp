@@ -1,11 +1,10 @@
-// The main window worked by keyboard alone: real key messages go through
-// the program's message loop to the focused grid, memo or button.
+// The main window worked by keyboard alone.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <vector>
 
 #include "win32/history/main_window_fixture.h"
+#include "win32/keyboard_support.h"
 #include "win32/ui/rendering.h"
 
 namespace history {
@@ -13,21 +12,7 @@ namespace {
 
 class GridKeyboardTest : public MainWindowFixture {
  protected:
-  // A key press as the keyboard delivers it, with the modifiers held down
-  // while the loop handles it.
-  static void Press(UINT key, std::initializer_list<UINT> held = {}) {
-    std::array<BYTE, 256> state{};
-    GetKeyboardState(state.data());
-    const std::array<BYTE, 256> before = state;
-    for (UINT modifier : held) state[modifier] = 0x80;
-    SetKeyboardState(state.data());
-    const HWND focus = GetFocus();
-    PostMessageW(focus, WM_KEYDOWN, key, 1);
-    PostMessageW(focus, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
-    ui::Application::ProcessMessages();
-    std::array<BYTE, 256> restored = before;
-    SetKeyboardState(restored.data());
-  }
+  static void Press(UINT key, std::initializer_list<UINT> held = {}) { test::PressKey(key, held); }
   int Selected(CellKind kind) const { return form->Store().SelectedCell(kind); }
   int ScrollOf(HWND grid) const { return GetScrollPos(GetParent(grid), SB_VERT); }
   // Whether cell n's frame lies wholly inside the visible part of its page.
