@@ -39,7 +39,7 @@ constexpr int kLumaGreen = 59;
 constexpr int kLumaBlue = 11;
 constexpr int kLumaScale = 100;
 constexpr int kFullIntensity = 255;
-constexpr DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
+constexpr DWORD kToolbarStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
                                 CCS_NOPARENTALIGN | CCS_NORESIZE | CCS_NODIVIDER;
 
 constexpr UINT_PTR kToolbarSubclassId = 0x5444;  // any value unique among our subclasses of a toolbar
@@ -47,12 +47,44 @@ constexpr UINT_PTR kToolbarSubclassId = 0x5444;  // any value unique among our s
 // A flat toolbar is see-through and leaves its background to whoever is
 // behind it; it sits on the dock and on the floating frame alike, so it
 // paints the button face itself.
-LRESULT CALLBACK ToolbarSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-  if (message != WM_ERASEBKGND) return DefSubclassProc(window, message, wParam, lParam);
+LRESULT PaintToolbarBackground(HWND window, HDC dc) {
   RECT client{};
   GetClientRect(window, &client);
-  FillRect(reinterpret_cast<HDC>(wParam), &client, GetSysColorBrush(COLOR_BTNFACE));
+  FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
   return TRUE;
+}
+
+// The toolbar moves its hot button by the arrow keys and presses it on
+// Enter; the dialog manager would take both.
+LRESULT ToolbarKeys(LPARAM message) {
+  const MSG* asked = reinterpret_cast<const MSG*>(message);
+  const bool enter = asked && asked->message == WM_KEYDOWN && asked->wParam == VK_RETURN;
+  return DLGC_WANTARROWS | (enter ? DLGC_WANTMESSAGE : 0);
+}
+
+// Reached by Tab, the toolbar shows which button the keys work on: the
+// first one that can be pressed.
+void ShowKeyboardHotItem(HWND toolbar) {
+  if (SendMessageW(toolbar, TB_GETHOTITEM, 0, 0) >= 0) return;
+  const auto count = static_cast<int>(SendMessageW(toolbar, TB_BUTTONCOUNT, 0, 0));
+  for (int i = 0; i < count; ++i) {
+    TBBUTTON button{};
+    SendMessageW(toolbar, TB_GETBUTTON, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&button));
+    if ((button.fsStyle & BTNS_SEP) || !(button.fsState & TBSTATE_ENABLED)) continue;
+    SendMessageW(toolbar, TB_SETHOTITEM, static_cast<WPARAM>(i), 0);
+    return;
+  }
+}
+
+LRESULT CALLBACK ToolbarSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  switch (message) {
+    case WM_ERASEBKGND: return PaintToolbarBackground(window, reinterpret_cast<HDC>(wParam));
+    case WM_GETDLGCODE: return DefSubclassProc(window, message, wParam, lParam) | ToolbarKeys(lParam);
+    case WM_SETFOCUS: ShowKeyboardHotItem(window); break;
+    case WM_KILLFOCUS: SendMessageW(window, TB_SETHOTITEM, static_cast<WPARAM>(-1), 0); break;
+    default: break;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 bool IsKey(const RGBQUAD& pixel) { return RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue) == kGlyphKey; }
@@ -97,6 +129,8 @@ void ToolbarDock::Create(HWND parent, int height, const wchar_t* title, std::spa
   WindowParams params =
       WindowParams::Child(core::kToolbarDockClass, parent, 0, 0, client.right, height, WS_CLIPCHILDREN);
   params.caption = title_;
+  // Tab finds the toolbar inside.
+  params.exStyle = WS_EX_CONTROLPARENT;
   CreateFromParams(params);
   CreateToolbar(buttons);
   PlaceToolbarInDock();

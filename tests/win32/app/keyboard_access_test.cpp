@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <cwctype>
 #include <map>
@@ -104,6 +105,27 @@ TEST_F(KeyboardAccessTest, OptionsDialogTurnsPagesByCtrlTabAndEnterIsOk) {
   test::PressKey(VK_RETURN);
   EXPECT_EQ(applied, 1) << "Enter on a check box presses OK";
   EXPECT_FALSE(dialog->IsVisible());
+}
+
+TEST_F(KeyboardAccessTest, CellWindowToolbarIsATabStopWorkedByArrowsAndEnter) {
+  const auto cell = ui::MakeWindow<tools::CellWindow>(application, settings);
+  cell->OpenText(L"some text");
+  cell->Show();
+  const HWND toolbar = GetNextDlgTabItem(cell->Handle(), nullptr, FALSE);
+  wchar_t name[64] = L"";
+  GetClassNameW(toolbar, name, 64);
+  ASSERT_EQ(std::wstring(name), TOOLBARCLASSNAMEW) << "the toolbar comes first";
+  SetFocus(toolbar);
+  test::PressKey(VK_TAB);
+  const HWND memo = GetFocus();
+  EXPECT_EQ(GetDlgCtrlID(memo), tools::CellWindow::kMemoId) << "then the text";
+  SetFocus(toolbar);
+
+  // On the first button, New, after a trip along the row.
+  test::PressKey(VK_RIGHT);
+  test::PressKey(VK_LEFT);
+  test::PressKey(VK_RETURN);
+  EXPECT_EQ(GetWindowTextLengthW(memo), 0) << "Enter pressed New";
 }
 
 }  // namespace
