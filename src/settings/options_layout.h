@@ -10,7 +10,8 @@
 namespace settings {
 
 inline constexpr wchar_t kOptionsCaption[] = L"Options";
-inline constexpr int kOptionsClientWidth = 291;
+// Wide enough for the four page tabs side by side, with no scroll arrows.
+inline constexpr int kOptionsClientWidth = 324;
 inline constexpr int kOptionsClientHeight = 301;
 inline constexpr int kOptionsNotebookHeight = 265;
 
@@ -80,7 +81,7 @@ inline constexpr int kQuickPasteKeyWidth = 160;
 // bevelled area holding the hint.
 inline constexpr int kPagePictureSide = 32;
 inline constexpr int kPagePictureMargin = 8;
-inline constexpr int kHintAreaWidth = 265;
+inline constexpr int kHintAreaWidth = 298;
 inline constexpr int kHintAreaHeight = 42;
 inline constexpr int kHintAreaBottomMargin = 8;
 // Three lines of hint fill the area, so only the bevel is kept clear above
