@@ -150,7 +150,8 @@ inline constexpr DirectoryRow kWallpaperDirectoryRow{
 };
 
 /// The key that pops up the quick-paste list from any program, as the
-/// dialog's hot key control gives it; kNoHotKey turns quick paste off.
+/// dialog's hot key control gives it; kNoHotKey (stored as "None") turns
+/// quick paste off.
 struct HotKeyRow {
   StoredKey key;
   std::uint16_t defaultValue;
@@ -166,8 +167,7 @@ inline constexpr HotKeyRow kQuickPasteKeyRow{
     kQuickPastePage,
     615,
     L"Quick paste key :",
-    L"Press the keys that pop up the clipboard history from any program; Backspace clears them and turns quick "
-    L"paste off",
+    L"Press the keys that pop up the clipboard history in any program, to paste one of its items there",
 };
 
 /// The quick-paste key the user was last told another program holds, so

@@ -129,9 +129,10 @@ void OptionsDialog::RefreshControls() {
 void OptionsDialog::ShowQuickPasteKey() { quickPasteKey_.SetHotKey(settings_.QuickPasteKey()); }
 
 // Each showing starts from the stored key, whatever was pressed in the field
-// the last time the dialog was put away without "&OK".
-void OptionsDialog::OnShowWindow(bool shown) {
-  if (shown) ShowQuickPasteKey();
+// the last time the dialog was put away without "&OK". (A dialog that only
+// comes back with its owner is no new showing: lParam tells them apart.)
+void OptionsDialog::OnShowWindow(bool shownAnew) {
+  if (shownAnew) ShowQuickPasteKey();
 }
 
 void OptionsDialog::ShowPage(int page) { notebook_.SetPageIndex(page); }
@@ -177,7 +178,7 @@ void OptionsDialog::OnCommand(int id, int code) {
 LRESULT OptionsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE); break;
+    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE && lParam == 0); break;
     default: break;
   }
   return Form::HandleMessage(message, wParam, lParam);

@@ -78,7 +78,7 @@ class OptionsDialog : public ui::Form {
   HWND PageBackground(int page) const { return pages_[static_cast<size_t>(page)].background.Handle(); }
   void ShowHint(int page, const wchar_t* text);
   void ShowQuickPasteKey();
-  void OnShowWindow(bool shown);
+  void OnShowWindow(bool shownAnew);
   void OnOptionClick(size_t index);
   void OnCommand(int id, int code);
 

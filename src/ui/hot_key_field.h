@@ -1,7 +1,7 @@
 // A hot key field: the system's hot key control, in which the user presses
 // a key combination rather than typing its name. It reports the key in the
 // control's own form: the virtual key in the low byte, the HOTKEYF_ flags
-// in the high byte; 0 once the user has cleared it with Backspace.
+// in the high byte; 0 while it holds no key.
 #pragma once
 
 #include <windows.h>
