@@ -40,6 +40,7 @@
 #define IDI_PAGE_PREFERENCES 170
 #define IDI_PAGE_CONFIRMATION 171
 #define IDI_PAGE_WALLPAPER 172
+#define IDI_PAGE_QUICK_PASTE 173
 #define IDB_GLYPH_OK 175
 #define IDB_GLYPH_BROWSE 176
 // 16 x 16 glyphs of the directory picker's buttons, with the same key.

@@ -309,4 +309,23 @@ Image DrawWallpaperPicture() {
   return canvas.ToImage();
 }
 
+// Quick paste: a key pressed, and the history list it pops up with the
+// chosen line lit.
+Image DrawQuickPastePicture() {
+  Canvas canvas(kPagePictureSize, kPagePictureSize, kSmoothSamples);
+  canvas.Fill(RoundRect(11, 1, 31, 21, 2), kPageInk);
+  canvas.Fill(RoundRect(12, 2, 30, 20, 1.5), kPagePaper);
+  const std::array<double, 4> rows{4.5, 8.5, 12.5, 16.5};
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const bool lit = i == 1;
+    if (lit) canvas.Fill(Rect(12.5, rows[i] - 1, 29.5, rows[i] + 3), kPageBlue);
+    canvas.Fill(RoundRect(14.5, rows[i] + 0.2, 27.5, rows[i] + 1.8, 0.8), lit ? kPagePaper : kPageRule);
+  }
+  canvas.Fill(RoundRect(1, 13, 19, 31, 3), kPageInk);
+  canvas.Fill(RoundRect(2, 14, 18, 30, 2.4), kPageCaseDark);
+  canvas.Fill(RoundRect(3.5, 14.8, 16.5, 26.5, 2), LinearGradient({0, 15}, {0, 26}, kPagePaper, kPageCase));
+  canvas.Fill(Strokes({{{7.5, 17.5}, {10.5, 21}}}, 2.2), kPageInk);
+  return canvas.ToImage();
+}
+
 }  // namespace art

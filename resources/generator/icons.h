@@ -69,5 +69,6 @@ Image DrawSmallClipboardIcon(ClipboardState state);
 Image DrawPreferencesPicture();
 Image DrawConfirmationPicture();
 Image DrawWallpaperPicture();
+Image DrawQuickPastePicture();
 
 }  // namespace art

@@ -55,6 +55,7 @@ void DrawOptionsPictures(const std::filesystem::path& out) {
   save("options_preferences.ico", DrawPreferencesPicture);
   save("options_confirmation.ico", DrawConfirmationPicture);
   save("options_wallpaper.ico", DrawWallpaperPicture);
+  save("options_quick_paste.ico", DrawQuickPastePicture);
 }
 
 void SaveGlyphs(const std::filesystem::path& out, std::span<const GlyphFile> glyphs) {

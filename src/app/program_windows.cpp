@@ -4,6 +4,7 @@
 #include "about/help_window.h"
 #include "app/help.h"
 #include "app/startup_window.h"
+#include "desktop/run_at_logon.h"
 #include "history/main_window.h"
 #include "settings/option_file.h"
 #include "settings/options_dialog.h"
@@ -13,6 +14,7 @@
 #include "tools/full_screen_view.h"
 #include "tools/wallpaper_progress_window.h"
 #include "ui/application.h"
+#include "ui/message_box.h"
 
 namespace app {
 
@@ -106,6 +108,18 @@ void ApplyStoredOptions(settings::Settings& settings, settings::OptionFile& opti
   optionFile.Store();
 }
 
+// A registry that refuses is reported over the dialog whose "&OK" applied
+// the option, or on its own from the tray and at start-up; the program
+// carries on either way.
+void KeepStartWithWindowsInStep(bool on) {
+  try {
+    desktop::RunAtLogon().KeepInStep(on);
+  } catch (const ui::UserError& error) {
+    const HWND owner = optionsDialog && optionsDialog->IsVisible() ? optionsDialog->Handle() : nullptr;
+    ui::ReportError(owner, error.Text());
+  }
+}
+
 }  // namespace
 
 bool ProgramIsWhole() {
@@ -123,6 +137,7 @@ about::HelpWindow* HelpWindowOnFirstUse() {
 void ApplyOptions(const settings::Settings& settings) {
   if (mainWindow) mainWindow->ApplyButtonCaptions(settings.IsOn(settings::Option::OnlyBitmapsOnButtons));
   if (startupWindow) startupWindow->TaskbarButton().SetHidden(settings.IsOn(settings::Option::NoTaskbar));
+  KeepStartWithWindowsInStep(settings.IsOn(settings::Option::StartWithWindows));
 }
 
 void CreateProgramWindows(ui::Application& application, settings::Settings& settings,

@@ -61,8 +61,10 @@ void CreateProgramWindows(ui::Application& application, settings::Settings& sett
 // is not whole (being made or shut down).
 about::HelpWindow* HelpWindowOnFirstUse();
 
-// The apply step of the options, which the options dialog's OK and the tray
-// menu's toggles share: pushes the options that change other windows.
+// The apply step of the options, which start-up, the options dialog's OK and
+// the tray menu's toggles share, so it runs after every change the user
+// makes: pushes the options that change other windows and the system (the
+// registry's Run value; the quick-paste key's registration belongs here too).
 void ApplyOptions(const settings::Settings& settings);
 
 }  // namespace app

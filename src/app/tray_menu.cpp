@@ -78,6 +78,7 @@ TrayMenuItem OptionsSubmenu(const settings::Settings& settings, WallpaperMarks m
                                          L"* " + TextMenuCaption(settings.WallpaperDirectory()) + L" *"),
                                  Command(kBrowseCommand, L"Browse..."),
                              }),
+                     Submenu(L"Quick paste", Toggles(settings, settings::kQuickPastePage)),
                  });
 }
 

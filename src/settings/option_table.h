@@ -5,8 +5,11 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string_view>
+
+#include "settings/hot_key_rules.h"
 
 namespace settings {
 
@@ -26,12 +29,15 @@ enum class Option {
   ConfirmExit,
   NormalWallpaper,
   TiledWallpaper,
+  SkipRepeatedCopy,
+  StartWithWindows,
 };
 
 /// How a value is written in the settings file.
 enum class ValueForm {
   TrueFalse,  // kTrueText or kFalseText; read back in any letter case
   Text,       // the text itself, without blanks around it
+  HotKey,     // FormatHotKey's readable form, such as "Ctrl+`"
 };
 
 inline constexpr std::wstring_view kTrueText = L"True";
@@ -55,7 +61,8 @@ struct StoredKey {
 inline constexpr int kPreferencesPage = 0;
 inline constexpr int kConfirmationPage = 1;
 inline constexpr int kWallpaperPage = 2;
-inline constexpr int kOptionsPageCount = 3;
+inline constexpr int kQuickPastePage = 3;
+inline constexpr int kOptionsPageCount = 4;
 
 enum class OptionControlKind { CheckBox, RadioButton };
 
@@ -78,7 +85,7 @@ struct OptionRow {
 
 /// Every option, in enum order, which is also the order of the dialog's
 /// controls and of the tray menu's toggles.
-inline constexpr std::array<OptionRow, 10> kOptions{{
+inline constexpr std::array<OptionRow, 12> kOptions{{
     {Option::BeepOnAdd, {L"CheckBox951_Checked", ValueForm::TrueFalse, 0}, true, OptionControlKind::CheckBox,
      kPreferencesPage, 601, L"Beep when adding new items",
      L"When this option is checked you will hear a beep everytime you copy an item to the clipboard",
@@ -108,6 +115,16 @@ inline constexpr std::array<OptionRow, 10> kOptions{{
      nullptr},
     {Option::TiledWallpaper, {L"RadioButton2_Checked", ValueForm::TrueFalse, 9}, false,
      OptionControlKind::RadioButton, kWallpaperPage, 610, L"Tiled Wallpaper", L"Tiled Background", nullptr},
+    // The keys from here on are newer than the files of earlier versions:
+    // they go after every older key, and a file without them gives the
+    // defaults, which leave everything as it was before they existed.
+    {Option::SkipRepeatedCopy, {L"SkipRepeatedCopy", ValueForm::TrueFalse, 12}, false, OptionControlKind::CheckBox,
+     kQuickPastePage, 617, L"Skip repeated copies",
+     L"A copied image or text that equals the newest one of its kind in the history is not added to it again",
+     L"Skip a copy that equals the newest of its kind"},
+    {Option::StartWithWindows, {L"StartWithWindows", ValueForm::TrueFalse, 13}, false, OptionControlKind::CheckBox,
+     kQuickPastePage, 618, L"Start with Windows", L"Kestrel 99 starts by itself every time you log on to Windows",
+     L"Start with Windows"},
 }};
 
 /// The wallpaper folder: a stored text beside the options, which the dialog
@@ -132,12 +149,39 @@ inline constexpr DirectoryRow kWallpaperDirectoryRow{
     L"This is the directory where the wallpaper will be saved in",
 };
 
-/// The keys of the options section: one per option and the folder's.
-inline constexpr int kStoredKeyCount = static_cast<int>(kOptions.size()) + 1;
+/// The key that pops up the quick-paste list from any program, as the
+/// dialog's hot key control gives it; kNoHotKey (stored as "None") turns
+/// quick paste off.
+struct HotKeyRow {
+  StoredKey key;
+  std::uint16_t defaultValue;
+  int page;
+  int controlId;
+  const wchar_t* dialogCaption;  // the label above the hot key control
+  const wchar_t* hint;
+};
+
+inline constexpr HotKeyRow kQuickPasteKeyRow{
+    {L"QuickPasteKey", ValueForm::HotKey, 11},
+    MakeHotKey(0xC0, kHotKeyControl),  // Ctrl and the key left of "1" (` on a US keyboard)
+    kQuickPastePage,
+    615,
+    L"Quick paste key :",
+    L"Press the keys that pop up the clipboard history in any program, to paste one of its items there",
+};
+
+/// The quick-paste key the user was last told another program holds, so
+/// that he is told once per key rather than at every start; kNoHotKey while
+/// he has not been told of any. A record, not an option: no control shows it.
+inline constexpr StoredKey kRefusedQuickPasteKey{L"QuickPasteKeyRefused", ValueForm::HotKey, 14};
+
+/// The keys of the options section: one per option, the folder's and the
+/// two hot keys'.
+inline constexpr int kStoredKeyCount = static_cast<int>(kOptions.size()) + 3;
 
 constexpr const OptionRow& RowOf(Option option) { return kOptions[static_cast<std::size_t>(option)]; }
 
-/// The option whose key sits at `position`; null at the folder's position.
+/// The option whose key sits at `position`; null at the other keys' positions.
 constexpr const OptionRow* OptionAtKeyPosition(int position) {
   for (const OptionRow& row : kOptions) {
     if (row.key.position == position) return &row;
@@ -151,21 +195,24 @@ constexpr bool RowsFollowTheEnum() {
   for (std::size_t i = 0; i < kOptions.size(); ++i) {
     if (static_cast<std::size_t>(kOptions[i].option) != i) return false;
   }
-  return static_cast<std::size_t>(Option::TiledWallpaper) + 1 == kOptions.size();
+  return static_cast<std::size_t>(Option::StartWithWindows) + 1 == kOptions.size();
 }
 
-// Every position is taken exactly once, by an option or by the folder, and
-// each value is written in the form its reader expects.
+// Every position is taken exactly once, by an option, the folder or a hot
+// key, and each value is written in the form its reader expects.
 constexpr bool KeysFillTheSection() {
   for (int position = 0; position < kStoredKeyCount; ++position) {
     int holders = kWallpaperDirectoryRow.key.position == position ? 1 : 0;
+    holders += kQuickPasteKeyRow.key.position == position ? 1 : 0;
+    holders += kRefusedQuickPasteKey.position == position ? 1 : 0;
     for (const OptionRow& row : kOptions) holders += row.key.position == position ? 1 : 0;
     if (holders != 1) return false;
   }
   for (const OptionRow& row : kOptions) {
     if (row.key.form != ValueForm::TrueFalse) return false;
   }
-  return kWallpaperDirectoryRow.key.form == ValueForm::Text;
+  return kWallpaperDirectoryRow.key.form == ValueForm::Text && kQuickPasteKeyRow.key.form == ValueForm::HotKey &&
+         kRefusedQuickPasteKey.form == ValueForm::HotKey;
 }
 
 }  // namespace table_checks

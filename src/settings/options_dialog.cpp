@@ -19,7 +19,7 @@ constexpr wchar_t kHintFontFace[] = L"MS Sans Serif";
 constexpr int kHintFontHeight = 11;
 
 constexpr std::array<int, kOptionsPageCount> kPagePictures{IDI_PAGE_PREFERENCES, IDI_PAGE_CONFIRMATION,
-                                                          IDI_PAGE_WALLPAPER};
+                                                          IDI_PAGE_WALLPAPER, IDI_PAGE_QUICK_PASTE};
 
 }  // namespace
 
@@ -46,6 +46,7 @@ void OptionsDialog::CreatePages() {
   for (int page = 0; page < kOptionsPageCount; ++page) CreatePageFrame(page, kPagePictures[static_cast<size_t>(page)]);
   CreateOptionControls();
   CreateWallpaperFolder();
+  CreateQuickPasteKey();
   CreateOkButton();
   RefreshControls();
 }
@@ -100,6 +101,17 @@ void OptionsDialog::CreateWallpaperFolder() {
   hints_.Watch(browseButton_.Handle(), [this, &row] { ShowHint(row.page, kBrowseHint); });
 }
 
+void OptionsDialog::CreateQuickPasteKey() {
+  const HotKeyRow& row = kQuickPasteKeyRow;
+  const HWND page = PageBackground(row.page);
+  quickPasteKeyLabel_.Create(page, kQuickPasteKeyLabelId, kOptionLeft, kQuickPasteKeyLabelTop, kOptionWidth,
+                             kWallpaperLabelHeight, ui::LabelAlignment::Left, false);
+  quickPasteKeyLabel_.SetText(row.dialogCaption);
+  quickPasteKeyLabel_.SetFont(heavyFont_.get());
+  quickPasteKey_.Create(page, row.controlId, kOptionLeft, kQuickPasteKeyTop, kQuickPasteKeyWidth, kFieldHeight);
+  hints_.Watch(quickPasteKey_.Handle(), [this, &row] { ShowHint(row.page, row.hint); });
+}
+
 void OptionsDialog::CreateOkButton() {
   const int left = kOptionsClientWidth - kOkButtonWidth - kOkButtonRightMargin;
   const int top = kOptionsNotebookHeight + (kOptionsClientHeight - kOptionsNotebookHeight - kOkButtonHeight) / 2;
@@ -112,6 +124,16 @@ void OptionsDialog::RefreshControls() {
   for (size_t i = 0; i < kOptions.size(); ++i) options_[i].SetChecked(settings_.IsOn(kOptions[i].option));
   const std::wstring directory = settings_.WallpaperDirectory();
   if (wallpaperDirectory_.Text() != directory) wallpaperDirectory_.SetText(directory);
+  if (!IsVisible()) ShowQuickPasteKey();
+}
+
+void OptionsDialog::ShowQuickPasteKey() { quickPasteKey_.SetHotKey(settings_.QuickPasteKey()); }
+
+// Each showing starts from the stored key, whatever was pressed in the field
+// the last time the dialog was put away without "&OK". (A dialog that only
+// comes back with its owner is no new showing: lParam tells them apart.)
+void OptionsDialog::OnShowWindow(bool shownAnew) {
+  if (shownAnew) ShowQuickPasteKey();
 }
 
 void OptionsDialog::ShowPage(int page) { notebook_.SetPageIndex(page); }
@@ -142,6 +164,7 @@ void OptionsDialog::OnBrowseClick() {
 }
 
 void OptionsDialog::OnOkClick() {
+  settings_.SetQuickPasteKey(quickPasteKey_.HotKey());
   if (actions_.applyOptions) actions_.applyOptions();
   Close();
 }
@@ -161,8 +184,10 @@ void OptionsDialog::OnCommand(int id, int code) {
 LRESULT OptionsDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
-    default: return Form::HandleMessage(message, wParam, lParam);
+    case WM_SHOWWINDOW: OnShowWindow(wParam != FALSE && lParam == 0); break;
+    default: break;
   }
+  return Form::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace settings

@@ -1,8 +1,11 @@
 // OptionsDialog: the options dialog. It shows the Settings and edits them in
 // place: a click on a check box or radio button changes the Settings at
 // once, so every reader sees it before "&OK". Each control takes its id,
-// page, caption and hint from the option's row in kOptions. The option file
-// is read before every showing and written at every close.
+// page, caption and hint from the option's row in kOptions. The quick-paste
+// key is the exception: a key pressed in its field takes effect only with
+// "&OK", since the keys pressed on the way to a combination must not become
+// the key. The option file is read before every showing and written at every
+// close.
 #pragma once
 
 #include <windows.h>
@@ -16,6 +19,7 @@
 #include "ui/edit_field.h"
 #include "ui/flat_button.h"
 #include "ui/form.h"
+#include "ui/hot_key_field.h"
 #include "ui/hover_watch.h"
 #include "ui/icon_box.h"
 #include "ui/label.h"
@@ -39,12 +43,14 @@ class OptionsDialog : public ui::Form {
 
   OptionsDialog(ui::Application& application, settings::Settings& settings, OptionFile& optionFile, Actions actions);
 
-  // "&OK": applies the options, then closes the dialog, which stores them.
+  // "&OK": takes the quick-paste key from its field, applies the options,
+  // then closes the dialog, which stores them.
   void OnOkClick();
   void OnBrowseClick();
 
   // Re-reads every control from the Settings. Cheap, and it never writes to
-  // the Settings, so it may run from their change notification.
+  // the Settings, so it may run from their change notification. While the
+  // dialog is up, the quick-paste key field keeps what the user pressed.
   void RefreshControls();
   // Selects a notebook page (kPreferencesPage...), for instance before the
   // dialog is shown.
@@ -68,9 +74,12 @@ class OptionsDialog : public ui::Form {
   void CreatePageFrame(int page, int pictureId);
   void CreateOptionControls();
   void CreateWallpaperFolder();
+  void CreateQuickPasteKey();
   void CreateOkButton();
   HWND PageBackground(int page) const { return pages_[static_cast<size_t>(page)].background.Handle(); }
   void ShowHint(int page, const wchar_t* text);
+  void ShowQuickPasteKey();
+  void OnShowWindow(bool shownAnew);
   void OnOptionClick(size_t index);
   void OnCommand(int id, int code);
 
@@ -85,6 +94,8 @@ class OptionsDialog : public ui::Form {
   ui::Label wallpaperLabel_;
   ui::EditField wallpaperDirectory_;
   ui::FlatButton browseButton_;
+  ui::Label quickPasteKeyLabel_;
+  ui::HotKeyField quickPasteKey_;
   ui::FlatButton okButton_;
   ui::HoverWatch hints_;
 };

@@ -10,18 +10,20 @@
 namespace settings {
 
 inline constexpr wchar_t kOptionsCaption[] = L"Options";
-inline constexpr int kOptionsClientWidth = 291;
+// Wide enough for the four page tabs side by side, with no scroll arrows.
+inline constexpr int kOptionsClientWidth = 324;
 inline constexpr int kOptionsClientHeight = 301;
 inline constexpr int kOptionsNotebookHeight = 265;
 
 inline constexpr std::array<const wchar_t*, kOptionsPageCount> kOptionsPageCaptions{
-    L"Preferences", L"Confirmation", L"Wallpaper"};
+    L"Preferences", L"Confirmation", L"Wallpaper", L"Quick paste"};
 
 // Control ids, by which the dialog tells its controls apart and tests and
 // other programs find them.
 inline constexpr int kBrowseButtonId = 612;
 inline constexpr int kOkButtonId = 613;
 inline constexpr int kWallpaperLabelId = 614;
+inline constexpr int kQuickPasteKeyLabelId = 616;
 // The hint label of page P has the id kHintLabelIdBase + P.
 inline constexpr int kHintLabelIdBase = 620;
 
@@ -46,6 +48,8 @@ inline constexpr std::array<OptionPlace, kOptions.size()> kOptionPlaces{{
     {Option::ConfirmExit, 88},
     {Option::NormalWallpaper, 96},
     {Option::TiledWallpaper, 128},
+    {Option::SkipRepeatedCopy, 96},
+    {Option::StartWithWindows, 128},
 }};
 
 constexpr bool PlacesFollowTheRows() {
@@ -67,11 +71,17 @@ inline constexpr int kBrowseButtonLeft = kOptionLeft + kWallpaperDirectoryWidth 
 inline constexpr int kBrowseButtonSide = 22;
 inline constexpr wchar_t kBrowseHint[] = L"When you press this button you will get a BrowseDialog";
 
+// The quick-paste key: a label and the hot key field under it, where the
+// wallpaper page has its folder.
+inline constexpr int kQuickPasteKeyLabelTop = kWallpaperLabelTop;
+inline constexpr int kQuickPasteKeyTop = kWallpaperDirectoryTop;
+inline constexpr int kQuickPasteKeyWidth = 160;
+
 // Every page: a picture in the top-right corner and, at its foot, a
 // bevelled area holding the hint.
 inline constexpr int kPagePictureSide = 32;
 inline constexpr int kPagePictureMargin = 8;
-inline constexpr int kHintAreaWidth = 265;
+inline constexpr int kHintAreaWidth = 298;
 inline constexpr int kHintAreaHeight = 42;
 inline constexpr int kHintAreaBottomMargin = 8;
 // Three lines of hint fill the area, so only the bevel is kept clear above

@@ -4,6 +4,8 @@
 #include <limits>
 #include <optional>
 
+#include "settings/hot_key_rules.h"
+
 namespace settings {
 
 namespace {
@@ -56,6 +58,15 @@ bool ParseDecimal(std::wstring_view text, int& value) {
   if (result < kSmallestInt || result > kLargestInt) return false;
   value = static_cast<int>(result);
   return true;
+}
+
+// A stored hot key; a missing key keeps `current`, and a text that is no
+// hot key gives `fallback`, so a damaged file cannot leave a strange key
+// registered.
+std::uint16_t ReadHotKey(ProfileStore& store, std::wstring_view section, std::wstring_view key,
+                         std::uint16_t current, std::uint16_t fallback) {
+  const std::wstring text = store.ReadString(section, key, FormatHotKey(current));
+  return ParseHotKey(TrimBlanks(text)).value_or(fallback);
 }
 
 int WordAsInteger(const std::vector<std::wstring_view>& words, std::size_t index, int fallback) {
@@ -180,12 +191,18 @@ void ReadOptions(ProfileStore& store, std::wstring_view section, Settings& setti
     if (position == folderKey.position) {
       const std::wstring text = store.ReadString(section, folderKey.name, settings.WallpaperDirectory());
       settings.SetWallpaperDirectory(std::wstring(TrimBlanks(text)));
-      continue;
+    } else if (position == kQuickPasteKeyRow.key.position) {
+      settings.SetQuickPasteKey(ReadHotKey(store, section, kQuickPasteKeyRow.key.name, settings.QuickPasteKey(),
+                                           kQuickPasteKeyRow.defaultValue));
+    } else if (position == kRefusedQuickPasteKey.position) {
+      settings.SetRefusedQuickPasteKey(
+          ReadHotKey(store, section, kRefusedQuickPasteKey.name, settings.RefusedQuickPasteKey(), kNoHotKey));
+    } else {
+      const OptionRow& row = *OptionAtKeyPosition(position);
+      const std::wstring text = store.ReadString(section, row.key.name, TrueFalseText(settings.IsOn(row.option)));
+      // Text that names neither value leaves the option as it is.
+      if (const std::optional<bool> on = ParseTrueFalse(TrimBlanks(text))) settings.Set(row.option, *on);
     }
-    const OptionRow& row = *OptionAtKeyPosition(position);
-    const std::wstring text = store.ReadString(section, row.key.name, TrueFalseText(settings.IsOn(row.option)));
-    // Text that names neither value leaves the option as it is.
-    if (const std::optional<bool> on = ParseTrueFalse(TrimBlanks(text))) settings.Set(row.option, *on);
   }
 }
 
@@ -199,13 +216,18 @@ bool WritePlacement(ProfileStore& store, std::wstring_view section, const Placem
 bool WriteOptions(ProfileStore& store, std::wstring_view section, const Settings& settings) {
   const StoredKey& folderKey = kWallpaperDirectoryRow.key;
   for (int position = 0; position < kStoredKeyCount; ++position) {
+    bool written = false;
     if (position == folderKey.position) {
-      const std::wstring folder = settings.WallpaperDirectory();
-      if (!store.WriteString(section, folderKey.name, TrimBlanks(folder))) return false;
-      continue;
+      written = store.WriteString(section, folderKey.name, TrimBlanks(settings.WallpaperDirectory()));
+    } else if (position == kQuickPasteKeyRow.key.position) {
+      written = store.WriteString(section, kQuickPasteKeyRow.key.name, FormatHotKey(settings.QuickPasteKey()));
+    } else if (position == kRefusedQuickPasteKey.position) {
+      written = store.WriteString(section, kRefusedQuickPasteKey.name, FormatHotKey(settings.RefusedQuickPasteKey()));
+    } else {
+      const OptionRow& row = *OptionAtKeyPosition(position);
+      written = store.WriteString(section, row.key.name, TrueFalseText(settings.IsOn(row.option)));
     }
-    const OptionRow& row = *OptionAtKeyPosition(position);
-    if (!store.WriteString(section, row.key.name, TrueFalseText(settings.IsOn(row.option)))) return false;
+    if (!written) return false;
   }
   return true;
 }

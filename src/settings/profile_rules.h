@@ -109,8 +109,9 @@ PlacementLoad ReadPlacement(ProfileStore& store, std::wstring_view section, cons
 WindowState StateFromShowCmd(int showCmd);
 WindowState ReadWindowState(ProfileStore& store, std::wstring_view section);
 
-// Loads every stored option and the wallpaper folder, each on its own, in
-// the order of their keys; a missing key leaves its value as it is.
+// Loads every stored option, the wallpaper folder and the hot keys, each on
+// its own, in the order of their keys; a missing key leaves its value as it
+// is, and a hot key that does not read gives its default.
 void ReadOptions(ProfileStore& store, std::wstring_view section, Settings& settings);
 
 // Writes the placement, then the options. Each stops at the first write

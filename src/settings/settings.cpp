@@ -33,4 +33,12 @@ void Settings::SetWallpaperDirectory(std::wstring directory) {
   if (onChanged) onChanged();
 }
 
+void Settings::SetQuickPasteKey(std::uint16_t hotKey) {
+  if (std::exchange(quickPasteKey_, hotKey) != hotKey && onChanged) onChanged();
+}
+
+void Settings::SetRefusedQuickPasteKey(std::uint16_t hotKey) {
+  if (std::exchange(refusedQuickPasteKey_, hotKey) != hotKey && onChanged) onChanged();
+}
+
 }  // namespace settings

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -30,15 +31,28 @@ class Settings {
   /// Replaces the wallpaper folder.
   void SetWallpaperDirectory(std::wstring directory);
 
-  /// Raised after an option or the wallpaper folder took a new value (not
-  /// when it was set to the value it already had). Windows that show an
-  /// option, such as the main window's status, follow it from here instead
-  /// of polling.
+  /// The key that pops up the quick-paste list, in the hot key control's
+  /// form (hot_key_rules.h); kNoHotKey when quick paste is off.
+  std::uint16_t QuickPasteKey() const { return quickPasteKey_; }
+  void SetQuickPasteKey(std::uint16_t hotKey);
+
+  /// The quick-paste key the user was last told another program holds;
+  /// kNoHotKey while he was told of none. Kept with the options so that a
+  /// refused key is reported once, not at every start.
+  std::uint16_t RefusedQuickPasteKey() const { return refusedQuickPasteKey_; }
+  void SetRefusedQuickPasteKey(std::uint16_t hotKey);
+
+  /// Raised after an option, the wallpaper folder or a hot key took a new
+  /// value (not when it was set to the value it already had). Windows that
+  /// show an option, such as the main window's status, follow it from here
+  /// instead of polling.
   std::function<void()> onChanged;
 
  private:
   std::array<bool, kOptions.size()> on_{};
   std::wstring wallpaperDirectory_;
+  std::uint16_t quickPasteKey_ = kQuickPasteKeyRow.defaultValue;
+  std::uint16_t refusedQuickPasteKey_ = kNoHotKey;
 };
 
 }  // namespace settings

@@ -7,6 +7,7 @@
 
 #include "app/tray_menu.h"
 #include "core/window_classes.h"
+#include "desktop/run_at_logon.h"
 #include "e2e/clipboard_writer.h"
 #include "e2e/harness.h"
 #include "e2e/program_probe.h"
@@ -22,6 +23,16 @@ constexpr UINT kTrayCallback = 0xB03F;
 constexpr wchar_t kMenuClass[] = L"#32768";
 // Long enough for a capture that should not happen to have happened.
 constexpr std::chrono::milliseconds kNoCaptureWindow{1500};
+
+// The command the shell runs at logon for the program, as the registry
+// holds it; empty when there is none.
+std::wstring RunCommand() {
+  wchar_t command[MAX_PATH + 2] = L"";
+  DWORD bytes = sizeof(command);
+  RegGetValueW(HKEY_CURRENT_USER, desktop::kRunKeyPath, desktop::kRunValueName, RRF_RT_REG_SZ, nullptr, command,
+               &bytes);
+  return command;
+}
 
 class TrayMenuTest : public KestrelTest {
  protected:
@@ -103,6 +114,24 @@ TEST_F(TrayMenuTest, DisableKestrelStopsCaptureAndTheOptionOutlivesARestart) {
   ASSERT_NE(main, nullptr);
   EXPECT_TRUE(WaitUntil([&] { return ReadWindowText(main) == history::kDisabledWindowCaption; }))
       << "the option did not survive the restart: " << ReadWindowText(main).value_or(L"<no answer>");
+}
+
+TEST_F(TrayMenuTest, StartWithWindowsKeepsTheRunValueInStepFromTheMenuAndAtStartUp) {
+  const std::wstring command = L"\"" + ProgramPath() + L"\"";
+  ASSERT_NE(StartProgram(), nullptr);
+  EXPECT_EQ(RunCommand(), L"") << "the option is off by default";
+  Choose(app::ToggleCommandOf(settings::Option::StartWithWindows));
+  EXPECT_TRUE(WaitUntil([&] { return RunCommand() == command; })) << "Run value: " << RunCommand();
+
+  // The value lost while the program is away comes back with its next start.
+  ASSERT_TRUE(program_.Close());
+  ASSERT_TRUE(program_.WaitForExit().has_value());
+  RegDeleteKeyValueW(HKEY_CURRENT_USER, desktop::kRunKeyPath, desktop::kRunValueName);
+  ASSERT_NE(StartProgram(), nullptr);
+  EXPECT_EQ(RunCommand(), command);
+
+  Choose(app::ToggleCommandOf(settings::Option::StartWithWindows));
+  EXPECT_TRUE(WaitUntil([&] { return RunCommand().empty(); })) << "Run value: " << RunCommand();
 }
 
 }  // namespace

@@ -68,5 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Require(SamePlacement(Load(file, kMainSection, nullptr), main) || main.normal.right <= main.normal.left);
   Require(SamePlacement(optionsAgain, options) || options.normal.right <= options.normal.left);
   for (const OptionRow& row : kOptions) Require(reloaded.IsOn(row.option) == settings.IsOn(row.option));
+  Require(reloaded.QuickPasteKey() == settings.QuickPasteKey());
+  Require(reloaded.RefusedQuickPasteKey() == settings.RefusedQuickPasteKey());
   return 0;
 }

@@ -3,7 +3,7 @@
 // start-up (the splash, the start-up window) stay on screen here.
 //   window_gallery.exe splash|startup|main|filled|filled-text|filled-keys|cell-save|cell-save-small|cell-edit|full-screen|
 //                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper|
-//                      directory-picker|about-picture|about-credits|about-more|rolled|
+//                      options-quick-paste|directory-picker|about-picture|about-credits|about-more|rolled|
 //                      wallpaper-progress
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page, "filled-keys" its Images page after an
@@ -126,7 +126,7 @@ HWND Descendant(HWND root, int id) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS};
   const ui::ComApartment apartment;
   InitCommonControlsEx(&controls);
   const std::wstring which = argc > 1 ? argv[1] : L"splash";
@@ -186,6 +186,7 @@ int wmain(int argc, wchar_t** argv) {
         application.CreateForm<settings::OptionsDialog>(settings, optionFile, settings::OptionsDialog::Actions{});
     const int page = which == L"options-wallpaper"      ? settings::kWallpaperPage
                      : which == L"options-confirmation" ? settings::kConfirmationPage
+                     : which == L"options-quick-paste"  ? settings::kQuickPastePage
                                                         : settings::kPreferencesPage;
     options->ShowPage(page);
     options->Show();

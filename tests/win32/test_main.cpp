@@ -10,7 +10,7 @@
 #include "ui/com_apartment.h"
 
 int main(int argc, char** argv) {
-  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES};
+  INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_WIN95_CLASSES | ICC_PROGRESS_CLASS | ICC_TAB_CLASSES | ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&icc);
   const ui::ComApartment apartment;
   testing::InitGoogleTest(&argc, argv);

@@ -65,6 +65,9 @@ TEST(TrayMenuTest, EmptyHistoryWithDefaultSettings) {
       L"    * Current Wallpaper Directory : * #208",
       L"    * C:\\WINDOWS\\ * #209",
       L"    Browse... #210",
+      L"  Quick paste",
+      L"    Skip a copy that equals the newest of its kind #228",
+      L"    Start with Windows #229",
       L"-",
       L"Help #211",
       L"About #212",
@@ -141,7 +144,9 @@ TEST(TrayMenuTest, CommandFamiliesMapBackToTheirCellOrOption) {
   EXPECT_EQ(TextCellOfCommand(kImageCellCommandBase), 0);
   EXPECT_EQ(ToggledOption(kFirstToggleCommand + 4), Option::DisableCapture);
   EXPECT_EQ(ToggledOption(kFirstToggleCommand + 7), Option::ConfirmExit);
-  EXPECT_FALSE(ToggledOption(kFirstToggleCommand + 8).has_value());
+  EXPECT_EQ(ToggledOption(kFirstToggleCommand + 9), Option::StartWithWindows);
+  EXPECT_EQ(ToggleCommandOf(Option::SkipRepeatedCopy), kFirstToggleCommand + 8);
+  EXPECT_FALSE(ToggledOption(kFirstToggleCommand + 10).has_value());
   EXPECT_FALSE(ToggledOption(kExitCommand).has_value());
 }
 

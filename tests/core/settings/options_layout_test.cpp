@@ -12,7 +12,8 @@ namespace {
 
 TEST(OptionsLayoutTest, EveryOptionHasExactlyOneControlAndEveryControlItsOwnId) {
   std::multiset<Option> options;
-  std::set<int> ids{kWallpaperDirectoryRow.controlId, kBrowseButtonId, kOkButtonId, kWallpaperLabelId};
+  std::set<int> ids{kWallpaperDirectoryRow.controlId, kBrowseButtonId, kOkButtonId, kWallpaperLabelId,
+                    kQuickPasteKeyRow.controlId, kQuickPasteKeyLabelId};
   for (int page = 0; page < kOptionsPageCount; ++page) ids.insert(kHintLabelIdBase + page);
   const size_t fixedIds = ids.size();
   for (const OptionRow& row : kOptions) {
@@ -22,7 +23,7 @@ TEST(OptionsLayoutTest, EveryOptionHasExactlyOneControlAndEveryControlItsOwnId) 
     EXPECT_LT(row.page, kOptionsPageCount);
   }
   EXPECT_EQ(ids.size(), fixedIds + kOptions.size()) << "two controls share an id";
-  for (int option = 0; option <= static_cast<int>(Option::TiledWallpaper); ++option)
+  for (int option = 0; option <= static_cast<int>(Option::StartWithWindows); ++option)
     EXPECT_EQ(options.count(static_cast<Option>(option)), 1u);
 }
 

@@ -46,7 +46,11 @@ TEST(SettingsFileTest, FirstStoreWritesPlacementThenEveryOptionWithItsDefault) {
             L"Edit1_Text=C:\\WINDOWS\\\r\n"
             L"RadioButton1_Checked=True\r\n"
             L"RadioButton2_Checked=False\r\n"
-            L"CheckBox952_Checked=True\r\n");
+            L"CheckBox952_Checked=True\r\n"
+            L"QuickPasteKey=Ctrl+`\r\n"
+            L"SkipRepeatedCopy=False\r\n"
+            L"StartWithWindows=False\r\n"
+            L"QuickPasteKeyRefused=None\r\n");
 
   // Storing another window's section and storing again changes values in
   // place and deletes nothing.
@@ -56,7 +60,7 @@ TEST(SettingsFileTest, FirstStoreWritesPlacementThenEveryOptionWithItsDefault) {
   ASSERT_TRUE(WriteOptions(file, kOptionsSection, changed));
   EXPECT_EQ(file.ReadString(L"OPTIONS", L"checkbox959_checked", L"?"), L"True");
   EXPECT_EQ(file.ReadString(kMainSection, kNormPosKey, L"?"), L"30,40,327,370");
-  EXPECT_NE(file.Text().find(L"CheckBox952_Checked=True\r\n[main]\r\nFlags=0\r\n"), std::wstring::npos)
+  EXPECT_NE(file.Text().find(L"QuickPasteKeyRefused=None\r\n[main]\r\nFlags=0\r\n"), std::wstring::npos)
       << "a new section goes to the end of the file";
 }
 
@@ -163,6 +167,84 @@ TEST(SettingsFileTest, OptionsLoadEachKeyOnItsOwnAndKeepWhatTheFileDoesNotSay) {
   IniText withoutKey(L"[options]\r\nEdit1_Text2=X\r\n[other]\r\nEdit1_Text=Y\r\n");
   ReadOptions(withoutKey, kOptionsSection, kept);
   EXPECT_EQ(kept.WallpaperDirectory(), L"C:\\WINDOWS\\");
+}
+
+TEST(SettingsFileTest, FileOfAnEarlierVersionLoadsTheNewDefaultsAndKeepsItsOrder) {
+  // An earlier version wrote no quick-paste keys, and its keys may stand in
+  // any order; a later section follows.
+  const std::wstring old =
+      L"[options]\r\n"
+      L"Flags=0\r\n"
+      L"CheckBox952_Checked=False\r\n"
+      L"Edit1_Text=D:\\\r\n"
+      L"CheckBox951_Checked=True\r\n"
+      L"[main]\r\n"
+      L"Flags=0\r\n";
+  IniText file(old);
+  Settings settings;
+  settings.SetQuickPasteKey(kNoHotKey);
+  ReadOptions(file, kOptionsSection, settings);
+  EXPECT_EQ(settings.QuickPasteKey(), kNoHotKey) << "an absent key keeps the present value, as the others do";
+  Settings fresh;
+  ReadOptions(file, kOptionsSection, fresh);
+  EXPECT_EQ(fresh.QuickPasteKey(), kQuickPasteKeyRow.defaultValue);
+  EXPECT_FALSE(fresh.IsOn(Option::SkipRepeatedCopy));
+  EXPECT_FALSE(fresh.IsOn(Option::StartWithWindows));
+  EXPECT_EQ(fresh.RefusedQuickPasteKey(), kNoHotKey);
+  EXPECT_FALSE(fresh.IsOn(Option::NoTaskbar));
+
+  // Rewritten, the old keys keep their places and the new ones follow them
+  // at the end of the section.
+  ASSERT_TRUE(WriteOptions(file, kOptionsSection, fresh));
+  const std::wstring text = file.Text();
+  const std::wstring oldOptions = old.substr(0, old.find(L"[main]"));
+  ASSERT_EQ(text.substr(0, oldOptions.size()), oldOptions);
+  const std::wstring tail =
+      L"QuickPasteKey=Ctrl+`\r\nSkipRepeatedCopy=False\r\nStartWithWindows=False\r\nQuickPasteKeyRefused=None\r\n"
+      L"[main]\r\nFlags=0\r\n";
+  ASSERT_GE(text.size(), tail.size());
+  EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+
+  // Changed values come back from the file as they went in.
+  Settings changed;
+  changed.SetQuickPasteKey(MakeHotKey(0x24, kHotKeyAlt | kHotKeyExtended));
+  changed.SetRefusedQuickPasteKey(MakeHotKey(0x74, kHotKeyControl | kHotKeyShift));
+  changed.Set(Option::SkipRepeatedCopy, true);
+  changed.Set(Option::StartWithWindows, true);
+  ASSERT_TRUE(WriteOptions(file, kOptionsSection, changed));
+  EXPECT_EQ(file.ReadString(kOptionsSection, L"QuickPasteKey", L"?"), L"Alt+Ext+Home");
+  EXPECT_EQ(file.ReadString(kOptionsSection, L"QuickPasteKeyRefused", L"?"), L"Ctrl+Shift+F5");
+  Settings reread;
+  ReadOptions(file, kOptionsSection, reread);
+  EXPECT_EQ(reread.QuickPasteKey(), changed.QuickPasteKey());
+  EXPECT_EQ(reread.RefusedQuickPasteKey(), changed.RefusedQuickPasteKey());
+  EXPECT_TRUE(reread.IsOn(Option::SkipRepeatedCopy));
+  EXPECT_TRUE(reread.IsOn(Option::StartWithWindows));
+}
+
+TEST(SettingsFileTest, EveryHotKeyReadsBackAndAnythingElseGivesTheDefault) {
+  for (int flags = 0; flags <= 0x0F; ++flags) {
+    for (int key = 1; key <= 0xFE; ++key) {
+      const auto hotKey = MakeHotKey(static_cast<std::uint8_t>(key), static_cast<std::uint8_t>(flags));
+      ASSERT_EQ(ParseHotKey(FormatHotKey(hotKey)), hotKey) << FormatHotKey(hotKey);
+    }
+  }
+  EXPECT_EQ(ParseHotKey(L"ctrl+SHIFT+num+"), MakeHotKey(0x6B, kHotKeyControl | kHotKeyShift));
+  EXPECT_EQ(ParseHotKey(L"Shift+Ctrl+x"), MakeHotKey('X', kHotKeyControl | kHotKeyShift));
+
+  const wchar_t* garbage[] = {L"",      L"Ctrl+",    L"Ctrl",   L"Ctrl+Shift", L"Win+A", L"Ctrl+A+B", L"0x00",
+                              L"0xFF",  L"0x100",    L"0x4",    L"F0",         L"F25",   L"Num10",    L"AB",
+                              L"Ctrl A", L"\x00e9", L"704",    L"+",          L"Ctrl++", L"Ext+"};
+  for (const wchar_t* text : garbage) {
+    EXPECT_FALSE(ParseHotKey(text).has_value()) << "text \"" << text << "\"";
+    IniText file(std::wstring(L"[options]\r\nQuickPasteKey=") + text + L"\r\nQuickPasteKeyRefused=" + text + L"\r\n");
+    Settings settings;
+    settings.SetQuickPasteKey(MakeHotKey('Q', kHotKeyAlt));
+    settings.SetRefusedQuickPasteKey(MakeHotKey('Q', kHotKeyAlt));
+    ReadOptions(file, kOptionsSection, settings);
+    EXPECT_EQ(settings.QuickPasteKey(), kQuickPasteKeyRow.defaultValue) << "text \"" << text << "\"";
+    EXPECT_EQ(settings.RefusedQuickPasteKey(), kNoHotKey) << "text \"" << text << "\"";
+  }
 }
 
 TEST(SettingsFileTest, IniTextReadsHostileTextTheWayTheSystemDoes) {

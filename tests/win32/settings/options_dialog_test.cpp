@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <commctrl.h>
 
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -176,6 +178,34 @@ TEST_F(OptionsDialogTest, OkPushesTheOptionsThatChangeOtherWindowsAndCloses) {
   EXPECT_EQ(captionsApplied, (std::vector<bool>{true}));
   EXPECT_EQ(taskbarApplied, (std::vector<bool>{false}));
   EXPECT_FALSE(dialog->IsVisible());
+}
+
+TEST_F(OptionsDialogTest, QuickPasteKeyFieldStoresAChangedKeyOnlyWithOk) {
+  const HWND field = Item(settings::kQuickPasteKeyRow.controlId);
+  const auto shownKey = [field] { return static_cast<std::uint16_t>(SendMessageW(field, HKM_GETHOTKEY, 0, 0)); };
+  dialog->ShowPage(settings::kQuickPastePage);
+  EXPECT_EQ(shownKey(), settings::kQuickPasteKeyRow.defaultValue);
+  Hover(field);
+  EXPECT_EQ(Hint(settings::kQuickPastePage), settings::kQuickPasteKeyRow.hint);
+
+  // Ctrl+Shift+K pressed; a click on a check box of the same page refreshes
+  // the controls and must not lose it.
+  const std::uint16_t pressed = settings::MakeHotKey('K', settings::kHotKeyControl | settings::kHotKeyShift);
+  SendMessageW(field, HKM_SETHOTKEY, pressed, 0);
+  Click(RowOf(Option::SkipRepeatedCopy).controlId);
+  EXPECT_EQ(shownKey(), pressed);
+  EXPECT_EQ(settings.QuickPasteKey(), settings::kQuickPasteKeyRow.defaultValue) << "stored before OK";
+  Click(settings::kOkButtonId);
+  EXPECT_EQ(settings.QuickPasteKey(), pressed);
+  EXPECT_TRUE(settings.IsOn(Option::SkipRepeatedCopy));
+
+  // A key pressed and then put away without OK is gone at the next showing.
+  dialog->Show();
+  SendMessageW(field, HKM_SETHOTKEY, settings::MakeHotKey('J', settings::kHotKeyAlt), 0);
+  dialog->Close();
+  dialog->Show();
+  EXPECT_EQ(shownKey(), pressed);
+  EXPECT_EQ(settings.QuickPasteKey(), pressed);
 }
 
 }  // namespace

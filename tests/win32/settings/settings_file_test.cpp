@@ -117,6 +117,10 @@ TEST_F(SettingsFileTest, FirstRunWritesPlacementThenOptionsAndShowingReadsThemBa
       L"RadioButton1_Checked=True",
       L"RadioButton2_Checked=False",
       L"CheckBox952_Checked=True",
+      L"QuickPasteKey=Ctrl+`",
+      L"SkipRepeatedCopy=False",
+      L"StartWithWindows=False",
+      L"QuickPasteKeyRefused=None",
   };
   std::vector<std::wstring> written = SectionLines(file_, L"options");
   ASSERT_EQ(written.size(), expected.size());
