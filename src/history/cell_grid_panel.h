@@ -4,9 +4,12 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "core/geometry.h"
 #include "history/cell_store.h"
+#include "ui/accessible_object.h"
+#include "ui/high_contrast.h"
 #include "ui/panel.h"
 #include "core/window_classes.h"
 
@@ -31,6 +34,22 @@ class CellGridPanel : public ui::Panel {
   // A delete all: every cell is emptied.
   virtual void EmptyCells() {}
 
+  const history::CellStore& Store() const { return store_; }
+  history::CellKind Kind() const { return kind_; }
+  // Cell n's frame in client pixels.
+  RECT CellFrame(int n) const;
+  // What a screen reader calls cell n; a grid that knows nothing of its
+  // cells' content calls it by its number.
+  virtual std::wstring CellName(int n) const { return std::to_wstring(n); }
+  // The cell the keyboard is in, or 0 when the focus is elsewhere.
+  virtual int FocusedCell() const;
+  // Tells screen readers of the selected cell when it is another one than
+  // they were last told of.
+  void AnnounceSelection();
+  // Colours for the user's contrast setting.
+  void SetHighContrast(ui::HighContrast contrast);
+  ui::HighContrast Contrast() const { return contrast_; }
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintContent(HDC dc, const RECT& clientRect) override;
@@ -38,12 +57,17 @@ class CellGridPanel : public ui::Panel {
   // Paints the content of cell n into its content rectangle, over the
   // frame; a cell drawn by a child window of its own leaves this alone.
   virtual void PaintCell(HDC dc, int n, const RECT& content) {}
+  virtual void OnContrastChanged() {}
+  void OnHandleDestroyed() override { accessible_.Disconnect(); }
 
  private:
   void OnButtonDown(int x, int y, const std::function<void(int)>& handler);
 
   const history::CellStore& store_;
   history::CellKind kind_;
+  ui::HighContrast contrast_ = ui::HighContrast::FromSystem();
+  ui::AccessibleServer accessible_;
+  int announcedSelection_ = 0;
 };
 
 RECT ToRECT(const core::Rect& rect);

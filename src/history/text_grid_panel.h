@@ -24,14 +24,22 @@ class TextGridPanel : public CellGridPanel {
   [[nodiscard]] bool SetCellText(int n, const std::wstring& text);
   void MoveCellsDown(int firstCell) override;
   void EmptyCells() override;
+  std::wstring CellName(int n) const override;
+  int FocusedCell() const override;
+
+ protected:
+  void OnContrastChanged() override;
 
  private:
   static LRESULT CALLBACK CellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR n,
                                    DWORD_PTR self);
   LRESULT OnCellMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int n);
   ui::Memo& Cell(int n) { return memos_.at(static_cast<size_t>(n - 1)); }
+  void ApplyCellColours(ui::Memo& memo);
 
   std::array<ui::Memo, kCellCount> memos_;
+  // Each memo is read out by its cell's name, not only as an edit field.
+  std::array<ui::AccessibleServer, kCellCount> cellObjects_;
 };
 
 }  // namespace history
