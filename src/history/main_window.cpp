@@ -80,8 +80,11 @@ void MainWindow::CreateControls() {
                      history::kGaugeWidth, history::kGaugeHeight, 0, history::kMaxCount);
   textGauge_.Create(Handle(), history::kTextGaugeId, history::kGaugeLeft, history::kTextGaugeTop, history::kGaugeWidth,
                     history::kGaugeHeight, 0, history::kMaxCount);
-  imageGauge_.SetAccessibleText(std::wstring(kImageGaugeName), &GaugeValue);
-  textGauge_.SetAccessibleText(std::wstring(kTextGaugeName), &GaugeValue);
+  // Read out against the cells the user sees, not the gauge's own range,
+  // which stops one short of them.
+  const auto ofCells = [](int count) { return GaugeValue(count, kCellCount); };
+  imageGauge_.SetAccessibleText(std::wstring(kImageGaugeName), ofCells);
+  textGauge_.SetAccessibleText(std::wstring(kTextGaugeName), ofCells);
   capture_ = std::make_unique<ClipboardCapture>(Handle(), store_, settings_, imageGrid_, textGrid_);
   CreateButtons();
   CreateClock();

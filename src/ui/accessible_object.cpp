@@ -1,5 +1,7 @@
 #include "ui/accessible_object.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <new>
 #include <utility>
@@ -321,6 +323,37 @@ void AccessibleServer::Disconnect() {
   object_->Disconnect();
   object_->Release();
   object_ = nullptr;
+}
+
+AccessibleLabel::~AccessibleLabel() { Detach(); }
+
+void AccessibleLabel::Attach(HWND control, std::wstring name) {
+  Detach();
+  AccessibleAnswers answers;
+  answers.name = [name = std::move(name)](long child) {
+    return child == CHILDID_SELF ? std::optional<std::wstring>(name) : std::nullopt;
+  };
+  server_.SetAnswers(std::move(answers));
+  if (SetWindowSubclass(control, &AccessibleLabel::SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this))) {
+    control_ = control;
+  }
+}
+
+void AccessibleLabel::Detach() {
+  server_.Disconnect();
+  if (control_) RemoveWindowSubclass(control_, &AccessibleLabel::SubclassProc, 0);
+  control_ = nullptr;
+}
+
+LRESULT CALLBACK AccessibleLabel::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                               DWORD_PTR self) {
+  auto* label = reinterpret_cast<AccessibleLabel*>(self);
+  if (message == WM_GETOBJECT) {
+    if (std::optional<LRESULT> reply = label->server_.OnGetObject(window, wParam, lParam)) return *reply;
+  } else if (message == WM_NCDESTROY) {
+    label->Detach();
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
 }
 
 std::wstring WithoutMnemonic(const std::wstring& caption) {

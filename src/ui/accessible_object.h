@@ -62,6 +62,27 @@ class AccessibleServer {
   AccessibleObject* object_ = nullptr;  // one reference is ours
 };
 
+// Names a standard control that has no label on screen (a lone edit field,
+// a tree), so a screen reader does not read it out as nameless. All else
+// about the control stays the system's. The control must not outlive it.
+class AccessibleLabel {
+ public:
+  AccessibleLabel() = default;
+  ~AccessibleLabel();
+  AccessibleLabel(const AccessibleLabel&) = delete;
+  AccessibleLabel& operator=(const AccessibleLabel&) = delete;
+
+  void Attach(HWND control, std::wstring name);
+
+ private:
+  static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                       DWORD_PTR self);
+  void Detach();
+
+  HWND control_ = nullptr;
+  AccessibleServer server_;
+};
+
 // A caption as it is read out: the mnemonic ampersands go, "&&" stays "&".
 std::wstring WithoutMnemonic(const std::wstring& caption);
 

@@ -25,16 +25,13 @@ void ProgressBar::SetPosition(int position) {
 
 int ProgressBar::Position() const { return static_cast<int>(SendMessageW(Handle(), PBM_GETPOS, 0, 0)); }
 
-int ProgressBar::Maximum() const { return static_cast<int>(SendMessageW(Handle(), PBM_GETRANGE, FALSE, 0)); }
-
-void ProgressBar::SetAccessibleText(std::wstring name,
-                                    std::function<std::wstring(int position, int maximum)> describe) {
+void ProgressBar::SetAccessibleText(std::wstring name, std::function<std::wstring(int position)> describe) {
   AccessibleAnswers answers;
   answers.name = [name = std::move(name)](long child) {
     return child == CHILDID_SELF ? std::optional<std::wstring>(name) : std::nullopt;
   };
   answers.value = [this, describe = std::move(describe)](long child) {
-    return child == CHILDID_SELF ? std::optional<std::wstring>(describe(Position(), Maximum())) : std::nullopt;
+    return child == CHILDID_SELF ? std::optional<std::wstring>(describe(Position())) : std::nullopt;
   };
   answers.role = [](long) { return std::optional<long>(ROLE_SYSTEM_PROGRESSBAR); };
   accessible_.SetAnswers(std::move(answers));

@@ -17,12 +17,11 @@ class ProgressBar : public Control {
   void Create(HWND parent, int id, int x, int y, int width, int height, int minimum, int maximum);
   void SetPosition(int position);
   int Position() const;
-  int Maximum() const;
 
   // A bar has no label of its own on screen, and the system reads out its
   // position only as a percentage; a screen reader hears this name and the
-  // value `describe` makes of the position and the maximum instead.
-  void SetAccessibleText(std::wstring name, std::function<std::wstring(int position, int maximum)> describe);
+  // value `describe` makes of the position instead.
+  void SetAccessibleText(std::wstring name, std::function<std::wstring(int position)> describe);
 
  private:
   static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,

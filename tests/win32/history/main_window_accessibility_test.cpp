@@ -84,10 +84,10 @@ TEST_F(MainWindowAccessibilityTest, PictureOnlyButtonsKeepTheirNames) {
   EXPECT_EQ(Accessible(Control(kDeleteAllButtonId)).Name(), L"Delete All");
   EXPECT_EQ(Accessible(Control(kSaveEditButtonId)).Name(), L"Save") << "what the button does on the Images page";
 
-  ASSERT_TRUE(CopyText(L"x") && Counted(CellKind::Text, 1));
+  ASSERT_TRUE(CopyBitmap(kRed) && Counted(CellKind::Image, 1));
   EXPECT_FALSE(Accessible(Control(kDeleteButtonId)).State() & STATE_SYSTEM_UNAVAILABLE);
-  const Accessible gauge(Control(kTextGaugeId));
-  EXPECT_EQ(gauge.Name(), L"Texts held");
+  const Accessible gauge(Control(kImageGaugeId));
+  EXPECT_EQ(gauge.Name(), L"Pictures held");
   EXPECT_EQ(gauge.Value(), L"1 of 55");
 }
 
