@@ -17,10 +17,27 @@ std::optional<std::wstring> GridName(CellKind kind) {
   return std::wstring(kind == CellKind::Image ? kImageGridName : kTextGridName);
 }
 
+// The grid scrolls inside its parent; a cell outside the parent's client
+// area cannot be seen until the user scrolls to it.
+bool IsScrolledAway(const CellGridPanel& grid, int n) {
+  HWND view = GetParent(grid.Handle());
+  RECT frame = grid.CellFrame(n);
+  MapWindowPoints(grid.Handle(), view, reinterpret_cast<POINT*>(&frame), 2);
+  RECT visible{};
+  GetClientRect(view, &visible);
+  RECT seen{};
+  return !IntersectRect(&seen, &frame, &visible);
+}
+
 long CellState(const CellGridPanel& grid, int n) {
   long state = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
   if (grid.Store().IsSelected(grid.Kind(), n)) state |= STATE_SYSTEM_SELECTED;
   if (grid.FocusedCell() == n) state |= STATE_SYSTEM_FOCUSED;
+  if (!IsWindowVisible(grid.Handle())) {
+    state |= STATE_SYSTEM_INVISIBLE;
+  } else if (IsScrolledAway(grid, n)) {
+    state |= STATE_SYSTEM_OFFSCREEN;
+  }
   return state;
 }
 
@@ -49,6 +66,13 @@ ui::AccessibleAnswers GridAnswers(const CellGridPanel& grid) {
   };
   answers.focusedChild = [&grid] { return static_cast<long>(grid.FocusedCell()); };
   answers.selectedChild = [&grid] { return static_cast<long>(grid.Store().SelectedCell(grid.Kind())); };
+  // Selecting a cell is what a click on it does; one cell is selected at a
+  // time, so there is nothing to add to or take from a selection.
+  answers.select = [&grid](long child, long flags) {
+    if (!(flags & SELFLAG_TAKESELECTION) || !grid.onCellClick) return false;
+    grid.onCellClick(static_cast<int>(child));
+    return true;
+  };
   return answers;
 }
 

@@ -158,8 +158,9 @@ class AccessibleObject final : public IAccessible {
 
   HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
     if (!standard_) return RPC_E_DISCONNECTED;
-    if (IsPart(child)) return DISP_E_MEMBERNOTFOUND;
-    return standard_->accSelect(flags, child);
+    if (!IsPart(child)) return standard_->accSelect(flags, child);
+    if (!answers_.select) return DISP_E_MEMBERNOTFOUND;
+    return Guarded([&] { return answers_.select(child.lVal, flags) ? S_OK : E_INVALIDARG; });
   }
 
   HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height, VARIANT child) override {

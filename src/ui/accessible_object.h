@@ -28,6 +28,9 @@ struct AccessibleAnswers {
   std::function<std::optional<std::wstring>(long child)> defaultAction;
   // Does the default action; false when the child has none.
   std::function<bool(long child)> doDefaultAction;
+  // Selects or focuses a part as accSelect's SELFLAG_* flags ask; false
+  // when it cannot be done.
+  std::function<bool(long child, long flags)> select;
   // The parts: how many, where each lies in client pixels, which one is at
   // a client point (0: none), which has the focus and which is selected
   // (0: none).

@@ -34,6 +34,13 @@ class Accessible {
     object_->get_accChildCount(&count);
     return count;
   }
+  bool Select(long child) const {
+    VARIANT id;
+    VariantInit(&id);
+    id.vt = VT_I4;
+    id.lVal = child;
+    return SUCCEEDED(object_->accSelect(SELFLAG_TAKESELECTION, id));
+  }
   long Selection() const {
     VARIANT selected;
     VariantInit(&selected);
@@ -109,6 +116,10 @@ TEST_F(MainWindowAccessibilityTest, CellsAreNamedListItemsOfTheirGrid) {
   EXPECT_EQ(pictures.Selection(), 2) << "an object already handed out follows the selection";
   EXPECT_TRUE(pictures.State(2) & STATE_SYSTEM_SELECTED);
   EXPECT_FALSE(pictures.State(1) & STATE_SYSTEM_SELECTED);
+  ASSERT_TRUE(pictures.Select(3));
+  EXPECT_EQ(form->Store().SelectedCell(CellKind::Image), 3) << "selecting through the reader is a click";
+  EXPECT_FALSE(pictures.State(1) & STATE_SYSTEM_OFFSCREEN);
+  EXPECT_TRUE(pictures.State(kCellCount) & STATE_SYSTEM_OFFSCREEN) << "the last row is scrolled away";
 
   const Accessible texts(GetParent(form->TextCellHandle(1)));
   EXPECT_EQ(texts.Name(), L"Texts");
