@@ -5,6 +5,7 @@
 #include <array>
 
 #include "history/cell_grid.h"
+#include "history/cell_grid_accessibility.h"
 #include "ui/dpi.h"
 #include "ui/handles.h"
 
@@ -40,8 +41,14 @@ bool IsGridKey(const MSG* message) {
 
 RECT ToRECT(const core::Rect& rect) { return RECT{rect.left, rect.top, rect.Right(), rect.Bottom()}; }
 
+namespace {
+constexpr COLORREF kFrameLineColour = RGB(0, 0, 0);
+}  // namespace
+
 void CellGridPanel::Create(HWND parent) {
+  accessible_.SetAnswers(GridAnswers(*this));
   Panel::Create(parent, 0, 0, history::kPanelWidth, history::kPanelHeight);
+  announcedSelection_ = store_.SelectedCell(kind_);
   if (CellsAreWindows()) return;
   // A tab stop of its own; the dialog manager would look for tab stops
   // inside a control parent instead, and find none.
@@ -49,9 +56,24 @@ void CellGridPanel::Create(HWND parent) {
   SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & ~WS_EX_CONTROLPARENT);
 }
 
-RECT CellGridPanel::CellFrame(int n) const { return ToRECT(history::FrameRect(n)); }
+RECT CellGridPanel::CellFrame(int n) const { return ui::Dpi::Of(Handle()).Scale(ToRECT(history::FrameRect(n))); }
 
 int CellGridPanel::FocusedCell() const { return GetFocus() == Handle() ? store_.SelectedCell(kind_) : 0; }
+
+void CellGridPanel::AnnounceSelection() {
+  const int selected = store_.SelectedCell(kind_);
+  if (selected == announcedSelection_) return;
+  announcedSelection_ = selected;
+  NotifyWinEvent(EVENT_OBJECT_SELECTION, Handle(), OBJID_CLIENT, selected);
+  if (FocusedCell() == selected) NotifyWinEvent(EVENT_OBJECT_FOCUS, Handle(), OBJID_CLIENT, selected);
+}
+
+void CellGridPanel::SetHighContrast(ui::HighContrast contrast) {
+  if (contrast == contrast_) return;
+  contrast_ = contrast;
+  OnContrastChanged();
+  Invalidate();
+}
 
 void CellGridPanel::ShowCell(int n) {
   const RECT frame = CellFrame(n);
@@ -71,6 +93,7 @@ LRESULT CellGridPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_KEYDOWN: OnKeyDown(wParam); return 0;
     case WM_SETFOCUS: OnFocusChange(true); return 0;
     case WM_KILLFOCUS: OnFocusChange(false); return 0;
+    case WM_GETOBJECT: return accessible_.OnGetObject(Handle(), wParam, lParam).value_or(0);
     default: return Panel::HandleMessage(message, wParam, lParam);
   }
 }
@@ -142,15 +165,18 @@ void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
   ui::unique_hdc buffer(CreateCompatibleDC(dc));
   ui::unique_hbitmap bitmap(CreateCompatibleBitmap(dc, width, height));
   ui::SelectGuard selectBitmap(buffer.get(), bitmap.get());
-  FillRect(buffer.get(), &clientRect, GetSysColorBrush(COLOR_BTNFACE));
+  // Under high contrast the cells take the scheme's window colours.
+  HBRUSH face = GetSysColorBrush(contrast_.SystemIndex(COLOR_BTNFACE, COLOR_WINDOW));
+  FillRect(buffer.get(), &clientRect, face);
 
-  ui::unique_hbrush selected(CreateSolidBrush(kSelectionFrameColour));
-  ui::SelectGuard selectPen(buffer.get(), GetStockObject(BLACK_PEN));
+  ui::unique_hbrush selected(CreateSolidBrush(contrast_.Colour(kSelectionFrameColour, COLOR_HIGHLIGHT)));
+  ui::unique_hpen line(CreatePen(PS_SOLID, 1, contrast_.Colour(kFrameLineColour, COLOR_WINDOWTEXT)));
+  ui::SelectGuard selectPen(buffer.get(), line.get());
   for (int n = 1; n <= history::kCellCount; ++n) {
     const RECT frame = ToRECT(history::FrameRect(n));
     RECT overlap{};
     if (!IntersectRect(&overlap, &frame, &clip)) continue;
-    HBRUSH brush = store_.IsSelected(kind_, n) ? selected.get() : GetSysColorBrush(COLOR_BTNFACE);
+    HBRUSH brush = store_.IsSelected(kind_, n) ? selected.get() : face;
     ui::SelectGuard selectBrush(buffer.get(), brush);
     Rectangle(buffer.get(), frame.left, frame.top, frame.right, frame.bottom);
     // A cell whose content cannot be drawn (short of memory while scaling

@@ -8,10 +8,13 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "core/geometry.h"
 #include "history/cell_store.h"
 #include "history/grid_navigation_rules.h"
+#include "ui/accessible_object.h"
+#include "ui/high_contrast.h"
 #include "ui/panel.h"
 #include "core/window_classes.h"
 
@@ -43,6 +46,20 @@ class CellGridPanel : public ui::Panel {
   // A delete all: every cell is emptied.
   virtual void EmptyCells() {}
 
+  const history::CellStore& Store() const { return store_; }
+  history::CellKind Kind() const { return kind_; }
+  // Cell n's frame in client pixels.
+  RECT CellFrame(int n) const;
+  // What a screen reader calls cell n; a grid that knows nothing of its
+  // cells' content calls it by its number.
+  virtual std::wstring CellName(int n) const { return std::to_wstring(n); }
+  // Tells screen readers of the selected cell when it is another one than
+  // they were last told of.
+  void AnnounceSelection();
+  // Colours for the user's contrast setting.
+  void SetHighContrast(ui::HighContrast contrast);
+  ui::HighContrast Contrast() const { return contrast_; }
+
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintContent(HDC dc, const RECT& clientRect) override;
@@ -54,7 +71,8 @@ class CellGridPanel : public ui::Panel {
   virtual bool CellsAreWindows() const { return false; }
   // Scrolls cell n into view.
   void ShowCell(int n);
-  RECT CellFrame(int n) const;
+  virtual void OnContrastChanged() {}
+  void OnHandleDestroyed() override { accessible_.Disconnect(); }
 
  private:
   void OnButtonDown(int x, int y, const std::function<void(int)>& handler);
@@ -70,6 +88,9 @@ class CellGridPanel : public ui::Panel {
   // The focus rectangle shows once the keyboard is used on the grid, and
   // never for the mouse alone.
   bool keyboardCues_ = false;
+  ui::HighContrast contrast_ = ui::HighContrast::FromSystem();
+  ui::AccessibleServer accessible_;
+  int announcedSelection_ = 0;
 };
 
 RECT ToRECT(const core::Rect& rect);

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "history/spoken_text_rules.h"
+
 namespace history {
 
 const picture::Picture& ImageGridPanel::CellPicture(int n) const { return pictures_.at(static_cast<size_t>(n - 1)); }
@@ -21,6 +23,11 @@ void ImageGridPanel::MoveCellsDown(int firstCell) {
 
 void ImageGridPanel::EmptyCells() {
   for (picture::Picture& picture : pictures_) picture = picture::Picture();
+}
+
+std::wstring ImageGridPanel::CellName(int n) const {
+  const picture::Picture& picture = CellPicture(n);
+  return PictureCellName(n, picture.IsEmpty(), picture.Width(), picture.Height());
 }
 
 void ImageGridPanel::PaintCell(HDC dc, int n, const RECT& content) {

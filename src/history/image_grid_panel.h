@@ -17,6 +17,7 @@ class ImageGridPanel : public CellGridPanel {
   void SetPicture(int n, picture::Picture picture);
   void MoveCellsDown(int firstCell) override;
   void EmptyCells() override;
+  std::wstring CellName(int n) const override;
 
  protected:
   void PaintCell(HDC dc, int n, const RECT& content) override;

@@ -4,6 +4,7 @@
 #include "history/cell_grid.h"
 #include "history/grid_navigation_rules.h"
 #include "history/main_window_layout.h"
+#include "history/spoken_text_rules.h"
 #include "resource_ids.h"
 #include "ui/application.h"
 #include "ui/message_box.h"
@@ -81,6 +82,11 @@ void MainWindow::CreateControls() {
                      history::kGaugeWidth, history::kGaugeHeight, 0, history::kMaxCount);
   textGauge_.Create(Handle(), history::kTextGaugeId, history::kGaugeLeft, history::kTextGaugeTop, history::kGaugeWidth,
                     history::kGaugeHeight, 0, history::kMaxCount);
+  // Read out against the cells the user sees, not the gauge's own range,
+  // which stops one short of them.
+  const auto ofCells = [](int count) { return GaugeValue(count, kCellCount); };
+  imageGauge_.SetAccessibleText(std::wstring(kImageGaugeName), ofCells);
+  textGauge_.SetAccessibleText(std::wstring(kTextGaugeName), ofCells);
   capture_ = std::make_unique<ClipboardCapture>(Handle(), store_, settings_, imageGrid_, textGrid_);
   CreateButtons();
   CreateClock();
@@ -109,7 +115,7 @@ void MainWindow::CreateClock() {
   clockFont_ = ui::MakeFont(kHeavyFontFace, kClockFontHeight);
   clock_.SetFont(clockFont_.get());
   clock_.SetTransparent(true);
-  clock_.SetTextColour(kClockColour);
+  clock_.SetTextColour(ui::HighContrast::FromSystem().Colour(kClockColour, COLOR_BTNTEXT));
   clockTimer_.Attach(Handle(), kClockTimerId, kClockIntervalMs);
 }
 
@@ -148,6 +154,18 @@ void MainWindow::OnStoreChanged(const history::Change& change) {
   // Text cells repaint themselves when their text changes; the frames and
   // the pictures are the panels' to paint.
   Grid(change.kind).InvalidateFrames();
+  Grid(change.kind).AnnounceSelection();
+}
+
+void MainWindow::OnSettingChange(UINT message, WPARAM wParam) {
+  if (ui::HighContrast::MayHaveChanged(message, wParam)) ApplyContrast(ui::HighContrast::FromSystem());
+}
+
+void MainWindow::ApplyContrast(ui::HighContrast contrast) {
+  imageGrid_.SetHighContrast(contrast);
+  textGrid_.SetHighContrast(contrast);
+  clock_.SetTextColour(contrast.Colour(kClockColour, COLOR_BTNTEXT));
+  InvalidateRect(clock_.Handle(), nullptr, TRUE);
 }
 
 void MainWindow::SyncGauges() {
@@ -172,6 +190,7 @@ void MainWindow::UpdateStatus() {
   SetButtonEnabled(Button(CommandButton::Delete), status.deleteEnabled);
   ui::FlatButton& saveEdit = Button(CommandButton::SaveEdit);
   if (status.editSaveCaption && saveEdit.Text() != *status.editSaveCaption) saveEdit.SetText(*status.editSaveCaption);
+  saveEdit.SetAccessibleName(status.editSaveName);
   SetCaption(status.windowCaption);
   if (applyTrayStatus) applyTrayStatus(status);
   SetButtonEnabled(Button(CommandButton::FullScreen), status.fullscreenEnabled);
@@ -299,6 +318,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER: OnTimer(wParam); return 0;
     case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
     case WM_WINDOWPOSCHANGED: OnWindowPosChanged(); return DefaultHandling(message, wParam, lParam);
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE: OnSettingChange(message, wParam); return Form::HandleMessage(message, wParam, lParam);
     default: return Form::HandleMessage(message, wParam, lParam);
   }
 }

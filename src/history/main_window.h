@@ -74,6 +74,9 @@ class MainWindow : public ui::Form {
   // buttons carry at run time; the Edit/Save caption is the status
   // routine's.
   void ApplyButtonCaptions(bool onlyBitmaps);
+  // Draws the grids and the clock for the user's contrast setting; called
+  // when the system says it changed.
+  void ApplyContrast(ui::HighContrast contrast);
 
   // Set by the application: how Exit ends the program (by default it
   // closes the application's main form), how the options dialog and the
@@ -106,6 +109,7 @@ class MainWindow : public ui::Form {
   void OnTimer(UINT_PTR id);
   void SyncGauges();
   void OnStoreChanged(const history::Change& change);
+  void OnSettingChange(UINT message, WPARAM wParam);
   history::CellKind KindShown() const;
   CellGridPanel& Grid(history::CellKind kind);
 

@@ -11,9 +11,8 @@ StatusDecision DecideStatus(const StatusInput& input) {
 
   decision.deleteEnabled = shownCount > 0;
   decision.fullscreenEnabled = imagesPage;
-  if (!input.onlyBitmapsOnButtons) {
-    decision.editSaveCaption = std::wstring(imagesPage ? kSaveCaption : kEditCaption);
-  }
+  decision.editSaveName = std::wstring(imagesPage ? kSaveCaption : kEditCaption);
+  if (!input.onlyBitmapsOnButtons) decision.editSaveCaption = decision.editSaveName;
 
   const bool active = !input.disableCapture;
   decision.windowCaption = std::wstring(active ? kActiveWindowCaption : kDisabledWindowCaption);

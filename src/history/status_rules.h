@@ -38,6 +38,9 @@ struct StatusDecision {
   /// Caption for the Edit/Save button; nullopt means leave the caption
   /// alone (the buttons show pictures only).
   std::optional<std::wstring> editSaveCaption;
+  /// What Edit/Save does on this page, as a screen reader names the button
+  /// whether its caption is shown or not.
+  std::wstring editSaveName;
   std::wstring windowCaption;
   bool activeIconShown = false;
   bool disabledIconShown = false;

@@ -2,8 +2,12 @@
 
 #include <commctrl.h>
 
+#include <optional>
+#include <utility>
+
 #include "history/cell_grid.h"
 #include "history/main_window_layout.h"
+#include "history/spoken_text_rules.h"
 
 namespace history {
 
@@ -28,12 +32,31 @@ void TextGridPanel::CreateCells(HFONT font) {
     memo.Create(Handle(), kTextCellIdBase + n, content.left, content.top, content.width, content.height,
                 ui::MemoOptions{});
     memo.SetFont(font);
-    // Text cells sit on the button face, like the frames around them.
-    memo.SetSystemColours(COLOR_WINDOWTEXT, COLOR_BTNFACE);
+    ApplyCellColours(memo);
+    ui::AccessibleAnswers answers;
+    answers.name = [this, n](long child) {
+      return child == CHILDID_SELF ? std::optional<std::wstring>(CellName(n)) : std::nullopt;
+    };
+    cellObjects_[static_cast<size_t>(n - 1)].SetAnswers(std::move(answers));
     SetWindowSubclass(memo.Handle(), &TextGridPanel::CellProc, static_cast<UINT_PTR>(n),
                       reinterpret_cast<DWORD_PTR>(this));
   }
 }
+
+void TextGridPanel::ApplyCellColours(ui::Memo& memo) {
+  // Text cells sit on the button face, like the frames around them; under
+  // high contrast on the window colour, as the frames do.
+  memo.SetSystemColours(COLOR_WINDOWTEXT, Contrast().SystemIndex(COLOR_BTNFACE, COLOR_WINDOW));
+}
+
+void TextGridPanel::OnContrastChanged() {
+  for (ui::Memo& memo : memos_) {
+    ApplyCellColours(memo);
+    InvalidateRect(memo.Handle(), nullptr, TRUE);
+  }
+}
+
+std::wstring TextGridPanel::CellName(int n) const { return TextCellName(n, CellText(n)); }
 
 std::wstring TextGridPanel::CellText(int n) const { return memos_.at(static_cast<size_t>(n - 1)).Text(); }
 
@@ -93,7 +116,15 @@ LRESULT TextGridPanel::OnCellMessage(HWND window, UINT message, WPARAM wParam, L
       if (onCellDoubleClick) onCellDoubleClick(n);
       return result;
     }
-    case WM_NCDESTROY: RemoveWindowSubclass(window, &TextGridPanel::CellProc, static_cast<UINT_PTR>(n)); break;
+    case WM_GETOBJECT:
+      if (std::optional<LRESULT> reply = cellObjects_[static_cast<size_t>(n - 1)].OnGetObject(window, wParam, lParam)) {
+        return *reply;
+      }
+      break;
+    case WM_NCDESTROY:
+      cellObjects_[static_cast<size_t>(n - 1)].Disconnect();
+      RemoveWindowSubclass(window, &TextGridPanel::CellProc, static_cast<UINT_PTR>(n));
+      break;
     default: break;
   }
   return DefSubclassProc(window, message, wParam, lParam);

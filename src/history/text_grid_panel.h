@@ -25,10 +25,12 @@ class TextGridPanel : public CellGridPanel {
   [[nodiscard]] bool SetCellText(int n, const std::wstring& text);
   void MoveCellsDown(int firstCell) override;
   void EmptyCells() override;
+  std::wstring CellName(int n) const override;
   int FocusedCell() const override;
 
  protected:
   bool CellsAreWindows() const override { return true; }
+  void OnContrastChanged() override;
 
  private:
   static LRESULT CALLBACK CellProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR n,
@@ -37,11 +39,14 @@ class TextGridPanel : public CellGridPanel {
   LRESULT OnCellClick(HWND window, WPARAM wParam, LPARAM lParam, int n);
   void OnCellFocus(int n);
   ui::Memo& Cell(int n) { return memos_.at(static_cast<size_t>(n - 1)); }
+  void ApplyCellColours(ui::Memo& memo);
 
   std::array<ui::Memo, kCellCount> memos_;
   // A click is focusing a memo: it selects its cell itself, and the page
   // stays where the user scrolled it.
   bool clicking_ = false;
+  // Each memo is read out by its cell's name, not only as an edit field.
+  std::array<ui::AccessibleServer, kCellCount> cellObjects_;
 };
 
 }  // namespace history

@@ -6,8 +6,16 @@
 
 namespace picture {
 
+namespace {
+constexpr wchar_t kAccessibleName[] = L"Picture";
+}  // namespace
+
 void PictureBox::Create(HWND parent, int x, int y, int width, int height) {
   EnablePainting();
+  ui::AccessibleAnswers answers;
+  answers.name = [](long) { return std::optional<std::wstring>(kAccessibleName); };
+  answers.role = [](long) { return std::optional<long>(ROLE_SYSTEM_GRAPHIC); };
+  accessible_.SetAnswers(std::move(answers));
   CreateFromParams(ui::WindowParams::Child(core::kPictureBoxClass, parent, x, y, width, height));
 }
 
@@ -46,6 +54,7 @@ void PictureBox::OnDoubleClick() {
 LRESULT PictureBox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_LBUTTONDBLCLK: OnDoubleClick(); return 0;
+    case WM_GETOBJECT: return accessible_.OnGetObject(Handle(), wParam, lParam).value_or(0);
     default: return DefaultHandling(message, wParam, lParam);
   }
 }

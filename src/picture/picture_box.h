@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "picture/picture.h"
+#include "ui/accessible_object.h"
 #include "ui/window.h"
 
 namespace picture {
@@ -22,11 +23,13 @@ class PictureBox : public ui::Window {
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
   void PaintContent(HDC dc, const RECT& clientRect) override;
+  void OnHandleDestroyed() override { accessible_.Disconnect(); }
 
  private:
   void OnDoubleClick();
 
   Picture picture_;
+  ui::AccessibleServer accessible_;
 };
 
 }  // namespace picture

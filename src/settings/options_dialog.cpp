@@ -98,6 +98,7 @@ void OptionsDialog::CreateWallpaperFolder() {
   browseButton_.Create(page, kBrowseButtonId, kBrowseButtonLeft, kWallpaperDirectoryTop, kBrowseButtonSide,
                        kBrowseButtonSide, L"");
   browseButton_.LoadGlyph(IDB_GLYPH_BROWSE);
+  browseButton_.SetAccessibleName(kBrowseName);
   hints_.Watch(browseButton_.Handle(), [this, &row] { ShowHint(row.page, kBrowseHint); });
 }
 

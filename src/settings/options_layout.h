@@ -69,6 +69,8 @@ inline constexpr int kWallpaperDirectoryWidth = 194;
 inline constexpr int kFieldHeight = 22;
 inline constexpr int kBrowseButtonLeft = kOptionLeft + kWallpaperDirectoryWidth + 4;
 inline constexpr int kBrowseButtonSide = 22;
+// The picture-only browse button's name for screen readers.
+inline constexpr wchar_t kBrowseName[] = L"Browse for the wallpaper folder";
 inline constexpr wchar_t kBrowseHint[] = L"When you press this button you will get a BrowseDialog";
 
 // The quick-paste key: a label and the hot key field under it, where the

@@ -17,6 +17,8 @@ namespace {
 
 constexpr wchar_t kSaveCaption[] = L"Save";
 constexpr wchar_t kEditCaption[] = L"Edit";
+// The editor has no label on screen; screen readers call it this.
+constexpr wchar_t kMemoName[] = L"Cell text";
 constexpr wchar_t kNothingToSave[] = L"This cell holds no picture, so there is nothing to save.";
 constexpr wchar_t kNothingToCopy[] = L"This cell holds no picture, so there is nothing to copy.";
 constexpr wchar_t kNulsReplaced[] =
@@ -68,6 +70,7 @@ void CellWindow::CreateEditPage() {
   editPage_.Create(Handle(), 0, 0, 0, 0);
   editToolbar_.Create(editPage_.Handle(), kEditToolbarHeight, L"Edit Controls", kEditButtons);
   memo_.Create(editPage_.Handle(), kMemoId, 0, kEditToolbarHeight, 0, 0, {.border = true, .scrollBars = true});
+  memoLabel_.Attach(memo_.Handle(), kMemoName);
   memo_.SetFont(ui::DefaultGuiFont());
 }
 

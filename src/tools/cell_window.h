@@ -9,6 +9,7 @@
 
 #include "tools/tool_window.h"
 #include "tools/wallpaper_commands.h"
+#include "ui/accessible_object.h"
 #include "ui/file_dialog.h"
 #include "ui/memo.h"
 #include "ui/panel.h"
@@ -112,6 +113,7 @@ class CellWindow : public ToolWindow {
   ui::ScrollBox imageScroll_;
   picture::PictureBox picture_;
   ui::Memo memo_;
+  ui::AccessibleLabel memoLabel_;
   ui::FileDialogRunner fileDialog_ = &ui::RunFileDialog;
   WallpaperCommands wallpaper_;
 };

@@ -17,6 +17,9 @@ namespace tools {
 
 namespace {
 
+// The tree has no label on screen; screen readers call it this.
+constexpr wchar_t kTreeName[] = L"Folders";
+
 // A reader handed an answer back, or the GUI thread has more of a listing
 // to merge.
 constexpr UINT kAnswerMessage = WM_APP + 1;
@@ -173,6 +176,7 @@ void DirectoryTree::Create(HWND parent, int x, int y, int width, int height) {
                           Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!tree_) throw ui::UserError(L"Could not create the directory tree.");
   SendMessageW(tree_, WM_SETFONT, reinterpret_cast<WPARAM>(ui::DefaultGuiFont()), FALSE);
+  treeLabel_.Attach(tree_, kTreeName);
   const std::lock_guard lock(shared_->mutex);
   shared_->window = Handle();
 }

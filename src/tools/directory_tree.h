@@ -33,6 +33,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "ui/accessible_object.h"
 #include "ui/window.h"
 
 namespace tools {
@@ -165,6 +166,7 @@ class DirectoryTree : public ui::Window {
   bool OnSetCursor();
 
   HWND tree_ = nullptr;  // a child of ours: it goes with our window
+  ui::AccessibleLabel treeLabel_;
   FileSystem fileSystem_ = SystemFileSystem();
   bool filled_ = false;
   bool quietExpand_ = false;

@@ -28,6 +28,8 @@ constexpr int kPercent = 100;
 // BitBlt raster operation "destination AND NOT source": clears the
 // destination where the source is white.
 constexpr DWORD kRopDestAndNotSource = 0x00220326;
+// What a screen reader offers to do with the button.
+constexpr wchar_t kPressAction[] = L"Press";
 
 // An icon from a bitmap whose magenta pixels are to be transparent: the mask
 // is white where the key colour is, and the colour part is black there, as
@@ -110,6 +112,8 @@ FlatButton::~FlatButton() { RemoveSubclass(); }
 void FlatButton::Create(HWND parent, int id, int x, int y, int width, int height, const std::wstring& caption) {
   WindowParams params = WindowParams::Child(L"BUTTON", parent, x, y, width, height, WS_TABSTOP | BS_OWNERDRAW, id);
   params.caption = caption;
+  name_ = caption;
+  accessible_.SetAnswers(Answers());
   CreateControl(params);
   subclassed_ =
       SetWindowSubclass(Handle(), &FlatButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
@@ -217,6 +221,41 @@ void FlatButton::PaintCaption(HDC dc, const std::wstring& caption, RECT area, bo
   DrawTextW(dc, caption.c_str(), -1, &area, format);
 }
 
+std::wstring FlatButton::AccessibleName() const {
+  const std::wstring caption = Text();
+  return WithoutMnemonic(caption.empty() ? name_ : caption);
+}
+
+void FlatButton::OnSetText(const wchar_t* text) {
+  if (text && *text) name_ = text;
+}
+
+long FlatButton::AccessibleState() const {
+  long state = STATE_SYSTEM_FOCUSABLE;
+  if (!IsEnabled()) state |= STATE_SYSTEM_UNAVAILABLE;
+  if (GetFocus() == Handle()) state |= STATE_SYSTEM_FOCUSED;
+  if (hot_) state |= STATE_SYSTEM_HOTTRACKED;
+  if (SendMessageW(Handle(), BM_GETSTATE, 0, 0) & BST_PUSHED) state |= STATE_SYSTEM_PRESSED;
+  if (!IsWindowVisible(Handle())) state |= STATE_SYSTEM_INVISIBLE;
+  return state;
+}
+
+AccessibleAnswers FlatButton::Answers() {
+  AccessibleAnswers answers;
+  answers.name = [this](long) { return std::optional<std::wstring>(AccessibleName()); };
+  answers.role = [](long) { return std::optional<long>(ROLE_SYSTEM_PUSHBUTTON); };
+  answers.state = [this](long) { return std::optional<long>(AccessibleState()); };
+  answers.defaultAction = [](long) { return std::optional<std::wstring>(kPressAction); };
+  answers.doDefaultAction = [this](long) {
+    if (!IsEnabled()) return false;
+    // Posted: the command may open a modal box, and the screen reader that
+    // asked must not wait for it.
+    PostMessageW(Handle(), BM_CLICK, 0, 0);
+    return true;
+  };
+  return answers;
+}
+
 void FlatButton::SetHot(bool hot) {
   if (hot_ == hot) return;
   hot_ = hot;
@@ -238,11 +277,16 @@ LRESULT FlatButton::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, 
     case WM_KEYDOWN:
       if (wParam == VK_RETURN) return OnEnter(window);
       break;
+    case WM_SETTEXT: OnSetText(reinterpret_cast<const wchar_t*>(lParam)); break;
+    case WM_GETOBJECT:
+      if (std::optional<LRESULT> reply = accessible_.OnGetObject(window, wParam, lParam)) return *reply;
+      break;
     case WM_LBUTTONDBLCLK:
       // Owner-drawn buttons report the second click of a double click as
       // BN_DOUBLECLICKED only; a toolbar button takes it as a second press.
       return DefSubclassProc(window, WM_LBUTTONDOWN, wParam, lParam);
     case WM_NCDESTROY:
+      accessible_.Disconnect();
       RemoveWindowSubclass(window, &FlatButton::SubclassProc, kSubclassId);
       subclassed_ = false;
       break;

@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "ui/accessible_object.h"
 #include "ui/control.h"
 #include "ui/handles.h"
 
@@ -37,6 +38,12 @@ class FlatButton : public Control {
   // Whether the mouse is over the button (it then shows a raised edge).
   bool IsHot() const { return hot_; }
 
+  // What a screen reader calls the button: its caption without the
+  // mnemonic, and while the caption is hidden (pictures only) the caption
+  // it last showed or the name given here.
+  void SetAccessibleName(const std::wstring& name) { name_ = name; }
+  std::wstring AccessibleName() const;
+
  protected:
   // Paints the button for the WM_DRAWITEM its parent received.
   bool OnReflectedDrawItem(const DRAWITEMSTRUCT& item) override;
@@ -52,11 +59,16 @@ class FlatButton : public Control {
   void PaintContent(HDC dc, const RECT& area, bool disabled, UINT textFormat) const;
   void PaintCaption(HDC dc, const std::wstring& caption, RECT area, bool disabled, UINT textFormat) const;
   void RemoveSubclass();
+  void OnSetText(const wchar_t* text);
+  ui::AccessibleAnswers Answers();
+  long AccessibleState() const;
 
   unique_hicon glyph_;  // the glyph with its transparency mask
   SIZE glyphSize_{};
   bool hot_ = false;
   bool subclassed_ = false;
+  std::wstring name_;
+  AccessibleServer accessible_;
 };
 
 }  // namespace ui

@@ -37,6 +37,8 @@ TEST(StatusRulesTest, PictureOnlyButtonsKeepTheirCaption) {
     StatusInput input = OnPage(page, 3, 3);
     input.onlyBitmapsOnButtons = true;
     EXPECT_FALSE(DecideStatus(input).editSaveCaption.has_value());
+    // A screen reader still hears what the button does on this page.
+    EXPECT_EQ(DecideStatus(input).editSaveName, page == NotebookPage::Images ? L"&Save" : L"Ed&it");
   }
 }
 
