@@ -10,6 +10,8 @@
 #define IDI_TRAY_DISABLED 3
 
 // The splash picture, 400 x 200, and drawn 1.5 and 2 times as large.
+#define SPLASH_WIDTH 400
+#define SPLASH_HEIGHT 200
 #define IDB_SPLASH 100
 #define IDB_SPLASH_150 101
 #define IDB_SPLASH_200 102

@@ -1,5 +1,7 @@
 #include "ui/flat_button.h"
 
+#include "ui/scaled_images.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
@@ -9,7 +11,10 @@ namespace ui {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x4B46;  // any value unique among our subclasses of a button
+constexpr UINT_PTR kSubclassId = 0x4B46;
+// WM_DPICHANGED_AFTERPARENT (Windows 10), which the headers hold back for
+// the older systems the program is built for: a child's scale changed.
+constexpr UINT kDpiChangedAfterParent = 0x02E3;  // any value unique among our subclasses of a button
 constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
 // Space between the glyph and the caption, closed up when the caption would
 // not fit otherwise, and the space kept free at the edges.
@@ -115,18 +120,17 @@ void FlatButton::Create(HWND parent, int id, int x, int y, int width, int height
       SetWindowSubclass(Handle(), &FlatButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
-bool FlatButton::LoadGlyph(int resourceId) {
-  unique_hbitmap bitmap(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  if (!bitmap) {
-    glyph_.reset();
-    return false;
-  }
+bool FlatButton::LoadGlyph(int resourceId) { return LoadGlyph(resourceId, Dpi::Of(Handle())); }
+
+bool FlatButton::LoadGlyph(int resourceId, Dpi dpi) {
+  unique_hbitmap bitmap = ui::LoadGlyph(resourceId, GlyphSide(dpi));
   SetGlyph(bitmap.get());
+  if (bitmap) glyphResource_ = resourceId;
   return HasGlyph();
 }
 
 void FlatButton::SetGlyph(HBITMAP bitmap) {
+  glyphResource_ = 0;
   glyph_ = bitmap ? MakeMaskedIcon(bitmap, glyphSize_) : unique_hicon();
   if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -234,6 +238,7 @@ LRESULT FlatButton::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, 
       }
       break;
     case WM_MOUSELEAVE: SetHot(false); break;
+    case kDpiChangedAfterParent: OnDpiChanged(); break;
     case WM_LBUTTONDBLCLK:
       // Owner-drawn buttons report the second click of a double click as
       // BN_DOUBLECLICKED only; a toolbar button takes it as a second press.
@@ -250,6 +255,10 @@ LRESULT FlatButton::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, 
 LRESULT CALLBACK FlatButton::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR self) {
   return reinterpret_cast<FlatButton*>(self)->OnSubclassMessage(window, message, wParam, lParam);
+}
+
+void FlatButton::OnDpiChanged() {
+  if (glyphResource_) LoadGlyph(glyphResource_);
 }
 
 void FlatButton::RemoveSubclass() {

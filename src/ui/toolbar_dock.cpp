@@ -1,6 +1,7 @@
 #include "ui/toolbar_dock.h"
 
 #include "core/window_classes.h"
+#include "ui/scaled_images.h"
 
 #include <windowsx.h>
 
@@ -14,7 +15,6 @@ namespace {
 // Posted to the dock to show or hide the floating window after its page's
 // visibility has changed: it changes only after WM_SHOWWINDOW.
 constexpr UINT kSyncFrameVisibility = kToolbarDockRequest + 1;
-constexpr int kGlyphSize = 16;
 constexpr COLORREF kGlyphKey = RGB(255, 0, 255);
 // Buttons fill the dock but for this much above and below.
 constexpr int kDockMargin = 2;
@@ -110,10 +110,11 @@ void ToolbarDock::CreateToolbar(std::span<const ToolButton> buttons) {
                              nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!toolbar_) throw UserError(L"Could not create the toolbar " + title_ + L".");
   SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kGlyphSize, kGlyphSize));
-  glyphs_.reset(ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, static_cast<int>(buttons.size()), 0));
+  glyphSide_ = GlyphSide(Dpi::Of(Handle()));
+  SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(glyphSide_, glyphSide_));
+  glyphs_.reset(ImageList_Create(glyphSide_, glyphSide_, ILC_COLOR24 | ILC_MASK, static_cast<int>(buttons.size()), 0));
   greyGlyphs_.reset(
-      ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, static_cast<int>(buttons.size()), 0));
+      ImageList_Create(glyphSide_, glyphSide_, ILC_COLOR24 | ILC_MASK, static_cast<int>(buttons.size()), 0));
 
   std::vector<TBBUTTON> items;
   for (const ToolButton& button : buttons) {
@@ -151,8 +152,7 @@ void ToolbarDock::CreateToolbar(std::span<const ToolButton> buttons) {
 }
 
 void ToolbarDock::AddGlyph(int resourceId) {
-  unique_hbitmap glyph(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  unique_hbitmap glyph = LoadGlyph(resourceId, glyphSide_);
   if (!glyph) return;
   unique_hbitmap grey = GreyedCopy(glyph.get());
   if (!grey) return;

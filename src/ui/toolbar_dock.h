@@ -27,7 +27,7 @@ namespace ui {
 
 struct ToolButton {
   int command = 0;           // 0 makes a separator
-  int glyph = 0;             // a 16 x 16 bitmap resource; magenta (255, 0, 255) is transparent
+  int glyph = 0;             // a glyph bitmap resource (see ui::LoadGlyph); magenta (255, 0, 255) is transparent
   const wchar_t* tip = L"";  // a '\n' starts another line of the tooltip
 };
 
@@ -89,6 +89,7 @@ class ToolbarDock : public Window {
   std::wstring title_;
   std::vector<std::wstring> tips_;  // by button, separators included
   std::vector<int> commands_;
+  int glyphSide_ = 0;  // the glyphs' size for the dock's scale
   unique_himagelist glyphs_;
   unique_himagelist greyGlyphs_;
   WindowPtr<ToolbarFrame> frame_;
