@@ -38,9 +38,10 @@ struct SplashScale {
   std::string_view fileName;
 };
 
-// Sizes an icon needs on screens at 100 % to 200 %: the small icon at
-// each scale (16, 20, 24, 32) and the large one (32, 40, 48).
-constexpr std::array kScaledIconSizes{20, 24, 40};
+// Besides 16 and 32, the sizes an icon needs on screens at 100 % to 200 %:
+// the small icon at each scale is 16, 20, 24 or 32 pixels, the large one
+// 32, 40 or 48.
+constexpr std::array kScaledIconSizes{20, 24, 40, 48};
 constexpr std::array kModernDepths{8, 32};
 
 std::vector<IconImage> ClipboardIconImages(ClipboardState state, std::span<const int> sizes,
@@ -105,28 +106,25 @@ void SaveScaledResourceList(const std::filesystem::path& out, std::span<const Sp
 
 // The tray icons keep 16-colour images at the classic sizes for old
 // displays; every icon gets the scaled sizes in modern depths.
-std::vector<IconImage> ClipboardIcon(ClipboardState state, std::span<const int> classicSizes,
-                                     std::span<const int> classicDepths, std::span<const int> modernSizes) {
-  std::vector<IconImage> images = ClipboardIconImages(state, classicSizes, classicDepths);
-  for (const auto sizes : {std::span<const int>(kScaledIconSizes), modernSizes}) {
-    for (IconImage& extra : ClipboardIconImages(state, sizes, kModernDepths)) images.push_back(std::move(extra));
+std::vector<IconImage> ClipboardIcon(ClipboardState state, std::span<const int> classicDepths) {
+  constexpr std::array kClassicSizes{16, 32};
+  std::vector<IconImage> images = ClipboardIconImages(state, kClassicSizes, classicDepths);
+  for (IconImage& extra : ClipboardIconImages(state, kScaledIconSizes, kModernDepths)) {
+    images.push_back(std::move(extra));
   }
   return images;
 }
 
 void DrawEverything(const std::filesystem::path& out) {
-  constexpr std::array kTraySizes{16, 32};
-  constexpr std::array kLargeSize{48};
-  constexpr std::array kProgramSizes{16, 32};
   constexpr std::array kAllDepths{4, 8, 32};
   constexpr std::array kSplashScales{SplashScale{1.0, "IDB_SPLASH", "splash.bmp"},
                                      SplashScale{1.5, "IDB_SPLASH_150", "splash_150.bmp"},
                                      SplashScale{2.0, "IDB_SPLASH_200", "splash_200.bmp"}};
 
   std::filesystem::create_directories(out / "glyphs");
-  SaveIcon(out / "tray_active.ico", ClipboardIcon(ClipboardState::Active, kTraySizes, kAllDepths, kLargeSize));
-  SaveIcon(out / "tray_disabled.ico", ClipboardIcon(ClipboardState::Disabled, kTraySizes, kAllDepths, kLargeSize));
-  SaveIcon(out / "kestrel99.ico", ClipboardIcon(ClipboardState::Active, kProgramSizes, kModernDepths, kLargeSize));
+  SaveIcon(out / "tray_active.ico", ClipboardIcon(ClipboardState::Active, kAllDepths));
+  SaveIcon(out / "tray_disabled.ico", ClipboardIcon(ClipboardState::Disabled, kAllDepths));
+  SaveIcon(out / "kestrel99.ico", ClipboardIcon(ClipboardState::Active, kModernDepths));
   for (const SplashScale& splash : kSplashScales) {
     SaveBitmap24(out / splash.fileName, DrawSplash(splash.scale), kSplashKey);
   }
