@@ -1,20 +1,17 @@
 #include "ui/flat_button.h"
 
-#include "ui/scaled_images.h"
-
 #include <commctrl.h>
 
 #include <algorithm>
 #include <cstdlib>
 
+#include "ui/scaled_images.h"
+
 namespace ui {
 
 namespace {
 
-constexpr UINT_PTR kSubclassId = 0x4B46;
-// WM_DPICHANGED_AFTERPARENT (Windows 10), which the headers hold back for
-// the older systems the program is built for: a child's scale changed.
-constexpr UINT kDpiChangedAfterParent = 0x02E3;  // any value unique among our subclasses of a button
+constexpr UINT_PTR kSubclassId = 0x4B46;  // any value unique among our subclasses of a button
 constexpr COLORREF kTransparentKey = RGB(255, 0, 255);
 // Space between the glyph and the caption, closed up when the caption would
 // not fit otherwise, and the space kept free at the edges.

@@ -11,6 +11,11 @@
 
 namespace ui {
 
+// WM_DPICHANGED_AFTERPARENT (Windows 10), which the headers hold back for
+// the older systems the program is built for: a child window's scale has
+// changed with its parent's, and its pictures are to be loaded again.
+inline constexpr UINT kDpiChangedAfterParent = 0x02E3;
+
 // A glyph's side at 96 DPI.
 inline constexpr int kGlyphSide = 16;
 
