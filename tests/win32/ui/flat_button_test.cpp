@@ -152,7 +152,7 @@ TEST_F(FlatButtonTest, EveryClickOfADoubleClickPressesTheButton) {
 // drawn, the largest that fits the scale, and at 150 % the 24 pixel image
 // is on screen pixel for pixel, its magenta key showing the face.
 TEST_F(FlatButtonTest, GlyphForAScaleIsTheImageDrawnForItShownPixelForPixel) {
-  for (const auto [dpi, side] : {std::pair{96, 16}, {120, 20}, {168, 24}, {192, 32}, {288, 32}}) {
+  for (const auto& [dpi, side] : {std::pair{96, 16}, {120, 20}, {168, 24}, {192, 32}, {288, 32}}) {
     ASSERT_TRUE(host->button.LoadGlyph(IDB_GLYPH_BROWSE, ui::Dpi(dpi)));
     EXPECT_EQ(host->button.GlyphSize().cx, side) << dpi << " DPI";
     EXPECT_EQ(host->button.GlyphSize().cy, side) << dpi << " DPI";
