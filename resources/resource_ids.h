@@ -9,8 +9,17 @@
 #define IDI_TRAY_ACTIVE 2
 #define IDI_TRAY_DISABLED 3
 
-// The splash picture, 400 x 200.
+// The splash picture, 400 x 200, and drawn 1.5 and 2 times as large.
+#define SPLASH_WIDTH 400
+#define SPLASH_HEIGHT 200
 #define IDB_SPLASH 100
+#define IDB_SPLASH_150 101
+#define IDB_SPLASH_200 102
+
+// Each 16 x 16 glyph below is also drawn 20, 24 and 32 pixels square, for
+// screens at 125 %, 150 % and 200 %; the larger images sit at ids made
+// from the glyph's own id and their size.
+#define SCALED_GLYPH_ID(id, size) ((id) + 1000 * (size))
 
 // 16 x 16 button glyphs; magenta (255, 0, 255) marks their transparent pixels.
 #define IDB_GLYPH_EXIT 110

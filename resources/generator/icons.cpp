@@ -138,7 +138,12 @@ constexpr std::array kSmallIconInks{
     InkKey{'R', Rgb(140, 0, 0)},
 };
 
-constexpr int kPagePictureSize = 32;
+// A canvas of `size` pixels viewing the 32-unit design square.
+Canvas PageCanvas(int size) {
+  Canvas canvas(size, size, kSmoothSamples);
+  canvas.SetView(size / kIconDesignSize);
+  return canvas;
+}
 
 constexpr Color kPageInk = Rgb(36, 40, 52);
 constexpr Color kPagePaper = Rgb(255, 255, 255);
@@ -263,8 +268,8 @@ Image DrawSmallClipboardIcon(ClipboardState state) {
 }
 
 // Preferences: a sheet listing options, two of them ticked.
-Image DrawPreferencesPicture() {
-  Canvas canvas(kPagePictureSize, kPagePictureSize, kSmoothSamples);
+Image DrawPreferencesPicture(int size) {
+  Canvas canvas = PageCanvas(size);
   canvas.Fill(RoundRect(4, 2, 28, 30, 2.5), kPageInk);
   canvas.Fill(RoundRect(5, 3, 27, 29, 1.8), kPagePaper);
   constexpr double kBox = 5.5;
@@ -281,8 +286,8 @@ Image DrawPreferencesPicture() {
 }
 
 // Confirmation: a question in a round blue badge.
-Image DrawConfirmationPicture() {
-  Canvas canvas(kPagePictureSize, kPagePictureSize, kSmoothSamples);
+Image DrawConfirmationPicture(int size) {
+  Canvas canvas = PageCanvas(size);
   const Point centre{16, 16};
   canvas.Fill(Circle(centre, 14.5), kPageInk);
   canvas.Fill(Circle(centre, 13.5), RadialGradient({12, 11}, 16, kPageBlueLight, kPageBlue));
@@ -295,8 +300,8 @@ Image DrawConfirmationPicture() {
 }
 
 // Wallpaper: a screen showing a landscape under a sun.
-Image DrawWallpaperPicture() {
-  Canvas canvas(kPagePictureSize, kPagePictureSize, kSmoothSamples);
+Image DrawWallpaperPicture(int size) {
+  Canvas canvas = PageCanvas(size);
   canvas.Fill(Rect(12, 24, 20, 28), kPageCaseDark);
   canvas.Fill(RoundRect(8, 27, 24, 30, 1), kPageCase);
   canvas.Fill(RoundRect(1, 3, 31, 25, 2), kPageInk);
@@ -311,8 +316,8 @@ Image DrawWallpaperPicture() {
 
 // Quick paste: a key pressed, and the history list it pops up with the
 // chosen line lit.
-Image DrawQuickPastePicture() {
-  Canvas canvas(kPagePictureSize, kPagePictureSize, kSmoothSamples);
+Image DrawQuickPastePicture(int size) {
+  Canvas canvas = PageCanvas(size);
   canvas.Fill(RoundRect(11, 1, 31, 21, 2), kPageInk);
   canvas.Fill(RoundRect(12, 2, 30, 20, 1.5), kPagePaper);
   const std::array<double, 4> rows{4.5, 8.5, 12.5, 16.5};

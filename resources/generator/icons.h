@@ -65,10 +65,11 @@ Image DrawClipboardIcon(int size, ClipboardState state, int bitsPerPixel);
 // sign already crowds the sheet, and a missing pencil says "not recording".
 Image DrawSmallClipboardIcon(ClipboardState state);
 
-// The options dialog: a 32x32 picture for each page.
-Image DrawPreferencesPicture();
-Image DrawConfirmationPicture();
-Image DrawWallpaperPicture();
-Image DrawQuickPastePicture();
+// The options dialog: a picture for each page, designed at 32x32 and
+// drawn at `size` pixels square.
+Image DrawPreferencesPicture(int size);
+Image DrawConfirmationPicture(int size);
+Image DrawWallpaperPicture(int size);
+Image DrawQuickPastePicture(int size);
 
 }  // namespace art

@@ -265,4 +265,8 @@ void SaveIcon(const std::filesystem::path& path, const std::vector<IconImage>& i
   SaveFile(path, out.Bytes());
 }
 
+void SaveText(const std::filesystem::path& path, std::string_view text) {
+  SaveFile(path, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
 }  // namespace art

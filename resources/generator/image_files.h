@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <string_view>
 
 #include "drawing.h"
 
@@ -18,5 +19,7 @@ struct IconImage {
 void SaveBitmap24(const std::filesystem::path& path, const Image& image, Pixel key);
 
 void SaveIcon(const std::filesystem::path& path, const std::vector<IconImage>& images);
+
+void SaveText(const std::filesystem::path& path, std::string_view text);
 
 }  // namespace art

@@ -1,5 +1,6 @@
 #include "splash.h"
 
+#include <cmath>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -189,8 +190,9 @@ void DrawKestrel(Canvas& canvas, Point centre, double scale, double tiltDegrees)
 
 }  // namespace
 
-Image DrawSplash() {
-  Canvas canvas(kSplashWidth, kSplashHeight, kSmoothSamples);
+Image DrawSplash(double scale) {
+  Canvas canvas(int(std::lround(kSplashWidth * scale)), int(std::lround(kSplashHeight * scale)), kSmoothSamples);
+  canvas.SetView(scale);
   const double w = kSplashWidth;
   const double h = kSplashHeight;
 
@@ -233,10 +235,11 @@ Image DrawSplash() {
   // The product's own clipboard in the corner of the lower band, clear of
   // the text and progress bar drawn there.
   constexpr double kBadgeScale = 1.5;
-  canvas.SetView(kBadgeScale, {344, 146});
+  constexpr Point kBadgeAt{344, 146};
+  canvas.SetView(kBadgeScale * scale, kBadgeAt * scale);
   DrawClipboard(canvas, kTrueColourInks);
   DrawPencil(canvas, kTrueColourInks);
-  canvas.SetView(1);
+  canvas.SetView(scale);
 
   const Shape frame = Minus(Rect(0, 0, w, h), Rect(1, 1, w - 1, h - 1));
   canvas.Fill(frame, kFrame);

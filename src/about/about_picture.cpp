@@ -3,6 +3,9 @@
 #include <cwchar>
 
 #include "core/window_classes.h"
+#include "resource_ids.h"
+#include "ui/dpi.h"
+#include "ui/scaled_images.h"
 
 namespace about {
 
@@ -53,14 +56,12 @@ void AboutPicture::Create(HWND parent, int width, int height, HBITMAP picture) {
 void AboutPicture::PaintContent(HDC dc, const RECT& clientRect) {
   FillRect(dc, &clientRect, GetSysColorBrush(COLOR_BTNFACE));
   if (!picture_) return;
-  BITMAP info{};
-  GetObjectW(picture_.get(), sizeof(info), &info);
-  ui::unique_hdc source(CreateCompatibleDC(dc));
-  ui::SelectGuard select(source.get(), picture_.get());
+  // At the page's scale, whichever of the picture's sizes was loaded.
+  const SIZE shown = ui::Dpi::Of(Handle()).Scale(SIZE{SPLASH_WIDTH, SPLASH_HEIGHT});
   // Centred; a picture larger than the page loses the same amount on each side.
-  const int left = (clientRect.right - clientRect.left - info.bmWidth) / 2;
-  const int top = (clientRect.bottom - clientRect.top - info.bmHeight) / 2;
-  BitBlt(dc, left, top, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+  const int left = (clientRect.right - clientRect.left - shown.cx) / 2;
+  const int top = (clientRect.bottom - clientRect.top - shown.cy) / 2;
+  ui::DrawPicture(dc, picture_.get(), RECT{left, top, left + shown.cx, top + shown.cy});
 }
 
 }  // namespace about

@@ -2,6 +2,7 @@
 
 #include "resource_ids.h"
 #include "ui/application.h"
+#include "ui/scaled_images.h"
 #include "core/window_classes.h"
 
 namespace app {
@@ -25,8 +26,6 @@ constexpr int kPauseMs = 30;
 }  // namespace
 
 SplashWindow::SplashWindow(ui::Application& application) : Form(application) {
-  picture_.reset(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_SPLASH), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
   EnablePainting();
   ui::FormParams params;
   params.className = core::kSplashWindowClass;
@@ -35,6 +34,9 @@ SplashWindow::SplashWindow(ui::Application& application) : Form(application) {
   params.clientWidth = kClientWidth;
   params.clientHeight = kClientHeight;
   CreateForm(params);
+  // For the scale of the screen the splash is on; the start-up and about
+  // windows show the same picture.
+  picture_ = ui::LoadScaledPicture({IDB_SPLASH, IDB_SPLASH_150, IDB_SPLASH_200}, ui::Dpi::Of(Handle()));
   PlayStartupSignal();
 }
 
@@ -60,7 +62,7 @@ void SplashWindow::ShowNow() {
 }
 
 void SplashWindow::PaintContent(HDC dc, const RECT& clientRect) {
-  painter_.Paint(dc, clientRect, picture_.get(), kLoading, kLoadingAt);
+  painter_.Paint(dc, clientRect, picture_.get(), kLoading, kLoadingAt, ui::Dpi::Of(Handle()));
 }
 
 }  // namespace app

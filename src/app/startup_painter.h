@@ -4,13 +4,15 @@
 
 #include <windows.h>
 
+#include "ui/dpi.h"
 #include "ui/handles.h"
 
 namespace app {
 
 class StartupPainter {
  public:
-  void Paint(HDC dc, const RECT& client, HBITMAP picture, const wchar_t* status, POINT statusAt);
+  // The picture is drawn at the size of the window's scale `dpi`.
+  void Paint(HDC dc, const RECT& client, HBITMAP picture, const wchar_t* status, POINT statusAt, ui::Dpi dpi);
 
  private:
   ui::unique_hfont subtitleFont_;

@@ -24,11 +24,6 @@ constexpr UINT_PTR kProgressTimerId = 1;
 constexpr UINT kProgressIntervalMs = 1;
 constexpr wchar_t kTrayHint[] = L"Kestrel 99";
 
-HICON LoadTrayIcon(int id) {
-  return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON,
-                                       GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-}
-
 }  // namespace
 
 StartupWindow::StartupWindow(ui::Application& application, settings::Settings& settings,
@@ -55,19 +50,17 @@ void StartupWindow::CreateComponents() {
   taskbarButtonHider_ = std::make_unique<desktop::TaskbarButtonHider>(Handle(), App().Title());
   singleInstanceGuard_ = std::make_unique<desktop::SingleInstanceGuard>(App(), [this] { return Handle(); });
 
-  activeIcon_.reset(LoadTrayIcon(IDI_TRAY_ACTIVE));
-  disabledIcon_.reset(LoadTrayIcon(IDI_TRAY_DISABLED));
   trayCommands_ = std::make_unique<TrayCommands>(settings_, optionFile_);
   activeTrayIcon_ = std::make_unique<desktop::TrayIcon>();
   activeTrayIcon_->SetHint(kTrayHint);
-  activeTrayIcon_->SetIcon(activeIcon_.get());
+  activeTrayIcon_->SetIconResource(IDI_TRAY_ACTIVE);
   activeTrayIcon_->SetPopupMenu(trayCommands_->Menu(), Handle());
   activeTrayIcon_->OnPopup = [this] { trayCommands_->OnPopup(); };
   activeTrayIcon_->OnDoubleClick = [this](desktop::TrayIcon&) { OnActiveTrayIconDoubleClick(); };
 
   disabledTrayIcon_ = std::make_unique<desktop::TrayIcon>();
   disabledTrayIcon_->SetActive(false);
-  disabledTrayIcon_->SetIcon(disabledIcon_.get());
+  disabledTrayIcon_->SetIconResource(IDI_TRAY_DISABLED);
   disabledTrayIcon_->SetPopupMenu(trayCommands_->Menu(), Handle());
   disabledTrayIcon_->OnPopup = [this] { trayCommands_->OnPopup(); };
   disabledTrayIcon_->OnDoubleClick = [this](desktop::TrayIcon&) { OnDisabledTrayIconDoubleClick(); };
@@ -142,7 +135,7 @@ void StartupWindow::OnDestroy() {
 }
 
 void StartupWindow::PaintContent(HDC dc, const RECT& clientRect) {
-  painter_.Paint(dc, clientRect, picture_.get(), kPleaseWait, kPleaseWaitAt);
+  painter_.Paint(dc, clientRect, picture_.get(), kPleaseWait, kPleaseWaitAt, ui::Dpi::Of(Handle()));
 }
 
 LRESULT StartupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

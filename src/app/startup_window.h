@@ -68,8 +68,6 @@ class StartupWindow : public ui::Form {
   std::unique_ptr<desktop::TrayIcon> activeTrayIcon_;
   std::unique_ptr<TrayCommands> trayCommands_;
   std::unique_ptr<desktop::TrayIcon> disabledTrayIcon_;
-  ui::unique_hicon activeIcon_;
-  ui::unique_hicon disabledIcon_;
 };
 
 }  // namespace app

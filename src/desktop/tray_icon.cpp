@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "desktop/tray_tip.h"
+#include "ui/scaled_images.h"
 #include "core/window_classes.h"
 
 namespace desktop {
@@ -59,8 +60,9 @@ class ForegroundAgain {
 
 }  // namespace
 
-TrayIcon::TrayIcon(NotifyFunction notify) : notify_(std::move(notify)) {
+TrayIcon::TrayIcon(NotifyFunction notify, ScaleFunction scale) : notify_(std::move(notify)), scale_(std::move(scale)) {
   if (!notify_) notify_ = [](DWORD message, NOTIFYICONDATAA* data) { return Shell_NotifyIconA(message, data); };
+  if (!scale_) scale_ = [] { return ui::Dpi::OfMonitor(MonitorFromPoint(POINT{}, MONITOR_DEFAULTTOPRIMARY)); };
   taskbarCreated_ = RegisterWindowMessageW(kTaskbarCreatedMessage);
   // Every message of the icon's hidden window is the icon's to handle.
   window_ = ui::MakeWindow<ui::MessageWindow>(core::kTrayIconClass,
@@ -92,8 +94,21 @@ void TrayIcon::SetHint(const std::wstring& hint) {
 }
 
 void TrayIcon::SetIcon(HICON icon) {
+  iconResource_ = 0;
   icon_.reset(icon ? CopyIcon(icon) : nullptr);
   Refresh();
+}
+
+void TrayIcon::SetIconResource(int resourceId) {
+  iconResource_ = resourceId;
+  LoadIconResource();
+  Refresh();
+}
+
+void TrayIcon::LoadIconResource() {
+  const ui::Dpi dpi = scale_();
+  iconSide_ = dpi.Metric(SM_CXSMICON);
+  icon_ = ui::LoadSmallIcon(iconResource_, dpi);
 }
 
 void TrayIcon::SetPopupMenu(HMENU menu, HWND commandTarget) {
@@ -150,11 +165,15 @@ LRESULT TrayIcon::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
   }
   switch (message) {
     case kCallbackMessage: OnCallback(lParam); return 0;
+    case WM_DPICHANGED: OnScaleMayHaveChanged(); break;
+    case WM_SETTINGCHANGE: OnScaleMayHaveChanged(); break;
+    case WM_DISPLAYCHANGE: OnScaleMayHaveChanged(); break;
     case WM_COMMAND: return ForwardToCommandTarget(window, message, wParam, lParam);
     case WM_MEASUREITEM: return ForwardToCommandTarget(window, message, wParam, lParam);
     case WM_DRAWITEM: return ForwardToCommandTarget(window, message, wParam, lParam);
-    default: return DefWindowProcW(window, message, wParam, lParam);
+    default: break;
   }
+  return DefWindowProcW(window, message, wParam, lParam);
 }
 
 void TrayIcon::OnCallback(LPARAM mouseMessage) {
@@ -171,7 +190,20 @@ void TrayIcon::OnCallback(LPARAM mouseMessage) {
 // though the flag still says it is there, or the program could no longer be
 // reached at all.
 void TrayIcon::OnTaskbarCreated() {
-  if (active_ && !destroying_) Add();
+  if (destroying_) return;
+  // A new shell may come with another scale, after the user changed it.
+  if (iconResource_) LoadIconResource();
+  if (active_) Add();
+}
+
+// The notification area shows icons at the small-icon size of its screen's
+// scale. Windows tells every top-level window when the scale of its screen
+// or the system's settings change; an icon of the wrong size would be
+// stretched by the shell.
+void TrayIcon::OnScaleMayHaveChanged() {
+  if (!iconResource_ || destroying_ || scale_().Metric(SM_CXSMICON) == iconSide_) return;
+  LoadIconResource();
+  Refresh();
 }
 
 // The menu is tracked by the hidden window, so that it closes when the user

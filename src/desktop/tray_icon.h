@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "ui/dpi.h"
 #include "ui/handles.h"
 #include "ui/message_window.h"
 
@@ -29,9 +30,13 @@ class TrayIcon {
   using NotifyFunction = std::function<BOOL(DWORD message, NOTIFYICONDATAA* data)>;
   using ClickEvent = std::function<void(TrayIcon& sender, MouseButton button, ShiftState shift, int x, int y)>;
   using NotifyEvent = std::function<void(TrayIcon& sender)>;
+  // The scale the notification area is drawn at.
+  using ScaleFunction = std::function<ui::Dpi()>;
 
-  // An empty notify function means the real Shell_NotifyIconA.
-  explicit TrayIcon(NotifyFunction notify = {});
+  // An empty notify function means the real Shell_NotifyIconA; an empty
+  // scale function, the scale of the primary screen, where the
+  // notification area is.
+  explicit TrayIcon(NotifyFunction notify = {}, ScaleFunction scale = {});
   ~TrayIcon();
   TrayIcon(const TrayIcon&) = delete;
   TrayIcon& operator=(const TrayIcon&) = delete;
@@ -51,6 +56,10 @@ class TrayIcon {
   HICON Icon() const { return icon_.get(); }
   // Keeps a copy of the icon; the caller keeps its own.
   void SetIcon(HICON icon);
+  // Shows an icon resource of the program at the notification area's
+  // small-icon size, and loads it again in another size when the screen's
+  // scale changes.
+  void SetIconResource(int resourceId);
 
   // The menu shown on a right click. It stays the caller's; its commands
   // reach `commandTarget` as WM_COMMAND.
@@ -71,6 +80,8 @@ class TrayIcon {
   LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   void OnCallback(LPARAM mouseMessage);
   void OnTaskbarCreated();
+  void OnScaleMayHaveChanged();
+  void LoadIconResource();
   LRESULT ForwardToCommandTarget(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   void Add();
@@ -85,12 +96,15 @@ class TrayIcon {
   void DoubleClick();
 
   NotifyFunction notify_;
+  ScaleFunction scale_;
   UINT taskbarCreated_ = 0;
   bool active_ = true;
   bool added_ = false;
   bool destroying_ = false;
   std::wstring hint_;
   ui::unique_hicon icon_;
+  int iconResource_ = 0;  // the resource the icon was loaded from, if it was
+  int iconSide_ = 0;      // and the size it was loaded at
   HMENU menu_ = nullptr;
   HWND commandTarget_ = nullptr;
   bool autoPopup_ = true;

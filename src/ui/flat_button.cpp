@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "ui/scaled_images.h"
+
 namespace ui {
 
 namespace {
@@ -119,18 +121,17 @@ void FlatButton::Create(HWND parent, int id, int x, int y, int width, int height
       SetWindowSubclass(Handle(), &FlatButton::SubclassProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this)) != FALSE;
 }
 
-bool FlatButton::LoadGlyph(int resourceId) {
-  unique_hbitmap bitmap(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-  if (!bitmap) {
-    glyph_.reset();
-    return false;
-  }
+bool FlatButton::LoadGlyph(int resourceId) { return LoadGlyph(resourceId, Dpi::Of(Handle())); }
+
+bool FlatButton::LoadGlyph(int resourceId, Dpi dpi) {
+  unique_hbitmap bitmap = ui::LoadGlyph(resourceId, GlyphSide(dpi));
   SetGlyph(bitmap.get());
+  if (bitmap) glyphResource_ = resourceId;
   return HasGlyph();
 }
 
 void FlatButton::SetGlyph(HBITMAP bitmap) {
+  glyphResource_ = 0;
   glyph_ = bitmap ? MakeMaskedIcon(bitmap, glyphSize_) : unique_hicon();
   if (Handle()) InvalidateRect(Handle(), nullptr, FALSE);
 }
@@ -281,6 +282,7 @@ LRESULT FlatButton::OnSubclassMessage(HWND window, UINT message, WPARAM wParam, 
     case WM_GETOBJECT:
       if (std::optional<LRESULT> reply = accessible_.OnGetObject(window, wParam, lParam)) return *reply;
       break;
+    case kDpiChangedAfterParent: OnDpiChanged(); break;
     case WM_LBUTTONDBLCLK:
       // Owner-drawn buttons report the second click of a double click as
       // BN_DOUBLECLICKED only; a toolbar button takes it as a second press.
@@ -311,6 +313,10 @@ LRESULT FlatButton::OnEnter(HWND window) {
 LRESULT CALLBACK FlatButton::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                                           DWORD_PTR self) {
   return reinterpret_cast<FlatButton*>(self)->OnSubclassMessage(window, message, wParam, lParam);
+}
+
+void FlatButton::OnDpiChanged() {
+  if (glyphResource_) LoadGlyph(glyphResource_);
 }
 
 void FlatButton::RemoveSubclass() {

@@ -13,6 +13,7 @@
 
 #include "ui/accessible_object.h"
 #include "ui/control.h"
+#include "ui/dpi.h"
 #include "ui/handles.h"
 
 namespace ui {
@@ -27,13 +28,17 @@ class FlatButton : public Control {
 
   void Create(HWND parent, int id, int x, int y, int width, int height, const std::wstring& caption);
 
-  // Takes the glyph from a bitmap resource of the program; magenta pixels
-  // are transparent. Returns false, leaving the button without a glyph, when
-  // the resource is missing.
+  // Takes the glyph from a bitmap resource of the program, in the size
+  // drawn for the button's scale; magenta pixels are transparent. Returns
+  // false, leaving the button without a glyph, when the resource is
+  // missing. The glyph is loaded again when the button's scale changes.
   bool LoadGlyph(int resourceId);
+  // The same, in the size drawn for `dpi`.
+  bool LoadGlyph(int resourceId, Dpi dpi);
   // Uses a copy of the bitmap as the glyph (magenta is transparent).
   void SetGlyph(HBITMAP bitmap);
   bool HasGlyph() const { return static_cast<bool>(glyph_); }
+  SIZE GlyphSize() const { return glyphSize_; }
 
   // Whether the mouse is over the button (it then shows a raised edge).
   bool IsHot() const { return hot_; }
@@ -62,9 +67,11 @@ class FlatButton : public Control {
   void OnSetText(const wchar_t* text);
   ui::AccessibleAnswers Answers();
   long AccessibleState() const;
+  void OnDpiChanged();
 
   unique_hicon glyph_;  // the glyph with its transparency mask
   SIZE glyphSize_{};
+  int glyphResource_ = 0;  // the resource the glyph came from, if it did
   bool hot_ = false;
   bool subclassed_ = false;
   std::wstring name_;

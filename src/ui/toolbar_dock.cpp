@@ -1,6 +1,7 @@
 #include "ui/toolbar_dock.h"
 
 #include "core/window_classes.h"
+#include "ui/scaled_images.h"
 
 #include <windowsx.h>
 
@@ -14,7 +15,6 @@ namespace {
 // Posted to the dock to show or hide the floating window after its page's
 // visibility has changed: it changes only after WM_SHOWWINDOW.
 constexpr UINT kSyncFrameVisibility = kToolbarDockRequest + 1;
-constexpr int kGlyphSize = 16;
 constexpr COLORREF kGlyphKey = RGB(255, 0, 255);
 // Buttons fill the dock but for this much above and below.
 constexpr int kDockMargin = 2;
@@ -144,10 +144,7 @@ void ToolbarDock::CreateToolbar(std::span<const ToolButton> buttons) {
                              nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!toolbar_) throw UserError(L"Could not create the toolbar " + title_ + L".");
   SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-  SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(kGlyphSize, kGlyphSize));
-  glyphs_.reset(ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, static_cast<int>(buttons.size()), 0));
-  greyGlyphs_.reset(
-      ImageList_Create(kGlyphSize, kGlyphSize, ILC_COLOR24 | ILC_MASK, static_cast<int>(buttons.size()), 0));
+  CreateGlyphLists(static_cast<int>(buttons.size()));
 
   std::vector<TBBUTTON> items;
   for (const ToolButton& button : buttons) {
@@ -161,14 +158,17 @@ void ToolbarDock::CreateToolbar(std::span<const ToolButton> buttons) {
       item.fsState = TBSTATE_ENABLED;
       item.iBitmap = ImageList_GetImageCount(glyphs_.get());
       AddGlyph(button.glyph);
-      if (ImageList_GetImageCount(glyphs_.get()) == item.iBitmap) item.iBitmap = I_IMAGENONE;
+      if (ImageList_GetImageCount(glyphs_.get()) == item.iBitmap) {
+        item.iBitmap = I_IMAGENONE;
+      } else {
+        glyphIds_.push_back(button.glyph);
+      }
     }
     items.push_back(item);
     tips_.emplace_back(button.tip ? button.tip : L"");
     commands_.push_back(button.command);
   }
-  SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(glyphs_.get()));
-  SendMessageW(toolbar_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(greyGlyphs_.get()));
+  SetGlyphLists();
   SendMessageW(toolbar_, TB_ADDBUTTONSW, items.size(), reinterpret_cast<LPARAM>(items.data()));
   const int buttonHeight = height_ - 2 * kDockMargin;
   const int buttonWidth = std::max(kMinimumButtonWidth, buttonHeight + kExtraButtonWidth);
@@ -184,9 +184,35 @@ void ToolbarDock::CreateToolbar(std::span<const ToolButton> buttons) {
   SendMessageW(toolbar_, TB_SETPARENT, reinterpret_cast<WPARAM>(Handle()), 0);
 }
 
+// Empty lists for glyphs of the size drawn for the dock's scale.
+void ToolbarDock::CreateGlyphLists(int count) {
+  glyphSide_ = GlyphSide(Dpi::Of(Handle()));
+  glyphs_.reset(ImageList_Create(glyphSide_, glyphSide_, ILC_COLOR24 | ILC_MASK, count, 0));
+  greyGlyphs_.reset(ImageList_Create(glyphSide_, glyphSide_, ILC_COLOR24 | ILC_MASK, count, 0));
+}
+
+void ToolbarDock::SetGlyphLists() {
+  SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(glyphSide_, glyphSide_));
+  SendMessageW(toolbar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(glyphs_.get()));
+  SendMessageW(toolbar_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(greyGlyphs_.get()));
+}
+
+// On a screen of another scale the glyphs drawn for it take the others'
+// places. Every glyph is drawn in every size, so each lands at the index its
+// button already has.
+void ToolbarDock::OnDpiChanged() {
+  if (!toolbar_ || GlyphSide(Dpi::Of(Handle())) == glyphSide_) return;
+  // The toolbar refers to the old lists until it is given the new ones.
+  unique_himagelist oldGlyphs = std::move(glyphs_);
+  unique_himagelist oldGreyGlyphs = std::move(greyGlyphs_);
+  CreateGlyphLists(static_cast<int>(glyphIds_.size()));
+  for (int glyph : glyphIds_) AddGlyph(glyph);
+  SetGlyphLists();
+  InvalidateRect(toolbar_, nullptr, TRUE);
+}
+
 void ToolbarDock::AddGlyph(int resourceId) {
-  unique_hbitmap glyph(static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  unique_hbitmap glyph = LoadGlyph(resourceId, glyphSide_);
   if (!glyph) return;
   unique_hbitmap grey = GreyedCopy(glyph.get());
   if (!grey) return;
@@ -283,6 +309,7 @@ LRESULT ToolbarDock::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case kToolbarDockRequest: Dock(); return 0;
     case kSyncFrameVisibility: SyncFrameVisibility(); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
+    case kDpiChangedAfterParent: OnDpiChanged(); return 0;
     default: return DefaultHandling(message, wParam, lParam);
   }
 }

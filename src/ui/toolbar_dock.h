@@ -27,7 +27,7 @@ namespace ui {
 
 struct ToolButton {
   int command = 0;           // 0 makes a separator
-  int glyph = 0;             // a 16 x 16 bitmap resource; magenta (255, 0, 255) is transparent
+  int glyph = 0;             // a glyph bitmap resource (see ui::LoadGlyph); magenta (255, 0, 255) is transparent
   const wchar_t* tip = L"";  // a '\n' starts another line of the tooltip
 };
 
@@ -67,6 +67,8 @@ class ToolbarDock : public Window {
   static LRESULT CALLBACK ParentSubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                              DWORD_PTR self);
   void CreateToolbar(std::span<const ToolButton> buttons);
+  void CreateGlyphLists(int count);
+  void SetGlyphLists();
   void AddGlyph(int resourceId);
   void PlaceToolbarInDock();
   SIZE ToolbarSize() const;
@@ -81,6 +83,7 @@ class ToolbarDock : public Window {
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnNotify(NMHDR* header);
   void OnDestroy();
+  void OnDpiChanged();
 
   HWND parent_ = nullptr;
   HWND root_ = nullptr;     // the top-level window above the parent, which owns the floating window
@@ -89,6 +92,8 @@ class ToolbarDock : public Window {
   std::wstring title_;
   std::vector<std::wstring> tips_;  // by button, separators included
   std::vector<int> commands_;
+  int glyphSide_ = 0;           // the glyphs' size for the dock's scale
+  std::vector<int> glyphIds_;  // the glyph resources, in the lists' order
   unique_himagelist glyphs_;
   unique_himagelist greyGlyphs_;
   WindowPtr<ToolbarFrame> frame_;

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "resource_ids.h"
 #include "win32/desktop/recording_window.h"
 
 namespace desktop {
@@ -280,6 +282,43 @@ TEST_F(TrayCallbackTest, DoubleClickClicksTheFirstDefaultItemOnly) {
   Callback(WM_LBUTTONDBLCLK);
   EXPECT_EQ(Commands(), (std::vector<UINT>{kHideId}));
   EXPECT_EQ(doubleClicks, 0);
+}
+
+// The notification area shows small icons, and stretches one of another
+// size. The icon follows the small-icon size of the scale it is given, also
+// when that scale changes while it is shown.
+TEST_F(TrayIconTest, IconResourceIsLoadedAtTheSmallIconSizeOfTheScaleAndAgainWhenTheScaleChanges) {
+  int dpi = 144;
+  std::vector<std::pair<DWORD, int>> shown;  // each call's message and its icon's width
+  TrayIcon tray(
+      [&](DWORD message, NOTIFYICONDATAA* data) {
+        ICONINFO info{};
+        BITMAP colour{};
+        if (data->hIcon && GetIconInfo(data->hIcon, &info)) {
+          GetObjectW(info.hbmColor, sizeof(colour), &colour);
+          DeleteObject(info.hbmColor);
+          DeleteObject(info.hbmMask);
+        }
+        shown.emplace_back(message, colour.bmWidth);
+        return TRUE;
+      },
+      [&] { return ui::Dpi(dpi); });
+  const int side150 = ui::Dpi(144).Metric(SM_CXSMICON);
+  const int side200 = ui::Dpi(192).Metric(SM_CXSMICON);
+  ASSERT_LT(side150, side200) << "the two scales must ask for different sizes";
+
+  tray.SetIconResource(IDI_TRAY_ACTIVE);
+  ASSERT_TRUE(tray.Added());
+  EXPECT_EQ(shown.back(), std::make_pair(static_cast<DWORD>(NIM_ADD), side150));
+
+  const size_t calls = shown.size();
+  SendMessageW(tray.Handle(), WM_SETTINGCHANGE, 0, 0);
+  EXPECT_EQ(shown.size(), calls) << "a setting that leaves the size alone leaves the icon alone";
+
+  dpi = 192;
+  SendMessageW(tray.Handle(), WM_SETTINGCHANGE, 0, 0);
+  ASSERT_EQ(shown.size(), calls + 1);
+  EXPECT_EQ(shown.back(), std::make_pair(static_cast<DWORD>(NIM_MODIFY), side200));
 }
 
 }  // namespace

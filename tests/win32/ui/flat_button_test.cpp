@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <utility>
 
+#include "resource_ids.h"
+#include "ui/dpi.h"
 #include "ui/handles.h"
 #include "ui/window.h"
 #include "win32/ui/rendering.h"
@@ -142,6 +146,63 @@ TEST_F(FlatButtonTest, EveryClickOfADoubleClickPressesTheButton) {
   SendMessageW(Button(), WM_LBUTTONDBLCLK, MK_LBUTTON, inside);
   SendMessageW(Button(), WM_LBUTTONUP, 0, inside);
   EXPECT_EQ(host->clicks, 2);
+}
+
+// A glyph is drawn for the button's scale, never stretched: of the sizes
+// drawn, the largest that fits the scale, and at 150 % the 24 pixel image
+// is on screen pixel for pixel, its magenta key showing the face.
+TEST_F(FlatButtonTest, GlyphForAScaleIsTheImageDrawnForItShownPixelForPixel) {
+  for (const auto& [dpi, side] : {std::pair{96, 16}, {120, 20}, {168, 24}, {192, 32}, {288, 32}}) {
+    ASSERT_TRUE(host->button.LoadGlyph(IDB_GLYPH_BROWSE, ui::Dpi(dpi)));
+    EXPECT_EQ(host->button.GlyphSize().cx, side) << dpi << " DPI";
+    EXPECT_EQ(host->button.GlyphSize().cy, side) << dpi << " DPI";
+  }
+
+  ASSERT_TRUE(host->button.LoadGlyph(IDB_GLYPH_BROWSE, ui::Dpi(144)));
+  constexpr int kSide = 24;
+  ui::unique_hbitmap drawn(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                           MAKEINTRESOURCEW(SCALED_GLYPH_ID(IDB_GLYPH_BROWSE, kSide)),
+                                                           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+  ASSERT_TRUE(drawn);
+  ui::WindowDC screen(nullptr);
+  ui::unique_hdc drawnDc(CreateCompatibleDC(screen.get()));
+  ui::SelectGuard select(drawnDc.get(), drawn.get());
+
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const Rendering shot = Render(Button());
+  int left = shot.width;
+  int top = shot.height;
+  for (int y = 0; y < shot.height; ++y) {
+    for (int x = 0; x < shot.width; ++x) {
+      if (shot.At(x, y) == face) continue;
+      left = std::min(left, x);
+      top = std::min(top, y);
+    }
+  }
+  // The glyph's first inked row and column show where it was put.
+  int inkLeft = kSide;
+  int inkTop = kSide;
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) {
+      if (GetPixel(drawnDc.get(), x, y) == kMagenta) continue;
+      inkLeft = std::min(inkLeft, x);
+      inkTop = std::min(inkTop, y);
+    }
+  }
+  ASSERT_LT(left, shot.width);
+  const int glyphLeft = left - inkLeft;
+  const int glyphTop = top - inkTop;
+  ASSERT_GE(glyphLeft, 0);
+  ASSERT_GE(glyphTop, 0);
+  ASSERT_LE(glyphTop + kSide, shot.height);
+  int differing = 0;
+  for (int y = 0; y < kSide; ++y) {
+    for (int x = 0; x < kSide; ++x) {
+      const COLORREF pixel = GetPixel(drawnDc.get(), x, y);
+      differing += shot.At(glyphLeft + x, glyphTop + y) != (pixel == kMagenta ? face : pixel) ? 1 : 0;
+    }
+  }
+  EXPECT_EQ(differing, 0) << "the 24 pixel glyph must reach the screen unchanged";
 }
 
 }  // namespace
