@@ -16,6 +16,7 @@
 #include "settings/option_file.h"
 #include "settings/option_table.h"
 #include "ui/application.h"
+#include "win32/keyboard_support.h"
 
 namespace {
 
@@ -175,6 +176,17 @@ TEST_F(OptionsDialogTest, OkPushesTheOptionsThatChangeOtherWindowsAndCloses) {
   Click(settings::kOkButtonId);
   EXPECT_EQ(captionsApplied, (std::vector<bool>{true}));
   EXPECT_EQ(taskbarApplied, (std::vector<bool>{false}));
+  EXPECT_FALSE(dialog->IsVisible());
+}
+
+TEST_F(OptionsDialogTest, CtrlTabTurnsThePagesAndEnterAnywhereIsOk) {
+  SetFocus(GetNextDlgTabItem(dialog->Handle(), nullptr, FALSE));
+  ASSERT_EQ(GetDlgCtrlID(GetFocus()), kOptions[0].controlId) << "the first check box comes first";
+  test::PressKey(VK_TAB, {VK_CONTROL});
+  EXPECT_EQ(dialog->PageIndex(), settings::kConfirmationPage);
+  EXPECT_TRUE(IsWindowVisible(GetFocus())) << "the focus stays where it can be seen";
+  test::PressKey(VK_RETURN);
+  EXPECT_EQ(captionsApplied.size(), 1u) << "Enter on a check box presses OK";
   EXPECT_FALSE(dialog->IsVisible());
 }
 

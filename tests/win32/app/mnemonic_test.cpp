@@ -1,9 +1,7 @@
-// Every window of the program worked from the keyboard: mnemonics that lead
-// to one control each, Enter on the default button, Ctrl+Tab through pages.
+// Each mnemonic of a window leads to one control.
 #include <gtest/gtest.h>
 
 #include <windows.h>
-#include <commctrl.h>
 
 #include <cwctype>
 #include <map>
@@ -14,14 +12,11 @@
 #include "history/main_window.h"
 #include "settings/option_file.h"
 #include "settings/options_dialog.h"
-#include "tools/cell_window.h"
 #include "tools/directory_picker.h"
+#include "ui/application.h"
 #include "ui/handles.h"
-#include "win32/keyboard_support.h"
 
 namespace {
-
-using test::PressKey;
 
 // Records the captions of the buttons and labels by their mnemonic, the
 // letter after a single ampersand ("&&" shows one).
@@ -51,14 +46,14 @@ std::wstring Collisions(const ui::Window& window) {
   return found;
 }
 
-class KeyboardAccessTest : public testing::Test {
+class MnemonicTest : public testing::Test {
  protected:
   settings::Settings settings;
   settings::OptionFile optionFile{settings};
   ui::Application application{app::ProgramTitle()};
 };
 
-TEST_F(KeyboardAccessTest, NoTwoControlsOfAWindowShareAMnemonic) {
+TEST_F(MnemonicTest, NoTwoControlsOfAWindowShareAMnemonic) {
   const auto main = ui::MakeWindow<history::MainWindow>(application, settings);
   EXPECT_EQ(Collisions(*main), L"");
   main->Notebook().SetPageIndex(1);  // Edit/Save changes its caption
@@ -70,37 +65,6 @@ TEST_F(KeyboardAccessTest, NoTwoControlsOfAWindowShareAMnemonic) {
   ui::unique_hbitmap picture(CreateCompatibleBitmap(screen.get(), 8, 8));
   EXPECT_EQ(Collisions(*ui::MakeWindow<about::AboutWindow>(application, picture.get())), L"");
   EXPECT_EQ(Collisions(*ui::MakeWindow<tools::DirectoryPicker>(application, settings)), L"");
-}
-
-TEST_F(KeyboardAccessTest, OptionsDialogTurnsPagesByCtrlTabAndEnterIsOk) {
-  int applied = 0;
-  const auto dialog = ui::MakeWindow<settings::OptionsDialog>(
-      application, settings, optionFile, settings::OptionsDialog::Actions{[&] { ++applied; }, nullptr});
-  dialog->Show();
-  SetFocus(GetNextDlgTabItem(dialog->Handle(), nullptr, FALSE));
-  ASSERT_EQ(GetDlgCtrlID(GetFocus()), settings::kOptions[0].controlId) << "the first check box comes first";
-  PressKey(VK_TAB, {VK_CONTROL});
-  EXPECT_EQ(dialog->PageIndex(), settings::kConfirmationPage);
-  EXPECT_TRUE(IsWindowVisible(GetFocus())) << "the focus stays where it can be seen";
-  PressKey(VK_RETURN);
-  EXPECT_EQ(applied, 1) << "Enter on a check box presses OK";
-  EXPECT_FALSE(dialog->IsVisible());
-}
-
-TEST_F(KeyboardAccessTest, CellWindowToolbarIsATabStopWorkedByArrowsAndEnter) {
-  const auto cell = ui::MakeWindow<tools::CellWindow>(application, settings);
-  cell->OpenText(L"some text");
-  cell->Show();
-  SetFocus(GetNextDlgTabItem(cell->Handle(), nullptr, FALSE));
-  const HWND toolbar = GetFocus();
-  PressKey(VK_TAB);
-  const HWND memo = GetFocus();
-  ASSERT_EQ(GetDlgCtrlID(memo), tools::CellWindow::kMemoId) << "the toolbar, then the text";
-  SetFocus(toolbar);
-  PressKey(VK_RIGHT);
-  PressKey(VK_LEFT);
-  PressKey(VK_RETURN);
-  EXPECT_EQ(GetWindowTextLengthW(memo), 0) << "Enter pressed New, the first button";
 }
 
 }  // namespace
