@@ -1,13 +1,12 @@
 // Shows one of the program's windows and keeps it up, so that it can be
 // looked at and photographed; windows that live only a moment in the real
 // start-up (the splash, the start-up window) stay on screen here.
-//   window_gallery.exe splash|startup|main|filled|filled-text|filled-keys|cell-save|cell-save-small|cell-edit|full-screen|
+//   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-save-small|cell-edit|full-screen|
 //                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper|
 //                      options-quick-paste|directory-picker|about-picture|about-credits|about-more|rolled|
 //                      wallpaper-progress
 // "filled" shows the main window after it captured a few texts and pictures;
-// "filled-text" shows its Text page, "filled-keys" its Images page after an
-// arrow key moved the selection; "cell-save" and "cell-edit" show the
+// "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text ("cell-save-small" on a
 // picture narrower than its toolbar); "full-screen" shows a
 // copied picture in the full-screen view; "tray-menu" opens the tray menu of
@@ -243,11 +242,6 @@ int wmain(int argc, wchar_t** argv) {
       app::mainWindow->Store().Select(history::CellKind::Image, 2);
       app::mainWindow->Store().Select(history::CellKind::Text, 2);
       if (which == L"filled-text") app::mainWindow->Notebook().SetPageIndex(1);
-      if (which == L"filled-keys") {
-        const HWND grid = app::mainWindow->ImageGrid().Handle();
-        SetFocus(grid);
-        PostMessageW(grid, WM_KEYDOWN, VK_RIGHT, 1);
-      }
       RedrawWindow(owner, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
     if (which == L"rolled") app::mainWindow->Roller().SetRolled(true);

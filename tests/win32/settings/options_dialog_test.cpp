@@ -18,6 +18,7 @@
 #include "settings/option_file.h"
 #include "settings/option_table.h"
 #include "ui/application.h"
+#include "win32/keyboard_support.h"
 
 namespace {
 
@@ -206,6 +207,17 @@ TEST_F(OptionsDialogTest, QuickPasteKeyFieldStoresAChangedKeyOnlyWithOk) {
   dialog->Show();
   EXPECT_EQ(shownKey(), pressed);
   EXPECT_EQ(settings.QuickPasteKey(), pressed);
+}
+
+TEST_F(OptionsDialogTest, CtrlTabTurnsThePagesAndEnterAnywhereIsOk) {
+  SetFocus(GetNextDlgTabItem(dialog->Handle(), nullptr, FALSE));
+  ASSERT_EQ(GetDlgCtrlID(GetFocus()), kOptions[0].controlId) << "the first check box comes first";
+  test::PressKey(VK_TAB, {VK_CONTROL});
+  EXPECT_EQ(dialog->PageIndex(), settings::kConfirmationPage);
+  EXPECT_TRUE(IsWindowVisible(GetFocus())) << "the focus stays where it can be seen";
+  test::PressKey(VK_RETURN);
+  EXPECT_EQ(captionsApplied.size(), 1u) << "Enter on a check box presses OK";
+  EXPECT_FALSE(dialog->IsVisible());
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "tools/picture_export.h"
 #include "tools/user_file.h"
 #include "win32/clipboard_support.h"
+#include "win32/keyboard_support.h"
 #include "win32/test_support.h"
 
 namespace {
@@ -471,6 +472,20 @@ TEST_F(CellWindowTest, AnEmptyPictureIsNeitherSavedNorCopied) {
   EXPECT_FALSE(fs::exists(file));
   desktop::ClipboardSession session(writer->Handle());
   EXPECT_EQ(desktop::ReadClipboardText(), L"still here");
+}
+
+TEST_F(CellWindowTest, TheToolbarIsATabStopWorkedByArrowsAndEnter) {
+  window->OpenText(L"some text");
+  SetFocus(GetNextDlgTabItem(window->Handle(), nullptr, FALSE));
+  ASSERT_EQ(GetFocus(), window->EditToolbar().Toolbar()) << "the toolbar comes first";
+  test::PressKey(VK_TAB);
+  const HWND memo = GetFocus();
+  ASSERT_EQ(GetDlgCtrlID(memo), tools::CellWindow::kMemoId) << "then the text";
+  SetFocus(window->EditToolbar().Toolbar());
+  test::PressKey(VK_RIGHT);
+  test::PressKey(VK_LEFT);
+  test::PressKey(VK_RETURN);
+  EXPECT_EQ(GetWindowTextLengthW(memo), 0) << "Enter pressed New, the first button";
 }
 
 }  // namespace
