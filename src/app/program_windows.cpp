@@ -5,6 +5,7 @@
 #include "app/help.h"
 #include "app/startup_window.h"
 #include "history/main_window.h"
+#include "quickpaste/quick_paste_window.h"
 #include "settings/option_file.h"
 #include "settings/options_dialog.h"
 #include "settings/settings.h"
@@ -25,6 +26,7 @@ settings::OptionsDialog* optionsDialog = nullptr;
 tools::WallpaperProgressWindow* wallpaperProgress = nullptr;
 tools::DirectoryPicker* directoryPicker = nullptr;
 about::HelpWindow* helpWindow = nullptr;
+quickpaste::QuickPasteWindow* quickPasteWindow = nullptr;
 
 namespace {
 
@@ -40,6 +42,7 @@ void Forget(const ui::Form& form) {
     if (variable && static_cast<const ui::Form*>(variable) == &form) variable = nullptr;
   };
   forget(helpWindow);
+  forget(quickPasteWindow);
   forget(directoryPicker);
   forget(wallpaperProgress);
   forget(optionsDialog);
@@ -77,6 +80,7 @@ void ConnectWindows(settings::Settings& settings) {
   settings.onChanged = [] {
     if (mainWindow) mainWindow->RefreshStatus();
     if (optionsDialog) optionsDialog->RefreshControls();
+    if (quickPasteWindow) quickPasteWindow->ApplyKey();
   };
 }
 
@@ -146,6 +150,8 @@ void CreateProgramWindows(ui::Application& application, settings::Settings& sett
   wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
   directoryPicker = application.CreateForm<tools::DirectoryPicker>(settings);
   ConnectWallpaper();
+  quickPasteWindow = application.CreateForm<quickpaste::QuickPasteWindow>(settings, *mainWindow);
+  quickPasteWindow->StartKey();
   wholeApplication = &application;
   mainWindow->RefreshStatus();
 }

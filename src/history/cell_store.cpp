@@ -70,6 +70,16 @@ std::uint64_t CellStore::CaptureOrder(CellKind kind, int n) const {
   return IsCellNumber(n) ? State(kind).order[static_cast<std::size_t>(n - 1)] : 0;
 }
 
+int CellStore::NewestCell(CellKind kind) const {
+  const KindState& state = State(kind);
+  int newest = 0;
+  for (int n = 1; n <= state.filled; ++n) {
+    if (newest == 0 || state.order[static_cast<std::size_t>(n - 1)] > state.order[static_cast<std::size_t>(newest - 1)])
+      newest = n;
+  }
+  return newest;
+}
+
 bool CellStore::IsPending(CellKind kind) const { return State(kind).pending; }
 
 bool CellStore::AdvanceTimerFired(CellKind kind) {

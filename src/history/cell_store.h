@@ -131,6 +131,8 @@ class CellStore {
   /// the numbers down with their cells; a capture that replaces a cell
   /// (while pending, or the last cell once saturated) gives it a new one.
   std::uint64_t CaptureOrder(CellKind kind, int n) const;
+  /// The filled cell of a kind that holds its newest capture; 0 when none.
+  int NewestCell(CellKind kind) const;
 
   /// Empties both kinds: counts 0, no cell filled, no advance pending.
   /// `mirror` empties the window's cells before the change is announced.

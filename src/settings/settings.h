@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -30,6 +31,14 @@ class Settings {
   /// Replaces the wallpaper folder.
   void SetWallpaperDirectory(std::wstring directory);
 
+  /// The quick paste key: the virtual-key code in the low byte, the
+  /// hot-key control's modifier flags (HOTKEYF_*) in the high byte.
+  std::uint16_t QuickPasteKey() const { return quickPasteKey_; }
+  /// The key another program was found holding and the user was told of;
+  /// 0 when none. It is no option of the user's and raises no change.
+  std::uint16_t RefusedQuickPasteKey() const { return refusedQuickPasteKey_; }
+  void SetRefusedQuickPasteKey(std::uint16_t key) { refusedQuickPasteKey_ = key; }
+
   /// Raised after an option or the wallpaper folder took a new value (not
   /// when it was set to the value it already had). Windows that show an
   /// option, such as the main window's status, follow it from here instead
@@ -39,6 +48,9 @@ class Settings {
  private:
   std::array<bool, kOptions.size()> on_{};
   std::wstring wallpaperDirectory_;
+  // Ctrl+` (HOTKEYF_CONTROL, VK_OEM_3).
+  std::uint16_t quickPasteKey_ = 0x02C0;
+  std::uint16_t refusedQuickPasteKey_ = 0;
 };
 
 }  // namespace settings

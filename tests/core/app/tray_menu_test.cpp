@@ -41,6 +41,7 @@ TEST(TrayMenuTest, EmptyHistoryWithDefaultSettings) {
   const std::vector<std::wstring> expected = {
       L"Show Kestrel #201",
       L"Hide Kestrel #202",
+      L"Quick paste #213",
       L"-",
       L"Images",
       L"  There are no images avaiable #204",

@@ -192,6 +192,8 @@ TEST(CaptureOrderTest, OrderFollowsCapturesOfBothKindsThroughDeletesAndReplaceme
   expected.push_back(kCellCount);
   for (int n = kCellCount - 1; n >= 1; --n) expected.push_back(n);
   EXPECT_EQ(CellsNewestFirst(store, CellKind::Image), expected);
+  EXPECT_EQ(store.NewestCell(CellKind::Image), kCellCount);
+  EXPECT_EQ(store.NewestCell(CellKind::Text), 0);
   CaptureAndCount(store, CellKind::Text);
   EXPECT_GT(store.CaptureOrder(CellKind::Text, 1), store.CaptureOrder(CellKind::Image, kCellCount));
 }

@@ -190,7 +190,7 @@ TEST_F(TrayCommandsTest, TheOpenMenuListsTheCellsAndTheOptionsAsTheyAreNow) {
   settings.Set(Option::DisableCapture, true);
 
   const SeenMenu menu = OpenTrayMenu();
-  ASSERT_EQ(menu.top.size(), 12u) << "the menu did not open, or not whole";
+  ASSERT_EQ(menu.top.size(), 13u) << "the menu did not open, or not whole";
   EXPECT_EQ(menu.top.front(), L"Show Kestrel");
   EXPECT_EQ(menu.top.back(), L"Exit Kestrel 99");
   ASSERT_GE(menu.submenus.size(), 6u);
