@@ -192,6 +192,9 @@ void QuickPasteWindow::Open(const PasteTarget& target, const RECT& anchor) {
 void QuickPasteWindow::LoadRows() {
   rows_.clear();
   for (const Item& item : ItemsNewestFirst(history_.Store())) rows_.push_back(MakeRow(item));
+  // Until something is typed, every row is shown.
+  shown_.clear();
+  for (int i = 0; i < static_cast<int>(rows_.size()); ++i) shown_.push_back(i);
 }
 
 QuickPasteWindow::Row QuickPasteWindow::MakeRow(const Item& item) const {
