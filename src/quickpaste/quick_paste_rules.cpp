@@ -2,6 +2,11 @@
 
 #include <algorithm>
 
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#include <emmintrin.h>
+#define KESTREL_QUICK_PASTE_SSE2 1
+#endif
+
 namespace quickpaste {
 
 namespace {
@@ -32,6 +37,8 @@ wchar_t FoldAlternating(wchar_t c, bool oddCapitals) {
   return isCapital ? static_cast<wchar_t>(c + 1) : c;
 }
 
+}  // namespace
+
 wchar_t FoldBeyondAscii(wchar_t c) {
   if (InRange(c, L'\u00C0', L'\u00DE') && c != L'\u00D7') return static_cast<wchar_t>(c + 0x20);
   if (InRange(c, L'\u0100', L'\u0137')) return FoldAlternating(c, false);
@@ -44,6 +51,8 @@ wchar_t FoldBeyondAscii(wchar_t c) {
   if (InRange(c, L'\u0410', L'\u042F')) return static_cast<wchar_t>(c + 0x20);
   return c;
 }
+
+namespace {
 
 std::vector<std::wstring_view> SplitWords(std::wstring_view typed) {
   std::vector<std::wstring_view> words;
@@ -63,6 +72,49 @@ std::wstring WithThousands(std::size_t n) {
   return digits;
 }
 
+// Setting the 0x20 bit folds an ASCII capital to its small letter. For a
+// word character that has the bit already (small letters, digits, most
+// punctuation), every text character folding to it also has it set after
+// the OR, so the OR is a safe first test that can be run eight at a time.
+constexpr bool OrFoldable(wchar_t c) { return c < 0x80 && (c | 0x20) == c; }
+
+bool MatchesAt(const wchar_t* start, const std::wstring& word) {
+  for (std::size_t i = 0; i < word.size(); ++i) {
+    if (FoldCase(start[i]) != word[i]) return false;
+  }
+  return true;
+}
+
+#ifdef KESTREL_QUICK_PASTE_SSE2
+// Compares the word's first and last characters with eight text positions at
+// once and checks the whole word only where both agree. Returns how many
+// leading positions it searched, or nothing when it found the word there.
+std::optional<std::size_t> FindEightAtATime(std::wstring_view text, const std::wstring& word) {
+  constexpr std::size_t kLanes = 8;
+  const std::size_t length = word.size();
+  const __m128i bit = _mm_set1_epi16(0x20);
+  const __m128i first = _mm_set1_epi16(static_cast<short>(word.front()));
+  const __m128i last = _mm_set1_epi16(static_cast<short>(word.back()));
+  const wchar_t* const chars = text.data();
+  std::size_t at = 0;
+  for (; at + length - 1 + kLanes <= text.size(); at += kLanes) {
+    const __m128i heads = _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + at)), bit);
+    const __m128i tails =
+        _mm_or_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(chars + at + length - 1)), bit);
+    unsigned mask = static_cast<unsigned>(
+        _mm_movemask_epi8(_mm_and_si128(_mm_cmpeq_epi16(heads, first), _mm_cmpeq_epi16(tails, last))));
+    while (mask != 0) {
+      // Two mask bits per 16-bit lane.
+      unsigned lane = 0;
+      while (((mask >> (2 * lane)) & 3u) == 0) ++lane;
+      if (MatchesAt(chars + at + lane, word)) return std::nullopt;
+      mask &= ~(3u << (2 * lane));
+    }
+  }
+  return at;
+}
+#endif
+
 }  // namespace
 
 std::vector<Item> ItemsNewestFirst(const history::CellStore& store) {
@@ -72,11 +124,6 @@ std::vector<Item> ItemsNewestFirst(const history::CellStore& store) {
   }
   std::stable_sort(items.begin(), items.end(), [](const Item& a, const Item& b) { return a.order > b.order; });
   return items;
-}
-
-wchar_t FoldCase(wchar_t c) {
-  if (c < 0x80) return InRange(c, L'A', L'Z') ? static_cast<wchar_t>(c + 0x20) : c;
-  return FoldBeyondAscii(c);
 }
 
 FoldedWord::FoldedWord(std::wstring_view word) {
@@ -96,13 +143,27 @@ bool FoldedWord::FoundIn(std::wstring_view text) const {
   const std::size_t length = word_.size();
   if (length == 0) return true;
   if (text.size() < length) return false;
-  const wchar_t last = word_[length - 1];
-  for (std::size_t end = length - 1; end < text.size();) {
-    const wchar_t c = FoldCase(text[end]);
+  std::size_t from = 0;
+#ifdef KESTREL_QUICK_PASTE_SSE2
+  // Eight 16-bit characters to a register: where wchar_t is wider, only
+  // the search below runs.
+  if (sizeof(wchar_t) == 2 && OrFoldable(word_.front()) && OrFoldable(word_.back())) {
+    const std::optional<std::size_t> searched = FindEightAtATime(text, word_);
+    if (!searched) return true;
+    from = *searched;
+  }
+#endif
+  // Horspool's search over what is left: folding each character it looks at.
+  const wchar_t* const word = word_.data();
+  const wchar_t* const chars = text.data();
+  const std::size_t size = text.size();
+  const wchar_t last = word[length - 1];
+  for (std::size_t end = from + length - 1; end < size;) {
+    const wchar_t c = FoldCase(chars[end]);
     if (c == last) {
+      const wchar_t* const start = chars + end + 1 - length;
       std::size_t i = length - 1;
-      const std::size_t start = end + 1 - length;
-      while (i > 0 && FoldCase(text[start + i - 1]) == word_[i - 1]) --i;
+      while (i > 0 && FoldCase(start[i - 1]) == word[i - 1]) --i;
       if (i == 0) return true;
     }
     end += skip_[static_cast<std::size_t>(c) & kSkipTableMask];

@@ -35,7 +35,12 @@ std::vector<Item> ItemsNewestFirst(const history::CellStore& store);
 // The character as the search compares it: lower case for the Latin, Greek
 // and Cyrillic letters, every other character as it is. Written out here
 // rather than asked of the C library, whose answer depends on its locale.
-wchar_t FoldCase(wchar_t c);
+// ASCII, nearly every character a search passes over, is folded inline.
+wchar_t FoldBeyondAscii(wchar_t c);
+inline wchar_t FoldCase(wchar_t c) {
+  if (c >= 0x80) return FoldBeyondAscii(c);
+  return static_cast<unsigned>(c - L'A') < 26u ? static_cast<wchar_t>(c + (L'a' - L'A')) : c;
+}
 
 // A word searched for anywhere in a text, whatever the case. The word is
 // folded once; the text is folded one character at a time as the search
