@@ -308,7 +308,7 @@ TEST_F(TrayCommandsTest, MessagesArrivingDuringShutdownBringNothingBack) {
     if (IsWindow(main) && IsWindowVisible(main)) ++shownDuringShutdown;
   };
   application.DestroyForms();
-  EXPECT_EQ(formsGone, 9);
+  EXPECT_EQ(formsGone, 10);
   EXPECT_EQ(shownDuringShutdown, 0) << "a late message brought the main window back";
   EXPECT_EQ(app::mainWindow, nullptr);
   EXPECT_EQ(app::startupWindow, nullptr);
