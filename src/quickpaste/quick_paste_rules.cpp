@@ -72,6 +72,7 @@ std::wstring WithThousands(std::size_t n) {
   return digits;
 }
 
+#ifdef KESTREL_QUICK_PASTE_SSE2
 // Setting the 0x20 bit folds an ASCII capital to its small letter. For a
 // word character that has the bit already (small letters, digits, most
 // punctuation), every text character folding to it also has it set after
@@ -85,7 +86,6 @@ bool MatchesAt(const wchar_t* start, const std::wstring& word) {
   return true;
 }
 
-#ifdef KESTREL_QUICK_PASTE_SSE2
 // Compares the word's first and last characters with eight text positions at
 // once and checks the whole word only where both agree. Returns how many
 // leading positions it searched, or nothing when it found the word there.

@@ -43,6 +43,7 @@ constexpr int kMessageRows = 2;
 constexpr std::size_t kTitleLimit = 200;
 constexpr wchar_t kFontFace[] = L"Segoe UI";
 constexpr wchar_t kTextBadge[] = L"Aa";
+constexpr wchar_t kFilterCue[] = L"Type to narrow the list";
 constexpr wchar_t kPictureHint[] = L"Picture";
 constexpr wchar_t kNothingYet[] = L"Nothing has been copied yet.";
 constexpr wchar_t kNothingFound[] = L"Nothing holds what you typed.";
@@ -118,6 +119,8 @@ QuickPasteWindow::QuickPasteWindow(ui::Application& application, settings::Setti
 void QuickPasteWindow::CreateControls() {
   filter_.Create(Handle(), kFilterId, kPadding, kPadding, kWidth - 2 * kPadding, kFilterHeight, false);
   SetWindowSubclass(filter_.Handle(), &QuickPasteWindow::FilterProc, kFilterId, reinterpret_cast<DWORD_PTR>(this));
+  // Says what the empty field is for, and stays while it has the focus.
+  SendMessageW(filter_.Handle(), EM_SETCUEBANNER, TRUE, reinterpret_cast<LPARAM>(kFilterCue));
   MakeFonts();
 }
 
