@@ -6,6 +6,7 @@
 #include "app/startup_window.h"
 #include "desktop/run_at_logon.h"
 #include "history/main_window.h"
+#include "quickpaste/quick_paste_window.h"
 #include "settings/option_file.h"
 #include "settings/options_dialog.h"
 #include "settings/settings.h"
@@ -27,6 +28,7 @@ settings::OptionsDialog* optionsDialog = nullptr;
 tools::WallpaperProgressWindow* wallpaperProgress = nullptr;
 tools::DirectoryPicker* directoryPicker = nullptr;
 about::HelpWindow* helpWindow = nullptr;
+quickpaste::QuickPasteWindow* quickPasteWindow = nullptr;
 
 namespace {
 
@@ -42,6 +44,7 @@ void Forget(const ui::Form& form) {
     if (variable && static_cast<const ui::Form*>(variable) == &form) variable = nullptr;
   };
   forget(helpWindow);
+  forget(quickPasteWindow);
   forget(directoryPicker);
   forget(wallpaperProgress);
   forget(optionsDialog);
@@ -76,9 +79,11 @@ void ConnectWindows(settings::Settings& settings) {
   };
   // The one change notification: whatever changed an option (the dialog, the
   // tray menu, a load), the status and the dialog's controls follow it.
+  mainWindow->Capture().skipRepeatedCopy = [&settings] { return settings.IsOn(settings::Option::SkipRepeatedCopy); };
   settings.onChanged = [] {
     if (mainWindow) mainWindow->RefreshStatus();
     if (optionsDialog) optionsDialog->RefreshControls();
+    if (quickPasteWindow) quickPasteWindow->ApplyKey();
   };
 }
 
@@ -161,6 +166,8 @@ void CreateProgramWindows(ui::Application& application, settings::Settings& sett
   wallpaperProgress = application.CreateForm<tools::WallpaperProgressWindow>();
   directoryPicker = application.CreateForm<tools::DirectoryPicker>(settings);
   ConnectWallpaper();
+  quickPasteWindow = application.CreateForm<quickpaste::QuickPasteWindow>(settings, *mainWindow);
+  quickPasteWindow->StartKey();
   wholeApplication = &application;
   mainWindow->RefreshStatus();
 }

@@ -21,6 +21,9 @@ class Settings;
 namespace ui {
 class Application;
 }
+namespace quickpaste {
+class QuickPasteWindow;
+}
 namespace about {
 class AboutWindow;
 class HelpWindow;
@@ -41,6 +44,8 @@ extern tools::DirectoryPicker* directoryPicker;
 // The help window, made on its first use (HelpWindowOnFirstUse): nobody
 // sees it before, so start-up does not pay for it.
 extern about::HelpWindow* helpWindow;
+// The quick paste popup, which holds the quick paste key.
+extern quickpaste::QuickPasteWindow* quickPasteWindow;
 
 // True while every window above exists, the help window aside. Shutdown
 // clears each variable just before its window goes (last created first), so

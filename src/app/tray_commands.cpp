@@ -5,6 +5,7 @@
 #include "app/startup_window.h"
 #include "about/about_window.h"
 #include "history/main_window.h"
+#include "quickpaste/quick_paste_window.h"
 #include "settings/ini_file.h"
 #include "settings/options_dialog.h"
 #include "tools/directory_picker.h"
@@ -87,6 +88,7 @@ bool TrayCommands::Dispatch(int id) {
     case kNormalWallpaperCommand: OnWallpaperStyleClick(); return true;
     case kTiledWallpaperCommand: OnWallpaperStyleClick(); return true;
     case kBrowseCommand: OnBrowseClick(); return true;
+    case kQuickPasteCommand: OnQuickPasteClick(); return true;
     case kHelpCommand: OnHelpClick(); return true;
     case kAboutCommand: OnAboutClick(); return true;
     case kExitCommand: OnExitClick(); return true;
@@ -157,6 +159,10 @@ void TrayCommands::OnBrowseClick() {
     settings_.SetWallpaperDirectory(selected);
   }
   optionsDialog->Close();
+}
+
+void TrayCommands::OnQuickPasteClick() {
+  if (quickPasteWindow) quickPasteWindow->OpenForForeground();
 }
 
 void TrayCommands::OnHelpClick() { ShowHelpContents(startupWindow->Handle()); }

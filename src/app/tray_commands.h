@@ -31,6 +31,7 @@ class TrayCommands {
   void OnOptionToggleClick(settings::Option option);
   void OnWallpaperStyleClick();
   void OnBrowseClick();
+  void OnQuickPasteClick();
   void OnHelpClick();
   void OnAboutClick();
   void OnExitClick();

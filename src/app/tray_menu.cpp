@@ -90,6 +90,7 @@ TrayMenu::TrayMenu(const TrayMenuState& state) {
   items_ = {
       Command(kShowKestrelCommand, L"Show Kestrel"),
       Command(kHideKestrelCommand, L"Hide Kestrel"),
+      Command(kQuickPasteCommand, L"Quick paste"),
       Separator(),
       ImagesSubmenu(state.imageCount),
       TextSubmenu(state.textCount, state.textOfCell),

@@ -26,6 +26,7 @@ inline constexpr int kWallpaperDirectoryCommand = 209;         // likewise
 inline constexpr int kBrowseCommand = 210;
 inline constexpr int kHelpCommand = 211;
 inline constexpr int kAboutCommand = 212;
+inline constexpr int kQuickPasteCommand = 213;
 // The option toggles (the rows of settings::kOptions with a tray caption)
 // take the ids from here, in the order of the rows.
 inline constexpr int kFirstToggleCommand = 220;

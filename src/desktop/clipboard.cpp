@@ -30,6 +30,19 @@ bool CarriesPrivacyMarker() {
   return Offered(kViewerIgnoreFormat) || Offered(kExcludeFromMonitoringFormat) || HistoryForbidden();
 }
 
+bool CarriesQuickPasteMarker() { return Offered(kQuickPasteMarkerFormat); }
+
+bool AddQuickPasteMarker() {
+  // A small block of its own: a null handle would promise a rendering we
+  // could not give later.
+  ui::unique_hglobal marker(GlobalAlloc(GMEM_MOVEABLE, sizeof(DWORD)));
+  if (!marker) return false;
+  if (!SetClipboardData(RegisterClipboardFormatW(kQuickPasteMarkerFormat), marker.get())) return false;
+  // The clipboard owns the block from here.
+  marker.release();
+  return true;
+}
+
 bool ClipboardOwnerAnswers() {
   HWND owner = GetClipboardOwner();
   if (!owner || GetWindowThreadProcessId(owner, nullptr) == GetCurrentThreadId()) return true;

@@ -15,6 +15,15 @@ namespace desktop {
 // leave them alone.
 bool CarriesPrivacyMarker();
 
+// The format our own quick paste marks what it puts on the clipboard with,
+// so that the capture knows the content came out of the history already.
+inline constexpr wchar_t kQuickPasteMarkerFormat[] = L"Kestrel 99 Quick Paste Item";
+// Whether the (open) clipboard carries that marker.
+bool CarriesQuickPasteMarker();
+// Adds the marker to the clipboard this program has opened and emptied;
+// false when the system refused it.
+bool AddQuickPasteMarker();
+
 // How long the clipboard's owner is given to show that it still handles
 // messages before the clipboard counts as held.
 inline constexpr UINT kOwnerAnswerTimeoutMs = 250;

@@ -30,6 +30,16 @@ void CellStore::SetCount(CellKind kind, int value) {
   KindState& state = State(kind);
   state.count = static_cast<std::uint16_t>(std::clamp(value, 0, kMaxCount));
   state.filled = std::min(state.count + (state.pending ? 1 : 0), kCellCount);
+  // Cells declared filled without a capture are taken as captured in cell
+  // order; cells beyond the run are empty.
+  for (int n = 1; n <= kCellCount; ++n) {
+    std::uint64_t& order = state.order[static_cast<std::size_t>(n - 1)];
+    if (n > state.filled) {
+      order = 0;
+    } else if (order == 0) {
+      order = ++lastOrder_;
+    }
+  }
   Announce(ChangeKind::Count, kind);
 }
 
@@ -51,8 +61,23 @@ CaptureTarget CellStore::BeginCapture(CellKind kind) {
   const CaptureTarget target{state.count + 1, !state.pending};
   state.pending = true;
   state.filled = std::max(state.filled, target.targetCell);
+  state.order[static_cast<std::size_t>(target.targetCell - 1)] = ++lastOrder_;
   Announce(ChangeKind::Content, kind);
   return target;
+}
+
+std::uint64_t CellStore::CaptureOrder(CellKind kind, int n) const {
+  return IsCellNumber(n) ? State(kind).order[static_cast<std::size_t>(n - 1)] : 0;
+}
+
+int CellStore::NewestCell(CellKind kind) const {
+  const KindState& state = State(kind);
+  int newest = 0;
+  for (int n = 1; n <= state.filled; ++n) {
+    if (newest == 0 || state.order[static_cast<std::size_t>(n - 1)] > state.order[static_cast<std::size_t>(newest - 1)])
+      newest = n;
+  }
+  return newest;
 }
 
 bool CellStore::IsPending(CellKind kind) const { return State(kind).pending; }
@@ -85,6 +110,8 @@ Compaction CellStore::Delete(CellKind kind, const std::function<void(const Compa
   // at the end of the shorter run and is counted by its advance. From the
   // saturated state this brings the count and the run together again.
   state.count = static_cast<std::uint16_t>(std::min(state.filled - (state.pending ? 1 : 0), kMaxCount));
+  std::copy(state.order.begin() + k, state.order.end(), state.order.begin() + (k - 1));
+  state.order.back() = 0;
   if (mirror) mirror(compaction);
   Announce(ChangeKind::Content, kind);
   return compaction;
@@ -95,6 +122,7 @@ void CellStore::DeleteAll(const std::function<void()>& mirror) {
     state.count = 0;
     state.filled = 0;
     state.pending = false;
+    state.order.fill(0);
   }
   if (mirror) mirror();
   Announce(ChangeKind::Content, CellKind::Image);

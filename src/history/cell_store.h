@@ -125,6 +125,15 @@ class CellStore {
   /// window's cells before the change is announced. The selection stays.
   Compaction Delete(CellKind kind, const std::function<void(const Compaction&)>& mirror = {});
 
+  /// The order cell n of a kind was captured in: a number that grows with
+  /// every capture of either kind, so the newest capture of both kinds has
+  /// the highest. 0 for an empty cell or any n out of range. A delete moves
+  /// the numbers down with their cells; a capture that replaces a cell
+  /// (while pending, or the last cell once saturated) gives it a new one.
+  std::uint64_t CaptureOrder(CellKind kind, int n) const;
+  /// The filled cell of a kind that holds its newest capture; 0 when none.
+  int NewestCell(CellKind kind) const;
+
   /// Empties both kinds: counts 0, no cell filled, no advance pending.
   /// `mirror` empties the window's cells before the change is announced.
   /// The selections stay.
@@ -138,6 +147,8 @@ class CellStore {
     int filled = 0;
     int selected = kInitialSelectedCell;
     bool pending = false;
+    // Capture order of cell n at [n - 1]; 0 where the cell is empty.
+    std::array<std::uint64_t, kCellCount> order{};
   };
 
   KindState& State(CellKind kind);
@@ -145,6 +156,8 @@ class CellStore {
   void Announce(ChangeKind what, CellKind kind) const;
 
   std::array<KindState, 2> states_{};
+  // The order the last capture of either kind was given.
+  std::uint64_t lastOrder_ = 0;
   std::function<void(const Change&)> observer_;
 };
 

@@ -109,8 +109,10 @@ void ClipboardCapture::CaptureClipboard() {
     } readUpToHere{tracker_};
     // The offer is asked again now that nobody can change the content.
     const ClipboardOffer offer = CurrentOffer();
-    // The markers can only be read from the open clipboard.
-    const CapturePlan plan = PlanCapture(offer, desktop::CarriesPrivacyMarker());
+    // The markers can only be read from the open clipboard. What our own
+    // quick paste put there is an item of the history already.
+    const CapturePlan plan =
+        PlanCapture(offer, desktop::CarriesPrivacyMarker() || desktop::CarriesQuickPasteMarker());
     if (plan.image) image = ReadPicture();
     if (plan.text) text = ReadText();
   }
@@ -161,7 +163,22 @@ void ClipboardCapture::CountCapture(CellKind kind) {
   store_.AdvanceTimerFired(kind);
 }
 
+bool ClipboardCapture::RepeatsNewestText(const std::wstring& text) const {
+  if (!skipRepeatedCopy || !skipRepeatedCopy()) return false;
+  const int newest = store_.NewestCell(CellKind::Text);
+  bool same = false;
+  if (newest != 0) texts_.ReadCellText(newest, [&](std::wstring_view held) { same = held == text; });
+  return same;
+}
+
+bool ClipboardCapture::RepeatsNewestPicture(const picture::Picture& picture) const {
+  if (!skipRepeatedCopy || !skipRepeatedCopy()) return false;
+  const int newest = store_.NewestCell(CellKind::Image);
+  return newest != 0 && picture::SameContent(images_.CellPicture(newest), picture);
+}
+
 void ClipboardCapture::CaptureImage(picture::Picture picture) {
+  if (RepeatsNewestPicture(picture)) return;
   CountIfDue(CellKind::Image);
   const int cell = store_.Count(CellKind::Image) + 1;
   // A picture that cannot be loaded leaves the cell its picture, and the
@@ -174,6 +191,7 @@ void ClipboardCapture::CaptureImage(picture::Picture picture) {
 }
 
 void ClipboardCapture::CaptureText(const std::wstring& text) {
+  if (RepeatsNewestText(text)) return;
   CountIfDue(CellKind::Text);
   const int cell = store_.Count(CellKind::Text) + 1;
   // A text the cell cannot hold is no capture: counting it would count a

@@ -41,6 +41,10 @@ class ClipboardCapture {
   // Waits until every captured picture is packed (tests, benchmarks).
   void FinishPicturePacking() { compressor_.Finish(); }
 
+  // Whether a text or picture the same as the newest capture of its kind
+  // is to take no new cell; unset, every copy is kept.
+  std::function<bool()> skipRepeatedCopy;
+
   // Told after a cell took clipboard content (for measurements).
   std::function<void(CellKind, int)> onCellFilled;
 
@@ -55,6 +59,8 @@ class ClipboardCapture {
   void CaptureImage(picture::Picture picture);
   void CaptureText(const std::wstring& text);
   void CellFilled(CellKind kind, int cell);
+  bool RepeatsNewestText(const std::wstring& text) const;
+  bool RepeatsNewestPicture(const picture::Picture& picture) const;
   void Beep();
   void ShowLowCellWarnings();
   ui::Timer& AdvanceTimer(CellKind kind);

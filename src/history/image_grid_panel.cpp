@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "history/cell_grid.h"
 #include "history/spoken_text_rules.h"
 
 namespace history {
@@ -9,6 +10,10 @@ namespace history {
 const picture::Picture& ImageGridPanel::CellPicture(int n) const { return pictures_.at(static_cast<size_t>(n - 1)); }
 
 void ImageGridPanel::SetPicture(int n, picture::Picture picture) {
+  // The cell's small copy is made now, from the pixels as taken, before they
+  // are packed away: the quick paste shows it even while the grid was never
+  // painted, and neither of them has to unpack a picture to show it small.
+  picture.PrepareScaledCopy(kContentWidth, kContentHeight);
   pictures_.at(static_cast<size_t>(n - 1)) = std::move(picture);
 }
 

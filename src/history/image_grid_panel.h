@@ -14,6 +14,8 @@ class ImageGridPanel : public CellGridPanel {
   explicit ImageGridPanel(const CellStore& store) : CellGridPanel(store, CellKind::Image) {}
 
   const picture::Picture& CellPicture(int n) const;
+  // Draws cell n's small copy into `target`, without unpacking the picture.
+  void DrawThumbnail(int n, HDC dc, const RECT& target) const { CellPicture(n).DrawScaledCopy(dc, target); }
   void SetPicture(int n, picture::Picture picture);
   void MoveCellsDown(int firstCell) override;
   void EmptyCells() override;

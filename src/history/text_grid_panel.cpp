@@ -60,6 +60,25 @@ std::wstring TextGridPanel::CellName(int n) const { return TextCellName(n, CellT
 
 std::wstring TextGridPanel::CellText(int n) const { return memos_.at(static_cast<size_t>(n - 1)).Text(); }
 
+void TextGridPanel::ReadCellText(int n, const std::function<void(std::wstring_view)>& read) const {
+  HWND memo = CellHandle(n);
+  const auto length = static_cast<std::size_t>(GetWindowTextLengthW(memo));
+  // A multi-line edit control of this process keeps its text in a local
+  // memory block it hands out, unlocked, on EM_GETHANDLE; it takes the block
+  // back with the next message it handles.
+  const auto block = reinterpret_cast<HLOCAL>(SendMessageW(memo, EM_GETHANDLE, 0, 0));
+  const auto* text = block ? static_cast<const wchar_t*>(LocalLock(block)) : nullptr;
+  if (!text) {
+    read(CellText(n));
+    return;
+  }
+  struct Unlock {
+    HLOCAL block;
+    ~Unlock() { LocalUnlock(block); }
+  } unlock{block};
+  read(std::wstring_view(text, length));
+}
+
 HWND TextGridPanel::CellHandle(int n) const { return memos_.at(static_cast<size_t>(n - 1)).Handle(); }
 
 bool TextGridPanel::SetCellText(int n, const std::wstring& text) { return Cell(n).TrySetText(text); }

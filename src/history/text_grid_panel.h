@@ -5,6 +5,8 @@
 #pragma once
 
 #include <array>
+#include <functional>
+#include <string_view>
 #include <string>
 
 #include "history/cell_grid_panel.h"
@@ -19,6 +21,11 @@ class TextGridPanel : public CellGridPanel {
   // Puts a memo in every cell, once the panel has its window.
   void CreateCells(HFONT font);
   std::wstring CellText(int n) const;
+  // Hands `read` the text of cell n where the memo keeps it, without a
+  // copy: a cell may hold megabytes, and a search over every cell must not
+  // copy them all. The view is valid only during the call, which must not
+  // send the memo any message.
+  void ReadCellText(int n, const std::function<void(std::wstring_view)>& read) const;
   HWND CellHandle(int n) const;
   // False when the memo could not hold the whole text (short of memory);
   // the cell then shows its old text or none.

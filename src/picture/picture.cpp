@@ -379,6 +379,32 @@ const Picture::Scaled& Picture::ScaledTo(int width, int height) const {
   return scaled_;
 }
 
+void Picture::PrepareScaledCopy(int width, int height) const {
+  if (kind_ == Kind::Bitmap && width > 0 && height > 0 && (width < width_ || height < height_)) ScaledTo(width, height);
+}
+
+void Picture::DrawScaledCopy(HDC dc, const RECT& target) const {
+  if (kind_ != Kind::Bitmap) {
+    Draw(dc, target);
+    return;
+  }
+  if (scaled_.pixels.empty()) return;
+  BITMAPINFO bmi{};
+  bmi.bmiHeader = PixelHeader(scaled_.width, scaled_.height);
+  ui::StretchModeGuard halftone(dc, HALFTONE);
+  SetBrushOrgEx(dc, 0, 0, nullptr);
+  StretchDIBits(dc, target.left, target.top, target.right - target.left, target.bottom - target.top, 0, 0,
+                scaled_.width, scaled_.height, scaled_.pixels.data(), &bmi, DIB_RGB_COLORS, SRCCOPY);
+}
+
+bool SameContent(const Picture& a, const Picture& b) {
+  if (a.GetKind() != b.GetKind() || a.Width() != b.Width() || a.Height() != b.Height()) return false;
+  if (a.GetKind() != Picture::Kind::Bitmap) return a.IsEmpty();
+  const std::shared_ptr<const std::vector<uint8_t>> left = a.SharedPixels();
+  const std::shared_ptr<const std::vector<uint8_t>> right = b.SharedPixels();
+  return left && right && (left == right || *left == *right);
+}
+
 void Picture::Draw(HDC dc, const RECT& target) const {
   const int width = target.right - target.left;
   const int height = target.bottom - target.top;

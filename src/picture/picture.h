@@ -65,6 +65,14 @@ class Picture {
   // Draws the picture scaled to the target rectangle (aspect not kept).
   void Draw(HDC dc, const RECT& target) const;
 
+  // Makes the small copy Draw shrinks through at this size now, while the
+  // pixels are at hand; a picture no larger than that keeps none.
+  void PrepareScaledCopy(int width, int height) const;
+  // Draws the small copy stretched into `target`, never the picture itself:
+  // a bitmap without a small copy draws nothing. Metafiles and icons draw
+  // as they are, which costs no unpacking.
+  void DrawScaledCopy(HDC dc, const RECT& target) const;
+
   // Keeps a bitmap's pixels unpacked until ReleaseUnpacked: the packed ones
   // unpacked, raw ones still waiting to be packed kept even once the packed
   // form replaces them. A window that draws the whole picture on every paint
@@ -138,6 +146,11 @@ class Picture {
   ui::unique_henhmetafile metafile_;
   ui::unique_hicon icon_;
 };
+
+// Whether two bitmap pictures show the same: the same size and the same
+// pixels (unpacked for the comparison when packed). Metafiles and icons are
+// never taken for one another.
+bool SameContent(const Picture& a, const Picture& b);
 
 // What Picture::ReadOpenClipboard read: a picture, or a PNG still to decode.
 class ClipboardPicture {

@@ -4,7 +4,7 @@
 //   window_gallery.exe splash|startup|main|filled|filled-text|cell-save|cell-save-small|cell-edit|full-screen|
 //                      tray-menu|help|options-preferences|options-confirmation|options-wallpaper|
 //                      options-quick-paste|directory-picker|about-picture|about-credits|about-more|rolled|
-//                      wallpaper-progress
+//                      wallpaper-progress|quick-paste|quick-paste-filtered
 // "filled" shows the main window after it captured a few texts and pictures;
 // "filled-text" shows its Text page; "cell-save" and "cell-edit" show the
 // save and edit window on a picture and on a text ("cell-save-small" on a
@@ -16,6 +16,8 @@
 // opened and the Windows folder selected. The "about-" views show one page
 // of the about window; on the credits page the lines stand still a little
 // before halfway. "rolled" shows the main window rolled up to its caption.
+// "quick-paste" shows the quick paste popup over a few texts and pictures;
+// "quick-paste-filtered" shows it with a word typed into its filter.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -33,6 +35,7 @@
 #include "app/splash_window.h"
 #include "core/window_classes.h"
 #include "history/main_window.h"
+#include "quickpaste/quick_paste_window.h"
 #include "settings/option_file.h"
 #include "settings/options_dialog.h"
 #include "settings/settings.h"
@@ -160,6 +163,21 @@ int wmain(int argc, wchar_t** argv) {
     Copy(owner, nullptr, RGB(200, 60, 30), RGB(255, 220, 80));
     Copy(owner, L"Salt & pepper", 0, 0);
     OpenTrayMenuOnTextPage();
+  } else if (which.starts_with(L"quick-paste")) {
+    settings.Set(settings::Option::BeepOnAdd, false);
+    app::mainWindow = application.CreateForm<history::MainWindow>(settings);
+    app::mainWindow->Show();
+    HWND owner = app::mainWindow->Handle();
+    Copy(owner, L"Meeting notes\r\n- ship 1.2\r\n- tray icons", 0, 0);
+    Copy(owner, nullptr, RGB(30, 60, 160), RGB(120, 200, 255));
+    Copy(owner, L"https://example.com/kestrel/notes", 0, 0);
+    Copy(owner, L"Dear Ms Novak,\tthank you for the notes on the draft; the changes are in the attached copy.", 0, 0);
+    Copy(owner, nullptr, RGB(200, 60, 30), RGB(255, 220, 80));
+    Copy(owner, L"42 Harbour Road", 0, 0);
+    app::mainWindow->Hide();
+    auto* popup = application.CreateForm<quickpaste::QuickPasteWindow>(settings, *app::mainWindow);
+    popup->Open(quickpaste::PasteTarget(), RECT{160, 120, 162, 136});
+    if (which == L"quick-paste-filtered") popup->SetFilterText(L"notes");
   } else if (which == L"wallpaper-progress") {
     // Held a little before halfway: twenty of its fifty steps.
     auto* progress = application.CreateForm<tools::WallpaperProgressWindow>();

@@ -41,6 +41,7 @@ TEST(TrayMenuTest, EmptyHistoryWithDefaultSettings) {
   const std::vector<std::wstring> expected = {
       L"Show Kestrel #201",
       L"Hide Kestrel #202",
+      L"Quick paste #213",
       L"-",
       L"Images",
       L"  There are no images avaiable #204",
@@ -92,13 +93,13 @@ TEST(TrayMenuTest, FilledCellsAreListedUpToTheirCountsWithTheFirstLineOfEachText
   const TrayMenu menu(state);
   const std::vector<std::wstring> lines = Rendered(menu);
 
-  const std::vector<std::wstring> images(lines.begin() + 4, lines.begin() + 7);
+  const std::vector<std::wstring> images(lines.begin() + 5, lines.begin() + 8);
   EXPECT_EQ(images, (std::vector<std::wstring>{L"  Image Cell 1 #1001", L"  Image Cell 2 #1002", L"  Image Cell 3 #1003"}));
-  EXPECT_EQ(lines[7], L"Text") << "the no-images item is gone";
-  const std::vector<std::wstring> textItems(lines.begin() + 8, lines.begin() + 12);
+  EXPECT_EQ(lines[8], L"Text") << "the no-images item is gone";
+  const std::vector<std::wstring> textItems(lines.begin() + 9, lines.begin() + 13);
   EXPECT_EQ(textItems, (std::vector<std::wstring>{L"  first line #2001", L"   #2002", L"  Tom && Jerry show #2003",
                                                   L"  " + std::wstring(kTextCaptionLimit, L'x') + L" #2004"}));
-  EXPECT_EQ(lines[12], L"-") << "the no-text item is gone";
+  EXPECT_EQ(lines[13], L"-") << "the no-text item is gone";
   EXPECT_NE(std::find(lines.begin(), lines.end(), L"    [x] Disable Kestrel #224"), lines.end());
   EXPECT_NE(std::find(lines.begin(), lines.end(), L"    Beep when adding new items #220"), lines.end());
   EXPECT_NE(std::find(lines.begin(), lines.end(), L"    * D:\\R&&D\\ * #209"), lines.end());
@@ -116,9 +117,9 @@ TEST(TrayMenuTest, FullHistoryStopsAtTheSaturatedCount) {
     return std::to_wstring(n);
   };
   const TrayMenu menu(state);
-  EXPECT_EQ(menu.Items()[3].submenu.size(), 54u);
-  EXPECT_EQ(menu.Items()[3].submenu.back().caption, L"Image Cell 54");
-  EXPECT_EQ(menu.Items()[4].submenu.back().caption, L"54");
+  EXPECT_EQ(menu.Items()[4].submenu.size(), 54u);
+  EXPECT_EQ(menu.Items()[4].submenu.back().caption, L"Image Cell 54");
+  EXPECT_EQ(menu.Items()[5].submenu.back().caption, L"54");
   EXPECT_EQ(textsAsked, 54) << "cell 55 is never listed";
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace history {
@@ -129,6 +131,71 @@ TEST(CellStoreTest, FullStoreKeepsReplacingTheLastCell) {
 TEST(CellStoreTest, PageDecidesTheKind) {
   EXPECT_EQ(KindShownOn(NotebookPage::Images), CellKind::Image);
   EXPECT_EQ(KindShownOn(NotebookPage::Text), CellKind::Text);
+}
+
+// Captures one item of a kind and lets its advance run, as a capture after
+// the pending period does.
+void CaptureAndCount(CellStore& store, CellKind kind) {
+  store.BeginCapture(kind);
+  store.AdvanceTimerFired(kind);
+}
+
+// The cells of a kind, newest capture first, by their order numbers.
+std::vector<int> CellsNewestFirst(const CellStore& store, CellKind kind) {
+  std::vector<int> cells;
+  for (int n = 1; n <= store.FilledCells(kind); ++n) cells.push_back(n);
+  std::sort(cells.begin(), cells.end(),
+            [&](int a, int b) { return store.CaptureOrder(kind, a) > store.CaptureOrder(kind, b); });
+  return cells;
+}
+
+TEST(CaptureOrderTest, OrderFollowsCapturesOfBothKindsThroughDeletesAndReplacements) {
+  CellStore store;
+  CaptureAndCount(store, CellKind::Text);   // text 1
+  CaptureAndCount(store, CellKind::Image);  // image 1
+  CaptureAndCount(store, CellKind::Text);   // text 2
+  EXPECT_LT(store.CaptureOrder(CellKind::Text, 1), store.CaptureOrder(CellKind::Image, 1));
+  EXPECT_LT(store.CaptureOrder(CellKind::Image, 1), store.CaptureOrder(CellKind::Text, 2));
+  EXPECT_EQ(store.CaptureOrder(CellKind::Text, 3), 0u) << "an empty cell has no order";
+
+  // A second capture while pending replaces the cell: it is the newest now.
+  store.BeginCapture(CellKind::Text);  // text 3, pending
+  store.BeginCapture(CellKind::Image);  // image 2, pending
+  store.BeginCapture(CellKind::Text);  // replaces text 3
+  EXPECT_GT(store.CaptureOrder(CellKind::Text, 3), store.CaptureOrder(CellKind::Image, 2));
+  store.AdvanceTimerFired(CellKind::Text);
+  store.AdvanceTimerFired(CellKind::Image);
+
+  // Deleting text 1 moves the later cells up with their orders.
+  const std::uint64_t second = store.CaptureOrder(CellKind::Text, 2);
+  const std::uint64_t third = store.CaptureOrder(CellKind::Text, 3);
+  store.Delete(CellKind::Text);
+  EXPECT_EQ(store.CaptureOrder(CellKind::Text, 1), second);
+  EXPECT_EQ(store.CaptureOrder(CellKind::Text, 2), third);
+  EXPECT_EQ(store.CaptureOrder(CellKind::Text, 3), 0u);
+  EXPECT_EQ(CellsNewestFirst(store, CellKind::Text), (std::vector<int>{2, 1}));
+
+  // Deleting a pending capture moves its order too.
+  store.BeginCapture(CellKind::Text);  // text 3, pending
+  const std::uint64_t pending = store.CaptureOrder(CellKind::Text, 3);
+  store.Select(CellKind::Text, 2);
+  store.Delete(CellKind::Text);
+  EXPECT_EQ(store.CaptureOrder(CellKind::Text, 2), pending);
+  EXPECT_TRUE(store.IsPending(CellKind::Text));
+  store.AdvanceTimerFired(CellKind::Text);
+
+  // Saturated, each capture replaces cell 55, which is then the newest.
+  store.DeleteAll();
+  for (CellKind kind : kKinds) EXPECT_EQ(store.CaptureOrder(kind, 1), 0u) << "delete all left an order";
+  for (int i = 0; i < kCellCount + 3; ++i) CaptureAndCount(store, CellKind::Image);
+  std::vector<int> expected;
+  expected.push_back(kCellCount);
+  for (int n = kCellCount - 1; n >= 1; --n) expected.push_back(n);
+  EXPECT_EQ(CellsNewestFirst(store, CellKind::Image), expected);
+  EXPECT_EQ(store.NewestCell(CellKind::Image), kCellCount);
+  EXPECT_EQ(store.NewestCell(CellKind::Text), 0);
+  CaptureAndCount(store, CellKind::Text);
+  EXPECT_GT(store.CaptureOrder(CellKind::Text, 1), store.CaptureOrder(CellKind::Image, kCellCount));
 }
 
 TEST(LowCellsWarningsTest, DueOnlyAtFortyNineAndWhenWanted) {

@@ -190,7 +190,7 @@ TEST_F(TrayCommandsTest, TheOpenMenuListsTheCellsAndTheOptionsAsTheyAreNow) {
   settings.Set(Option::DisableCapture, true);
 
   const SeenMenu menu = OpenTrayMenu();
-  ASSERT_EQ(menu.top.size(), 12u) << "the menu did not open, or not whole";
+  ASSERT_EQ(menu.top.size(), 13u) << "the menu did not open, or not whole";
   EXPECT_EQ(menu.top.front(), L"Show Kestrel");
   EXPECT_EQ(menu.top.back(), L"Exit Kestrel 99");
   ASSERT_GE(menu.submenus.size(), 6u);
@@ -308,7 +308,7 @@ TEST_F(TrayCommandsTest, MessagesArrivingDuringShutdownBringNothingBack) {
     if (IsWindow(main) && IsWindowVisible(main)) ++shownDuringShutdown;
   };
   application.DestroyForms();
-  EXPECT_EQ(formsGone, 9);
+  EXPECT_EQ(formsGone, 10);
   EXPECT_EQ(shownDuringShutdown, 0) << "a late message brought the main window back";
   EXPECT_EQ(app::mainWindow, nullptr);
   EXPECT_EQ(app::startupWindow, nullptr);
