@@ -38,10 +38,7 @@ void AboutPicture::Create(HWND parent, int width, int height, HBITMAP picture) {
   EnablePainting();
   CreateFromParams(ui::WindowParams::Child(core::kAboutPictureClass, parent, 0, 0, width, height));
   const int subtitleWidth = width - kSubtitleLeft - kSubtitleRightMargin;
-  for (int height = kSubtitleFontHeight; height >= kSmallestSubtitleFontHeight; --height) {
-    subtitleFont_ = ui::MakeFont(kSubtitleFontFace, height, FW_HEAVY);
-    if (TextWidth(subtitleFont_.get(), kSubtitle) <= subtitleWidth) break;
-  }
+  MakeSubtitleFont(ui::Dpi::Of(Handle()), subtitleWidth);
   subtitle_.Create(Handle(), kSubtitleId, kSubtitleLeft, kSubtitleTop, subtitleWidth, kSubtitleHeight,
                    ui::LabelAlignment::Left, false);
   subtitle_.SetFont(subtitleFont_.get());
@@ -50,17 +47,30 @@ void AboutPicture::Create(HWND parent, int width, int height, HBITMAP picture) {
   subtitle_.SetText(kSubtitle);
 }
 
+void AboutPicture::MakeSubtitleFont(ui::Dpi dpi, int subtitleWidth) {
+  for (int height = kSubtitleFontHeight; height >= kSmallestSubtitleFontHeight; --height) {
+    subtitleFont_ = ui::MakeFont(dpi, kSubtitleFontFace, height, FW_HEAVY);
+    if (TextWidth(subtitleFont_.get(), kSubtitle) <= dpi.Scale(subtitleWidth)) break;
+  }
+}
+
+void AboutPicture::OnDpiChanged(ui::Dpi dpi) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  MakeSubtitleFont(dpi, dpi.Unscale(client.right) - kSubtitleLeft - kSubtitleRightMargin);
+  subtitle_.SetFont(subtitleFont_.get());
+}
+
 void AboutPicture::PaintContent(HDC dc, const RECT& clientRect) {
   FillRect(dc, &clientRect, GetSysColorBrush(COLOR_BTNFACE));
   if (!picture_) return;
   BITMAP info{};
   GetObjectW(picture_.get(), sizeof(info), &info);
-  ui::unique_hdc source(CreateCompatibleDC(dc));
-  ui::SelectGuard select(source.get(), picture_.get());
   // Centred; a picture larger than the page loses the same amount on each side.
-  const int left = (clientRect.right - clientRect.left - info.bmWidth) / 2;
-  const int top = (clientRect.bottom - clientRect.top - info.bmHeight) / 2;
-  BitBlt(dc, left, top, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
+  const ui::Dpi dpi = ui::Dpi::Of(Handle());
+  const int left = (dpi.Unscale(clientRect.right - clientRect.left) - info.bmWidth) / 2;
+  const int top = (dpi.Unscale(clientRect.bottom - clientRect.top) - info.bmHeight) / 2;
+  ui::DrawDesignBitmap(dc, picture_.get(), dpi, RECT{left, top, left + info.bmWidth, top + info.bmHeight});
 }
 
 }  // namespace about

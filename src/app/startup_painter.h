@@ -4,15 +4,20 @@
 
 #include <windows.h>
 
+#include "ui/dpi.h"
 #include "ui/handles.h"
 
 namespace app {
 
 class StartupPainter {
  public:
-  void Paint(HDC dc, const RECT& client, HBITMAP picture, const wchar_t* status, POINT statusAt);
+  // `statusAt` is in 96 DPI units; the window is drawn at `dpi`.
+  void Paint(HDC dc, ui::Dpi dpi, const RECT& client, HBITMAP picture, const wchar_t* status, POINT statusAt);
 
  private:
+  void MakeFonts(ui::Dpi dpi);
+
+  ui::Dpi fontDpi_;
   ui::unique_hfont subtitleFont_;
   ui::unique_hfont statusFont_;
 };

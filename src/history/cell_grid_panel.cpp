@@ -9,10 +9,13 @@ namespace history {
 
 RECT ToRECT(const core::Rect& rect) { return RECT{rect.left, rect.top, rect.Right(), rect.Bottom()}; }
 
+// Neighbouring frames share their outline, at any scale.
+RECT CellGridPanel::FrameAt(int n) const { return ui::Dpi::Of(Handle()).ScaleOutline(ToRECT(history::FrameRect(n))); }
+
 void CellGridPanel::Create(HWND parent) { Panel::Create(parent, 0, 0, history::kPanelWidth, history::kPanelHeight); }
 
 void CellGridPanel::InvalidateCell(int n) {
-  const RECT frame = ToRECT(history::FrameRect(n));
+  const RECT frame = FrameAt(n);
   InvalidateRect(Handle(), &frame, FALSE);
 }
 
@@ -25,7 +28,8 @@ LRESULT CellGridPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void CellGridPanel::OnButtonDown(int x, int y, const std::function<void(int)>& handler) {
-  const int n = history::CellAt(x, y);
+  const ui::Dpi dpi = ui::Dpi::Of(Handle());
+  const int n = history::CellAt(dpi.Unscale(x), dpi.Unscale(y));
   if (n != 0 && handler) handler(n);
 }
 
@@ -42,8 +46,9 @@ void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
 
   ui::unique_hbrush selected(CreateSolidBrush(kSelectionFrameColour));
   ui::SelectGuard selectPen(buffer.get(), GetStockObject(BLACK_PEN));
+  const ui::Dpi dpi = ui::Dpi::Of(Handle());
   for (int n = 1; n <= history::kCellCount; ++n) {
-    const RECT frame = ToRECT(history::FrameRect(n));
+    const RECT frame = FrameAt(n);
     RECT overlap{};
     if (!IntersectRect(&overlap, &frame, &clip)) continue;
     HBRUSH brush = store_.IsSelected(kind_, n) ? selected.get() : GetSysColorBrush(COLOR_BTNFACE);
@@ -52,7 +57,7 @@ void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
     // A cell whose content cannot be drawn (short of memory while scaling
     // its picture) stays empty; the other cells are drawn all the same.
     try {
-      PaintCell(buffer.get(), n, ToRECT(history::ContentRect(n)));
+      PaintCell(buffer.get(), n, dpi.Scale(ToRECT(history::ContentRect(n))));
     } catch (...) {
     }
   }

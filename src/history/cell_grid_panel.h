@@ -7,6 +7,7 @@
 
 #include "core/geometry.h"
 #include "history/cell_store.h"
+#include "ui/dpi.h"
 #include "ui/panel.h"
 #include "core/window_classes.h"
 
@@ -40,6 +41,8 @@ class CellGridPanel : public ui::Panel {
   virtual void PaintCell(HDC dc, int n, const RECT& content) {}
 
  private:
+  // Frame of cell n in this panel's pixels.
+  RECT FrameAt(int n) const;
   void OnButtonDown(int x, int y, const std::function<void(int)>& handler);
 
   const history::CellStore& store_;

@@ -21,6 +21,10 @@ void TextGridPanel::CreateCells(HFONT font) {
   }
 }
 
+void TextGridPanel::SetCellFont(HFONT font) {
+  for (ui::Memo& memo : memos_) memo.SetFont(font);
+}
+
 std::wstring TextGridPanel::CellText(int n) const { return memos_.at(static_cast<size_t>(n - 1)).Text(); }
 
 HWND TextGridPanel::CellHandle(int n) const { return memos_.at(static_cast<size_t>(n - 1)).Handle(); }

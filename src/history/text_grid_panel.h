@@ -17,6 +17,7 @@ class TextGridPanel : public CellGridPanel {
 
   // Puts a memo in every cell, once the panel has its window.
   void CreateCells(HFONT font);
+  void SetCellFont(HFONT font);
   std::wstring CellText(int n) const;
   HWND CellHandle(int n) const;
   // False when the memo could not hold the whole text (short of memory);

@@ -12,6 +12,21 @@ namespace {
 // GWLP_USERDATA of a foreign top-level window could hold anything.
 constexpr wchar_t kFormProperty[] = L"Kestrel.Form";
 
+// What a WM_SETFONT pass over a form's children swaps: the dialog font of
+// the scale left behind for that of the new one.
+struct FontSwap {
+  HFONT from;
+  HFONT to;
+};
+
+BOOL CALLBACK SwapFont(HWND child, LPARAM swap) {
+  const auto& fonts = *reinterpret_cast<const FontSwap*>(swap);
+  if (reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == fonts.from) {
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.to), FALSE);
+  }
+  return TRUE;
+}
+
 BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
   if (IsWindowVisible(window) && IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
   return TRUE;
@@ -20,8 +35,11 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
 }  // namespace
 
 void Form::CreateForm(const FormParams& params) {
-  RECT frame{0, 0, params.clientWidth, params.clientHeight};
-  AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
+  // Centred forms appear on the primary monitor.
+  const POINT corner = params.x == CW_USEDEFAULT ? POINT{0, 0} : POINT{params.x, params.y};
+  const Dpi dpi = Dpi::OfMonitor(MonitorFromPoint(corner, MONITOR_DEFAULTTOPRIMARY));
+  const RECT frame = dpi.FrameAround(dpi.Scale(RECT{0, 0, params.clientWidth, params.clientHeight}), params.style,
+                                     params.exStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   int x = params.x;
@@ -44,6 +62,7 @@ void Form::CreateForm(const FormParams& params) {
   window.icon = params.icon;
   CreateFromParams(window);
   SetPropW(Handle(), kFormProperty, this);
+  dpi_ = Dpi::Of(Handle());
 }
 
 Form* Form::FromHandle(HWND window) {
@@ -111,6 +130,19 @@ void Form::OnEndSession(bool ending) {
   if (ending) application_.EndSession();
 }
 
+void Form::OnDpiChangedMessage(int dpi, const RECT& suggested) {
+  const Dpi before = dpi_;
+  dpi_ = Dpi(dpi);
+  if (dpi_ == before) return;
+  ScaleDescendants(Handle(), dpi_);
+  FontSwap swap{fonts_.GuiFont(before), fonts_.GuiFont(dpi_)};
+  EnumChildWindows(Handle(), &SwapFont, reinterpret_cast<LPARAM>(&swap));
+  OnDpiChanged(dpi_);
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void Form::OnClose() {
   if (application_.MainForm() == this) {
     application_.Terminate();
@@ -125,6 +157,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE: OnCloseRequest(); return 0;
     case WM_DESTROY: OnDestroy(); return DefaultHandling(message, wParam, lParam);
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
+    case WM_DPICHANGED: OnDpiChangedMessage(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     default: return DefaultHandling(message, wParam, lParam);
   }
 }

@@ -23,11 +23,23 @@ void SetBar(HWND window, int bar, int content, int visible, int position) {
 }  // namespace
 
 void ScrollBox::Create(HWND parent, int x, int y, int width, int height) {
+  CreateFromParams(BoxParams(parent, x, y, width, height));
+}
+
+void ScrollBox::CreateFilling(HWND parent) {
+  RECT client{};
+  GetClientRect(parent, &client);
+  WindowParams params = BoxParams(parent, 0, 0, client.right, client.bottom);
+  params.designUnits = false;
+  CreateFromParams(params);
+}
+
+WindowParams ScrollBox::BoxParams(HWND parent, int x, int y, int width, int height) {
   WindowParams params =
       WindowParams::Child(core::kScrollBoxClass, parent, x, y, width, height, WS_VSCROLL | WS_CLIPCHILDREN);
   params.exStyle = WS_EX_CONTROLPARENT;
   params.background = GetSysColorBrush(COLOR_BTNFACE);
-  CreateFromParams(params);
+  return params;
 }
 
 void ScrollBox::SetContent(HWND content, int contentHeight) {
