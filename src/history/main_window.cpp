@@ -114,8 +114,8 @@ void MainWindow::OnDpiChanged(ui::Dpi dpi) {
   textGrid_.SetCellFont(font_.get());
   clock_.SetFont(clockFont_.get());
   // The pages are measured, not laid out: their scroll boxes fill them again.
-  FitPage(kImagesPage, imageScroll_, imageGrid_);
-  FitPage(kTextPage, textScroll_, textGrid_);
+  FitPage(kImagesPage, imageScroll_, imageGrid_, dpi);
+  FitPage(kTextPage, textScroll_, textGrid_, dpi);
 }
 
 ui::FlatButton& MainWindow::Button(CommandButton button) { return buttons_[static_cast<size_t>(button)]; }
@@ -135,11 +135,11 @@ void MainWindow::CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel) 
   box.SetContent(panel.Handle(), ui::Dpi::Of(Handle()).Scale(history::kPanelHeight));
 }
 
-void MainWindow::FitPage(int page, ui::ScrollBox& box, CellGridPanel& panel) {
+void MainWindow::FitPage(int page, ui::ScrollBox& box, CellGridPanel& panel, ui::Dpi dpi) {
   RECT area{};
   GetClientRect(notebook_.Page(page), &area);
   box.SetBounds(0, 0, area.right, area.bottom);
-  box.SetContent(panel.Handle(), ui::Dpi::Of(Handle()).Scale(history::kPanelHeight));
+  box.SetContent(panel.Handle(), dpi.Scale(history::kPanelHeight));
 }
 
 void MainWindow::OnShowWindow(bool shown) {

@@ -93,7 +93,7 @@ class MainWindow : public ui::Form {
  private:
   void CreateControls();
   void CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel);
-  void FitPage(int page, ui::ScrollBox& box, CellGridPanel& panel);
+  void FitPage(int page, ui::ScrollBox& box, CellGridPanel& panel, ui::Dpi dpi);
   void CreateButtons();
   void CreateClock();
   void MakeFonts(ui::Dpi dpi);
