@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/dpi.h"
 #include "ui/panel.h"
 #include "core/window_classes.h"
 
@@ -58,6 +59,8 @@ void ScrollBox::SetContentWidth(int contentWidth) {
   UpdateScrollBars();
 }
 
+int ScrollBox::LineStep() const { return Dpi::Of(Handle()).Scale(kLineStep); }
+
 int ScrollBox::VisibleHeight() const {
   RECT client{};
   GetClientRect(Handle(), &client);
@@ -109,8 +112,8 @@ void ScrollBox::OnScroll(int bar, int request) {
   const int end = vertical ? contentHeight_ : contentWidth_;
   int target = now;
   switch (request) {
-    case SB_LINEUP: target = now - kLineStep; break;
-    case SB_LINEDOWN: target = now + kLineStep; break;
+    case SB_LINEUP: target = now - LineStep(); break;
+    case SB_LINEDOWN: target = now + LineStep(); break;
     case SB_PAGEUP: target = now - page; break;
     case SB_PAGEDOWN: target = now + page; break;
     case SB_TOP: target = 0; break;
@@ -136,7 +139,7 @@ void ScrollBox::OnMouseWheel(int delta) {
   wheelRemainder_ += delta;
   const int notches = wheelRemainder_ / WHEEL_DELTA;
   wheelRemainder_ -= notches * WHEEL_DELTA;
-  ScrollTo(position_ - notches * kLinesPerWheelNotch * kLineStep);
+  ScrollTo(position_ - notches * kLinesPerWheelNotch * LineStep());
 }
 
 void ScrollBox::OnDoubleClick() {

@@ -36,6 +36,8 @@ class ScrollBox : public Window {
   void UpdateScrollBars();
   void MoveContent();
   int VisibleHeight() const;
+  // One line's scroll at the box's scale.
+  int LineStep() const;
   int VisibleWidth() const;
 
   HWND content_ = nullptr;
