@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/application.h"
@@ -37,7 +38,8 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
 void Form::CreateForm(const FormParams& params) {
   // Centred forms appear on the primary monitor.
   const POINT corner = params.x == CW_USEDEFAULT ? POINT{0, 0} : POINT{params.x, params.y};
-  const Dpi dpi = Dpi::OfMonitor(MonitorFromPoint(corner, MONITOR_DEFAULTTOPRIMARY));
+  HMONITOR monitor = MonitorFromPoint(corner, MONITOR_DEFAULTTOPRIMARY);
+  const Dpi dpi = Dpi::OfMonitor(monitor);
   const RECT frame = dpi.FrameAround(dpi.Scale(RECT{0, 0, params.clientWidth, params.clientHeight}), params.style,
                                      params.exStyle);
   const int width = frame.right - frame.left;
@@ -47,6 +49,14 @@ void Form::CreateForm(const FormParams& params) {
   if (x == CW_USEDEFAULT) {
     x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  } else {
+    // A design position is in screen pixels; grown for a larger scale, the
+    // form moves back as far as it must to stay whole on its monitor.
+    MONITORINFO info{sizeof(info)};
+    if (GetMonitorInfoW(monitor, &info)) {
+      x = std::max<int>(info.rcWork.left, std::min<int>(x, info.rcWork.right - width));
+      y = std::max<int>(info.rcWork.top, std::min<int>(y, info.rcWork.bottom - height));
+    }
   }
   WindowParams window;
   window.className = params.className;
