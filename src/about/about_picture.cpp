@@ -41,16 +41,27 @@ void AboutPicture::Create(HWND parent, int width, int height, HBITMAP picture) {
   EnablePainting();
   CreateFromParams(ui::WindowParams::Child(core::kAboutPictureClass, parent, 0, 0, width, height));
   const int subtitleWidth = width - kSubtitleLeft - kSubtitleRightMargin;
-  for (int height = kSubtitleFontHeight; height >= kSmallestSubtitleFontHeight; --height) {
-    subtitleFont_ = ui::MakeFont(kSubtitleFontFace, height, FW_HEAVY);
-    if (TextWidth(subtitleFont_.get(), kSubtitle) <= subtitleWidth) break;
-  }
+  MakeSubtitleFont(ui::Dpi::Of(Handle()), subtitleWidth);
   subtitle_.Create(Handle(), kSubtitleId, kSubtitleLeft, kSubtitleTop, subtitleWidth, kSubtitleHeight,
                    ui::LabelAlignment::Left, false);
   subtitle_.SetFont(subtitleFont_.get());
   subtitle_.SetTransparent(true);
   subtitle_.SetTextColour(kSubtitleColour);
   subtitle_.SetText(kSubtitle);
+}
+
+void AboutPicture::MakeSubtitleFont(ui::Dpi dpi, int subtitleWidth) {
+  for (int height = kSubtitleFontHeight; height >= kSmallestSubtitleFontHeight; --height) {
+    subtitleFont_ = ui::MakeFont(dpi, kSubtitleFontFace, height, FW_HEAVY);
+    if (TextWidth(subtitleFont_.get(), kSubtitle) <= dpi.Scale(subtitleWidth)) break;
+  }
+}
+
+void AboutPicture::OnDpiChanged(ui::Dpi dpi) {
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  MakeSubtitleFont(dpi, dpi.Unscale(client.right) - kSubtitleLeft - kSubtitleRightMargin);
+  subtitle_.SetFont(subtitleFont_.get());
 }
 
 void AboutPicture::PaintContent(HDC dc, const RECT& clientRect) {

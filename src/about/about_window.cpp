@@ -93,21 +93,33 @@ AboutWindow::AboutWindow(ui::Application& application, HBITMAP startupPicture) :
   CreateForm(params);
   notebook_.Create(Handle(), 0, 0, kNotebookWidth, kNotebookHeight, {L"About", L"Credits", L"More"});
   notebook_.onPageChanged = [this] { UpdateTicking(IsVisible()); };
-  const RECT page = notebook_.PageRect();
-  picture_.Create(notebook_.Page(kPicturePage), page.right - page.left, page.bottom - page.top, startupPicture);
+  const SIZE page = notebook_.PageDesignSize();
+  picture_.Create(notebook_.Page(kPicturePage), page.cx, page.cy, startupPicture);
   CreateCredits();
   CreateFeedback();
   CreateButtons();
 }
 
+void AboutWindow::MakeFonts(ui::Dpi dpi) {
+  creditFont_ = ui::MakeFont(dpi, kCreditFontFace, kCreditFontHeight, FW_BOLD);
+  contactFont_ = ui::MakeFont(dpi, kFeedbackFontFace, kContactFontHeight, FW_BOLD);
+}
+
+void AboutWindow::OnDpiChanged(ui::Dpi dpi) {
+  MakeFonts(dpi);
+  for (ScrollingText& line : creditLines_) line.SetFont(creditFont_.get());
+  contact_.SetFont(contactFont_.get());
+  picture_.OnDpiChanged(dpi);
+}
+
 void AboutWindow::CreateCredits() {
-  creditFont_ = ui::MakeFont(kCreditFontFace, kCreditFontHeight, FW_BOLD);
+  MakeFonts(ui::Dpi::Of(Handle()));
   tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, Handle(), nullptr,
                               GetModuleHandleW(nullptr), nullptr);
-  const RECT area = notebook_.PageRect();
-  const int left = (area.right - area.left - kCreditWidth) / 2;
-  const int top = (area.bottom - area.top - kCreditRows * kCreditRowHeight) / 2;
+  const SIZE area = notebook_.PageDesignSize();
+  const int left = (area.cx - kCreditWidth) / 2;
+  const int top = (area.cy - kCreditRows * kCreditRowHeight) / 2;
   ScrollSettings settings;
   settings.textColour = kCreditColour;
   for (size_t i = 0; i < kCreditLines.size(); ++i) {
@@ -133,14 +145,12 @@ void AboutWindow::AddTooltip(HWND tool, const wchar_t* text) {
 }
 
 void AboutWindow::CreateFeedback() {
-  const RECT area = notebook_.PageRect();
-  const int width = area.right - area.left - 2 * kFeedbackMargin;
+  const int width = notebook_.PageDesignSize().cx - 2 * kFeedbackMargin;
   const HWND page = notebook_.Page(kMorePage);
   feedback_.Create(page, kFeedbackLabelId, kFeedbackMargin, kFeedbackTop, width, kFeedbackHeight,
                    ui::LabelAlignment::Centre);
-  feedback_.SetFont(ui::DefaultGuiFont());
+  feedback_.SetFont(ui::DefaultGuiFont(page));
   feedback_.SetText(kFeedbackText);
-  contactFont_ = ui::MakeFont(kFeedbackFontFace, kContactFontHeight, FW_BOLD);
   contact_.Create(page, kContactLabelId, kFeedbackMargin, kContactTop, width, kContactHeight,
                   ui::LabelAlignment::Centre, false);
   contact_.SetFont(contactFont_.get());

@@ -53,6 +53,8 @@ class AboutWindow : public ui::Form {
 
  private:
   void CreateCredits();
+  void MakeFonts(ui::Dpi dpi);
+  void OnDpiChanged(ui::Dpi dpi) override;
   void CreateFeedback();
   void CreateButtons();
   void AddTooltip(HWND tool, const wchar_t* text);

@@ -46,7 +46,7 @@ HelpWindow::HelpWindow(ui::Application& application, const std::wstring& helpFil
   topicText_.Create(Handle(), kTopicTextId, 0, 0, 0, 0,
                     {.border = true, .scrollBars = true, .wordWrap = true, .readOnly = true});
   for (HWND control : {topicList_.Handle(), topicText_.Handle()})
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ui::DefaultGuiFont()), TRUE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(ui::DefaultGuiFont(Handle())), TRUE);
   // The text is read-only, yet it should read like a page, not like a
   // disabled field.
   topicText_.SetSystemColours(COLOR_WINDOWTEXT, COLOR_WINDOW);
@@ -68,10 +68,13 @@ void HelpWindow::ShowTopic(int index) {
 void HelpWindow::LayOut() {
   RECT client{};
   GetClientRect(Handle(), &client);
-  const int height = std::max(0, static_cast<int>(client.bottom) - 2 * kMargin);
-  const int textLeft = 2 * kMargin + kListWidth;
-  MoveWindow(topicList_.Handle(), kMargin, kMargin, kListWidth, height, TRUE);
-  MoveWindow(topicText_.Handle(), textLeft, kMargin, std::max(0, static_cast<int>(client.right) - textLeft - kMargin),
+  const ui::Dpi dpi = ui::Dpi::Of(Handle());
+  const int margin = dpi.Scale(kMargin);
+  const int listWidth = dpi.Scale(kListWidth);
+  const int height = std::max(0, static_cast<int>(client.bottom) - 2 * margin);
+  const int textLeft = 2 * margin + listWidth;
+  MoveWindow(topicList_.Handle(), margin, margin, listWidth, height, TRUE);
+  MoveWindow(topicText_.Handle(), textLeft, margin, std::max(0, static_cast<int>(client.right) - textLeft - margin),
              height, TRUE);
 }
 

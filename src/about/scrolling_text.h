@@ -37,6 +37,11 @@ class ScrollingText : public ui::Window {
   // The pass begins now. `font` must outlive the control.
   void Create(HWND parent, int x, int y, int width, int height, std::vector<std::wstring> lines,
               const ScrollSettings& settings, HFONT font);
+  // Another font, which must outlive the control too.
+  void SetFont(HFONT font) {
+    font_ = font;
+    Invalidate();
+  }
   // Replaces the clock (tests use their own) and begins the pass anew.
   void SetClock(Clock clock);
   // Ticks while `ticking`; while not, the control wakes nobody up.

@@ -62,7 +62,7 @@ void SplashWindow::ShowNow() {
 }
 
 void SplashWindow::PaintContent(HDC dc, const RECT& clientRect) {
-  painter_.Paint(dc, clientRect, picture_.get(), kLoading, kLoadingAt, ui::Dpi::Of(Handle()));
+  painter_.Paint(dc, ui::Dpi::Of(Handle()), clientRect, picture_.get(), kLoading, kLoadingAt);
 }
 
 }  // namespace app

@@ -13,17 +13,26 @@ void DrawTransparentText(HDC dc, const wchar_t* text, POINT at, HFONT font, COLO
   TextOutW(dc, at.x, at.y, text, lstrlenW(text));
 }
 
-void StartupPainter::Paint(HDC dc, const RECT& client, HBITMAP picture, const wchar_t* status, POINT statusAt,
-                           ui::Dpi dpi) {
-  if (!subtitleFont_) subtitleFont_ = ui::MakeFont(kSubtitleFont, kSubtitleHeight);
-  if (!statusFont_) statusFont_ = ui::MakeFont(kStatusFont, kStatusHeight, FW_BLACK);
+void StartupPainter::MakeFonts(ui::Dpi dpi) {
+  if (subtitleFont_ && fontDpi_ == dpi) return;
+  subtitleFont_ = ui::MakeFont(dpi, kSubtitleFont, kSubtitleHeight);
+  statusFont_ = ui::MakeFont(dpi, kStatusFont, kStatusHeight, FW_BLACK);
+  fontDpi_ = dpi;
+}
+
+void StartupPainter::Paint(HDC dc, ui::Dpi dpi, const RECT& client, HBITMAP picture, const wchar_t* status,
+                           POINT statusAt) {
+  MakeFonts(dpi);
   RECT rect = client;
   FillRect(dc, &rect, GetSysColorBrush(COLOR_BTNFACE));
   DrawEdge(dc, &rect, BDR_RAISEDINNER, BF_RECT);
+  // Whichever of the picture's sizes was loaded, drawn at the window's scale.
   constexpr RECT kPictureArea{kPictureLeft, kPictureTop, kPictureLeft + kPictureWidth, kPictureTop + kPictureHeight};
-  ui::DrawPicture(dc, picture, dpi.Scale(kPictureArea));
-  DrawTransparentText(dc, kSubtitle, POINT{kSubtitleLeft, kSubtitleTop}, subtitleFont_.get(), RGB(0, 0, 0));
-  DrawTransparentText(dc, status, statusAt, statusFont_.get(), RGB(0, 0, 0));
+  if (picture) ui::DrawPicture(dc, picture, dpi.Scale(kPictureArea));
+  DrawTransparentText(dc, kSubtitle, POINT{dpi.Scale(kSubtitleLeft), dpi.Scale(kSubtitleTop)}, subtitleFont_.get(),
+                      RGB(0, 0, 0));
+  DrawTransparentText(dc, status, POINT{dpi.Scale(statusAt.x), dpi.Scale(statusAt.y)}, statusFont_.get(),
+                      RGB(0, 0, 0));
 }
 
 }  // namespace app

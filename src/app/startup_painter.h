@@ -11,10 +11,13 @@ namespace app {
 
 class StartupPainter {
  public:
-  // The picture is drawn at the size of the window's scale `dpi`.
-  void Paint(HDC dc, const RECT& client, HBITMAP picture, const wchar_t* status, POINT statusAt, ui::Dpi dpi);
+  // `statusAt` is in 96 DPI units; the window is drawn at `dpi`.
+  void Paint(HDC dc, ui::Dpi dpi, const RECT& client, HBITMAP picture, const wchar_t* status, POINT statusAt);
 
  private:
+  void MakeFonts(ui::Dpi dpi);
+
+  ui::Dpi fontDpi_;
   ui::unique_hfont subtitleFont_;
   ui::unique_hfont statusFont_;
 };

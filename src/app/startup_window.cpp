@@ -135,7 +135,7 @@ void StartupWindow::OnDestroy() {
 }
 
 void StartupWindow::PaintContent(HDC dc, const RECT& clientRect) {
-  painter_.Paint(dc, clientRect, picture_.get(), kPleaseWait, kPleaseWaitAt, ui::Dpi::Of(Handle()));
+  painter_.Paint(dc, ui::Dpi::Of(Handle()), clientRect, picture_.get(), kPleaseWait, kPleaseWaitAt);
 }
 
 LRESULT StartupWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -48,13 +48,15 @@ void PictureView::Create(HWND parent, picture::Picture picture) {
   // the one large thing here: the image cell keeps them already, so the
   // display keeps only the bitmap's size and draws its background.
   if (picture.GetKind() != picture::Picture::Kind::Bitmap) picture_ = std::move(picture);
-  EnablePainting();
-  CreateFromParams(ui::WindowParams::Child(core::kPictureViewClass, parent, 0, 0, width, height));
+  Create(parent, width, height);
 }
 
 void PictureView::Create(HWND parent, int width, int height) {
   EnablePainting();
-  CreateFromParams(ui::WindowParams::Child(core::kPictureViewClass, parent, 0, 0, width, height));
+  // The picture's own pixels, at any scale.
+  ui::WindowParams params = ui::WindowParams::Child(core::kPictureViewClass, parent, 0, 0, width, height);
+  params.designUnits = false;
+  CreateFromParams(params);
 }
 
 void PictureView::PaintContent(HDC dc, const RECT& clientRect) {
@@ -187,10 +189,12 @@ void ClipboardViewer::ShowMemo(bool oemFont) {
     RECT client{};
     GetClientRect(Handle(), &client);
     memo_ = std::make_unique<ui::Memo>();
-    memo_->Create(Handle(), 0, 0, 0, client.right, client.bottom, ui::MemoOptions{false, true, false, false});
+    const ui::Dpi dpi = ui::Dpi::Of(Handle());
+    memo_->Create(Handle(), 0, 0, 0, dpi.Unscale(client.right), dpi.Unscale(client.bottom),
+                  ui::MemoOptions{false, true, false, false});
     memoOemFont_ = oemFont;
     if (oemFont) {
-      if (!oemFont_) oemFont_ = ui::MakeFont(kOemFontFace, kOemFontHeight);
+      if (!oemFont_) oemFont_ = ui::MakeFont(dpi, kOemFontFace, kOemFontHeight);
       memo_->SetFont(oemFont_.get());
     }
   }

@@ -7,6 +7,7 @@
 #include <string>
 #include <utility>
 
+#include "ui/dpi.h"
 #include "ui/handles.h"
 #include "ui/window.h"
 
@@ -28,17 +29,19 @@ constexpr int kPushedShift = 1;
 
 RECT ToRect(const RollerRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
-RollerMetrics SystemMetrics() {
+// The caption's measures at the window's own scale.
+RollerMetrics SystemMetrics(HWND window) {
+  const ui::Dpi dpi = ui::Dpi::Of(window);
   RollerMetrics metrics;
-  metrics.cxFrame = GetSystemMetrics(SM_CXFRAME);
-  metrics.cyFrame = GetSystemMetrics(SM_CYFRAME);
-  metrics.cxDlgFrame = GetSystemMetrics(SM_CXDLGFRAME);
-  metrics.cyDlgFrame = GetSystemMetrics(SM_CYDLGFRAME);
-  metrics.cxSize = GetSystemMetrics(SM_CXSIZE);
-  metrics.cySize = GetSystemMetrics(SM_CYSIZE);
-  metrics.cxSmSize = GetSystemMetrics(SM_CXSMSIZE);
-  metrics.cySmSize = GetSystemMetrics(SM_CYSMSIZE);
-  metrics.cyCaption = GetSystemMetrics(SM_CYCAPTION);
+  metrics.cxFrame = dpi.Metric(SM_CXFRAME);
+  metrics.cyFrame = dpi.Metric(SM_CYFRAME);
+  metrics.cxDlgFrame = dpi.Metric(SM_CXDLGFRAME);
+  metrics.cyDlgFrame = dpi.Metric(SM_CYDLGFRAME);
+  metrics.cxSize = dpi.Metric(SM_CXSIZE);
+  metrics.cySize = dpi.Metric(SM_CYSIZE);
+  metrics.cxSmSize = dpi.Metric(SM_CXSMSIZE);
+  metrics.cySmSize = dpi.Metric(SM_CYSMSIZE);
+  metrics.cyCaption = dpi.Metric(SM_CYCAPTION);
   return metrics;
 }
 
@@ -309,7 +312,7 @@ LRESULT WindowRoller::OnDestroy(WPARAM wParam, LPARAM lParam) {
 void WindowRoller::Recompute() {
   frame_ = FrameOf(window_);
   // A hidden button keeps its last place: that is where it is painted over.
-  if (visible_) button_ = RollerButtonRect(WindowWidth(window_), frame_, IconsOf(window_), SystemMetrics());
+  if (visible_) button_ = RollerButtonRect(WindowWidth(window_), frame_, IconsOf(window_), SystemMetrics(window_));
 }
 
 // The item sits just above Close, set apart by a separator of its own.
@@ -344,7 +347,7 @@ void WindowRoller::UpdateSystemMenu() const {
 }
 
 void WindowRoller::ApplyRolledRegion() {
-  const RollerRect strip = RolledRegion(WindowWidth(window_), frame_, SystemMetrics());
+  const RollerRect strip = RolledRegion(WindowWidth(window_), frame_, SystemMetrics(window_));
   // Applying the region moves the frame again; the same strip once more
   // would only repeat that.
   if (appliedRegion_ == strip) return;

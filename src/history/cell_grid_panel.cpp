@@ -56,7 +56,10 @@ void CellGridPanel::Create(HWND parent) {
   SetWindowLongPtrW(Handle(), GWL_EXSTYLE, GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & ~WS_EX_CONTROLPARENT);
 }
 
-RECT CellGridPanel::CellFrame(int n) const { return ui::Dpi::Of(Handle()).Scale(ToRECT(history::FrameRect(n))); }
+// Neighbouring frames share their outline, at any scale.
+RECT CellGridPanel::CellFrame(int n) const {
+  return ui::Dpi::Of(Handle()).ScaleOutline(ToRECT(history::FrameRect(n)));
+}
 
 int CellGridPanel::FocusedCell() const { return GetFocus() == Handle() ? store_.SelectedCell(kind_) : 0; }
 
@@ -81,7 +84,7 @@ void CellGridPanel::ShowCell(int n) {
 }
 
 void CellGridPanel::InvalidateCell(int n) {
-  const RECT frame = ToRECT(history::FrameRect(n));
+  const RECT frame = CellFrame(n);
   InvalidateRect(Handle(), &frame, FALSE);
 }
 
@@ -152,7 +155,8 @@ void CellGridPanel::PaintFocus(HDC dc) const {
 }
 
 void CellGridPanel::OnButtonDown(int x, int y, const std::function<void(int)>& handler) {
-  const int n = history::CellAt(x, y);
+  const ui::Dpi dpi = ui::Dpi::Of(Handle());
+  const int n = history::CellAt(dpi.Unscale(x), dpi.Unscale(y));
   if (n != 0 && handler) handler(n);
 }
 
@@ -172,8 +176,9 @@ void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
   ui::unique_hbrush selected(CreateSolidBrush(contrast_.Colour(kSelectionFrameColour, COLOR_HIGHLIGHT)));
   ui::unique_hpen line(CreatePen(PS_SOLID, 1, contrast_.Colour(kFrameLineColour, COLOR_WINDOWTEXT)));
   ui::SelectGuard selectPen(buffer.get(), line.get());
+  const ui::Dpi dpi = ui::Dpi::Of(Handle());
   for (int n = 1; n <= history::kCellCount; ++n) {
-    const RECT frame = ToRECT(history::FrameRect(n));
+    const RECT frame = CellFrame(n);
     RECT overlap{};
     if (!IntersectRect(&overlap, &frame, &clip)) continue;
     HBRUSH brush = store_.IsSelected(kind_, n) ? selected.get() : face;
@@ -182,7 +187,7 @@ void CellGridPanel::PaintContent(HDC dc, const RECT& clientRect) {
     // A cell whose content cannot be drawn (short of memory while scaling
     // its picture) stays empty; the other cells are drawn all the same.
     try {
-      PaintCell(buffer.get(), n, ToRECT(history::ContentRect(n)));
+      PaintCell(buffer.get(), n, dpi.Scale(ToRECT(history::ContentRect(n))));
     } catch (...) {
     }
   }

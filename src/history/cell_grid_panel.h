@@ -15,6 +15,7 @@
 #include "history/grid_navigation_rules.h"
 #include "ui/accessible_object.h"
 #include "ui/high_contrast.h"
+#include "ui/dpi.h"
 #include "ui/panel.h"
 #include "core/window_classes.h"
 

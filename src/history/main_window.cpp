@@ -64,7 +64,7 @@ MainWindow::MainWindow(ui::Application& application, settings::Settings& setting
 }
 
 void MainWindow::CreateControls() {
-  font_ = ui::MakeFont(kFontFace, kFontHeight);
+  MakeFonts(ui::Dpi::Of(Handle()));
   notebook_.Create(Handle(), 0, 0, history::kNotebookWidth, history::kNotebookHeight, {L"Images", L"Text"});
   notebook_.onPageChanged = [this] {
     imageGrid_.InvalidateFrames();
@@ -97,14 +97,33 @@ void MainWindow::CreateButtons() {
     ui::FlatButton& button = Button(layout.button);
     button.Create(Handle(), layout.id, layout.bounds.left, layout.bounds.top, layout.bounds.width, layout.bounds.height,
                   layout.designCaption);
-    button.SetFont(font_.get());
     // A missing picture leaves a caption-only button.
     button.LoadGlyph(layout.glyph);
   }
+  ApplyButtonFonts();
+}
+
+void MainWindow::MakeFonts(ui::Dpi dpi) {
+  font_ = ui::MakeFont(dpi, kFontFace, kFontHeight);
   // The face is heavy by design; asking for its weight keeps a stand-in
   // face heavy too.
-  hideFont_ = ui::MakeFont(kHeavyFontFace, kHideButtonFontHeight, FW_BLACK);
+  hideFont_ = ui::MakeFont(dpi, kHeavyFontFace, kHideButtonFontHeight, FW_BLACK);
+  clockFont_ = ui::MakeFont(dpi, kHeavyFontFace, kClockFontHeight);
+}
+
+void MainWindow::ApplyButtonFonts() {
+  for (ui::FlatButton& button : buttons_) button.SetFont(font_.get());
   Button(CommandButton::Hide).SetFont(hideFont_.get());
+}
+
+void MainWindow::OnDpiChanged(ui::Dpi dpi) {
+  MakeFonts(dpi);
+  ApplyButtonFonts();
+  textGrid_.SetCellFont(font_.get());
+  clock_.SetFont(clockFont_.get());
+  // The pages are measured, not laid out: their scroll boxes fill them again.
+  FitPage(kImagesPage, imageScroll_, imageGrid_, dpi);
+  FitPage(kTextPage, textScroll_, textGrid_, dpi);
 }
 
 ui::FlatButton& MainWindow::Button(CommandButton button) { return buttons_[static_cast<size_t>(button)]; }
@@ -112,7 +131,6 @@ ui::FlatButton& MainWindow::Button(CommandButton button) { return buttons_[stati
 void MainWindow::CreateClock() {
   clock_.Create(Handle(), kClockId, kClockLeft, kClockTop, kClockWidth, kClockHeight, ui::LabelAlignment::Centre,
                 false);
-  clockFont_ = ui::MakeFont(kHeavyFontFace, kClockFontHeight);
   clock_.SetFont(clockFont_.get());
   clock_.SetTransparent(true);
   clock_.SetTextColour(ui::HighContrast::FromSystem().Colour(kClockColour, COLOR_BTNTEXT));
@@ -120,10 +138,9 @@ void MainWindow::CreateClock() {
 }
 
 void MainWindow::CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel) {
-  const RECT area = notebook_.PageRect();
-  box.Create(notebook_.Page(page), 0, 0, area.right - area.left, area.bottom - area.top);
+  box.CreateFilling(notebook_.Page(page));
   panel.Create(box.Handle());
-  box.SetContent(panel.Handle(), history::kPanelHeight);
+  box.SetContent(panel.Handle(), ui::Dpi::Of(Handle()).Scale(history::kPanelHeight));
   panel.onShowSpan = [&box](int top, int bottom) {
     box.ScrollTo(ScrollPositionShowing(top, bottom, box.ScrollPosition(), box.VisibleHeight()));
   };
@@ -132,6 +149,13 @@ void MainWindow::CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel) 
 bool MainWindow::OnPageKey(bool forward) {
   notebook_.StepPage(forward ? 1 : -1);
   return true;
+}
+
+void MainWindow::FitPage(int page, ui::ScrollBox& box, CellGridPanel& panel, ui::Dpi dpi) {
+  RECT area{};
+  GetClientRect(notebook_.Page(page), &area);
+  box.SetBounds(0, 0, area.right, area.bottom);
+  box.SetContent(panel.Handle(), dpi.Scale(history::kPanelHeight));
 }
 
 void MainWindow::OnShowWindow(bool shown) {

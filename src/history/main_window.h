@@ -98,8 +98,12 @@ class MainWindow : public ui::Form {
  private:
   void CreateControls();
   void CreatePage(int page, ui::ScrollBox& box, CellGridPanel& panel);
+  void FitPage(int page, ui::ScrollBox& box, CellGridPanel& panel, ui::Dpi dpi);
   void CreateButtons();
   void CreateClock();
+  void MakeFonts(ui::Dpi dpi);
+  void ApplyButtonFonts();
+  void OnDpiChanged(ui::Dpi dpi) override;
   void OnShowWindow(bool shown);
   void OnWindowPosChanged();
   void OnCommand(int id, int code);

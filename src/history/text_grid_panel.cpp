@@ -58,6 +58,10 @@ void TextGridPanel::OnContrastChanged() {
 
 std::wstring TextGridPanel::CellName(int n) const { return TextCellName(n, CellText(n)); }
 
+void TextGridPanel::SetCellFont(HFONT font) {
+  for (ui::Memo& memo : memos_) memo.SetFont(font);
+}
+
 std::wstring TextGridPanel::CellText(int n) const { return memos_.at(static_cast<size_t>(n - 1)).Text(); }
 
 void TextGridPanel::ReadCellText(int n, const std::function<void(std::wstring_view)>& read) const {

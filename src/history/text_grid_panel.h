@@ -20,6 +20,7 @@ class TextGridPanel : public CellGridPanel {
 
   // Puts a memo in every cell, once the panel has its window.
   void CreateCells(HFONT font);
+  void SetCellFont(HFONT font);
   std::wstring CellText(int n) const;
   // Hands `read` the text of cell n where the memo keeps it, without a
   // copy: a cell may hold megabytes, and a search over every cell must not

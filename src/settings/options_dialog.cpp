@@ -38,9 +38,20 @@ OptionsDialog::OptionsDialog(ui::Application& application, settings::Settings& s
   optionFile.Attach(*this);
 }
 
+void OptionsDialog::MakeFonts(ui::Dpi dpi) {
+  heavyFont_ = ui::MakeFont(dpi, kHeavyFontFace, kHeavyFontHeight, FW_BLACK);
+  hintFont_ = ui::MakeFont(dpi, kHintFontFace, kHintFontHeight);
+}
+
+void OptionsDialog::OnDpiChanged(ui::Dpi dpi) {
+  MakeFonts(dpi);
+  for (ui::ToggleButton& button : options_) button.SetFont(heavyFont_.get());
+  wallpaperLabel_.SetFont(heavyFont_.get());
+  for (PageFrame& frame : pages_) frame.hint.SetFont(hintFont_.get());
+}
+
 void OptionsDialog::CreatePages() {
-  heavyFont_ = ui::MakeFont(kHeavyFontFace, kHeavyFontHeight, FW_BLACK);
-  hintFont_ = ui::MakeFont(kHintFontFace, kHintFontHeight);
+  MakeFonts(ui::Dpi::Of(Handle()));
   const std::vector<std::wstring> captions(kOptionsPageCaptions.begin(), kOptionsPageCaptions.end());
   notebook_.Create(Handle(), 0, 0, kOptionsClientWidth, kOptionsNotebookHeight, captions);
   for (int page = 0; page < kOptionsPageCount; ++page) CreatePageFrame(page, kPagePictures[static_cast<size_t>(page)]);
@@ -52,9 +63,9 @@ void OptionsDialog::CreatePages() {
 }
 
 void OptionsDialog::CreatePageFrame(int page, int pictureId) {
-  const RECT area = notebook_.PageRect();
-  const int width = area.right - area.left;
-  const int height = area.bottom - area.top;
+  const SIZE area = notebook_.PageDesignSize();
+  const int width = area.cx;
+  const int height = area.cy;
   PageFrame& frame = pages_[static_cast<size_t>(page)];
   // The page's controls live on the background, so the mouse reaches the
   // background exactly where no control is.

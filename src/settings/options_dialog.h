@@ -71,6 +71,8 @@ class OptionsDialog : public ui::Form {
   };
 
   void CreatePages();
+  void MakeFonts(ui::Dpi dpi);
+  void OnDpiChanged(ui::Dpi dpi) override;
   void CreatePageFrame(int page, int pictureId);
   void CreateOptionControls();
   void CreateWallpaperFolder();

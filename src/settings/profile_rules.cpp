@@ -1,5 +1,6 @@
 #include "settings/profile_rules.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <limits>
 #include <optional>
@@ -139,6 +140,29 @@ std::wstring FormatMinMaxPos(const PlacementPoint& minPosition, const PlacementP
 std::wstring FormatNormPos(const PlacementRect& normal) {
   return JoinedByCommas(normal.left, normal.top, normal.right, normal.bottom);
 }
+
+namespace {
+constexpr int kBaseDpi = 96;
+
+// The length at the other scale, rounded to the nearest (as MulDiv does),
+// without overflowing for any stored number.
+int Rescale(std::int64_t length, int to, int from) {
+  if (from <= 0 || to <= 0) from = to = 1;
+  const std::int64_t scaled = length * to;
+  const std::int64_t rounded = (scaled >= 0 ? scaled + from / 2 : scaled - from / 2) / from;
+  return static_cast<int>(std::clamp(rounded, kSmallestInt, kLargestInt));
+}
+
+PlacementRect Resized(const PlacementRect& rect, int to, int from) {
+  const int width = Rescale(static_cast<std::int64_t>(rect.right) - rect.left, to, from);
+  const int height = Rescale(static_cast<std::int64_t>(rect.bottom) - rect.top, to, from);
+  return {rect.left, rect.top, ClampedSum(rect.left, width), ClampedSum(rect.top, height)};
+}
+}  // namespace
+
+PlacementRect StoredNormal(const PlacementRect& normal, int dpi) { return Resized(normal, kBaseDpi, dpi); }
+
+PlacementRect NormalFromStored(const PlacementRect& stored, int dpi) { return Resized(stored, dpi, kBaseDpi); }
 
 PlacementLoad ReadPlacement(ProfileStore& store, std::wstring_view section, const Placement& current,
                             const WindowBounds& bounds, bool sizeable) {

@@ -75,6 +75,16 @@ struct Placement {
   PlacementRect normal;
 };
 
+// The normal rectangle as the file keeps it, so that a file written at one
+// display scale puts the window back where it was at another: the left and
+// top stay in screen pixels, as the system reports them, and a sizeable
+// window's width and height are kept in 96 DPI units, the same layout at
+// any scale. At 96 DPI the stored rectangle is the system's. A window that
+// is not sizeable keeps its own size on loading, so its stored size is
+// never read back.
+PlacementRect StoredNormal(const PlacementRect& normal, int dpi);
+PlacementRect NormalFromStored(const PlacementRect& stored, int dpi);
+
 // Where the window is now and how big, the fallbacks for a short position.
 struct WindowBounds {
   int left = 0;

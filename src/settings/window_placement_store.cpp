@@ -1,6 +1,7 @@
 #include "settings/window_placement_store.h"
 
 #include "settings/ini_file.h"
+#include "ui/dpi.h"
 
 namespace settings {
 
@@ -41,14 +42,20 @@ bool HasSizeableBorder(HWND window) { return (GetWindowLongW(window, GWL_STYLE) 
 
 // The width and height of the window's border, as the system draws it.
 POINT FrameSize(HWND window) {
+  const ui::Dpi dpi = ui::Dpi::Of(window);
   const LONG style = GetWindowLongW(window, GWL_STYLE);
   const LONG exStyle = GetWindowLongW(window, GWL_EXSTYLE);
-  if (style & WS_THICKFRAME) return {GetSystemMetrics(SM_CXFRAME), GetSystemMetrics(SM_CYFRAME)};
+  if (style & WS_THICKFRAME) return {dpi.Metric(SM_CXFRAME), dpi.Metric(SM_CYFRAME)};
   if ((style & WS_DLGFRAME) || (exStyle & WS_EX_DLGMODALFRAME)) {
-    return {GetSystemMetrics(SM_CXDLGFRAME), GetSystemMetrics(SM_CYDLGFRAME)};
+    return {dpi.Metric(SM_CXDLGFRAME), dpi.Metric(SM_CYDLGFRAME)};
   }
-  if (style & WS_BORDER) return {GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER)};
+  if (style & WS_BORDER) return {dpi.Metric(SM_CXBORDER), dpi.Metric(SM_CYBORDER)};
   return {0, 0};
+}
+
+int MonitorDpi(const PlacementRect& normal) {
+  const RECT place{normal.left, normal.top, normal.right, normal.bottom};
+  return ui::Dpi::OfMonitor(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST)).Value();
 }
 
 void ApplyPlacement(ProfileStore& file, std::wstring_view section, HWND window) {
@@ -57,11 +64,13 @@ void ApplyPlacement(ProfileStore& file, std::wstring_view section, HWND window) 
   system.showCmd = SW_HIDE;
   RECT bounds{};
   GetWindowRect(window, &bounds);
-  const PlacementLoad load =
-      ReadPlacement(file, section, FromSystem(system),
-                    {bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top},
-                    HasSizeableBorder(window));
+  const bool sizeable = HasSizeableBorder(window);
+  PlacementLoad load = ReadPlacement(file, section, FromSystem(system),
+                                     {bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top},
+                                     sizeable);
   if (!load.apply) return;
+  // Sized for the scale of the monitor the window goes back to.
+  if (sizeable) load.placement.normal = NormalFromStored(load.placement.normal, MonitorDpi(load.placement.normal));
   const WINDOWPLACEMENT stored = ToSystem(load.placement);
   SetWindowPlacement(window, &stored);
 }
@@ -89,7 +98,11 @@ int LoadPlacement(ProfileStore& file, std::wstring_view section, HWND window) {
 bool StorePlacement(ProfileStore& file, std::wstring_view section, HWND window) {
   WINDOWPLACEMENT system{sizeof(system)};
   GetWindowPlacement(window, &system);
-  return WritePlacement(file, section, FromSystem(system));
+  Placement placement = FromSystem(system);
+  if (HasSizeableBorder(window)) {
+    placement.normal = StoredNormal(placement.normal, ui::Dpi::Of(window).Value());
+  }
+  return WritePlacement(file, section, placement);
 }
 
 WindowPlacementStore::WindowPlacementStore(ui::Form& form, std::wstring section, FileNameSource fileName)

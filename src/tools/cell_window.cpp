@@ -52,7 +52,7 @@ CellWindow::CellWindow(ui::Application& application, const settings::Settings& s
     : ToolWindow(application, kCellWindowShape), wallpaper_(settings) {
   CreateSavePage();
   CreateEditPage();
-  SetOuterSize(kInitialWidth, kInitialHeight);
+  SetInitialSize();
   ShowPage(Page::Save, kSaveCaption);
 }
 
@@ -71,7 +71,7 @@ void CellWindow::CreateEditPage() {
   editToolbar_.Create(editPage_.Handle(), kEditToolbarHeight, L"Edit Controls", kEditButtons);
   memo_.Create(editPage_.Handle(), kMemoId, 0, kEditToolbarHeight, 0, 0, {.border = true, .scrollBars = true});
   memoLabel_.Attach(memo_.Handle(), kMemoName);
-  memo_.SetFont(ui::DefaultGuiFont());
+  memo_.SetFont(ui::DefaultGuiFont(Handle()));
 }
 
 void CellWindow::SetFileDialogForTesting(ui::FileDialogRunner runner) {
@@ -84,7 +84,9 @@ void CellWindow::OpenPicture(const picture::Picture& picture) {
   ShowPage(Page::Save, kSaveCaption);
   // The window takes the picture's width, but never less than the toolbar
   // needs: a narrow picture must leave every command in reach.
-  SetOuterSize(std::max(picture_.Width(), NarrowestSaveWidth()), picture_.Height() + kPictureHeightAllowance);
+  // The picture is shown pixel for pixel, at any scale.
+  SetOuterSize(std::max(picture_.Width(), NarrowestSaveWidth()),
+               picture_.Height() + ui::Dpi::Of(Handle()).Scale(kPictureHeightAllowance));
   ShowPictureFromTopLeft();
   ShowOpened();
 }
@@ -93,7 +95,7 @@ void CellWindow::OpenText(const std::wstring& text) {
   // The edit control breaks lines only at CR LF.
   memo_.SetText(ToWide(WithCrLfLineEnds(ToUtf16(text))));
   ShowPage(Page::Edit, kEditCaption);
-  SetOuterSize(kInitialWidth, kInitialHeight);
+  SetInitialSize();
   ShowOpened();
 }
 
@@ -102,6 +104,18 @@ void CellWindow::ShowPage(Page page, const wchar_t* caption) {
   ShowWindow(savePage_.Handle(), page == Page::Save ? SW_SHOW : SW_HIDE);
   ShowWindow(editPage_.Handle(), page == Page::Edit ? SW_SHOW : SW_HIDE);
   SetCaption(caption);
+}
+
+void CellWindow::SetInitialSize() {
+  const ui::Dpi dpi = ui::Dpi::Of(Handle());
+  SetOuterSize(dpi.Scale(kInitialWidth), dpi.Scale(kInitialHeight));
+}
+
+void CellWindow::OnDpiChanged(ui::Dpi dpi) {
+  memo_.SetFont(ui::DefaultGuiFont(Handle()));
+  saveToolbar_.OnDpiChanged();
+  editToolbar_.OnDpiChanged();
+  LayOut();
 }
 
 void CellWindow::SetOuterSize(int width, int height) {
@@ -141,9 +155,9 @@ void CellWindow::ShowPictureFromTopLeft() {
 }
 
 int CellWindow::NarrowestSaveWidth() const {
-  RECT frame{0, 0, saveToolbar_.DockedWidth(), 0};
-  AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)), FALSE,
-                     static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
+  const RECT frame = ui::Dpi::Of(Handle()).FrameAround(RECT{0, 0, saveToolbar_.DockedWidth(), 0},
+                                                       static_cast<DWORD>(GetWindowLongW(Handle(), GWL_STYLE)),
+                                                       static_cast<DWORD>(GetWindowLongW(Handle(), GWL_EXSTYLE)));
   return frame.right - frame.left;
 }
 

@@ -94,6 +94,8 @@ class CellWindow : public ToolWindow {
   void CreateEditPage();
   void ShowPage(Page page, const wchar_t* caption);
   void SetOuterSize(int width, int height);
+  void SetInitialSize();
+  void OnDpiChanged(ui::Dpi dpi) override;
   void ShowOpened();
   void LayOut();
   void ShowPictureFromTopLeft();

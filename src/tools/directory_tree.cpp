@@ -175,7 +175,7 @@ void DirectoryTree::Create(HWND parent, int x, int y, int width, int height) {
   tree_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_TREEVIEWW, L"", kTreeStyle, 0, 0, client.right, client.bottom,
                           Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
   if (!tree_) throw ui::UserError(L"Could not create the directory tree.");
-  SendMessageW(tree_, WM_SETFONT, reinterpret_cast<WPARAM>(ui::DefaultGuiFont()), FALSE);
+  SendMessageW(tree_, WM_SETFONT, reinterpret_cast<WPARAM>(ui::DefaultGuiFont(Handle())), FALSE);
   treeLabel_.Attach(tree_, kTreeName);
   const std::lock_guard lock(shared_->mutex);
   shared_->window = Handle();

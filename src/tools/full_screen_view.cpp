@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "core/window_classes.h"
+#include "ui/dpi.h"
 #include "ui/handles.h"
 
 namespace tools {
@@ -101,9 +102,10 @@ void FullScreenView::OnScroll(int bar, int request) {
   GetScrollInfo(Handle(), bar, &info);
   const int page = static_cast<int>(info.nPage);
   int position = PositionOn(bar);
+  const int line = ui::Dpi::Of(Handle()).Scale(kScrollLine);
   switch (request) {
-    case SB_LINEUP: position -= kScrollLine; break;
-    case SB_LINEDOWN: position += kScrollLine; break;
+    case SB_LINEUP: position -= line; break;
+    case SB_LINEDOWN: position += line; break;
     case SB_PAGEUP: position -= page; break;
     case SB_PAGEDOWN: position += page; break;
     case SB_THUMBTRACK:

@@ -1,5 +1,7 @@
 #include "ui/control.h"
 
+#include "ui/dpi.h"
+#include "ui/form.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -12,7 +14,9 @@ constexpr wchar_t kObjectProperty[] = L"Kestrel.Control";
 Control::~Control() {
   // A window its parent took along is gone already, and its handle may have
   // passed to another window since.
-  if (FromHandle(window_.get()) == this) RemovePropW(window_.get(), kObjectProperty);
+  if (FromHandle(window_.get()) != this) return;
+  RemovePropW(window_.get(), kObjectProperty);
+  ForgetDesignBounds(window_.get());
 }
 
 Control* Control::FromHandle(HWND window) {
@@ -20,13 +24,15 @@ Control* Control::FromHandle(HWND window) {
 }
 
 void Control::CreateControl(const WindowParams& params) {
-  HWND window = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, params.x,
-                                params.y, params.width, params.height, params.parent,
+  const RECT place = DevicePlacement(params);
+  HWND window = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, place.left,
+                                place.top, place.right, place.bottom, params.parent,
                                 reinterpret_cast<HMENU>(params.childId), GetModuleHandleW(nullptr), nullptr);
   if (!window) throw UserError(L"Could not create a control of class " + std::wstring(params.className) + L".");
   window_.reset(window);
   SetPropW(window, kObjectProperty, this);
-  SetFont(DefaultGuiFont());
+  KeepDesignPlacement(window, params);
+  SetFont(DefaultGuiFont(window));
 }
 
 void Control::SetEnabled(bool enabled) {
@@ -42,11 +48,14 @@ std::wstring Control::Text() const {
   return text;
 }
 
-HFONT DefaultGuiFont() { return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)); }
+HFONT DefaultGuiFont(HWND window) {
+  if (Form* form = Form::FromHandle(GetAncestor(window, GA_ROOT))) return form->Fonts().GuiFont(Dpi::Of(window));
+  return SystemGuiFont();
+}
 
-unique_hfont MakeFont(const wchar_t* face, int characterHeight, int weight) {
+unique_hfont MakeFont(Dpi dpi, const wchar_t* face, int characterHeight, int weight) {
   LOGFONTW font{};
-  font.lfHeight = -characterHeight;
+  font.lfHeight = -dpi.Scale(characterHeight);
   font.lfWeight = weight;
   font.lfCharSet = DEFAULT_CHARSET;
   font.lfQuality = DEFAULT_QUALITY;

@@ -11,6 +11,7 @@
 
 #include <string>
 
+#include "ui/dpi.h"
 #include "ui/handles.h"
 #include "ui/window.h"
 
@@ -59,10 +60,11 @@ class Control {
   unique_hwnd window_;
 };
 
-// The system's dialog font, as a stand-in for the layouts' small sans-serif.
-HFONT DefaultGuiFont();
-// A font by face name and character height in pixels (the system substitutes
-// a face it does not have).
-unique_hfont MakeFont(const wchar_t* face, int characterHeight, int weight = FW_NORMAL);
+// The system's dialog font, as a stand-in for the layouts' small sans-serif,
+// at the DPI of `window`; its form keeps it.
+HFONT DefaultGuiFont(HWND window);
+// A font by face name and character height in 96 DPI pixels, for a window
+// at `dpi` (the system substitutes a face it does not have).
+unique_hfont MakeFont(Dpi dpi, const wchar_t* face, int characterHeight, int weight = FW_NORMAL);
 
 }  // namespace ui

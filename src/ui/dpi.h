@@ -36,15 +36,39 @@ class Dpi {
   SIZE Scale(SIZE size) const { return {Scale(size.cx), Scale(size.cy)}; }
   // A length at this scale back in 96 DPI units.
   int Unscale(int length) const { return MulDiv(length, kBaseDpi, dpi_); }
+  SIZE Unscale(SIZE size) const { return {Unscale(size.cx), Unscale(size.cy)}; }
+  // A 96 DPI outline that shares its last row and column with the next one
+  // (a grid's frames): the shared line stays one pixel at any scale.
+  RECT ScaleOutline(const RECT& rect) const {
+    return {Scale(rect.left), Scale(rect.top), Scale(rect.right - 1) + 1, Scale(rect.bottom - 1) + 1};
+  }
 
   // GetSystemMetrics for this scale (GetSystemMetricsForDpi where there is
   // one; the system's own value scaled otherwise).
   int Metric(int index) const;
+  // The window rectangle around a client rectangle at this scale
+  // (AdjustWindowRectExForDpi where there is one).
+  RECT FrameAround(RECT client, DWORD style, DWORD exStyle) const;
 
   friend constexpr bool operator==(Dpi, Dpi) = default;
 
  private:
   int dpi_ = kBaseDpi;
 };
+
+// Draws a bitmap made for 96 DPI at its 96 DPI place (the bitmap's top-left
+// part that fills it): pixel for pixel at 96 DPI, smoothly stretched at any
+// other scale.
+void DrawDesignBitmap(HDC dc, HBITMAP bitmap, Dpi dpi, const RECT& place);
+
+// A child window made at a 96 DPI place keeps that place, so that it can
+// be put at the same place again when its form moves to a monitor of
+// another scale.
+void KeepDesignBounds(HWND child, int x, int y, int width, int height);
+// Removes what KeepDesignBounds set; done before the child is destroyed.
+void ForgetDesignBounds(HWND child);
+// Puts every descendant of `parent` that kept its design bounds back at
+// them, at the scale `dpi`.
+void ScaleDescendants(HWND parent, Dpi dpi);
 
 }  // namespace ui

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "ui/dpi.h"
 #include "ui/scaled_images.h"
 
 namespace ui {
@@ -164,15 +165,16 @@ void FlatButton::PaintFace(HDC dc, const RECT& area, UINT state) const {
   } else if (hot_ && !disabled) {
     DrawEdge(dc, &edge, BDR_RAISEDINNER, BF_RECT);
   }
+  const Dpi dpi = Dpi::Of(Handle());
   RECT content = area;
-  if (pressed) OffsetRect(&content, kPressedShift, kPressedShift);
+  if (pressed) OffsetRect(&content, dpi.Scale(kPressedShift), dpi.Scale(kPressedShift));
   // Mnemonic underlines follow the keyboard cues: hidden until the user
   // works with the keyboard.
   const UINT textFormat = (state & ODS_NOACCEL) ? DT_HIDEPREFIX : 0;
   PaintContent(dc, content, disabled, textFormat);
   if (focused) {
     RECT focus = area;
-    InflateRect(&focus, -kFocusInset, -kFocusInset);
+    InflateRect(&focus, -dpi.Scale(kFocusInset), -dpi.Scale(kFocusInset));
     DrawFocusRect(dc, &focus);
   }
 }
@@ -180,11 +182,13 @@ void FlatButton::PaintFace(HDC dc, const RECT& area, UINT state) const {
 void FlatButton::PaintContent(HDC dc, const RECT& area, bool disabled, UINT textFormat) const {
   const std::wstring caption = Text();
   SelectGuard selectFont(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(Handle(), WM_GETFONT, 0, 0)));
+  const Dpi dpi = Dpi::Of(Handle());
+  const int margin = dpi.Scale(kContentMargin);
   const int glyphWidth = glyph_ ? glyphSize_.cx : 0;
-  const int available = area.right - area.left - 2 * kContentMargin;
+  const int available = area.right - area.left - 2 * margin;
   int captionWidth = caption.empty() ? 0 : CaptionWidth(dc, caption, textFormat);
-  int gap = (glyph_ && !caption.empty()) ? kGlyphGap : 0;
-  if (glyphWidth + gap + captionWidth > available) gap = std::min(gap, kTightGlyphGap);
+  int gap = (glyph_ && !caption.empty()) ? dpi.Scale(kGlyphGap) : 0;
+  if (glyphWidth + gap + captionWidth > available) gap = std::min(gap, dpi.Scale(kTightGlyphGap));
   const int room = available - glyphWidth - gap;
   unique_hfont squeezed = captionWidth > room ? SqueezedFont(dc, caption, textFormat, room) : unique_hfont();
   SelectGuard selectSqueezed(dc, squeezed.get());
@@ -192,7 +196,7 @@ void FlatButton::PaintContent(HDC dc, const RECT& area, bool disabled, UINT text
   const int contentWidth = std::min(glyphWidth + gap + captionWidth, available);
   // Glyph and caption are centred together; with no caption the glyph is
   // centred alone.
-  const int left = area.left + kContentMargin + (available - contentWidth) / 2;
+  const int left = area.left + margin + (available - contentWidth) / 2;
   if (glyph_) {
     const int top = area.top + (area.bottom - area.top - glyphSize_.cy) / 2;
     if (disabled) {
@@ -203,7 +207,7 @@ void FlatButton::PaintContent(HDC dc, const RECT& area, bool disabled, UINT text
     }
   }
   if (caption.empty()) return;
-  const RECT captionArea{left + glyphWidth + gap, area.top, area.right - kContentMargin, area.bottom};
+  const RECT captionArea{left + glyphWidth + gap, area.top, area.right - margin, area.bottom};
   PaintCaption(dc, caption, captionArea, disabled, textFormat);
 }
 
@@ -212,7 +216,8 @@ void FlatButton::PaintCaption(HDC dc, const std::wstring& caption, RECT area, bo
   SetBkMode(dc, TRANSPARENT);
   if (disabled) {
     RECT highlight = area;
-    OffsetRect(&highlight, kEmbossOffset, kEmbossOffset);
+    const int emboss = Dpi::Of(Handle()).Scale(kEmbossOffset);
+    OffsetRect(&highlight, emboss, emboss);
     SetTextColor(dc, GetSysColor(COLOR_3DHILIGHT));
     DrawTextW(dc, caption.c_str(), -1, &highlight, format);
     SetTextColor(dc, GetSysColor(COLOR_3DSHADOW));

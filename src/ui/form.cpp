@@ -1,5 +1,6 @@
 #include "ui/form.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/application.h"
@@ -12,6 +13,21 @@ namespace {
 // GWLP_USERDATA of a foreign top-level window could hold anything.
 constexpr wchar_t kFormProperty[] = L"Kestrel.Form";
 
+// What a WM_SETFONT pass over a form's children swaps: the dialog font of
+// the scale left behind for that of the new one.
+struct FontSwap {
+  HFONT from;
+  HFONT to;
+};
+
+BOOL CALLBACK SwapFont(HWND child, LPARAM swap) {
+  const auto& fonts = *reinterpret_cast<const FontSwap*>(swap);
+  if (reinterpret_cast<HFONT>(SendMessageW(child, WM_GETFONT, 0, 0)) == fonts.from) {
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.to), FALSE);
+  }
+  return TRUE;
+}
+
 BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
   if (IsWindowVisible(window) && IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
   return TRUE;
@@ -20,8 +36,12 @@ BOOL CALLBACK CollectEnabledWindow(HWND window, LPARAM list) {
 }  // namespace
 
 void Form::CreateForm(const FormParams& params) {
-  RECT frame{0, 0, params.clientWidth, params.clientHeight};
-  AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
+  // Centred forms appear on the primary monitor.
+  const POINT corner = params.x == CW_USEDEFAULT ? POINT{0, 0} : POINT{params.x, params.y};
+  HMONITOR monitor = MonitorFromPoint(corner, MONITOR_DEFAULTTOPRIMARY);
+  const Dpi dpi = Dpi::OfMonitor(monitor);
+  const RECT frame = dpi.FrameAround(dpi.Scale(RECT{0, 0, params.clientWidth, params.clientHeight}), params.style,
+                                     params.exStyle);
   const int width = frame.right - frame.left;
   const int height = frame.bottom - frame.top;
   int x = params.x;
@@ -29,6 +49,14 @@ void Form::CreateForm(const FormParams& params) {
   if (x == CW_USEDEFAULT) {
     x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  } else {
+    // A design position is in screen pixels; grown for a larger scale, the
+    // form moves back as far as it must to stay whole on its monitor.
+    MONITORINFO info{sizeof(info)};
+    if (GetMonitorInfoW(monitor, &info)) {
+      x = std::max<int>(info.rcWork.left, std::min<int>(x, info.rcWork.right - width));
+      y = std::max<int>(info.rcWork.top, std::min<int>(y, info.rcWork.bottom - height));
+    }
   }
   WindowParams window;
   window.className = params.className;
@@ -44,6 +72,7 @@ void Form::CreateForm(const FormParams& params) {
   window.icon = params.icon;
   CreateFromParams(window);
   SetPropW(Handle(), kFormProperty, this);
+  dpi_ = Dpi::Of(Handle());
 }
 
 Form* Form::FromHandle(HWND window) {
@@ -111,6 +140,19 @@ void Form::OnEndSession(bool ending) {
   if (ending) application_.EndSession();
 }
 
+void Form::OnDpiChangedMessage(int dpi, const RECT& suggested) {
+  const Dpi before = dpi_;
+  dpi_ = Dpi(dpi);
+  if (dpi_ == before) return;
+  ScaleDescendants(Handle(), dpi_);
+  FontSwap swap{fonts_.GuiFont(before), fonts_.GuiFont(dpi_)};
+  EnumChildWindows(Handle(), &SwapFont, reinterpret_cast<LPARAM>(&swap));
+  OnDpiChanged(dpi_);
+  SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
 void Form::OnClose() {
   if (application_.MainForm() == this) {
     application_.Terminate();
@@ -127,6 +169,7 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ENDSESSION: OnEndSession(wParam != FALSE); return 0;
     // The dialog manager asks this when Enter reaches it.
     case DM_GETDEFID: return defaultButton_ ? MAKELRESULT(defaultButton_, DC_HASDEFID) : 0;
+    case WM_DPICHANGED: OnDpiChangedMessage(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     default: return DefaultHandling(message, wParam, lParam);
   }
 }

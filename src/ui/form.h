@@ -4,6 +4,8 @@
 // the program.
 #pragma once
 
+#include "ui/dpi.h"
+#include "ui/font_source.h"
 #include "ui/window.h"
 
 namespace ui {
@@ -15,8 +17,11 @@ struct FormParams {
   std::wstring caption;
   DWORD style = WS_CAPTION | WS_SYSMENU;
   DWORD exStyle = WS_EX_CONTROLPARENT;
+  // In 96 DPI units: the form is made this size at the scale of the monitor
+  // it appears on.
   int clientWidth = 0;
   int clientHeight = 0;
+  // Screen pixels, as the system reports positions.
   int x = CW_USEDEFAULT;  // CW_USEDEFAULT: centred on the screen
   int y = CW_USEDEFAULT;
   HICON icon = nullptr;
@@ -70,6 +75,8 @@ class Form : public Window {
   void SetDefaultButton(int id) { defaultButton_ = id; }
   // The form whose top-level window this is; null for any other window.
   static Form* FromHandle(HWND window);
+  // The fonts the form's controls share.
+  FontSource& Fonts() { return fonts_; }
 
  protected:
   void CreateForm(const FormParams& params);
@@ -79,16 +86,25 @@ class Form : public Window {
   // WM_CLOSE, when allowed: hide, or end the program for the main form.
   virtual void OnClose();
   Application& App() const { return application_; }
+  // After the form moved to a monitor of another scale: its children are at
+  // their design places and have the dialog font for `dpi` again, and the
+  // suggested rectangle is about to be taken. A form whose layout is
+  // computed, or which made fonts of its own, does that again here.
+  virtual void OnDpiChanged(Dpi dpi) {}
 
  private:
   void OnCloseRequest();
   void OnDestroy();
   void OnEndSession(bool ending);
+  void OnDpiChangedMessage(int dpi, const RECT& suggested);
   // Runs a persistence step; an error it raises goes to the error box.
   template <typename Step>
   void RunReported(Step step);
 
   Application& application_;
+  FontSource fonts_;
+  // The DPI the form is laid out for.
+  Dpi dpi_;
   FormPersistence* persistence_ = nullptr;
   bool modal_ = false;
   int modalResult_ = kModalNone;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "ui/control.h"
+#include "ui/dpi.h"
 #include "core/window_classes.h"
 
 namespace ui {
@@ -13,9 +14,11 @@ void Notebook::Create(HWND parent, int x, int y, int width, int height, const st
   params.background = GetSysColorBrush(COLOR_BTNFACE);
   CreateFromParams(params);
 
-  tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0, width,
-                          height, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGuiFont()), FALSE);
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  tabs_ = CreateWindowExW(0, WC_TABCONTROLW, L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP, 0, 0,
+                          client.right, client.bottom, Handle(), nullptr, GetModuleHandleW(nullptr), nullptr);
+  SendMessageW(tabs_, WM_SETFONT, reinterpret_cast<WPARAM>(DefaultGuiFont(Handle())), FALSE);
   for (size_t i = 0; i < pages.size(); ++i) {
     TCITEMW item{};
     item.mask = TCIF_TEXT;
@@ -26,7 +29,7 @@ void Notebook::Create(HWND parent, int x, int y, int width, int height, const st
   const RECT area = PageRect();
   for (size_t i = 0; i < pages.size(); ++i) {
     WindowPtr<Panel> page = MakeWindow<Panel>();
-    page->Create(Handle(), area.left, area.top, area.right - area.left, area.bottom - area.top);
+    page->CreateAt(Handle(), area);
     // Pages sit above the tab control in the z-order so they paint over it.
     SetWindowPos(page->Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     pages_.push_back(std::move(page));
@@ -39,6 +42,11 @@ RECT Notebook::PageRect() const {
   GetClientRect(tabs_, &area);
   SendMessageW(tabs_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
   return area;
+}
+
+SIZE Notebook::PageDesignSize() const {
+  const RECT area = PageRect();
+  return Dpi::Of(Handle()).Unscale(SIZE{area.right - area.left, area.bottom - area.top});
 }
 
 int Notebook::PageIndex() const { return static_cast<int>(SendMessageW(tabs_, TCM_GETCURSEL, 0, 0)); }
@@ -66,7 +74,20 @@ void Notebook::ShowSelectedPage() {
   for (int i = 0; i < PageCount(); ++i) ShowWindow(Page(i), i == selected ? SW_SHOW : SW_HIDE);
 }
 
+// Scaled for another DPI, the notebook fits its tabs and pages to itself.
+void Notebook::OnSize() {
+  if (!tabs_) return;
+  RECT client{};
+  GetClientRect(Handle(), &client);
+  SetWindowPos(tabs_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+  const RECT area = PageRect();
+  for (const WindowPtr<Panel>& page : pages_) {
+    page->SetBounds(area.left, area.top, area.right - area.left, area.bottom - area.top);
+  }
+}
+
 LRESULT Notebook::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_SIZE) OnSize();
   if (message == WM_NOTIFY) {
     const auto* header = reinterpret_cast<const NMHDR*>(lParam);
     if (header->hwndFrom == tabs_ && header->code == TCN_SELCHANGE) {

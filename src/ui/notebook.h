@@ -24,6 +24,8 @@ class Notebook : public Window {
   // The page window that holds the page's controls.
   HWND Page(int index) const { return pages_.at(static_cast<size_t>(index))->Handle(); }
   RECT PageRect() const;
+  // A page's size in 96 DPI units, to lay out the page's own controls by.
+  SIZE PageDesignSize() const;
   HWND TabControl() const { return tabs_; }
   // Called after the user (or SetPageIndex) changed the page.
   std::function<void()> onPageChanged;
@@ -32,6 +34,7 @@ class Notebook : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void OnSize();
   void ShowSelectedPage();
 
   HWND tabs_ = nullptr;  // child window, destroyed with this one

@@ -18,6 +18,15 @@ void Panel::Create(HWND parent, int x, int y, int width, int height, Bevel bevel
   CreateFromParams(params);
 }
 
+void Panel::CreateAt(HWND parent, const RECT& place) {
+  EnablePainting();
+  WindowParams params = WindowParams::Child(ClassName(), parent, place.left, place.top, place.right - place.left,
+                                            place.bottom - place.top, WS_CLIPCHILDREN);
+  params.exStyle = WS_EX_CONTROLPARENT;
+  params.designUnits = false;
+  CreateFromParams(params);
+}
+
 LRESULT Panel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   if (IsChildNotification(message)) return SendMessageW(GetParent(Handle()), message, wParam, lParam);
   return DefaultHandling(message, wParam, lParam);

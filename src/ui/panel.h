@@ -13,6 +13,8 @@ enum class Bevel { None, Raised, Lowered };
 class Panel : public Window {
  public:
   void Create(HWND parent, int x, int y, int width, int height, Bevel bevel = Bevel::None);
+  // At a place measured at run time, in device pixels.
+  void CreateAt(HWND parent, const RECT& place);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "ui/dpi.h"
 #include "ui/panel.h"
 #include "core/window_classes.h"
 
@@ -23,11 +24,23 @@ void SetBar(HWND window, int bar, int content, int visible, int position) {
 }  // namespace
 
 void ScrollBox::Create(HWND parent, int x, int y, int width, int height) {
+  CreateFromParams(BoxParams(parent, x, y, width, height));
+}
+
+void ScrollBox::CreateFilling(HWND parent) {
+  RECT client{};
+  GetClientRect(parent, &client);
+  WindowParams params = BoxParams(parent, 0, 0, client.right, client.bottom);
+  params.designUnits = false;
+  CreateFromParams(params);
+}
+
+WindowParams ScrollBox::BoxParams(HWND parent, int x, int y, int width, int height) {
   WindowParams params =
       WindowParams::Child(core::kScrollBoxClass, parent, x, y, width, height, WS_VSCROLL | WS_CLIPCHILDREN);
   params.exStyle = WS_EX_CONTROLPARENT;
   params.background = GetSysColorBrush(COLOR_BTNFACE);
-  CreateFromParams(params);
+  return params;
 }
 
 void ScrollBox::SetContent(HWND content, int contentHeight) {
@@ -45,6 +58,8 @@ void ScrollBox::SetContentWidth(int contentWidth) {
   MoveContent();
   UpdateScrollBars();
 }
+
+int ScrollBox::LineStep() const { return Dpi::Of(Handle()).Scale(kLineStep); }
 
 int ScrollBox::VisibleHeight() const {
   RECT client{};
@@ -97,8 +112,8 @@ void ScrollBox::OnScroll(int bar, int request) {
   const int end = vertical ? contentHeight_ : contentWidth_;
   int target = now;
   switch (request) {
-    case SB_LINEUP: target = now - kLineStep; break;
-    case SB_LINEDOWN: target = now + kLineStep; break;
+    case SB_LINEUP: target = now - LineStep(); break;
+    case SB_LINEDOWN: target = now + LineStep(); break;
     case SB_PAGEUP: target = now - page; break;
     case SB_PAGEDOWN: target = now + page; break;
     case SB_TOP: target = 0; break;
@@ -124,7 +139,7 @@ void ScrollBox::OnMouseWheel(int delta) {
   wheelRemainder_ += delta;
   const int notches = wheelRemainder_ / WHEEL_DELTA;
   wheelRemainder_ -= notches * WHEEL_DELTA;
-  ScrollTo(position_ - notches * kLinesPerWheelNotch * kLineStep);
+  ScrollTo(position_ - notches * kLinesPerWheelNotch * LineStep());
 }
 
 void ScrollBox::OnDoubleClick() {

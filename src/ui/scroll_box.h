@@ -11,6 +11,8 @@ namespace ui {
 class ScrollBox : public Window {
  public:
   void Create(HWND parent, int x, int y, int width, int height);
+  // Fills the parent's client area.
+  void CreateFilling(HWND parent);
   // The window scrolled; it must be a child of this box.
   void SetContent(HWND content, int contentHeight);
   // The content's width, for content wider than the box (0: as wide as the box).
@@ -28,12 +30,15 @@ class ScrollBox : public Window {
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  static WindowParams BoxParams(HWND parent, int x, int y, int width, int height);
   void OnScroll(int bar, int request);
   void OnMouseWheel(int delta);
   void OnDoubleClick();
   void OnSize();
   void UpdateScrollBars();
   void MoveContent();
+  // One line's scroll at the box's scale.
+  int LineStep() const;
   int VisibleWidth() const;
 
   HWND content_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "core/window_classes.h"
 #include "ui/scaled_images.h"
+#include "ui/dpi.h"
 
 #include <windowsx.h>
 
@@ -126,8 +127,10 @@ void ToolbarDock::Create(HWND parent, int height, const wchar_t* title, std::spa
   RECT client{};
   GetClientRect(parent, &client);
   EnablePainting();
-  WindowParams params =
-      WindowParams::Child(core::kToolbarDockClass, parent, 0, 0, client.right, height, WS_CLIPCHILDREN);
+  WindowParams params = WindowParams::Child(core::kToolbarDockClass, parent, 0, 0, client.right,
+                                            Dpi::Of(parent).Scale(height), WS_CLIPCHILDREN);
+  // As wide as the parent measures, which is in device pixels already.
+  params.designUnits = false;
   params.caption = title_;
   // Tab finds the toolbar inside.
   params.exStyle = WS_EX_CONTROLPARENT;
@@ -170,11 +173,9 @@ void ToolbarDock::CreateToolbar(std::span<const ToolButton> buttons) {
   }
   SetGlyphLists();
   SendMessageW(toolbar_, TB_ADDBUTTONSW, items.size(), reinterpret_cast<LPARAM>(items.data()));
-  const int buttonHeight = height_ - 2 * kDockMargin;
-  const int buttonWidth = std::max(kMinimumButtonWidth, buttonHeight + kExtraButtonWidth);
-  SendMessageW(toolbar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
+  SizeButtons();
   if (HWND tips = reinterpret_cast<HWND>(SendMessageW(toolbar_, TB_GETTOOLTIPS, 0, 0))) {
-    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, kTipMaxWidth);
+    SendMessageW(tips, TTM_SETMAXTIPWIDTH, 0, Dpi::Of(Handle()).Scale(kTipMaxWidth));
     // Tips would otherwise wait for the form to be active, and a click on
     // the floating frame leaves it inactive.
     SetWindowLongPtrW(tips, GWL_STYLE, GetWindowLongPtrW(tips, GWL_STYLE) | TTS_ALWAYSTIP);
@@ -200,7 +201,7 @@ void ToolbarDock::SetGlyphLists() {
 // On a screen of another scale the glyphs drawn for it take the others'
 // places. Every glyph is drawn in every size, so each lands at the index its
 // button already has.
-void ToolbarDock::OnDpiChanged() {
+void ToolbarDock::ReloadGlyphs() {
   if (!toolbar_ || GlyphSide(Dpi::Of(Handle())) == glyphSide_) return;
   // The toolbar refers to the old lists until it is given the new ones.
   unique_himagelist oldGlyphs = std::move(glyphs_);
@@ -209,6 +210,25 @@ void ToolbarDock::OnDpiChanged() {
   for (int glyph : glyphIds_) AddGlyph(glyph);
   SetGlyphLists();
   InvalidateRect(toolbar_, nullptr, TRUE);
+}
+
+int ToolbarDock::Height() const { return Dpi::Of(parent_).Scale(height_); }
+
+void ToolbarDock::SizeButtons() {
+  const Dpi dpi = Dpi::Of(Handle());
+  const int buttonHeight = Height() - 2 * dpi.Scale(kDockMargin);
+  const int buttonWidth = std::max(dpi.Scale(kMinimumButtonWidth), buttonHeight + dpi.Scale(kExtraButtonWidth));
+  SendMessageW(toolbar_, TB_SETBUTTONSIZE, 0, MAKELPARAM(buttonWidth, buttonHeight));
+}
+
+void ToolbarDock::OnDpiChanged() {
+  ReloadGlyphs();
+  SizeButtons();
+  RECT client{};
+  GetClientRect(parent_, &client);
+  SetWindowPos(Handle(), nullptr, 0, 0, client.right, Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (!IsFloating()) PlaceToolbarInDock();
+  Invalidate();
 }
 
 void ToolbarDock::AddGlyph(int resourceId) {
@@ -233,13 +253,15 @@ SIZE ToolbarDock::ToolbarSize() const {
 
 void ToolbarDock::PlaceToolbarInDock() {
   const SIZE size = ToolbarSize();
-  SetWindowPos(toolbar_, nullptr, kToolbarLeft, (height_ - size.cy) / 2, size.cx, size.cy,
+  SetWindowPos(toolbar_, nullptr, Dpi::Of(Handle()).Scale(kToolbarLeft), (Height() - size.cy) / 2, size.cx, size.cy,
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-int ToolbarDock::DockedWidth() const { return kToolbarLeft + static_cast<int>(ToolbarSize().cx); }
+int ToolbarDock::DockedWidth() const {
+  return Dpi::Of(Handle()).Scale(kToolbarLeft) + static_cast<int>(ToolbarSize().cx);
+}
 
-RECT ToolbarDock::GripperRect() const { return RECT{0, 0, kToolbarLeft, height_}; }
+RECT ToolbarDock::GripperRect() const { return RECT{0, 0, Dpi::Of(Handle()).Scale(kToolbarLeft), Height()}; }
 
 void ToolbarDock::SetToolbarParent(HWND parent) {
   SetParent(toolbar_, parent);
@@ -287,7 +309,7 @@ LRESULT CALLBACK ToolbarDock::ParentSubclassProc(HWND window, UINT message, WPAR
                                                  DWORD_PTR self) {
   auto* dock = reinterpret_cast<ToolbarDock*>(self);
   if (message == WM_SIZE && window == dock->parent_ && dock->Handle()) {
-    SetWindowPos(dock->Handle(), nullptr, 0, 0, GET_X_LPARAM(lParam), dock->height_,
+    SetWindowPos(dock->Handle(), nullptr, 0, 0, GET_X_LPARAM(lParam), dock->Height(),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   if (message == WM_SHOWWINDOW && dock->Handle()) PostMessageW(dock->Handle(), kSyncFrameVisibility, 0, 0);
@@ -317,9 +339,10 @@ LRESULT ToolbarDock::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 void ToolbarDock::PaintContent(HDC dc, const RECT& clientRect) {
   FillRect(dc, &clientRect, GetSysColorBrush(COLOR_BTNFACE));
   if (IsFloating()) return;
+  const Dpi dpi = Dpi::Of(Handle());
   for (int bar = 0; bar < kGripperBars; ++bar) {
     const int left = kGripperLeft + bar * kGripperBarWidth;
-    RECT gripper{left, kDockMargin, left + kGripperBarWidth, height_ - kDockMargin};
+    RECT gripper = dpi.Scale(RECT{left, kDockMargin, left + kGripperBarWidth, height_ - kDockMargin});
     DrawEdge(dc, &gripper, BDR_RAISEDINNER, BF_RECT);
   }
 }

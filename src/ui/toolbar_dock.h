@@ -35,14 +35,14 @@ using unique_himagelist = UniqueHandle<NullInvalidTraits<HIMAGELIST, &ImageList_
 
 class ToolbarDock : public Window {
  public:
-  // A dock across the top of `parent`'s client area, `height` pixels high,
-  // holding one toolbar titled `title`. The dock keeps the width of its
+  // A dock across the top of `parent`'s client area, `height` (96 DPI units)
+  // high, holding one toolbar titled `title`. The dock keeps the width of its
   // parent as the parent is resized.
   void Create(HWND parent, int height, const wchar_t* title, std::span<const ToolButton> buttons);
 
   // The dock keeps its height while its toolbar floats, so the page below
-  // it does not jump.
-  int Height() const { return height_; }
+  // it does not jump. In device pixels.
+  int Height() const;
   HWND Toolbar() const { return toolbar_; }
   // The width the dock needs to show its gripper and every button.
   int DockedWidth() const;
@@ -58,6 +58,8 @@ class ToolbarDock : public Window {
   void Float(POINT screenAt);
   // Takes a floating toolbar back into the dock, as a drag onto it does.
   void Dock();
+  // Sizes the dock and its buttons again for the form's new scale.
+  void OnDpiChanged();
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -70,6 +72,7 @@ class ToolbarDock : public Window {
   void CreateGlyphLists(int count);
   void SetGlyphLists();
   void AddGlyph(int resourceId);
+  void SizeButtons();
   void PlaceToolbarInDock();
   SIZE ToolbarSize() const;
   RECT GripperRect() const;
@@ -83,12 +86,13 @@ class ToolbarDock : public Window {
   LRESULT OnCommand(WPARAM wParam, LPARAM lParam);
   LRESULT OnNotify(NMHDR* header);
   void OnDestroy();
-  void OnDpiChanged();
+  // The glyphs drawn for the dock's new scale, when it has another size.
+  void ReloadGlyphs();
 
   HWND parent_ = nullptr;
   HWND root_ = nullptr;     // the top-level window above the parent, which owns the floating window
   HWND toolbar_ = nullptr;  // a child of the dock or of the floating window, which destroy it
-  int height_ = 0;
+  int height_ = 0;  // in 96 DPI units
   std::wstring title_;
   std::vector<std::wstring> tips_;  // by button, separators included
   std::vector<int> commands_;

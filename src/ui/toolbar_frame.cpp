@@ -1,6 +1,7 @@
 #include "ui/toolbar_frame.h"
 
 #include "core/window_classes.h"
+#include "ui/dpi.h"
 
 namespace ui {
 
@@ -15,12 +16,11 @@ constexpr int kGrabInset = 12;
 // mouse button already held instead of waiting for the keyboard.
 constexpr WPARAM kMoveByCaption = SC_MOVE | HTCAPTION;
 
-RECT FrameBounds(SIZE clientSize, POINT grabAt) {
-  RECT bounds{0, 0, clientSize.cx, clientSize.cy};
-  AdjustWindowRectEx(&bounds, kFrameStyle, FALSE, kFrameExStyle);
+RECT FrameBounds(Dpi dpi, SIZE clientSize, POINT grabAt) {
+  RECT bounds = dpi.FrameAround(RECT{0, 0, clientSize.cx, clientSize.cy}, kFrameStyle, kFrameExStyle);
   const int captionTop = -bounds.top;  // the caption and the frame border above the client area
   OffsetRect(&bounds, -bounds.left, -bounds.top);
-  OffsetRect(&bounds, grabAt.x - kGrabInset, grabAt.y - captionTop / 2);
+  OffsetRect(&bounds, grabAt.x - dpi.Scale(kGrabInset), grabAt.y - captionTop / 2);
   return bounds;
 }
 
@@ -28,7 +28,7 @@ RECT FrameBounds(SIZE clientSize, POINT grabAt) {
 
 void ToolbarFrame::Create(HWND owner, HWND dock, const std::wstring& title, SIZE clientSize, POINT grabAt) {
   dock_ = dock;
-  const RECT bounds = FrameBounds(clientSize, grabAt);
+  const RECT bounds = FrameBounds(Dpi::Of(dock), clientSize, grabAt);
   WindowParams params;
   params.className = core::kToolbarFrameClass;
   params.caption = title;
@@ -46,7 +46,7 @@ void ToolbarFrame::Create(HWND owner, HWND dock, const std::wstring& title, SIZE
 void ToolbarFrame::MoveCaptionTo(POINT grabAt) {
   RECT client{};
   GetClientRect(Handle(), &client);
-  const RECT bounds = FrameBounds(SIZE{client.right, client.bottom}, grabAt);
+  const RECT bounds = FrameBounds(Dpi::Of(Handle()), SIZE{client.right, client.bottom}, grabAt);
   SetWindowPos(Handle(), nullptr, bounds.left, bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -6,6 +6,7 @@
 #include <new>
 
 #include "ui/control.h"
+#include "ui/dpi.h"
 #include "ui/handles.h"
 #include "ui/message_box.h"
 
@@ -59,10 +60,26 @@ Window::~Window() {
 
 void Window::CreateFromParams(const WindowParams& params) {
   RegisterClassOnce(params, &Window::Thunk);
-  HWND window = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, params.x,
-                                params.y, params.width, params.height, params.parent,
+  const RECT place = DevicePlacement(params);
+  HWND window = CreateWindowExW(params.exStyle, params.className, params.caption.c_str(), params.style, place.left,
+                                place.top, place.right, place.bottom, params.parent,
                                 reinterpret_cast<HMENU>(params.childId), GetModuleHandleW(nullptr), this);
   if (!window) throw UserError(L"Could not create a window of class " + std::wstring(params.className) + L".");
+  KeepDesignPlacement(window, params);
+}
+
+namespace {
+bool InDesignUnits(const WindowParams& params) { return (params.style & WS_CHILD) && params.designUnits; }
+}  // namespace
+
+// The RECT holds x, y, width and height, as CreateWindowEx takes them.
+RECT DevicePlacement(const WindowParams& params) {
+  const RECT given{params.x, params.y, params.width, params.height};
+  return InDesignUnits(params) ? Dpi::Of(params.parent).Scale(given) : given;
+}
+
+void KeepDesignPlacement(HWND window, const WindowParams& params) {
+  if (InDesignUnits(params)) KeepDesignBounds(window, params.x, params.y, params.width, params.height);
 }
 
 void Window::DestroyHandle() {
@@ -176,6 +193,7 @@ LRESULT CALLBACK Window::Thunk(HWND window, UINT message, WPARAM wParam, LPARAM 
     ShowErrorBox(window, CurrentExceptionText());
   }
   if (message == WM_NCDESTROY) {
+    ForgetDesignBounds(window);
     SetWindowLongPtrW(window, GWLP_USERDATA, 0);
     self->hwnd_ = nullptr;
     self->OnHandleDestroyed();

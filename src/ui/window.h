@@ -35,6 +35,11 @@ struct WindowParams {
   UINT classStyle = CS_DBLCLKS;
   HBRUSH background = nullptr;  // null: the window paints its whole client area
   HICON icon = nullptr;
+  // A child's x, y, width and height are 96 DPI layout numbers, which the
+  // window is scaled from for its parent's DPI (and again when the form
+  // moves to a monitor of another scale). False for lengths measured at run
+  // time, which are device pixels already.
+  bool designUnits = true;
 
   // A hidden top-level window that only receives messages (timers, shell
   // callbacks). Not message-only: those miss broadcasts such as
@@ -62,6 +67,12 @@ struct WindowParams {
     return params;
   }
 };
+
+// Where a window of the parameters goes, in device pixels: a child's design
+// units scaled for its parent's DPI, anything else as given.
+RECT DevicePlacement(const WindowParams& params);
+// Once the window exists: a child placed in design units keeps them.
+void KeepDesignPlacement(HWND window, const WindowParams& params);
 
 class Window;
 

@@ -134,6 +134,23 @@ TEST(SettingsFileTest, StoredPositionFallsBackWordByWordAndDialogsKeepTheirSize)
   for (const auto& s : states) EXPECT_EQ(StateFromShowCmd(s.showCmd), s.state) << "ShowCmd " << s.showCmd;
 }
 
+TEST(SettingsFileTest, StoredWindowSizeMeansTheSameLayoutAtEveryScale) {
+  const PlacementRect at96{30, 40, 670, 520};
+  // 96 DPI writes exactly what the system reports.
+  EXPECT_EQ(FormatNormPos(StoredNormal(at96, 96)), L"30,40,670,520");
+  // Written at 150 %: the corner stays in screen pixels, the size is the
+  // 96 DPI one; read back at 200 % the same layout is twice as big.
+  const PlacementRect stored = StoredNormal({300, 200, 300 + 960, 200 + 720}, 144);
+  EXPECT_EQ(FormatNormPos(stored), L"300,200,940,680");
+  EXPECT_EQ(FormatNormPos(NormalFromStored(stored, 192)), L"300,200,1580,1160");
+  EXPECT_EQ(FormatNormPos(NormalFromStored(stored, 144)), L"300,200,1260,920");
+  // Hostile numbers clamp instead of overflowing.
+  const PlacementRect huge = NormalFromStored({INT_MAX - 1, 0, INT_MAX, INT_MAX}, 192);
+  EXPECT_EQ(huge.right, INT_MAX);
+  EXPECT_EQ(huge.bottom, INT_MAX);
+  EXPECT_EQ(FormatNormPos(NormalFromStored({-50, -60, -10, -20}, 144)), L"-50,-60,10,0");
+}
+
 TEST(SettingsFileTest, OptionsLoadEachKeyOnItsOwnAndKeepWhatTheFileDoesNotSay) {
   Settings settings;
   settings.Set(Option::BeepOnAdd, false);

@@ -36,7 +36,7 @@ class Host : public ui::Window {
     CreateFromParams(params);
     ShowWindow(Handle(), SW_SHOWNOACTIVATE);
     panel.Create(Handle(), 0, 0, kWidth, 3 * kRowHeight);
-    font = ui::MakeFont(L"Arial", kRowHeight - 8, FW_BOLD);
+    font = ui::MakeFont(ui::Dpi::Of(Handle()), L"Arial", kRowHeight - 8, FW_BOLD);
     label.Create(panel.Handle(), 1, 0, 0, kWidth, kRowHeight, ui::LabelAlignment::Left);
     label.SetFont(font.get());
     label.SetTextColour(kLabelInk);
