@@ -126,8 +126,8 @@ void QuickPasteWindow::CreateControls() {
 
 void QuickPasteWindow::MakeFonts() {
   const ui::Dpi dpi = ui::Dpi::Of(Handle());
-  font_ = ui::MakeFont(kFontFace, dpi.Scale(kFontHeight));
-  smallFont_ = ui::MakeFont(kFontFace, dpi.Scale(kSmallFontHeight));
+  font_ = ui::MakeFont(dpi, kFontFace, kFontHeight);
+  smallFont_ = ui::MakeFont(dpi, kFontFace, kSmallFontHeight);
   filter_.SetFont(font_.get());
 }
 

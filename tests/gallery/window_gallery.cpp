@@ -95,8 +95,9 @@ void Copy(HWND owner, const wchar_t* text, COLORREF top, COLORREF bottom) {
 void CALLBACK WalkToTextSubmenu(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   HWND menu = FindWindowW(L"#32768", nullptr);
-  // Show, Hide, Images, Text: four steps down, then into the submenu.
-  for (int step = 0; step < 4; ++step) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
+  // Show, Hide, Quick paste, Images, Text: five steps down, then into the
+  // submenu.
+  for (int step = 0; step < 5; ++step) PostMessageW(menu, WM_KEYDOWN, VK_DOWN, 0);
   PostMessageW(menu, WM_KEYDOWN, VK_RIGHT, 0);
 }
 
