@@ -1,5 +1,7 @@
 #include "history/text_grid_panel.h"
 
+#include <algorithm>
+
 #include <commctrl.h>
 
 #include <optional>
@@ -65,22 +67,32 @@ void TextGridPanel::SetCellFont(HFONT font) {
 std::wstring TextGridPanel::CellText(int n) const { return memos_.at(static_cast<size_t>(n - 1)).Text(); }
 
 void TextGridPanel::ReadCellText(int n, const std::function<void(std::wstring_view)>& read) const {
+  if (!ReadHeldText(CellTextBlock(n), read)) read(CellText(n));
+}
+
+TextGridPanel::HeldText TextGridPanel::CellTextBlock(int n) const {
   HWND memo = CellHandle(n);
-  const auto length = static_cast<std::size_t>(GetWindowTextLengthW(memo));
+  HeldText held;
+  held.length = static_cast<std::size_t>(GetWindowTextLengthW(memo));
   // A multi-line edit control of this process keeps its text in a local
-  // memory block it hands out, unlocked, on EM_GETHANDLE; it takes the block
-  // back with the next message it handles.
-  const auto block = reinterpret_cast<HLOCAL>(SendMessageW(memo, EM_GETHANDLE, 0, 0));
-  const auto* text = block ? static_cast<const wchar_t*>(LocalLock(block)) : nullptr;
-  if (!text) {
-    read(CellText(n));
-    return;
-  }
+  // memory block it hands out, unlocked, on EM_GETHANDLE. The block stays
+  // its own until its text is set anew.
+  held.block = reinterpret_cast<HLOCAL>(SendMessageW(memo, EM_GETHANDLE, 0, 0));
+  return held;
+}
+
+bool TextGridPanel::ReadHeldText(const HeldText& held, const std::function<void(std::wstring_view)>& read) {
+  const auto* text = held.block ? static_cast<const wchar_t*>(LocalLock(held.block)) : nullptr;
+  if (!text) return false;
   struct Unlock {
     HLOCAL block;
     ~Unlock() { LocalUnlock(block); }
-  } unlock{block};
-  read(std::wstring_view(text, length));
+  } unlock{held.block};
+  // The length was taken with the block; a block grown smaller since (it
+  // never is while the content stays) is not read past its end.
+  const std::size_t room = LocalSize(held.block) / sizeof(wchar_t);
+  read(std::wstring_view(text, std::min(held.length, room)));
+  return true;
 }
 
 HWND TextGridPanel::CellHandle(int n) const { return memos_.at(static_cast<size_t>(n - 1)).Handle(); }

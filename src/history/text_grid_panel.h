@@ -27,6 +27,20 @@ class TextGridPanel : public CellGridPanel {
   // copy them all. The view is valid only during the call, which must not
   // send the memo any message.
   void ReadCellText(int n, const std::function<void(std::wstring_view)>& read) const;
+  // Where cell n's memo keeps its text: the memory block it hands out and
+  // the text's length. Asking costs the memo a pass over its text, so a
+  // search that runs at every keystroke asks once and reads the block again
+  // with ReadHeldText, for as long as the cell's content stays the same
+  // (the store gives new content another capture order). A null block: the
+  // memo gives none, and the text is read with ReadCellText.
+  struct HeldText {
+    HLOCAL block = nullptr;
+    std::size_t length = 0;
+  };
+  HeldText CellTextBlock(int n) const;
+  // Hands `read` the text of a block CellTextBlock found; false, calling
+  // nothing, when the block cannot be read.
+  static bool ReadHeldText(const HeldText& held, const std::function<void(std::wstring_view)>& read);
   HWND CellHandle(int n) const;
   // False when the memo could not hold the whole text (short of memory);
   // the cell then shows its old text or none.

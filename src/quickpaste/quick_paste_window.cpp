@@ -210,13 +210,15 @@ QuickPasteWindow::Row QuickPasteWindow::MakeRow(const Item& item) const {
     row.hint = kPictureHint;
     return row;
   }
-  history_.TextGrid().ReadCellText(item.cell, [&row](std::wstring_view text) {
+  row.held = history_.TextGrid().CellTextBlock(item.cell);
+  const auto describe = [&row](std::wstring_view text) {
     const std::wstring_view line = FirstLine(text);
     row.title.assign(line.substr(0, kTitleLimit));
     // Tabs and other controls would draw as boxes.
     std::replace_if(row.title.begin(), row.title.end(), [](wchar_t c) { return c < L' '; }, L' ');
     row.hint = TextLengthHint(LineCount(text), text.size());
-  });
+  };
+  if (!history::TextGridPanel::ReadHeldText(row.held, describe)) history_.TextGrid().ReadCellText(item.cell, describe);
   return row;
 }
 
@@ -224,11 +226,24 @@ bool QuickPasteWindow::Matches(const Row& row, const Filter& filter) const {
   if (filter.IsEmpty()) return true;
   if (row.item.kind == CellKind::Image) return filter.MatchesPicture(row.width, row.height);
   bool found = false;
-  history_.TextGrid().ReadCellText(row.item.cell, [&](std::wstring_view text) { found = filter.MatchesText(text); });
+  const auto search = [&](std::wstring_view text) { found = filter.MatchesText(text); };
+  if (!history::TextGridPanel::ReadHeldText(row.held, search)) history_.TextGrid().ReadCellText(row.item.cell, search);
   return found;
 }
 
+bool QuickPasteWindow::RowsAreStale() const {
+  const history::CellStore& store = history_.Store();
+  std::size_t filled = 0;
+  for (CellKind kind : {CellKind::Image, CellKind::Text}) filled += static_cast<std::size_t>(store.FilledCells(kind));
+  if (filled != rows_.size()) return true;
+  return std::any_of(rows_.begin(), rows_.end(), [&store](const Row& row) {
+    return store.CaptureOrder(row.item.kind, row.item.cell) != row.item.order;
+  });
+}
+
 void QuickPasteWindow::ApplyFilter() {
+  // The rows keep where each text is held; new content asks anew.
+  if (RowsAreStale()) LoadRows();
   Filter filter(filter_.Text());
   // Typing on only narrows: the rows dropped already need no new look.
   std::vector<int> candidates;

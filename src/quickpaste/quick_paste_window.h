@@ -60,6 +60,8 @@ class QuickPasteWindow : public ui::Form {
     std::wstring hint;   // a text's length, or "Picture"
     int width = 0;       // a picture's size
     int height = 0;
+    // Where a text cell keeps its text, read in place at every keystroke.
+    history::TextGridPanel::HeldText held;
   };
 
   void CreateControls();
@@ -67,6 +69,9 @@ class QuickPasteWindow : public ui::Form {
   void LoadRows();
   Row MakeRow(const Item& item) const;
   bool Matches(const Row& row, const Filter& filter) const;
+  // Whether a cell took other content since the rows were made (a capture
+  // while the list is open).
+  bool RowsAreStale() const;
   void ApplyFilter();
   void Layout(const RECT& anchor);
   int VisibleRows() const;
