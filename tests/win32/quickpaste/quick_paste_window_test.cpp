@@ -105,5 +105,32 @@ TEST_F(QuickPasteWindowTest, ARepeatedCopyTakesNoCellOnlyWhileTheOptionIsOn) {
   EXPECT_TRUE(Counted(CellKind::Text, 4)) << "with the option off every copy is kept";
 }
 
+// The list reads each text where its cell keeps it, found once per opening:
+// cells that take other content while it is open must be found anew, or the
+// search would read what a cell held before (or memory it gave back).
+TEST_F(QuickPasteWindowTest, CellsChangedWhileTheListIsOpenAreSearchedAsTheyAreNow) {
+  settings.Set(settings::Option::ConfirmDelete, false);
+  ASSERT_TRUE(CopyText(L"a kiwi at first") && Counted(CellKind::Text, 1));
+  ASSERT_TRUE(CopyText(std::wstring(100000, L'x') + L" mango") && Counted(CellKind::Text, 2));
+  OpenWithoutTarget();
+  popup->SetFilterText(L"kiwi");
+  ASSERT_EQ(popup->ShownCount(), 1);
+
+  // The first text goes; the long one moves down into its cell.
+  form->Notebook().SetPageIndex(static_cast<int>(NotebookPage::Text));
+  form->OnTextCellClick(1);
+  PressButton(kDeleteButtonId);
+  ASSERT_EQ(form->TextGrid().CellText(1).size(), 100006u);
+  popup->SetFilterText(L"kiw");
+  EXPECT_EQ(popup->ShownCount(), 0) << "a deleted text was still found";
+  popup->SetFilterText(L"mango");
+  EXPECT_EQ(popup->ShownCount(), 1) << "the moved text was not found";
+
+  // A capture while the list is open joins it.
+  ASSERT_TRUE(CopyText(L"a ripe mango") && Counted(CellKind::Text, 2));
+  popup->SetFilterText(L"mang");
+  EXPECT_EQ(popup->ShownCount(), 2);
+}
+
 }  // namespace
 }  // namespace history
