@@ -1,5 +1,7 @@
 #include "quickpaste/quick_paste_rules.h"
 
+#include "settings/hot_key_rules.h"
+
 #include <algorithm>
 
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
@@ -23,8 +25,6 @@ constexpr unsigned kModAlt = 0x0001;
 constexpr unsigned kModControl = 0x0002;
 constexpr unsigned kModShift = 0x0004;
 constexpr unsigned kModNoRepeat = 0x4000;
-constexpr unsigned kKeyMask = 0xFF;
-constexpr int kFlagShift = 8;
 
 constexpr bool InRange(wchar_t c, wchar_t first, wchar_t last) { return c >= first && c <= last; }
 
@@ -255,21 +255,12 @@ core::Rect PlacePopup(const core::Rect& anchor, int width, int height, const cor
 }
 
 HotKeyRegistration ToRegistration(std::uint16_t key) {
-  const unsigned flags = key >> kFlagShift;
+  const unsigned flags = settings::HotKeyFlags(key);
   unsigned modifiers = kModNoRepeat;
-  if (flags & kShiftFlag) modifiers |= kModShift;
-  if (flags & kControlFlag) modifiers |= kModControl;
-  if (flags & kAltFlag) modifiers |= kModAlt;
-  return HotKeyRegistration{modifiers, key & kKeyMask};
-}
-
-std::wstring HotKeyText(std::uint16_t key, std::wstring_view keyName) {
-  const unsigned flags = key >> kFlagShift;
-  std::wstring text;
-  if (flags & kControlFlag) text += L"Ctrl+";
-  if (flags & kAltFlag) text += L"Alt+";
-  if (flags & kShiftFlag) text += L"Shift+";
-  return text + std::wstring(keyName);
+  if (flags & settings::kHotKeyShift) modifiers |= kModShift;
+  if (flags & settings::kHotKeyControl) modifiers |= kModControl;
+  if (flags & settings::kHotKeyAlt) modifiers |= kModAlt;
+  return HotKeyRegistration{modifiers, settings::HotKeyVirtualKey(key)};
 }
 
 std::wstring KeyTakenMessage(std::wstring_view keyText) {

@@ -116,15 +116,6 @@ core::Rect PlacePopup(const core::Rect& anchor, int width, int height, const cor
 
 // ---- The key -----------------------------------------------------------------
 
-// The key as the settings keep it: the virtual-key code in the low byte,
-// the hot-key control's modifier flags in the high byte.
-inline constexpr std::uint16_t kShiftFlag = 0x01;    // HOTKEYF_SHIFT
-inline constexpr std::uint16_t kControlFlag = 0x02;  // HOTKEYF_CONTROL
-inline constexpr std::uint16_t kAltFlag = 0x04;      // HOTKEYF_ALT
-// The key left of 1 on a US keyboard (VK_OEM_3).
-inline constexpr std::uint16_t kBacktickKey = 0xC0;
-inline constexpr std::uint16_t kDefaultQuickPasteKey = (kControlFlag << 8) | kBacktickKey;
-
 // RegisterHotKey's view of a key: MOD_ flags (MOD_NOREPEAT included, so a
 // key held down opens the popup once) and the virtual-key code.
 struct HotKeyRegistration {
@@ -133,10 +124,11 @@ struct HotKeyRegistration {
 
   friend bool operator==(const HotKeyRegistration&, const HotKeyRegistration&) = default;
 };
+// The key as the settings keep it (settings/hot_key_rules.h), for
+// RegisterHotKey.
 HotKeyRegistration ToRegistration(std::uint16_t key);
-// "Ctrl+`": the modifiers and the key's character (or name) as typed.
-std::wstring HotKeyText(std::uint16_t key, std::wstring_view keyName);
-// What the user is told when another program holds the key.
+// What the user is told when another program holds the key, named as the
+// settings file names it (settings::FormatHotKey).
 std::wstring KeyTakenMessage(std::wstring_view keyText);
 // Whether to say so: once for a refused key, not at every start.
 bool ShouldReportRefusal(std::uint16_t key, std::uint16_t reportedBefore);

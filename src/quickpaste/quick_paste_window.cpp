@@ -1,5 +1,7 @@
 #include "quickpaste/quick_paste_window.h"
 
+#include "settings/hot_key_rules.h"
+
 #include <windowsx.h>
 #include <commctrl.h>
 
@@ -87,16 +89,6 @@ RECT Fitted(const RECT& box, int width, int height) {
 
 core::Rect ToCore(const RECT& rect) { return {rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top}; }
 
-// The character the key types, as the user sees it on the key cap.
-std::wstring KeyName(UINT virtualKey) {
-  const UINT character = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_CHAR) & 0x7FFF;
-  if (character >= L' ') return std::wstring(1, static_cast<wchar_t>(character));
-  wchar_t name[64] = L"";
-  const LONG scanCode = static_cast<LONG>(MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC)) << 16;
-  if (GetKeyNameTextW(scanCode, name, static_cast<int>(std::size(name))) > 0) return name;
-  return L"#" + std::to_wstring(virtualKey);
-}
-
 }  // namespace
 
 QuickPasteWindow::QuickPasteWindow(ui::Application& application, settings::Settings& settings,
@@ -132,8 +124,7 @@ void QuickPasteWindow::MakeFonts() {
 }
 
 std::wstring QuickPasteWindow::KeyText() const {
-  const std::uint16_t key = settings_.QuickPasteKey();
-  return HotKeyText(key, KeyName(ToRegistration(key).virtualKey));
+  return settings::FormatHotKey(settings_.QuickPasteKey());
 }
 
 bool QuickPasteWindow::ApplyKey() {

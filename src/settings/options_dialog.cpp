@@ -96,13 +96,17 @@ void OptionsDialog::CreateOptionControls() {
   }
 }
 
+// The heavy caption above a field of a page.
+void OptionsDialog::CreateFieldLabel(ui::Label& label, HWND page, int id, int top, const wchar_t* caption) {
+  label.Create(page, id, kOptionLeft, top, kOptionWidth, kWallpaperLabelHeight, ui::LabelAlignment::Left, false);
+  label.SetText(caption);
+  label.SetFont(heavyFont_.get());
+}
+
 void OptionsDialog::CreateWallpaperFolder() {
   const DirectoryRow& row = kWallpaperDirectoryRow;
   const HWND page = PageBackground(row.page);
-  wallpaperLabel_.Create(page, kWallpaperLabelId, kOptionLeft, kWallpaperLabelTop, kOptionWidth,
-                         kWallpaperLabelHeight, ui::LabelAlignment::Left, false);
-  wallpaperLabel_.SetText(row.dialogCaption);
-  wallpaperLabel_.SetFont(heavyFont_.get());
+  CreateFieldLabel(wallpaperLabel_, page, kWallpaperLabelId, kWallpaperLabelTop, row.dialogCaption);
   wallpaperDirectory_.Create(page, row.controlId, kOptionLeft, kWallpaperDirectoryTop, kWallpaperDirectoryWidth,
                              kFieldHeight, true);
   hints_.Watch(wallpaperDirectory_.Handle(), [this, &row] { ShowHint(row.page, row.hint); });
@@ -116,10 +120,7 @@ void OptionsDialog::CreateWallpaperFolder() {
 void OptionsDialog::CreateQuickPasteKey() {
   const HotKeyRow& row = kQuickPasteKeyRow;
   const HWND page = PageBackground(row.page);
-  quickPasteKeyLabel_.Create(page, kQuickPasteKeyLabelId, kOptionLeft, kQuickPasteKeyLabelTop, kOptionWidth,
-                             kWallpaperLabelHeight, ui::LabelAlignment::Left, false);
-  quickPasteKeyLabel_.SetText(row.dialogCaption);
-  quickPasteKeyLabel_.SetFont(heavyFont_.get());
+  CreateFieldLabel(quickPasteKeyLabel_, page, kQuickPasteKeyLabelId, kQuickPasteKeyLabelTop, row.dialogCaption);
   quickPasteKey_.Create(page, row.controlId, kOptionLeft, kQuickPasteKeyTop, kQuickPasteKeyWidth, kFieldHeight);
   hints_.Watch(quickPasteKey_.Handle(), [this, &row] { ShowHint(row.page, row.hint); });
 }

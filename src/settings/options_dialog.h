@@ -75,6 +75,7 @@ class OptionsDialog : public ui::Form {
   void OnDpiChanged(ui::Dpi dpi) override;
   void CreatePageFrame(int page, int pictureId);
   void CreateOptionControls();
+  void CreateFieldLabel(ui::Label& label, HWND page, int id, int top, const wchar_t* caption);
   void CreateWallpaperFolder();
   void CreateQuickPasteKey();
   void CreateOkButton();

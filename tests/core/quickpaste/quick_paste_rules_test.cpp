@@ -1,4 +1,6 @@
 #include "quickpaste/quick_paste_rules.h"
+#include "settings/hot_key_rules.h"
+#include "settings/option_table.h"
 
 #include <gtest/gtest.h>
 
@@ -132,12 +134,16 @@ TEST(QuickPastePlaceTest, PopupSitsBelowTheCaretInsideTheWorkArea) {
 }
 
 TEST(QuickPasteKeyTest, DefaultKeyRegistersAsControlBacktickAndARefusalIsToldOnce) {
+  constexpr std::uint16_t kDefaultQuickPasteKey = settings::kQuickPasteKeyRow.defaultValue;
   const HotKeyRegistration registration = ToRegistration(kDefaultQuickPasteKey);
   EXPECT_EQ(registration.virtualKey, 0xC0u);
   EXPECT_EQ(registration.modifiers, 0x4002u) << "MOD_CONTROL | MOD_NOREPEAT";
-  EXPECT_EQ(ToRegistration((kShiftFlag | kAltFlag) << 8 | 0x51).modifiers, 0x4005u);
-  EXPECT_EQ(HotKeyText(kDefaultQuickPasteKey, L"`"), L"Ctrl+`");
-  EXPECT_EQ(HotKeyText((kControlFlag | kShiftFlag) << 8 | 0x51, L"Q"), L"Ctrl+Shift+Q");
+  EXPECT_EQ(ToRegistration(settings::MakeHotKey(0x51, settings::kHotKeyShift | settings::kHotKeyAlt)).modifiers,
+            0x4005u);
+  // The message names the key as the settings file does.
+  EXPECT_EQ(settings::FormatHotKey(kDefaultQuickPasteKey), L"Ctrl+`");
+  EXPECT_EQ(settings::FormatHotKey(settings::MakeHotKey(0x51, settings::kHotKeyControl | settings::kHotKeyShift)),
+            L"Ctrl+Shift+Q");
 
   const std::wstring message = KeyTakenMessage(L"Ctrl+`");
   EXPECT_NE(message.find(L"Ctrl+`"), std::wstring::npos);
